@@ -1,0 +1,34 @@
+# The two commands a developer needs: `make run` and `make test`. Both install
+# what is missing first (tools/install-deps is idempotent and fast when done).
+
+ARGS ?=
+RUN_PREFIX := $(CURDIR)/build/run/wineprefix
+
+.PHONY: all deps native win64 test test-native test-win64 run clean
+
+all: native win64
+
+deps:
+	@tools/install-deps
+
+native: deps
+	cmake --preset native >/dev/null
+	cmake --build --preset native
+
+win64: deps
+	cmake --preset win64 >/dev/null
+	cmake --build --preset win64
+
+test-native: native
+	ctest --preset native
+
+test-win64: win64
+	tools/with-wine ctest --preset win64
+
+test: test-native test-win64
+
+run: win64
+	WINEPREFIX=$(RUN_PREFIX) tools/with-wine tools/run-program $(ARGS)
+
+clean:
+	rm -rf build

@@ -1,0 +1,49 @@
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "catalogue/PipeList.h"
+#include "platform/FileSystem.h"
+#include "text/TextFile.h"
+
+// A 5 MB configuration file split into lines and joined again: the editors'
+// open and save cost without the disk.
+static void BM_TextFileRoundTrip5MB(benchmark::State& state) {
+    std::string bytes;
+    while (bytes.size() < 5u * 1024u * 1024u)
+        bytes += "sv_maxspeed 320 // the fastest a player may move\r\n";
+    for (auto _ : state) {
+        auto lines = vantry::SplitTextLines(bytes);
+        auto joined = vantry::JoinTextLines(lines);
+        benchmark::DoNotOptimize(joined.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+}
+BENCHMARK(BM_TextFileRoundTrip5MB)->Unit(benchmark::kMillisecond);
+
+// Reading every item of a catalogue list re-splits the whole text each time.
+static void BM_PipeListItemLoop(benchmark::State& state) {
+    vantry::PipeList list;
+    for (int i = 0; i < state.range(0); ++i)
+        list.Add("game" + std::to_string(i) + ";1");
+    for (auto _ : state) {
+        const int count = list.Count();
+        for (int i = 1; i <= count; ++i)
+            benchmark::DoNotOptimize(list.Item(i));
+    }
+}
+BENCHMARK(BM_PipeListItemLoop)->Arg(30)->Arg(300)->Unit(benchmark::kMicrosecond);
+
+// Sorting a large directory listing into listing order.
+static void BM_SortListing(benchmark::State& state) {
+    std::vector<std::string> names;
+    for (int i = 0; i < state.range(0); ++i)
+        names.push_back((i % 2 ? "DE_map" : "cs_Map") + std::to_string((i * 7919) % 100000) + ".bsp");
+    for (auto _ : state) {
+        auto copy = names;
+        vantry::SortListing(copy);
+        benchmark::DoNotOptimize(copy.data());
+    }
+}
+BENCHMARK(BM_SortListing)->Arg(10000)->Unit(benchmark::kMillisecond);

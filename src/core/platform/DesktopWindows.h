@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace vantry {
+
+// A top-level window of any process (an HWND on Windows); 0 is none.
+using DesktopWindow = std::uintptr_t;
+
+// The desktop's top-level windows, of this and other processes.
+class DesktopWindows {
+public:
+    virtual ~DesktopWindows() = default;
+
+    // The first top-level window of the class in the window order, or 0.
+    virtual DesktopWindow findByClass(const std::string& className) = 0;
+    // The first top-level window in the window order, or 0.
+    virtual DesktopWindow first() = 0;
+    // The window after this one in the window order, or 0.
+    virtual DesktopWindow next(DesktopWindow window) = 0;
+    // The title; empty when the window has none or no longer exists.
+    virtual std::string title(DesktopWindow window) = 0;
+    virtual bool isVisible(DesktopWindow window) = 0;
+    // Shows or hides without waiting on the window's own thread.
+    virtual void setVisible(DesktopWindow window, bool visible) = 0;
+    // Retitles; gives up (false) when the window's thread does not answer in time.
+    virtual bool setTitle(DesktopWindow window, const std::string& title) = 0;
+};
+
+}  // namespace vantry

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "platform/WindowHandle.h"
+
+namespace vantry {
+
+// The standard open and save dialogs. The filter is a "|" list of description and
+// pattern pairs ("CFG Files (*.cfg)|*.cfg|All Files (*.*)|*.*"). The result is the
+// chosen full path, or the empty text for a cancel or any failure.
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+
+    virtual std::string showOpen(WindowHandle owner, const std::string& filter,
+                                 const std::string& title, const std::string& initialDir) = 0;
+    virtual std::string showSave(WindowHandle owner, const std::string& filter,
+                                 const std::string& title, const std::string& initialDir) = 0;
+};
+
+// The platform's filter form: every "|" becomes a NUL, with one added at the end
+// when the list lacks its final "|".
+std::string ToDialogFilter(const std::string& filterList);
+
+// The text of a dialog's file buffer up to its terminator, without leading and
+// trailing spaces.
+std::string DialogResultText(const char* buffer, std::size_t size);
+
+}  // namespace vantry

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vantry {
+
+// Attribute bits as the platform reports them.
+namespace attr {
+inline constexpr std::uint32_t ReadOnly = 0x01;
+inline constexpr std::uint32_t Hidden = 0x02;
+inline constexpr std::uint32_t System = 0x04;
+inline constexpr std::uint32_t Directory = 0x10;
+inline constexpr std::uint32_t Archive = 0x20;
+inline constexpr std::uint32_t Normal = 0x80;
+}  // namespace attr
+
+enum class ListFilter {
+    // Files that are neither directories, hidden nor system; read-only and archive count.
+    NormalFiles,
+    // The same files plus directories ("." and ".." too); hidden and system entries still stay out.
+    WithDirectories,
+};
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // Names (without directory) of the entries that match the pattern, which may
+    // hold "*" and "?" in its last component, in listing order. Empty when nothing
+    // matches or the listing fails.
+    virtual std::vector<std::string> list(const std::string& pattern, ListFilter filter) = 0;
+
+    // The attribute bits of a path, or nothing when it does not exist.
+    virtual std::optional<std::uint32_t> attributes(const std::string& path) = 0;
+
+    // The whole file as bytes, or nothing when it cannot be read.
+    virtual std::optional<std::string> readFile(const std::string& path) = 0;
+
+    // Replaces the file with the bytes only once they are all written; on failure
+    // the old file is left exactly as it was and the result is false.
+    virtual bool writeFileAtomic(const std::string& path, const std::string& bytes) = 0;
+
+    virtual bool createDirectory(const std::string& path) = 0;
+};
+
+// Listing order: names compared by their upper-case form, byte by byte, the way
+// NTFS orders a directory. Every FileSystem returns its listings in this order so
+// that "the order of the directory listing" means the same thing everywhere.
+bool ListingOrderLess(const std::string& a, const std::string& b);
+void SortListing(std::vector<std::string>& names);
+
+}  // namespace vantry

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace vantry {
+
+// Per-user text values addressed by application, section and key.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+
+    // The stored text, or nothing when the key is absent.
+    virtual std::optional<std::string> get(const std::string& app, const std::string& section,
+                                           const std::string& key) = 0;
+    // Creates section and key as needed; a store that cannot be written is not an error.
+    virtual void save(const std::string& app, const std::string& section, const std::string& key,
+                      const std::string& value) = 0;
+};
+
+}  // namespace vantry

@@ -1,0 +1,37 @@
+#include "startup/Settings.h"
+
+#include "text/Text.h"
+
+namespace vantry {
+
+std::string Settings::text(const char* section, const char* key, const char* fallback) const {
+    return store_.get(SettingsApp, section, key).value_or(fallback);
+}
+
+long Settings::whole(const char* section, const char* key, long fallback) const {
+    const auto stored = store_.get(SettingsApp, section, key);
+    if (!stored)
+        return fallback;
+    return ParseWholeNumber(*stored).value_or(fallback);
+}
+
+float Settings::single(const char* section, const char* key, float fallback) const {
+    const auto stored = store_.get(SettingsApp, section, key);
+    if (!stored)
+        return fallback;
+    return ParseSingle(*stored).value_or(fallback);
+}
+
+void Settings::save(const char* section, const char* key, const std::string& value) {
+    store_.save(SettingsApp, section, key, value);
+}
+
+void Settings::saveWhole(const char* section, const char* key, long value) {
+    save(section, key, std::to_string(value));
+}
+
+void Settings::saveSingle(const char* section, const char* key, float value) {
+    save(section, key, FormatSingle(value));
+}
+
+}  // namespace vantry

@@ -1,0 +1,82 @@
+#include "startup/StartUp.h"
+
+#include <cmath>
+
+#include "catalogue/Paths.h"
+#include "text/Text.h"
+
+namespace vantry {
+
+std::string CommandLineText(const std::string& fullCommandLine) {
+    std::size_t at = 0;
+    const std::size_t size = fullCommandLine.size();
+    while (at < size && (fullCommandLine[at] == ' ' || fullCommandLine[at] == '\t'))
+        ++at;
+    if (at < size && fullCommandLine[at] == '"') {
+        const auto close = fullCommandLine.find('"', at + 1);
+        at = close == std::string::npos ? size : close + 1;
+    } else {
+        while (at < size && fullCommandLine[at] != ' ' && fullCommandLine[at] != '\t')
+            ++at;
+    }
+    while (at < size && (fullCommandLine[at] == ' ' || fullCommandLine[at] == '\t'))
+        ++at;
+    return fullCommandLine.substr(at);
+}
+
+std::string CommandSwitch(const std::string& commandLineText) {
+    return ToLowerAscii(commandLineText.substr(0, 2));
+}
+
+int ShowInMode(const Settings& settings) {
+    const long showIn = settings.ShowIn();
+    return showIn == 1 || showIn == 2 ? static_cast<int>(showIn) : 0;
+}
+
+StartPlan PlanStart(const std::string& commandLineText, const Settings& settings, FileSystem& fs) {
+    StartPlan plan;
+    plan.registerCfgAssociation = settings.RegOnStart() == 1;
+
+    const std::string sw = CommandSwitch(commandLineText);
+    if (sw.empty())
+        plan.window = StartWindow::Main;
+    else if (sw == "/s")
+        plan.window = StartWindow::ServerRun;
+    else if (sw == "/c")
+        plan.window = StartWindow::Cfg;
+    else if (sw == "/m")
+        plan.window = StartWindow::MapCycle;
+    else if (sw == "/o")
+        plan.window = StartWindow::Motd;
+    else {
+        const std::string path = TrimSpaces(commandLineText);
+        if (FileExists(fs, path)) {
+            plan.window = StartWindow::CfgOpenFile;
+            plan.filePath = path;
+        } else {
+            plan.window = StartWindow::Main;
+        }
+    }
+    return plan;
+}
+
+TwipsPosition MainWindowPosition(const Settings& settings, float screenWidth, float windowWidth) {
+    const float top = settings.MainY();
+    const float left = settings.MainX((screenWidth - windowWidth) / 2.0f);
+    return {left, top};
+}
+
+void Pause(Clock& clock, double seconds) {
+    if (!(seconds > 0))
+        return;
+    const auto total = static_cast<std::uint64_t>(std::llround(seconds * 1000.0));
+    const std::uint64_t start = clock.milliseconds();
+    for (;;) {
+        const std::uint64_t elapsed = clock.milliseconds() - start;
+        if (elapsed >= total)
+            return;
+        clock.processEvents(total - elapsed);
+    }
+}
+
+}  // namespace vantry

@@ -1,0 +1,48 @@
+#include "text/TextFile.h"
+
+namespace vantry {
+
+std::vector<std::string> SplitTextLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const auto cr = bytes.find('\r', start);
+        if (cr == std::string_view::npos) {
+            lines.emplace_back(bytes.substr(start));
+            break;
+        }
+        lines.emplace_back(bytes.substr(start, cr - start));
+        start = cr + 1;
+        if (start < bytes.size() && bytes[start] == '\n')
+            ++start;
+    }
+    return lines;
+}
+
+std::string JoinTextLines(const std::vector<std::string>& lines) {
+    if (lines.empty())
+        return "\r\n";
+    std::string out;
+    std::size_t size = 0;
+    for (const auto& line : lines)
+        size += line.size() + 2;
+    out.reserve(size);
+    for (const auto& line : lines) {
+        out += line;
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::optional<std::vector<std::string>> ReadTextLines(FileSystem& fs, const std::string& path) {
+    const auto bytes = fs.readFile(path);
+    if (!bytes)
+        return std::nullopt;
+    return SplitTextLines(*bytes);
+}
+
+bool WriteTextLines(FileSystem& fs, const std::string& path, const std::vector<std::string>& lines) {
+    return fs.writeFileAtomic(path, JoinTextLines(lines));
+}
+
+}  // namespace vantry
