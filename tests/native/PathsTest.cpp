@@ -84,3 +84,17 @@ TEST(ListingOrder, ComparesUpperCaseBytesAsNtfsDoes) {
     // "_" sorts after the letters once they are upper case, "~" after "_".
     EXPECT_EQ(names, (std::vector<std::string>{"ab", "AB2", "a_b", "Cstrike", "dmc", "valve", "_x", "~1"}));
 }
+
+TEST(WildcardMatch, MatchesLongNamesOnlyAndWithoutRegardToCase) {
+    EXPECT_TRUE(WildcardMatch("*.bsp", "de_dust.BSP"));
+    EXPECT_TRUE(WildcardMatch("*.bsp", ".bsp"));
+    EXPECT_FALSE(WildcardMatch("*.bsp", "de_dust.bsp2"));
+    EXPECT_FALSE(WildcardMatch("*.bsp", "de_dust.bsp.bak"));
+    EXPECT_TRUE(WildcardMatch("c?_*", "cs_office"));
+    EXPECT_FALSE(WildcardMatch("c?_*", "c_office"));
+    EXPECT_TRUE(WildcardMatch("*", "anything"));
+    EXPECT_TRUE(WildcardMatch("*.*", "nodot"));
+    EXPECT_TRUE(WildcardMatch("hlds.exe", "HLDS.EXE"));
+    EXPECT_FALSE(WildcardMatch("hlds.exe", "hlds.exe "));
+    EXPECT_TRUE(WildcardMatch("a**b", "ab"));
+}

@@ -16,29 +16,7 @@ std::string NameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-bool MatchFrom(const std::string& p, std::size_t i, const std::string& n, std::size_t j) {
-    while (i < p.size()) {
-        if (p[i] == '*') {
-            for (std::size_t k = j; k <= n.size(); ++k)
-                if (MatchFrom(p, i + 1, n, k))
-                    return true;
-            return false;
-        }
-        if (j >= n.size())
-            return false;
-        if (p[i] != '?' && ToUpperAscii(std::string(1, p[i])) != ToUpperAscii(std::string(1, n[j])))
-            return false;
-        ++i;
-        ++j;
-    }
-    return j == n.size();
-}
-
 }  // namespace
-
-bool WildcardMatch(const std::string& pattern, const std::string& name) {
-    return MatchFrom(pattern, 0, name, 0);
-}
 
 void FakeFileSystem::addFile(const std::string& path, const std::string& bytes,
                              std::uint32_t attributes) {

@@ -44,7 +44,4 @@ private:
     std::map<std::string, Entry> entries_;  // keyed by the upper-case path
 };
 
-// Wildcard match of "*" and "?" without regard to case.
-bool WildcardMatch(const std::string& pattern, const std::string& name);
-
 }  // namespace vantry::fakes

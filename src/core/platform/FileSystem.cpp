@@ -22,4 +22,36 @@ void SortListing(std::vector<std::string>& names) {
     std::sort(names.begin(), names.end(), ListingOrderLess);
 }
 
+namespace {
+
+char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool MatchFrom(const std::string& p, std::size_t i, const std::string& n, std::size_t j) {
+    while (i < p.size()) {
+        if (p[i] == '*') {
+            while (i < p.size() && p[i] == '*')
+                ++i;
+            if (i == p.size())
+                return true;
+            for (std::size_t k = j; k <= n.size(); ++k)
+                if (MatchFrom(p, i, n, k))
+                    return true;
+            return false;
+        }
+        if (j >= n.size() || (p[i] != '?' && Upper(p[i]) != Upper(n[j])))
+            return false;
+        ++i;
+        ++j;
+    }
+    return j == n.size();
+}
+
+}  // namespace
+
+bool WildcardMatch(const std::string& pattern, const std::string& name) {
+    if (pattern == "*.*")
+        return true;
+    return MatchFrom(pattern, 0, name, 0);
+}
+
 }  // namespace vantry

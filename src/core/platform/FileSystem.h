@@ -52,4 +52,8 @@ public:
 bool ListingOrderLess(const std::string& a, const std::string& b);
 void SortListing(std::vector<std::string>& names);
 
+// Whether a name matches a pattern of "*" and "?", without regard to case. "*.*"
+// matches every name, with or without a dot, as it does in a directory listing.
+bool WildcardMatch(const std::string& pattern, const std::string& name);
+
 }  // namespace vantry

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+namespace vantry::win {
+
+class Win32FileSystem : public FileSystem {
+public:
+    std::vector<std::string> list(const std::string& pattern, ListFilter filter) override;
+    std::optional<std::uint32_t> attributes(const std::string& path) override;
+    std::optional<std::string> readFile(const std::string& path) override;
+    bool writeFileAtomic(const std::string& path, const std::string& bytes) override;
+    bool createDirectory(const std::string& path) override;
+};
+
+}  // namespace vantry::win

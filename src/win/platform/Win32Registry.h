@@ -1,0 +1,33 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+#include "platform/Registry.h"
+
+namespace vantry::win {
+
+class Win32Registry : public Registry {
+public:
+    std::string GetRegString(RegRoot root, const std::string& keyPath,
+                             const std::string& valueName) override;
+    void SetRegString(RegRoot root, const std::string& keyPath, const std::string& valueName,
+                      const std::string& text) override;
+    void SetRegDword(RegRoot root, const std::string& keyPath, const std::string& valueName,
+                     std::uint32_t value) override;
+    void DeleteRegKey(RegRoot root, const std::string& keyPath) override;
+};
+
+HKEY RootKey(RegRoot root);
+
+// A REG_SZ value up to its first NUL; nothing when the key or value is missing,
+// of another type, or unreadable. Opens for reading only, so it creates nothing.
+std::optional<std::string> ReadRegSz(HKEY root, const std::string& keyPath,
+                                     const std::string& valueName);
+
+// Creates the key and its missing parents, then sets the value; false on failure.
+bool WriteRegValue(HKEY root, const std::string& keyPath, const std::string& valueName,
+                   DWORD type, const void* data, DWORD size);
+
+}  // namespace vantry::win

@@ -1,0 +1,29 @@
+#include "Win32SettingsStore.h"
+
+#include "Win32Registry.h"
+
+namespace vantry::win {
+
+namespace {
+std::string SectionKey(const std::string& app, const std::string& section) {
+    return "Software\\" + app + "\\" + section;
+}
+}  // namespace
+
+std::optional<std::string> Win32SettingsStore::get(const std::string& app,
+                                                   const std::string& section,
+                                                   const std::string& key) {
+    if (key.empty())
+        return std::nullopt;  // the section's default value is not a setting
+    return ReadRegSz(HKEY_CURRENT_USER, SectionKey(app, section), key);
+}
+
+void Win32SettingsStore::save(const std::string& app, const std::string& section,
+                              const std::string& key, const std::string& value) {
+    if (key.empty())
+        return;
+    WriteRegValue(HKEY_CURRENT_USER, SectionKey(app, section), key, REG_SZ, value.c_str(),
+                  static_cast<DWORD>(value.size() + 1));
+}
+
+}  // namespace vantry::win

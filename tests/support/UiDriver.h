@@ -1,0 +1,111 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+
+namespace vantry::testutil {
+
+// Polls until the condition holds or the deadline passes; never a fixed sleep.
+inline bool WaitFor(const std::function<bool()>& condition,
+                    std::chrono::milliseconds deadline = std::chrono::seconds(10)) {
+    const auto end = std::chrono::steady_clock::now() + deadline;
+    while (std::chrono::steady_clock::now() < end) {
+        if (condition())
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return condition();
+}
+
+// Tests run side by side, each in its own process, and may open dialogs with the
+// same titles: a driver only ever looks at its own process's windows.
+inline bool OwnWindow(HWND hwnd) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    return pid == GetCurrentProcessId();
+}
+
+// The first visible dialog of this process that matches, or nullptr.
+inline HWND FindOwnDialog(const std::function<bool(HWND)>& match) {
+    for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w;
+         w = FindWindowExA(nullptr, w, "#32770", nullptr))
+        if (OwnWindow(w) && IsWindowVisible(w) && match(w))
+            return w;
+    return nullptr;
+}
+
+// The first visible top-level dialog of this process with this title, waited for.
+inline HWND WaitForDialog(const std::string& title,
+                          std::chrono::milliseconds deadline = std::chrono::seconds(10)) {
+    HWND found = nullptr;
+    WaitFor([&] {
+        found = FindOwnDialog([&](HWND w) {
+            char text[256] = {};
+            GetWindowTextA(w, text, sizeof text);
+            return title == text;
+        });
+        return found != nullptr;
+    }, deadline);
+    return found;
+}
+
+// A dialog owned by the given window (a question a dialog asks), waited for.
+inline HWND WaitForOwnedDialog(HWND owner,
+                               std::chrono::milliseconds deadline = std::chrono::seconds(10)) {
+    HWND found = nullptr;
+    WaitFor([&] {
+        found = FindOwnDialog([&](HWND w) { return GetWindow(w, GW_OWNER) == owner; });
+        return found != nullptr;
+    }, deadline);
+    return found;
+}
+
+// Closes every dialog this process still shows, so that a failed step of a
+// driver cannot leave a modal loop waiting for ever.
+inline void CancelOwnDialogs() {
+    while (HWND w = FindOwnDialog([](HWND) { return true; })) {
+        PostMessageA(w, WM_COMMAND, IDCANCEL, 0);
+        if (!WaitFor([&] { return !IsWindow(w) || !IsWindowVisible(w); }, std::chrono::seconds(2)))
+            break;
+    }
+}
+
+// Runs a user's steps on a thread of their own while the test thread sits in a
+// modal dialog. When a step failed, whatever it left open is cancelled, so the
+// test ends with its failure instead of hanging.
+class UserThread {
+public:
+    explicit UserThread(std::function<void()> steps)
+        : thread_([steps = std::move(steps)] {
+              steps();
+              if (::testing::Test::HasFailure())
+                  CancelOwnDialogs();
+          }) {}
+    ~UserThread() { join(); }
+    void join() {
+        if (thread_.joinable())
+            thread_.join();
+    }
+
+private:
+    std::thread thread_;
+};
+
+inline std::string WindowText(HWND hwnd) {
+    char text[1024] = {};
+    GetWindowTextA(hwnd, text, sizeof text);
+    return text;
+}
+
+// Presses a dialog's button the way a click does.
+inline void PressButton(HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+}  // namespace vantry::testutil

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+namespace vantry::testutil {
+
+// A fresh directory under the user's temp folder, removed with everything in it
+// (read-only and hidden files too) when the test ends.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    // The directory, without a trailing backslash.
+    const std::string& path() const { return path_; }
+    std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
+
+private:
+    std::string path_;
+};
+
+// Writes bytes to a file directly through the platform, for setting up tests.
+void WriteBytes(const std::string& path, const std::string& bytes);
+std::string ReadBytes(const std::string& path);
+
+// The folder that holds the test program and HLDS Vantry.exe.
+std::string BinDir();
+
+}  // namespace vantry::testutil
