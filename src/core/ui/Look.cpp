@@ -1,0 +1,18 @@
+#include "ui/Look.h"
+
+#include <cmath>
+
+namespace vantry {
+
+int TwipsToPixels(double twips, int dpi) {
+    return static_cast<int>(std::lround(twips * dpi / 1440.0));
+}
+
+double PixelsToTwips(int pixels, int dpi) { return dpi > 0 ? pixels * 1440.0 / dpi : 0.0; }
+
+int PictureScale(int dpi) {
+    const int scale = (dpi + 48) / 96;
+    return scale < 1 ? 1 : scale;
+}
+
+}  // namespace vantry

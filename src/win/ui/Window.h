@@ -1,0 +1,39 @@
+#pragma once
+
+#include <windows.h>
+
+namespace vantry::win {
+
+// Base of the program's own window classes: one window procedure that finds the
+// C++ object and calls its handle(); no exception crosses into Windows.
+class Window {
+public:
+    Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window();
+
+    HWND hwnd() const { return hwnd_; }
+
+protected:
+    // Registers the class once per process (with a black background unless given
+    // another brush) and creates the window with this object behind it.
+    bool create(const char* className, DWORD exStyle, DWORD style, const char* title, int x, int y,
+                int width, int height, HWND parent, HMENU menuOrId, HICON icon = nullptr,
+                HBRUSH background = nullptr);
+    void destroy();
+
+    // The window's messages; the default is DefWindowProc.
+    virtual LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);
+    // After WM_NCDESTROY: the window is gone.
+    virtual void onDestroyed() {}
+
+    HWND hwnd_ = nullptr;
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+};
+
+HINSTANCE Instance();
+
+}  // namespace vantry::win
