@@ -1,0 +1,84 @@
+#pragma once
+
+#include <string>
+
+#include "platform/Clock.h"
+#include "platform/Shell.h"
+#include "platform/WindowHandle.h"
+
+namespace vantry {
+
+// Everything the About box says and links to, in one place.
+namespace about {
+inline constexpr char ReportLinkText[] = "report";  // label 7, inside the gap of label 2
+inline constexpr char ReportText[] = "Please             any bugs you may find.";
+inline constexpr char QuestionsText[] =
+    "Also feel free to send me any questions, comments or suggestions.";
+inline constexpr char CommandsFromText[] = "Commands for CFG Editor gathered from:";
+inline constexpr char CommandCenterText[] = "Command Center";
+inline constexpr char OwnershipText[] =
+    "Copyright (C) 2026 the HLDS Vantry project.";
+
+inline constexpr char ReportAddress[] = "https://vantry.example.org/report";
+inline constexpr char CommandsAddress[] = "https://vantry.example.org/commands";
+inline constexpr char MailAddress[] = "mailto:team@vantry.example.org";
+inline constexpr char HomeAddress[] = "https://vantry.example.org/";
+
+inline constexpr char CommandsLinkText[] = "vantry.example.org/commands";  // label 8
+inline constexpr char MailLinkText[] = "team@vantry.example.org";         // label 9
+inline constexpr char HomeLinkText[] = "vantry.example.org";              // label 10
+
+// The address opened by a click on a link label (7 to 10); empty for any other.
+std::string LinkAddress(int label);
+// The text shown by label 0 to 10 at load.
+std::string LabelText(int label);
+// Labels 7 to 10 are links: they open their address and never drag the box.
+inline bool IsLinkLabel(int label) { return label >= 7 && label <= 10; }
+
+inline constexpr double SplashSeconds = 2.0;
+inline constexpr int WidthTwips = 4155;
+inline constexpr int HeightTwips = 4125;
+}  // namespace about
+
+class AboutView {
+public:
+    virtual ~AboutView() = default;
+    virtual void setLabelText(int label, const std::string& text) = 0;
+    // The splash (pic1, pic2) or the information (labels, title panel).
+    virtual void showSplashView(bool splash) = 0;
+    // While the splash may not be dismissed, clicks on it go nowhere.
+    virtual void setSplashClickable(bool clickable) = 0;
+    // Centres, makes topmost and shows the box.
+    virtual void showCentredOnTop() = 0;
+    virtual WindowHandle windowHandle() = 0;
+};
+
+// The About box's behaviour: a splash for two seconds, then the information;
+// the icon brings the splash back, a click on it dismisses it again.
+class AboutPresenter {
+public:
+    AboutPresenter(AboutView& view, Shell& shell, Clock& clock)
+        : view_(view), shell_(shell), clock_(clock) {}
+
+    // Runs the whole load: labels, splash, the two-second wait (events go on),
+    // then the information view. May return after the box was closed meanwhile.
+    void onLoad();
+    void onSplashClick();
+    void onImageClick();
+    void onLinkClick(int label);
+
+    bool splashShown() const { return splash_; }
+    // Tells the presenter the box is gone, so a wait still running returns to nothing.
+    void onUnload() { unloaded_ = true; }
+
+private:
+    void showSplash(bool splash);
+
+    AboutView& view_;
+    Shell& shell_;
+    Clock& clock_;
+    bool splash_ = false;
+    bool unloaded_ = false;
+};
+
+}  // namespace vantry

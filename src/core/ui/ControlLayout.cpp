@@ -1,0 +1,63 @@
+#include "ui/ControlLayout.h"
+
+#include <algorithm>
+
+#include "ui/Look.h"
+
+namespace vantry {
+
+namespace {
+
+Box EdgesToPixels(const Box& twips, int dpi) {
+    const int left = TwipsToPixels(twips.x, dpi);
+    const int top = TwipsToPixels(twips.y, dpi);
+    return {left, top, TwipsToPixels(twips.x + twips.width, dpi) - left,
+            TwipsToPixels(twips.y + twips.height, dpi) - top};
+}
+
+}  // namespace
+
+TextFieldLayout TextFieldTwips(int widthTwips, int /*heightTwips*/) {
+    using namespace layout;
+    return {widthTwips, TextFieldHeight,
+            {TextFieldInset, TextFieldInset, std::max(0, widthTwips - TextFieldWidthShrink),
+             TextFieldInnerHeight}};
+}
+
+TextFieldLayout TextFieldPixels(int widthPx, int dpi) {
+    using namespace layout;
+    const int inset = TwipsToPixels(TextFieldInset, dpi);
+    return {widthPx, TwipsToPixels(TextFieldHeight, dpi),
+            {inset, inset, std::max(0, widthPx - TwipsToPixels(TextFieldWidthShrink, dpi)),
+             TwipsToPixels(TextFieldInnerHeight, dpi)}};
+}
+
+GameComboLayout GameComboTwips() {
+    using namespace layout;
+    return {GameListWidth,
+            GameListHeight,
+            {0, 0, GameListInnerWidth, GameListInnerHeight},
+            {{{0, 0, 15, 330}, {20, 0, 1910, 15}, {20, 290, 1910, 15}, {1920, 0, 25, 345}}}};
+}
+
+GameComboLayout GameComboPixels(int dpi) {
+    const GameComboLayout twips = GameComboTwips();
+    GameComboLayout px;
+    px.width = TwipsToPixels(twips.width, dpi);
+    px.height = TwipsToPixels(twips.height, dpi);
+    px.list = EdgesToPixels(twips.list, dpi);
+    for (std::size_t i = 0; i < twips.strips.size(); ++i)
+        px.strips[i] = EdgesToPixels(twips.strips[i], dpi);
+    // The top and bottom strips start 5 twips right of the left strip: no gap
+    // at 96 DPI, but a pixel of the list's grey border at 120. Close it.
+    const int leftEnd = px.strips[0].x + px.strips[0].width;
+    for (Box* strip : {&px.strips[1], &px.strips[2]}) {
+        if (strip->x > leftEnd) {
+            strip->width += strip->x - leftEnd;
+            strip->x = leftEnd;
+        }
+    }
+    return px;
+}
+
+}  // namespace vantry

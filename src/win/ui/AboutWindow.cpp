@@ -1,0 +1,243 @@
+#include "ui/AboutWindow.h"
+
+#include "resource.h"
+#include "startup/StartUp.h"
+#include "ui/Dpi.h"
+
+namespace vantry::win {
+
+namespace {
+
+enum : int { IdOk = 1, IdImage = 2000, IdLabel = 2100 };
+
+// Where the labels sit, in twips: left, top, width, height.
+struct Place {
+    int left, top, width, height;
+};
+constexpr Place LabelPlaces[11] = {
+    {0, 0, 0, 0},            // 0: the frame's title
+    {840, 540, 3100, 300},   // 1: program title
+    {240, 1140, 3700, 240},  // 2: report request, label 7 in its gap
+    {240, 1440, 3700, 480},  // 3: questions
+    {240, 2040, 3700, 240},  // 4: commands gathered from
+    {240, 2280, 3700, 240},  // 5: Command Center
+    {240, 3300, 3700, 420},  // 6: ownership, room for two lines
+    {0, 1140, 700, 240},     // 7: "report", placed over the gap at load
+    {240, 2520, 3700, 240},  // 8: commands page
+    {240, 2760, 3700, 240},  // 9: mail
+    {240, 3000, 3700, 240},  // 10: home page
+};
+constexpr Place ImagePlace{240, 480, 480, 480};
+constexpr Place OkPlace{1577, 3735, 1000, 300};
+constexpr int TitleStripTwips = 330;
+constexpr int SplashPictureTop = 1080;
+
+}  // namespace
+
+AboutWindow::AboutWindow(WindowSet& windows, Shell& shell, Clock& clock)
+    : Frame(windows), presenter_(*this, shell, clock) {}
+
+AboutWindow::~AboutWindow() {
+    presenter_.onUnload();
+    destroy();
+}
+
+bool AboutWindow::load(HWND owner) {
+    FrameArgs args;
+    args.className = "HLDSVantryAbout";
+    args.title = std::string("About ") + ProgramTitle;
+    args.widthTwips = about::WidthTwips;
+    args.heightTwips = about::HeightTwips;
+    args.owner = owner;
+    if (!createFrame(args))
+        return false;
+    createLabels();
+    createSplash();
+    presenter_.onLoad();
+    return true;
+}
+
+void AboutWindow::createLabels() {
+    for (int i = 1; i <= 10; ++i) {
+        const Place& p = LabelPlaces[i];
+        LabelArgs a;
+        a.id = IdLabel + i;
+        a.x = px(p.left);
+        a.y = px(p.top);
+        a.width = px(p.width);
+        a.height = px(p.height);
+        a.wrap = i == 3 || i == 6;
+        a.bold = i == 1;
+        a.pointSize = i == 1 ? 10 : 8;
+        if (about::IsLinkLabel(i)) {
+            a.link = true;
+            a.colour = colour::LinkBlue;
+        }
+        labels_[i].create(hwnd_, a);
+        if (about::IsLinkLabel(i))
+            labels_[i].onClick = [this, i] { presenter_.onLinkClick(i); };
+        else
+            dragBy(labels_[i]);
+    }
+    const int size = GetSystemMetrics(SM_CXICON);
+    smallIcon_.reset(static_cast<HICON>(
+        LoadImageA(Instance(), MAKEINTRESOURCEA(IDI_VANTRY), IMAGE_ICON, size, size, 0)));
+    LabelArgs img;
+    img.id = IdImage;
+    img.icon = smallIcon_.get();
+    img.link = true;
+    img.x = px(ImagePlace.left);
+    img.y = px(ImagePlace.top);
+    img.width = img.height = size;
+    image_.create(hwnd_, img);
+    image_.onClick = [this] { presenter_.onImageClick(); };
+
+    FlatButtonArgs ok;
+    ok.id = IdOk;
+    ok.caption = "OK";
+    ok.x = px(OkPlace.left);
+    ok.y = px(OkPlace.top);
+    ok.width = px(OkPlace.width);
+    ok.height = px(OkPlace.height);
+    cmdOk_.create(hwnd_, ok);
+    cmdOk_.onClick = [this] { onExit(); };
+}
+
+void AboutWindow::setLabelText(int label, const std::string& text) {
+    if (label == 0) {
+        setTitle(text);
+        return;
+    }
+    labels_[label].setText(text);
+    if (label == 7) {
+        // "report" fills the gap that label 2 leaves after "Please ".
+        HDC dc = GetDC(labels_[2].hwnd());
+        ScopedSelect font(dc, reinterpret_cast<HFONT>(SendMessageA(labels_[2].hwnd(), WM_GETFONT, 0, 0)));
+        SIZE before{}, word{};
+        GetTextExtentPoint32A(dc, "Please ", 7, &before);
+        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &word);
+        ReleaseDC(labels_[2].hwnd(), dc);
+        RECT rc;
+        GetWindowRect(labels_[2].hwnd(), &rc);
+        MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&rc), 2);
+        SetWindowPos(labels_[7].hwnd(), HWND_TOP, rc.left + before.cx, rc.top, word.cx + 1,
+                     rc.bottom - rc.top, SWP_NOACTIVATE);
+    }
+}
+
+void AboutWindow::createSplash() {
+    static const bool registered = [] {
+        WNDCLASSEXA wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = SplashProc;
+        wc.hInstance = Instance();
+        wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+        wc.lpszClassName = "HLDSVantrySplash";
+        return RegisterClassExA(&wc) != 0;
+    }();
+    (void)registered;
+    const int big = Px(hwnd_, 720);
+    bigIcon_.reset(static_cast<HICON>(
+        LoadImageA(Instance(), MAKEINTRESOURCEA(IDI_VANTRY), IMAGE_ICON, big, big, 0)));
+    RECT rc;
+    GetClientRect(hwnd_, &rc);
+    pic1_ = CreateWindowExA(0, "HLDSVantrySplash", "", WS_CHILD, 0, 0, rc.right, rc.bottom, hwnd_,
+                            nullptr, Instance(), nullptr);
+    SetWindowLongPtrA(pic1_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+LRESULT CALLBACK AboutWindow::SplashProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<AboutWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (self) {
+        switch (msg) {
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(hwnd, &ps);
+            self->paintSplash(dc);
+            EndPaint(hwnd, &ps);
+            return 0;
+        }
+        case WM_LBUTTONUP:
+            self->presenter_.onSplashClick();
+            return 0;
+        }
+    }
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+void AboutWindow::paintSplash(HDC dc) {
+    RECT rc;
+    GetClientRect(pic1_, &rc);
+    FillRect(dc, &rc, SolidBrush(RGB(0, 0, 0)));
+    const int dpi = WindowDpi(hwnd_);
+    const int top = Px(hwnd_, SplashPictureTop);
+    const int icon = Px(hwnd_, 720);
+    DrawIconEx(dc, (rc.right - icon) / 2, top, bigIcon_.get(), icon, icon, 0, nullptr, DI_NORMAL);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colour::Orange);
+    RECT name{0, top + icon + Px(hwnd_, 120), rc.right, rc.bottom};
+    {
+        ScopedSelect font(dc, TahomaFont(dpi, 16, true));
+        DrawTextA(dc, "HLDS Vantry", -1, &name, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    name.top += Px(hwnd_, 480);
+    ScopedSelect font(dc, TahomaFont(dpi, 8));
+    DrawTextA(dc, "v3.3.1", -1, &name, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+void AboutWindow::showSplashView(bool splash) {
+    for (int i = 1; i <= 10; ++i)
+        labels_[i].setVisible(!splash);
+    titleLabel().setVisible(!splash);
+    ShowWindow(picEx().hwnd(), splash ? SW_HIDE : SW_SHOWNA);
+    ShowWindow(image_.hwnd(), splash ? SW_HIDE : SW_SHOWNA);
+    ShowWindow(cmdOk_.hwnd(), splash ? SW_HIDE : SW_SHOWNA);
+    if (splash) {
+        SetWindowPos(pic1_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    } else {
+        ShowWindow(pic1_, SW_HIDE);
+    }
+}
+
+void AboutWindow::setSplashClickable(bool clickable) { EnableWindow(pic1_, clickable); }
+
+void AboutWindow::showCentredOnTop() {
+    centre();
+    makeTopmost();
+    ShowWindow(hwnd_, SW_SHOW);
+    UpdateWindow(hwnd_);
+}
+
+void AboutWindow::onExit() {
+    reportClosed();
+    Unload();
+}
+
+void AboutWindow::reportClosed() {
+    if (closedReported_)
+        return;
+    closedReported_ = true;
+    if (onClosed)
+        onClosed();
+}
+
+LRESULT AboutWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_DESTROY)
+        reportClosed();
+    if (msg == WM_LBUTTONDOWN) {
+        // Only the title panel drags the box; below it the background does nothing,
+        // and clicks on the splash while it may not be dismissed end up here too.
+        if (!presenter_.splashShown() && static_cast<short>(HIWORD(lp)) < px(TitleStripTwips))
+            DragWindow(hwnd_, mouse::Left);
+        return 0;
+    }
+    return Frame::handle(msg, wp, lp);
+}
+
+void AboutWindow::onDestroyed() {
+    presenter_.onUnload();
+    Frame::onDestroyed();
+}
+
+}  // namespace vantry::win

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <string>
+
+#include "platform/Handles.h"
+#include "ui/Control.h"
+
+namespace vantry::win {
+
+struct FlatButtonArgs {
+    int id = 0;
+    std::string caption;  // may hold "&" for a mnemonic, e.g. "&Start Server"
+    int x = 0, y = 0, width = 0, height = 0;  // pixels
+    COLORREF textColor = RGB(255, 255, 255);
+    COLORREF backColor = RGB(0, 0, 0);
+    std::string picture, pictureOver;  // bitmap resource names; empty = none
+    bool enabled = true;
+    bool tabStop = true;
+};
+
+// The program's flat button: a real BUTTON (owner-drawn) so that focus, Space,
+// mnemonics and screen readers work as for any button, painted as a caption
+// and/or a bitmap on a flat background, with a second bitmap under the mouse.
+class FlatButton : public Control {
+public:
+    FlatButton() = default;
+    ~FlatButton() override;
+
+    bool create(HWND parent, const FlatButtonArgs& args);
+
+    // Bitmap resource names ("EX1"...); each is loaded once and kept.
+    void setPicture(const std::string& name);
+    void setPictureOver(const std::string& name);
+    const std::string& picture() const { return picture_; }
+    const std::string& pictureOver() const { return pictureOver_; }
+    const std::string& shownPicture() const;
+    bool hovering() const { return hovering_; }
+
+    void setTextColor(COLORREF colour);
+    COLORREF textColor() const { return textColor_; }
+    void setBackColor(COLORREF colour);
+    COLORREF backColor() const { return backColor_; }
+    void setEnabled(bool enabled);
+    bool enabled() const;
+    void setCaption(const std::string& caption);
+    std::string caption() const;
+
+    // Back to the resting look: not hovering, not pressed.
+    void reset();
+
+    std::function<void()> onClick;  // mouse, Space, or the mnemonic through IsDialogMessage
+    std::function<void()> onPress;  // pressed down (left button or Space); always before the click
+
+    // Draws as if shown at this DPI (0: the window's own), so that tests can
+    // check the scaled look on any display.
+    void overrideDpi(int dpi) { dpiOverride_ = dpi; }
+
+    // Draws the button as it should look into any DC; tests render into a DIB.
+    void paint(HDC dc, const RECT& rc, bool pressed, bool focusCue, bool disabled,
+               bool hidePrefix = false) const;
+
+    bool onReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                         DWORD_PTR self);
+    void load(const std::string& name);
+    HBITMAP bitmap(const std::string& name) const;
+    void setHovering(bool hovering);
+    void raisePress();
+    void repaint() const;
+
+    std::string picture_, pictureOver_;
+    COLORREF textColor_ = RGB(255, 255, 255);
+    COLORREF backColor_ = RGB(0, 0, 0);
+    bool hovering_ = false;
+    int dpiOverride_ = 0;
+    std::map<std::string, UniqueGdiObject> bitmaps_;
+};
+
+}  // namespace vantry::win

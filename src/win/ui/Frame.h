@@ -1,0 +1,86 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "ui/Chrome.h"
+#include "ui/FlatButton.h"
+#include "ui/Label.h"
+#include "ui/TrayIcon.h"
+#include "ui/Window.h"
+
+namespace vantry::win {
+
+struct FrameArgs {
+    const char* className = "HLDSVantryFrame";
+    std::string title;
+    int widthTwips = 4000;
+    int heightTwips = 3000;
+    bool captionButtons = false;  // the main window's minimize and help buttons
+    HWND owner = nullptr;
+    DWORD exStyle = 0;
+};
+
+// The frame every window of the program shares instead of a system title bar:
+// a borderless black window with its title label lbTitle(0) and exit button
+// picEx (and picMin, picHelp on the main window), dragged with the left button
+// by its background, labels and panels, whose title dims while another window
+// is active. A tool window running alone also shows a tray icon with its menu.
+class Frame : public Window, public ProgramWindow {
+public:
+    explicit Frame(WindowSet& windows) : windows_(windows) {}
+    ~Frame() override;
+
+    bool createFrame(const FrameArgs& args);
+
+    // The title label's text is also the window's own text, so the taskbar,
+    // Alt+Tab and screen readers show it.
+    void setTitle(const std::string& title);
+    std::string title() const;
+
+    Label& titleLabel() { return lbTitle_; }
+    FlatButton& picEx() { return picEx_; }
+    FlatButton& picMin() { return picMin_; }
+    FlatButton& picHelp() { return picHelp_; }
+    bool looksActive() const { return look_.wasActive(); }
+
+    // Twips to this window's pixels.
+    int px(double twips) const;
+    void sizeTwips(int widthTwips, int heightTwips);
+    void centre();
+    void makeTopmost();
+
+    // Starts a system move of the window when the button is the left one.
+    static void DragWindow(HWND hwnd, int button);
+
+    // Shows the tray icon of a tool window running alone.
+    void showTrayIcon(const std::string& tooltip);
+    TrayIcon* trayIcon() { return tray_.get(); }
+    // The tray menu's "Minimize"/"Restore" and "Exit", as a click on them does.
+    void trayMenuMinimizeOrRestore(const std::string& caption);
+
+    void Unload() override;
+
+protected:
+    // The exit button, the tray menu's Exit and Alt+F4: unload by default.
+    virtual void onExit() { Unload(); }
+    // Children call this from their own handle() for messages they do not take.
+    LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
+    void onDestroyed() override;
+    // Wires a label as a drag source of this window.
+    void dragBy(Label& label);
+
+    WindowSet& windows_;
+
+private:
+    void applyLook(bool active);
+    void onTrayMenu();
+
+    ActivityLook look_;
+    Label lbTitle_;
+    FlatButton picEx_, picMin_, picHelp_;
+    bool captionButtons_ = false;
+    std::unique_ptr<TrayIcon> tray_;
+};
+
+}  // namespace vantry::win

@@ -1,0 +1,101 @@
+#include "ui/Label.h"
+
+#include <commctrl.h>
+
+#include "ui/Chrome.h"
+#include "ui/Dpi.h"
+
+namespace vantry::win {
+
+bool Label::create(HWND parent, const LabelArgs& args) {
+    colour_ = args.colour;
+    link_ = args.link;
+    // Clipped by its siblings: a link may sit in a gap of a longer label.
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_NOTIFY | SS_NOPREFIX;
+    if (args.icon)
+        style |= SS_ICON | SS_REALSIZECONTROL;
+    else if (args.centred)
+        style |= SS_CENTER;
+    else
+        style |= args.wrap ? SS_LEFT : SS_LEFTNOWORDWRAP;
+    HWND hwnd = CreateWindowExA(0, "STATIC", args.text.c_str(), style, args.x, args.y, args.width,
+                                args.height, parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)),
+                                GetModuleHandleA(nullptr), nullptr);
+    if (!hwnd)
+        return false;
+    attach(hwnd);
+    SendMessageA(hwnd, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(parent), args.pointSize, args.bold, args.link)),
+                 FALSE);
+    if (args.icon)
+        SendMessageA(hwnd, STM_SETICON, reinterpret_cast<WPARAM>(args.icon), 0);
+    SetWindowSubclass(hwnd, SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    return true;
+}
+
+std::string Label::text() const {
+    char buffer[512] = {};
+    GetWindowTextA(hwnd_, buffer, sizeof buffer);
+    return buffer;
+}
+
+void Label::setText(const std::string& text) { SetWindowTextA(hwnd_, text.c_str()); }
+
+void Label::setColour(COLORREF colour) {
+    if (colour == colour_)
+        return;
+    colour_ = colour;
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Label::setVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
+
+bool Label::onReflected(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
+    if (msg == WM_CTLCOLORSTATIC) {
+        HDC dc = reinterpret_cast<HDC>(wp);
+        SetTextColor(dc, colour_);
+        SetBkColor(dc, RGB(0, 0, 0));
+        result = reinterpret_cast<LRESULT>(SolidBrush(RGB(0, 0, 0)));
+        return true;
+    }
+    if (msg == WM_COMMAND && HIWORD(wp) == STN_CLICKED) {
+        if (onClick)
+            onClick();
+        result = 0;
+        return true;
+    }
+    return false;
+}
+
+LRESULT CALLBACK Label::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                     DWORD_PTR data) {
+    auto* self = reinterpret_cast<Label*>(data);
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        if (self->onMouseDown) {
+            const int button = msg == WM_LBUTTONDOWN ? mouse::Left
+                               : msg == WM_RBUTTONDOWN ? mouse::Right
+                                                       : mouse::Middle;
+            self->onMouseDown(button);
+            // A drag has already taken the mouse up; the label's own click would come too late.
+            if (button == mouse::Left && !IsWindow(hwnd))
+                return 0;
+        }
+        break;
+    case WM_SETCURSOR:
+        if (self->link_) {
+            SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
+            return TRUE;
+        }
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(hwnd, SubclassProc, 1);
+        break;
+    }
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+}  // namespace vantry::win

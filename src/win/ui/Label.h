@@ -1,0 +1,49 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "ui/Control.h"
+#include "ui/Look.h"
+
+namespace vantry::win {
+
+struct LabelArgs {
+    int id = 0;
+    std::string text;
+    int x = 0, y = 0, width = 0, height = 0;  // pixels
+    COLORREF colour = colour::Orange;
+    int pointSize = 8;
+    bool bold = false;
+    bool link = false;    // underlined, with the hand cursor
+    bool centred = false;
+    bool wrap = false;
+    HICON icon = nullptr; // shows this icon instead of text (32 x 32 at 96 DPI, scaled)
+};
+
+// A text label on black: orange Tahoma by default. It reports the mouse button
+// pressed on it (the windows drag by their labels) and its clicks (links).
+class Label : public Control {
+public:
+    bool create(HWND parent, const LabelArgs& args);
+
+    std::string text() const;
+    void setText(const std::string& text);
+    COLORREF colour() const { return colour_; }
+    void setColour(COLORREF colour);
+    void setVisible(bool visible);
+
+    std::function<void(int button)> onMouseDown;  // 1 left, 2 right, 4 middle
+    std::function<void()> onClick;
+
+    bool onReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                         DWORD_PTR data);
+
+    COLORREF colour_ = colour::Orange;
+    bool link_ = false;
+};
+
+}  // namespace vantry::win

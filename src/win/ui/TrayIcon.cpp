@@ -1,0 +1,130 @@
+#include "ui/TrayIcon.h"
+
+#include <shellapi.h>
+
+#include <set>
+
+#include "resource.h"
+
+namespace vantry::win {
+
+namespace {
+UINT TaskbarCreated() {
+    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message;
+}
+
+// Every TrayIcon alive; the program has one UI thread, so no lock.
+std::set<TrayIcon*>& LiveIcons() {
+    static std::set<TrayIcon*> icons;
+    return icons;
+}
+}  // namespace
+
+TrayIcon::TrayIcon(HICON icon) : icon_(icon) {
+    if (!icon_) {
+        ownedIcon_.reset(static_cast<HICON>(LoadImageA(
+            Instance(), MAKEINTRESOURCEA(IDI_VANTRY), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+            GetSystemMetrics(SM_CYSMICON), 0)));
+        icon_ = ownedIcon_.get();
+    }
+    create("HLDSVantryTrayIcon", WS_EX_TOOLWINDOW, WS_POPUP, "HLDS Vantry", 0, 0, 0, 0, nullptr,
+           nullptr);
+    // Run as administrator, the program would otherwise never hear from a
+    // restarted taskbar: a less privileged sender's messages are filtered.
+    if (hwnd_)
+        ChangeWindowMessageFilterEx(hwnd_, TaskbarCreated(), MSGFLT_ALLOW, nullptr);
+    LiveIcons().insert(this);
+}
+
+TrayIcon::~TrayIcon() {
+    LiveIcons().erase(this);
+    setShown(false);
+}
+
+void TrayIcon::RemoveAll() {
+    for (TrayIcon* icon : LiveIcons())
+        icon->setShown(false);
+}
+
+bool TrayIcon::notify(DWORD action, UINT flags) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = sizeof data;
+    data.hWnd = hwnd_;
+    data.uID = IconId;
+    data.uFlags = flags;
+    data.uCallbackMessage = CallbackMessage;
+    data.hIcon = icon_;
+    lstrcpynA(data.szTip, tooltip_.c_str(), sizeof data.szTip);
+    data.uVersion = NOTIFYICON_VERSION;
+    return Shell_NotifyIconA(action, &data) != FALSE;
+}
+
+void TrayIcon::add() {
+    // Version 3 callbacks: WM_CONTEXTMENU for the menu, NIN_KEYSELECT for the
+    // keyboard, which the default callbacks lack.
+    if (notify(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP))
+        notify(NIM_SETVERSION, 0);
+}
+
+void TrayIcon::remove() { notify(NIM_DELETE, 0); }
+
+void TrayIcon::setShown(bool shown) {
+    if (shown == shown_ || !hwnd_)
+        return;
+    shown_ = shown;
+    if (shown)
+        add();
+    else
+        remove();
+}
+
+void TrayIcon::setTooltip(const std::string& tooltip) {
+    tooltip_ = tooltip;
+    if (shown_)
+        notify(NIM_MODIFY, NIF_TIP);
+}
+
+UINT TrayIcon::ShowMenu(HMENU menu, HWND owner) {
+    // A menu whose owner is not in the foreground stays open when the user
+    // clicks elsewhere.
+    SetForegroundWindow(owner);
+    POINT at{};
+    GetCursorPos(&at);
+    const BOOL command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x,
+                                        at.y, 0, owner, nullptr);
+    // Without a message after the menu, the next menu from the icon would
+    // close as soon as it opened.
+    PostMessageA(owner, WM_NULL, 0, 0);
+    return static_cast<UINT>(command);
+}
+
+LRESULT TrayIcon::handle(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == CallbackMessage) {
+        // Version 3 reports a click as the button messages followed by a
+        // summary (NIN_SELECT after a left click, WM_CONTEXTMENU after a right
+        // click). One of each pair is taken, so a click raises one event.
+        switch (LOWORD(lp)) {
+        case WM_LBUTTONUP:
+        case NIN_KEYSELECT:
+            if (onActivate)
+                onActivate();
+            break;
+        case WM_CONTEXTMENU:
+            SetForegroundWindow(hwnd_);
+            if (onMenuRequest)
+                onMenuRequest();
+            break;
+        }
+        return 0;
+    }
+    if (msg == TaskbarCreated()) {
+        // The taskbar came (back): it knows no icons, so a shown one is added again.
+        if (shown_)
+            add();
+        return 0;
+    }
+    return Window::handle(msg, wp, lp);
+}
+
+}  // namespace vantry::win

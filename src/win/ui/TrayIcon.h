@@ -1,0 +1,63 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "platform/Handles.h"
+#include "ui/Window.h"
+
+namespace vantry::win {
+
+// The program's icon in the notification area. It owns a hidden top-level
+// window of its own: the shell's callbacks go there, and so does the
+// "TaskbarCreated" broadcast, which reaches top-level windows only.
+class TrayIcon : private Window {
+public:
+    // The icon's id within its own window (each TrayIcon has one window), and
+    // the message the shell reports the user's actions with.
+    static constexpr UINT IconId = 1;
+    static constexpr UINT CallbackMessage = WM_APP + 1;
+
+    explicit TrayIcon(HICON icon = nullptr);  // nullptr: the program icon from the resources
+    ~TrayIcon() override;
+
+    void setTooltip(const std::string& tooltip);
+    const std::string& tooltip() const { return tooltip_; }
+    // Whether the icon should be in the notification area; it stays wanted
+    // while the taskbar is away and comes back with it.
+    void setShown(bool shown);
+    bool shown() const { return shown_; }
+
+    // Left click (on release), or Enter/Space on the icon.
+    std::function<void()> onActivate;
+    // Right click (on release) or the context-menu key; the hidden window is
+    // already in the foreground, so a host can call ShowMenu right away.
+    std::function<void()> onMenuRequest;
+
+    HWND messageWindow() const { return hwnd(); }
+
+    // Pops a menu up at the cursor and returns the chosen command (0 for none).
+    // It brings the owner to the foreground first and nudges it afterwards, so
+    // that the menu closes when the user clicks elsewhere; a host that calls
+    // TrackPopupMenu itself must do the same.
+    static UINT ShowMenu(HMENU menu, HWND owner);
+
+    // Removes every shown icon of the process, for the ways out that end the
+    // process at once and run no destructors.
+    static void RemoveAll();
+
+private:
+    LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
+    bool notify(DWORD action, UINT flags);
+    void add();
+    void remove();
+
+    HICON icon_ = nullptr;
+    UniqueIcon ownedIcon_;
+    std::string tooltip_;
+    bool shown_ = false;
+};
+
+}  // namespace vantry::win
