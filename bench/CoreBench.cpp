@@ -47,3 +47,23 @@ static void BM_SortListing(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SortListing)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+#include "FakeDesktop.h"
+#include "servers/MainWindow.h"
+
+// One tChkNew tick over a desktop of 2,000 top-level windows with 20 consoles
+// already listed: the main window's steady background cost, without the system.
+static void BM_tChkNewTick2000Windows(benchmark::State& state) {
+    vantry::fakes::FakeDesktopWindows desktop;
+    vantry::fakes::FakeMainView view;
+    vantry::ServerList list(view, desktop);
+    desktop.add("tty", "HLDS - first");
+    for (int i = 1; i < 2000; ++i)
+        desktop.add(i % 100 == 0 ? "tty" : "Other", i % 100 == 0 ? "HLDS - server " + std::to_string(i)
+                                                                  : "Window " + std::to_string(i));
+    list.tChkNew();
+    for (auto _ : state)
+        list.tChkNew();
+    state.counters["listed"] = static_cast<double>(view.entries.size());
+}
+BENCHMARK(BM_tChkNewTick2000Windows)->Unit(benchmark::kMicrosecond);

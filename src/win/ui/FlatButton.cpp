@@ -140,7 +140,7 @@ void FlatButton::repaint() const {
 }
 
 void FlatButton::paint(HDC dc, const RECT& rc, bool pressed, bool focusCue,
-                       [[maybe_unused]] bool disabled, bool hidePrefix) const {
+                       bool disabled, bool hidePrefix) const {
     // A disabled button is drawn like an enabled one: the windows give it its
     // dimmed picture or its caption colour themselves.
     const int saved = SaveDC(dc);
@@ -164,6 +164,11 @@ void FlatButton::paint(HDC dc, const RECT& rc, bool pressed, bool focusCue,
     }
 
     const std::string text = caption();
+    if (!text.empty() && picture_.empty()) {
+        // A caption button is flat, but not invisible: a dim edge that lights
+        // up under the mouse shows where it can be pressed.
+        FrameRect(dc, &rc, SolidBrush(hovering_ && !disabled ? colour::Orange : colour::DimOrange));
+    }
     if (!text.empty()) {
         RECT box = rc;
         if (pressed)

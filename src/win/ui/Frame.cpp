@@ -36,9 +36,9 @@ bool Frame::createFrame(const FrameArgs& args) {
     title.id = IdTitle;
     title.text = args.title;
     title.bold = true;
-    title.x = px(TitleLeft);
+    title.x = px(TitleLeft + args.titleIndentTwips);
     title.y = px(TitleTop);
-    title.width = width - px(TitleLeft) - px(3 * (ButtonSize + ButtonGap) + 60);
+    title.width = width - title.x - px(3 * (ButtonSize + ButtonGap) + 60);
     title.height = px(TitleHeight);
     lbTitle_.create(hwnd_, title);
     dragBy(lbTitle_);
@@ -191,6 +191,8 @@ LRESULT Frame::handle(UINT msg, WPARAM wp, LPARAM lp) {
         RECT rc;
         GetClientRect(hwnd_, &rc);
         FillRect(reinterpret_cast<HDC>(wp), &rc, SolidBrush(RGB(0, 0, 0)));
+        // A thin edge keeps the borderless window apart from a dark desktop.
+        FrameRect(reinterpret_cast<HDC>(wp), &rc, SolidBrush(colour::DimOrange));
         return 1;
     }
     }

@@ -17,6 +17,7 @@ struct FrameArgs {
     int widthTwips = 4000;
     int heightTwips = 3000;
     bool captionButtons = false;  // the main window's minimize and help buttons
+    int titleIndentTwips = 0;     // room left of the title, for the main window's icon
     HWND owner = nullptr;
     DWORD exStyle = 0;
 };

@@ -1,0 +1,203 @@
+#include "servers/MainWindow.h"
+
+#include <charconv>
+
+#include "text/Text.h"
+
+namespace vantry {
+
+namespace {
+
+bool StartsWith(const std::string& text, const char* prefix) {
+    return text.rfind(prefix, 0) == 0;
+}
+
+bool StartsWithIgnoreCase(const std::string& text, std::string_view prefix) {
+    return text.size() >= prefix.size() && EqualsIgnoreCase(text.substr(0, prefix.size()), prefix);
+}
+
+}  // namespace
+
+void ServerList::lstServer_Add(DesktopWindow handle) { handles_.Add(std::to_string(handle)); }
+
+std::string ServerList::lstServer_List(int index) const {
+    if (index < 0 || index >= lstServer_Count())
+        return {};
+    return handles_.Item(index + 1);
+}
+
+void ServerList::lstServer_Remove(int index) { handles_.Remove(index + 1); }
+
+DesktopWindow ServerList::handleAt(int index) const {
+    const std::string item = TrimSpaces(lstServer_List(index));
+    DesktopWindow handle = 0;
+    std::from_chars(item.data(), item.data() + item.size(), handle);
+    return handle;
+}
+
+std::string ServerList::WindowTitle(DesktopWindow handle) {
+    return handle ? desktop_.title(handle) : std::string();
+}
+
+void ServerList::AddServerWindow(const std::string& title, DesktopWindow handle) {
+    // The program's own windows, the title window among them, carry its name.
+    if (StartsWithIgnoreCase(title, "HLDS Vantry") || StartsWithIgnoreCase(title, "HLDSVantry"))
+        return;
+    const int n = view_.entryCount();
+    for (int i = 0; i < n; ++i)
+        if (handleAt(i) == handle)
+            return;
+    // A console that was hidden when found stays hidden and is listed unticked.
+    const bool wasVisible = desktop_.isVisible(handle);
+    lstServer_Add(handle);
+    view_.addEntry(title, wasVisible);
+    view_.setServersMenuVisible(view_.entryCount() > 0);
+    ShowServerDetails();
+}
+
+void ServerList::ShowServerDetails() {
+    if (view_.entryCount() == 0)
+        return;
+    const int idx = view_.currentEntry();
+    if (idx < 0 || idx >= view_.entryCount())
+        return;
+    view_.setHideCaption(view_.entryTicked(idx) ? mainwin::HideCaption : mainwin::UnhideCaption);
+    view_.enableEntryButtons();
+    const std::string text = view_.entryText(idx);
+    const auto at = text.find(mainwin::NameSeparator);
+    view_.setName1(text.substr(0, at));
+    std::string name;
+    if (at != std::string::npos) {
+        const std::string rest = text.substr(at + 3);
+        name = rest.substr(0, rest.find(mainwin::NameSeparator));
+    }
+    view_.setName2(TrimSpaces(name).empty() ? std::string() : name);
+}
+
+std::vector<ServerMenuItem> ServerList::BuildServerMenu() {
+    std::vector<ServerMenuItem> items;
+    const int n = view_.entryCount();
+    for (int i = 0; i < n; ++i)
+        items.push_back({view_.entryText(i), view_.entryTicked(i)});
+    view_.setServersMenuVisible(n > 0);
+    return items;
+}
+
+void ServerList::tChkNew() {
+    // Consoles were once all of class "tty"; where none is, the walk starts at
+    // the top of the window order so today's console windows are found too.
+    DesktopWindow h = desktop_.findByClass(mainwin::ConsoleClass);
+    if (!h)
+        h = desktop_.first();
+    while (h) {
+        const std::string title = WindowTitle(h);
+        if (StartsWith(title, mainwin::ConsolePrefix))
+            AddServerWindow(title, h);
+        h = desktop_.next(h);
+    }
+}
+
+void ServerList::chkAlive() {
+    const int n = view_.entryCount();
+    for (int i = 0; i < n; ++i) {
+        if (!WindowTitle(handleAt(i)).empty())
+            continue;
+        view_.removeEntry(i);
+        lstServer_Remove(i);
+        if (!view_.name1().empty()) {
+            view_.setName1("");
+            view_.setName2("");
+        }
+        return;  // one closed console a tick
+    }
+}
+
+void ServerList::setShown(int index, bool shown, bool refreshText) {
+    const DesktopWindow h = handleAt(index);
+    desktop_.setVisible(h, shown);
+    if (refreshText)
+        view_.setEntryText(index, WindowTitle(h));
+    view_.setEntryTicked(index, shown);
+    view_.setHideCaption(shown ? mainwin::HideCaption : mainwin::UnhideCaption);
+}
+
+void ServerList::onListClick() {
+    const int idx = view_.currentEntry();
+    if (view_.entryCount() == 0 || idx < 0)
+        return;
+    // The user's click has already set the mark; the console follows it.
+    const bool shown = view_.entryTicked(idx);
+    setShown(idx, shown, true);
+    if (shown)
+        view_.focusWindow();
+}
+
+std::string ServerList::contextMenuHideCaption() {
+    const int idx = view_.currentEntry();
+    if (view_.entryCount() == 0 || idx < 0)
+        return {};
+    return view_.entryTicked(idx) ? mainwin::HideServer : mainwin::UnhideServer;
+}
+
+void ServerList::toggleCurrent() {
+    const int idx = view_.currentEntry();
+    if (view_.entryCount() == 0 || idx < 0)
+        return;
+    const bool show = !view_.entryTicked(idx);
+    setShown(idx, show, true);
+    if (show)
+        view_.focusWindow();
+}
+
+void ServerList::toggleEntry(int index) {
+    if (index < 0 || index >= view_.entryCount())
+        return;
+    setShown(index, !view_.entryTicked(index), true);
+}
+
+void ServerList::hideAll() {
+    const int n = view_.entryCount();
+    for (int i = 0; i < n; ++i)
+        setShown(i, false, false);
+}
+
+void ServerList::unhideAll() {
+    const int n = view_.entryCount();
+    for (int i = 0; i < n; ++i)
+        setShown(i, true, false);
+    if (n > 0 && view_.windowVisible())
+        view_.focusWindow();
+}
+
+void ServerList::rename() {
+    const int idx = view_.currentEntry();
+    if (view_.entryCount() == 0 || idx < 0)
+        return;
+    const std::string name = TrimSpaces(view_.name2());
+    const std::string title =
+        name.empty() ? std::string(mainwin::ConsolePrefix)
+                     : std::string(mainwin::ConsolePrefix) + mainwin::NameSeparator + name;
+    desktop_.setTitle(handleAt(idx), title);
+    view_.setEntryText(idx, title);
+}
+
+bool ServerList::anyHidden() {
+    const int n = view_.entryCount();
+    for (int i = 0; i < n; ++i)
+        if (!view_.entryTicked(i))
+            return true;
+    return false;
+}
+
+void SaveMainPosition(Settings& settings, float leftTwips, float topTwips) {
+    settings.SetMainY(topTwips);
+    settings.SetMainX(leftTwips);
+}
+
+bool ConfirmExit(ServerList& list, MessageBoxes& boxes, WindowHandle owner) {
+    if (!list.anyHidden())
+        return true;
+    return boxes.show(owner, mainwin::ExitQuestion, mainwin::ExitTitle, mainwin::ExitStyle) != mb::No;
+}
+
+}  // namespace vantry

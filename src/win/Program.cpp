@@ -1,0 +1,105 @@
+#include "Program.h"
+
+#include "startup/StartUp.h"
+#include "ui/Dpi.h"
+#include "ui/MessageLoop.h"
+#include "ui/TrayIcon.h"
+
+namespace vantry::win {
+
+Program::Program() {
+    windows.onEmpty = [] { PostQuitMessage(0); };
+}
+
+Program::~Program() {
+    about_.reset();
+    retired_.clear();
+    main_.reset();
+    title_.reset();
+    TrayIcon::RemoveAll();
+}
+
+int Program::run(const std::string& fullCommandLine) {
+    const StartPlan plan = PlanStart(CommandLineText(fullCommandLine), settings, fileSystem);
+    // Registering the .cfg association at start comes with the options release.
+    switch (plan.window) {
+    case StartWindow::Main:
+        ShowMainWindow();
+        break;
+    default:
+        // The tool windows come with their own releases: their switches open
+        // nothing yet, and the program ends.
+        return 0;
+    }
+    return RunMessageLoop();
+}
+
+void Program::ShowMainWindow() {
+    const int mode = ShowInMode(settings);
+    const bool taskbar = MinimizesByTitleWindow(mode);
+    // The title window owns the main window, so it must exist first.
+    if (taskbar && !title_) {
+        title_ = std::make_unique<TitleWindow>(windows);
+        title_->load(ProgramTitle);
+        title_->onHandFocus = [this] {
+            if (main_ && main_->hwnd() && IsWindowEnabled(main_->hwnd()))
+                SetForegroundWindow(main_->hwnd());
+        };
+        title_->onUserClose = [this] { EndProgram(); };
+    }
+    if (!main_ || !main_->hwnd()) {
+        main_ = std::make_unique<MainForm>(
+            windows, MainFormServices{settings, desktop, messageBoxes, shell});
+        main_->load(taskbar ? title_->hwnd() : nullptr, mode);
+        LastPort = FirstLastPort;
+        main_->onEndProgram = [this] { EndProgram(); };
+        main_->onAbout = [this] { openAbout(); };
+        main_->onTitleWindowState = [this](bool minimized) {
+            if (title_ && title_->hwnd())
+                title_->setMinimized(minimized);
+        };
+    }
+    main_->setTitle(ProgramTitle);
+    main_->startPolling();
+
+    HWND hwnd = main_->hwnd();
+    RECT rc;
+    GetWindowRect(hwnd, &rc);
+    const int dpi = WindowDpi(hwnd);
+    const auto position = MainWindowPosition(
+        settings, static_cast<float>(PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), dpi)),
+        static_cast<float>(PixelsToTwips(rc.right - rc.left, dpi)));
+    SetWindowPos(hwnd, nullptr, TwipsToPixels(position.left, dpi), TwipsToPixels(position.top, dpi), 0,
+                 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    ShowWindow(hwnd, SW_SHOW);
+    if (taskbar)
+        ShowWindow(title_->hwnd(), SW_SHOWNA);
+    SetForegroundWindow(hwnd);
+}
+
+void Program::EndProgram() {
+    windows.EndProgram([this] {
+        if (title_ && title_->hwnd())
+            title_->hide();
+    });
+}
+
+void Program::openAbout() {
+    if (!main_ || (about_ && about_->hwnd()))
+        return;
+    if (about_)
+        retired_.push_back(std::move(about_));
+    about_ = std::make_unique<AboutWindow>(windows, shell, clock);
+    HWND mainHwnd = main_->hwnd();
+    about_->onClosed = [mainHwnd] { EnableWindow(mainHwnd, TRUE); };
+    // Disabled from the start: the splash wait lets events through, and the
+    // main window is not to be used behind the box.
+    EnableWindow(mainHwnd, FALSE);
+    ++aboutLoads_;
+    about_->load(mainHwnd);
+    if (--aboutLoads_ == 0)
+        retired_.clear();
+}
+
+}  // namespace vantry::win

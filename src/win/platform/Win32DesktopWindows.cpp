@@ -1,0 +1,56 @@
+#include "Win32DesktopWindows.h"
+
+#include <windows.h>
+
+namespace vantry::win {
+
+namespace {
+HWND ToHwnd(DesktopWindow window) { return reinterpret_cast<HWND>(window); }
+DesktopWindow FromHwnd(HWND hwnd) { return reinterpret_cast<DesktopWindow>(hwnd); }
+
+// A console that stops answering must not freeze the server list for longer than this.
+constexpr UINT kSetTitleTimeoutMs = 1000;
+}  // namespace
+
+DesktopWindow Win32DesktopWindows::findByClass(const std::string& className) {
+    return FromHwnd(FindWindowA(className.c_str(), nullptr));
+}
+
+DesktopWindow Win32DesktopWindows::first() { return FromHwnd(GetTopWindow(nullptr)); }
+
+DesktopWindow Win32DesktopWindows::next(DesktopWindow window) {
+    return FromHwnd(GetWindow(ToHwnd(window), GW_HWNDNEXT));
+}
+
+std::string Win32DesktopWindows::title(DesktopWindow window) {
+    // GetWindowText on another process's window reads the text the system keeps
+    // for it instead of asking the window, so a hung server cannot block us here.
+    const HWND hwnd = ToHwnd(window);
+    if (!IsWindow(hwnd))
+        return {};
+    const int length = GetWindowTextLengthA(hwnd);
+    if (length <= 0)
+        return {};
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(hwnd, text.data(), length + 1);
+    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return text;
+}
+
+bool Win32DesktopWindows::isVisible(DesktopWindow window) {
+    return IsWindowVisible(ToHwnd(window)) != FALSE;
+}
+
+void Win32DesktopWindows::setVisible(DesktopWindow window, bool visible) {
+    ShowWindowAsync(ToHwnd(window), visible ? SW_SHOW : SW_HIDE);
+}
+
+bool Win32DesktopWindows::setTitle(DesktopWindow window, const std::string& title) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(ToHwnd(window), WM_SETTEXT, 0,
+                               reinterpret_cast<LPARAM>(title.c_str()),
+                               SMTO_ABORTIFHUNG | SMTO_NORMAL, kSetTitleTimeoutMs, &result) != 0
+           && result != 0;
+}
+
+}  // namespace vantry::win

@@ -1,0 +1,208 @@
+#include "servers/ServerListBox.h"
+
+#include "platform/Handles.h"
+#include "ui/Chrome.h"
+#include "ui/Dpi.h"
+#include "ui/Look.h"
+#include "ui/Window.h"
+
+namespace vantry::win {
+
+namespace {
+constexpr int ItemHeightTwips = 255;
+constexpr COLORREF SelectedBack = RGB(80, 36, 0);
+}  // namespace
+
+namespace {
+constexpr char SelfProperty[] = "HLDSVantry.ServerListBox";
+}
+
+ServerListBox::~ServerListBox() {
+    if (hwnd_ && original_) {
+        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+        RemovePropA(hwnd_, SelfProperty);
+    }
+}
+
+bool ServerListBox::create(HWND parent, int id, int x, int y, int width, int height) {
+    HWND hwnd = CreateWindowExA(
+        0, "LISTBOX", "",
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED |
+            LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
+        x, y, width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(),
+        nullptr);
+    if (!hwnd)
+        return false;
+    attach(hwnd);
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(parent))), FALSE);
+    SendMessageA(hwnd, LB_SETITEMHEIGHT, 0, Px(parent, ItemHeightTwips));
+    // Subclassed the ANSI way: the comctl32 helper would turn the list into a
+    // Unicode window, and its entries could then not be read as ANSI text by
+    // other processes under every system.
+    SetPropA(hwnd, SelfProperty, this);
+    original_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
+    return true;
+}
+
+int ServerListBox::count() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
+int ServerListBox::current() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0)); }
+void ServerListBox::setCurrent(int index) { SendMessageA(hwnd_, LB_SETCURSEL, index, 0); }
+
+std::string ServerListBox::text(int index) const {
+    const LRESULT length = SendMessageA(hwnd_, LB_GETTEXTLEN, index, 0);
+    if (length == LB_ERR)
+        return {};
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    SendMessageA(hwnd_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+bool ServerListBox::ticked(int index) const {
+    return SendMessageA(hwnd_, LB_GETITEMDATA, index, 0) == 1;
+}
+
+void ServerListBox::add(const std::string& text, bool ticked) {
+    const LRESULT at = SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    if (at >= 0)
+        SendMessageA(hwnd_, LB_SETITEMDATA, at, ticked ? 1 : 0);
+}
+
+void ServerListBox::remove(int index) { SendMessageA(hwnd_, LB_DELETESTRING, index, 0); }
+
+void ServerListBox::setText(int index, const std::string& text) {
+    if (index < 0 || index >= count())
+        return;
+    // A list box has no "set text": replace the entry where it stands.
+    const bool mark = ticked(index);
+    const int selected = current();
+    SendMessageA(hwnd_, LB_DELETESTRING, index, 0);
+    SendMessageA(hwnd_, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageA(hwnd_, LB_SETITEMDATA, index, mark ? 1 : 0);
+    if (selected == index)
+        setCurrent(index);
+}
+
+void ServerListBox::setTicked(int index, bool ticked) {
+    SendMessageA(hwnd_, LB_SETITEMDATA, index, ticked ? 1 : 0);
+    RECT rc;
+    if (SendMessageA(hwnd_, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rc)) != LB_ERR)
+        InvalidateRect(hwnd_, &rc, FALSE);
+}
+
+int ServerListBox::boxWidth() const { return Px(hwnd_, ItemHeightTwips); }
+
+void ServerListBox::toggle(int index) {
+    if (index < 0 || index >= count())
+        return;
+    setTicked(index, !ticked(index));
+    raiseClick();
+}
+
+void ServerListBox::raiseClick() {
+    if (onClick)
+        onClick();
+}
+
+void ServerListBox::draw(const DRAWITEMSTRUCT& item) const {
+    HDC dc = item.hDC;
+    RECT rc = item.rcItem;
+    const bool selected = item.itemState & ODS_SELECTED;
+    FillRect(dc, &rc, SolidBrush(selected ? SelectedBack : colour::Black));
+    if (static_cast<int>(item.itemID) < 0)
+        return;
+
+    // The tick box: an orange square, filled with a tick when the console is shown.
+    const int box = rc.bottom - rc.top;
+    const int inset = box / 4;
+    RECT square{rc.left + inset, rc.top + inset, rc.left + box - inset, rc.bottom - inset};
+    FrameRect(dc, &square, SolidBrush(colour::Orange));
+    if (item.itemData == 1) {
+        UniqueGdiObject pen(CreatePen(PS_SOLID, std::max(1, box / 10), colour::Orange));
+        ScopedSelect use(dc, pen.get());
+        const int w = square.right - square.left;
+        MoveToEx(dc, square.left + w / 5, square.top + w / 2, nullptr);
+        LineTo(dc, square.left + w * 2 / 5, square.bottom - w / 4);
+        LineTo(dc, square.right - w / 5, square.top + w / 5);
+    }
+
+    RECT textRect{rc.left + box + inset, rc.top, rc.right - inset, rc.bottom};
+    const std::string label = text(static_cast<int>(item.itemID));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colour::Orange);
+    ScopedSelect font(dc, TahomaFont(WindowDpi(hwnd_)));
+    DrawTextA(dc, label.c_str(), static_cast<int>(label.size()), &textRect,
+              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT))
+        FrameRect(dc, &rc, SolidBrush(RGB(150, 65, 0)));
+}
+
+bool ServerListBox::onReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    switch (msg) {
+    case WM_DRAWITEM:
+        draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
+        result = TRUE;
+        return true;
+    case WM_CTLCOLORLISTBOX:
+        SetBkColor(reinterpret_cast<HDC>(wp), colour::Black);
+        result = reinterpret_cast<LRESULT>(SolidBrush(colour::Black));
+        return true;
+    case WM_COMMAND:
+        if (HIWORD(wp) == LBN_SELCHANGE)
+            raiseClick();
+        result = 0;
+        return true;
+    }
+    return false;
+}
+
+LRESULT CALLBACK ServerListBox::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = static_cast<ServerListBox*>(GetPropA(hwnd, SelfProperty));
+    if (!self)
+        return DefWindowProcA(hwnd, msg, wp, lp);
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+        const LRESULT hit = SendMessageA(hwnd, LB_ITEMFROMPOINT, 0, lp);
+        const LRESULT result = self->callOriginal(hwnd, msg, wp, lp);
+        const int index = LOWORD(hit);
+        if (!HIWORD(hit) && static_cast<short>(LOWORD(lp)) < self->boxWidth())
+            self->toggle(index);
+        return result;
+    }
+    case WM_CHAR:
+        if (wp == ' ') {
+            self->toggle(self->current());
+            return 0;
+        }
+        break;
+    case WM_KEYUP: {
+        const LRESULT result = self->callOriginal(hwnd, msg, wp, lp);
+        if (self->onKeyUp)
+            self->onKeyUp();
+        return result;
+    }
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+        const LRESULT result = self->callOriginal(hwnd, msg, wp, lp);
+        if (self->onMouseUp)
+            self->onMouseUp(msg == WM_LBUTTONUP   ? mouse::Left
+                            : msg == WM_RBUTTONUP ? mouse::Right
+                                                  : mouse::Middle);
+        return result;
+    }
+    case WM_RBUTTONDOWN: {
+        // The right button also picks the entry the menu will act on.
+        const LRESULT hit = SendMessageA(hwnd, LB_ITEMFROMPOINT, 0, lp);
+        if (!HIWORD(hit))
+            self->setCurrent(LOWORD(hit));
+        SetFocus(hwnd);
+        return 0;
+    }
+    }
+    return self->callOriginal(hwnd, msg, wp, lp);
+}
+
+}  // namespace vantry::win

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "ui/Control.h"
+
+namespace vantry::win {
+
+// lstServers: a list with a tick box in front of every entry, orange on black.
+// The mark is the entry's item data (1 ticked, 0 not), so it can be read like
+// the text from outside the program. A click on a tick box or Space toggles it.
+class ServerListBox : public Control {
+public:
+    ~ServerListBox() override;
+    bool create(HWND parent, int id, int x, int y, int width, int height);
+
+    int count() const;
+    int current() const;
+    void setCurrent(int index);
+    std::string text(int index) const;
+    bool ticked(int index) const;
+    void add(const std::string& text, bool ticked);
+    void remove(int index);
+    void setText(int index, const std::string& text);
+    void setTicked(int index, bool ticked);
+
+    std::function<void()> onClick;  // the current entry or its mark changed
+    std::function<void()> onKeyUp;
+    std::function<void(int button)> onMouseUp;  // 1 left, 2 right, 4 middle
+
+    bool onReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT callOriginal(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) const {
+        return CallWindowProcA(original_, hwnd, msg, wp, lp);
+    }
+    void draw(const DRAWITEMSTRUCT& item) const;
+    int boxWidth() const;
+    void toggle(int index);
+    void raiseClick();
+
+    WNDPROC original_ = nullptr;
+};
+
+}  // namespace vantry::win

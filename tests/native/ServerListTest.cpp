@@ -1,0 +1,236 @@
+#include <gtest/gtest.h>
+
+#include "FakeDesktop.h"
+#include "FakePlatform.h"
+#include "servers/MainWindow.h"
+
+using namespace vantry;
+using fakes::FakeDesktopWindows;
+using fakes::FakeMainView;
+
+namespace {
+
+class ServerListTest : public ::testing::Test {
+protected:
+    std::vector<std::string> Texts() {
+        std::vector<std::string> texts;
+        for (const auto& e : view.entries)
+            texts.push_back(e.text + (e.ticked ? " [x]" : " [ ]"));
+        return texts;
+    }
+    FakeDesktopWindows desktop;
+    FakeMainView view;
+    ServerList list{view, desktop};
+};
+
+}  // namespace
+
+TEST_F(ServerListTest, FindsConsolesByTheirCaseSensitivePrefixInWindowOrder) {
+    desktop.add("Shell_TrayWnd", "HLDS - before any console");
+    const auto a = desktop.add("tty", "HLDS - alpha");
+    desktop.add("Notepad", "hlds - lower case");
+    desktop.add("ConsoleWindowClass", "HLDS");
+    desktop.add("Notepad", "HLDS Vantry v3.3.1");
+    desktop.add("Other", "hlds vantry notes");
+    desktop.add("Other", "HLDSVANTRY");
+    const auto hidden = desktop.add("ConsoleWindowClass", "HLDS - beta", false);
+    desktop.add("Other", "HLD");
+
+    list.tChkNew();
+    // Windows above the first "tty" window are not examined.
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"HLDS - alpha [x]", "HLDS [x]", "HLDS - beta [ ]"}));
+    EXPECT_EQ(list.handlesText(),
+              std::to_string(a) + "|" + std::to_string(a + 2) + "|" + std::to_string(hidden) + "|");
+    EXPECT_FALSE(desktop.find(hidden)->visible) << "a console hidden when found stays hidden";
+    EXPECT_TRUE(view.serversMenuVisible);
+
+    list.tChkNew();
+    EXPECT_EQ(view.entries.size(), 3u) << "never listed twice";
+}
+
+TEST_F(ServerListTest, WithoutAnyTtyWindowTheWalkStartsAtTheTop) {
+    desktop.add("ConsoleWindowClass", "HLDS - first");
+    desktop.add("Other", "HLDS Vantry v3.3.1");
+    list.tChkNew();
+    EXPECT_EQ(Texts(), std::vector<std::string>{"HLDS - first [x]"});
+}
+
+TEST_F(ServerListTest, ChkAliveDropsOneClosedConsoleATick) {
+    const auto a = desktop.add("tty", "HLDS - a");
+    const auto b = desktop.add("tty", "HLDS - b");
+    desktop.add("tty", "HLDS - c");
+    list.tChkNew();
+    view.current = 0;
+    list.ShowServerDetails();
+    EXPECT_EQ(view.name2Text, "a");
+
+    desktop.close(a);
+    desktop.close(b);
+    list.chkAlive();
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"HLDS - b [x]", "HLDS - c [x]"}));
+    EXPECT_EQ(view.name1Text, "");
+    EXPECT_EQ(view.name2Text, "");
+    list.chkAlive();
+    EXPECT_EQ(Texts(), std::vector<std::string>{"HLDS - c [x]"});
+    EXPECT_EQ(list.lstServer_Count(), 1);
+    list.chkAlive();
+    EXPECT_EQ(view.entries.size(), 1u);
+}
+
+TEST_F(ServerListTest, HandleListOperations) {
+    list.lstServer_Add(1234);
+    list.lstServer_Add(5678);
+    list.lstServer_Add(42);
+    EXPECT_EQ(list.handlesText(), "1234|5678|42|");
+    EXPECT_EQ(list.lstServer_Count(), 3);
+    EXPECT_EQ(list.lstServer_List(1), "5678");
+    EXPECT_EQ(list.lstServer_List(3), "");
+    EXPECT_EQ(list.lstServer_List(-1), "");
+    list.lstServer_Remove(1);
+    EXPECT_EQ(list.handlesText(), "1234|42|");
+    list.Server_Clear();
+    EXPECT_EQ(list.lstServer_Count(), 0);
+}
+
+TEST_F(ServerListTest, DetailsSplitTheTitleAtTheFirstTwoSeparators) {
+    const struct {
+        const char* title;
+        const char* name1;
+        const char* name2;
+    } cases[] = {
+        {"HLDS - a - b", "HLDS", "a"},
+        {"HLDS", "HLDS", ""},
+        {"HLDS -   ", "HLDS", ""},
+        {"HLDS-x", "HLDS-x", ""},
+        {"HLDS -    - x", "HLDS", ""},
+        {"HLDS -  my server ", "HLDS", " my server "},
+    };
+    for (const auto& c : cases) {
+        view.entries = {{c.title, false}};
+        view.current = 0;
+        list.ShowServerDetails();
+        EXPECT_EQ(view.name1Text, c.name1) << c.title;
+        EXPECT_EQ(view.name2Text, c.name2) << c.title;
+        EXPECT_EQ(view.hideCaption, "Un&hide");
+        EXPECT_TRUE(view.buttonsEnabled);
+    }
+}
+
+TEST_F(ServerListTest, RenameTrimsTheNameAndKeepsThePrefix) {
+    const auto h = desktop.add("tty", "HLDS");
+    list.tChkNew();
+    view.current = 0;
+    view.name2Text = "  de_dust  ";
+    list.rename();
+    EXPECT_EQ(desktop.find(h)->title, "HLDS - de_dust");
+    EXPECT_EQ(view.entries[0].text, "HLDS - de_dust");
+    view.name2Text = "   ";
+    list.rename();
+    EXPECT_EQ(desktop.find(h)->title, "HLDS");
+    EXPECT_EQ(view.entries[0].text, "HLDS");
+}
+
+TEST_F(ServerListTest, TogglesShowAndHideAndRefreshTheText) {
+    const auto a = desktop.add("tty", "HLDS - a");
+    const auto b = desktop.add("tty", "HLDS - b", false);
+    list.tChkNew();
+    view.current = 0;
+    desktop.find(a)->title = "HLDS - a renamed by itself";
+
+    list.toggleCurrent();
+    EXPECT_FALSE(desktop.find(a)->visible);
+    EXPECT_EQ(Texts()[0], "HLDS - a renamed by itself [ ]");
+    EXPECT_EQ(view.hideCaption, "Un&hide");
+    EXPECT_EQ(view.focused, 0);
+    list.toggleCurrent();
+    EXPECT_TRUE(desktop.find(a)->visible);
+    EXPECT_EQ(view.hideCaption, "&Hide");
+    EXPECT_EQ(view.focused, 1);
+
+    list.toggleEntry(1);
+    EXPECT_TRUE(desktop.find(b)->visible);
+    EXPECT_EQ(view.focused, 1) << "the tray submenu does not move the focus";
+
+    list.hideAll();
+    EXPECT_FALSE(desktop.find(a)->visible || desktop.find(b)->visible);
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"HLDS - a renamed by itself [ ]", "HLDS - b [ ]"}));
+    view.visible = false;
+    list.unhideAll();
+    EXPECT_TRUE(desktop.find(a)->visible && desktop.find(b)->visible);
+    EXPECT_EQ(view.focused, 1) << "no focus for a window hidden in the tray";
+}
+
+TEST_F(ServerListTest, AClickOnTheMarkShowsOrHidesTheConsole) {
+    const auto a = desktop.add("tty", "HLDS - a");
+    list.tChkNew();
+    view.current = 0;
+    view.entries[0].ticked = false;  // the user unticked it
+    list.onListClick();
+    EXPECT_FALSE(desktop.find(a)->visible);
+    EXPECT_EQ(list.contextMenuHideCaption(), "Unhide Server");
+    view.entries[0].ticked = true;
+    list.onListClick();
+    EXPECT_TRUE(desktop.find(a)->visible);
+    EXPECT_EQ(list.contextMenuHideCaption(), "Hide Server");
+    EXPECT_EQ(view.focused, 1);
+}
+
+TEST_F(ServerListTest, EveryCommandOnAnEmptyListDoesNothing) {
+    list.onListClick();
+    list.onListKeyUp();
+    list.toggleCurrent();
+    list.toggleEntry(0);
+    list.hideAll();
+    list.unhideAll();
+    list.rename();
+    list.chkAlive();
+    EXPECT_EQ(list.contextMenuHideCaption(), "");
+    EXPECT_TRUE(list.BuildServerMenu().empty());
+    EXPECT_FALSE(view.serversMenuVisible);
+    EXPECT_FALSE(view.buttonsEnabled);
+    EXPECT_EQ(view.focused, 0);
+}
+
+TEST_F(ServerListTest, TheServersMenuMirrorsTheList) {
+    desktop.add("tty", "HLDS - a");
+    desktop.add("tty", "HLDS - b", false);
+    list.tChkNew();
+    const auto menu = list.BuildServerMenu();
+    ASSERT_EQ(menu.size(), 2u);
+    EXPECT_EQ(menu[0].caption, "HLDS - a");
+    EXPECT_TRUE(menu[0].checked);
+    EXPECT_FALSE(menu[1].checked);
+}
+
+TEST_F(ServerListTest, ExitAsksOnlyWhenAConsoleIsHidden) {
+    fakes::FakeMessageBoxes boxes;
+    desktop.add("tty", "HLDS - a");
+    list.tChkNew();
+    EXPECT_TRUE(ConfirmExit(list, boxes, nullptr));
+    EXPECT_TRUE(boxes.calls.empty());
+
+    desktop.add("tty", "HLDS - b", false);
+    list.tChkNew();
+    boxes.answers = {mb::No, mb::Yes};
+    EXPECT_FALSE(ConfirmExit(list, boxes, nullptr));
+    EXPECT_TRUE(ConfirmExit(list, boxes, nullptr));
+    ASSERT_EQ(boxes.calls.size(), 2u);
+    EXPECT_EQ(boxes.calls[0].text, "Exit although you currently have hidden servers?");
+    EXPECT_EQ(boxes.calls[0].title, "Exit");
+    EXPECT_EQ(boxes.calls[0].style, 36u);
+}
+
+TEST(MainWindowRules, ShowInDecidesTrayAndTaskbar) {
+    EXPECT_FALSE(MinimizesByTitleWindow(0));
+    EXPECT_TRUE(MinimizesByTitleWindow(1));
+    EXPECT_TRUE(MinimizesByTitleWindow(2));
+    EXPECT_TRUE(HasTrayIcon(0));
+    EXPECT_FALSE(HasTrayIcon(1));
+    EXPECT_TRUE(HasTrayIcon(2));
+
+    fakes::FakeSettingsStore store;
+    Settings settings(store);
+    SaveMainPosition(settings, 1200.0f, 35.0f);
+    EXPECT_EQ(store.get("HLDSVantry", "Main", "X"), "1200");
+    EXPECT_EQ(store.get("HLDSVantry", "Main", "Y"), "35");
+}

@@ -1,0 +1,116 @@
+#pragma once
+
+#include <algorithm>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/DesktopWindows.h"
+#include "servers/MainWindow.h"
+
+namespace vantry::fakes {
+
+// Top-level windows in window order, the first one on top.
+class FakeDesktopWindows : public DesktopWindows {
+public:
+    struct Window {
+        DesktopWindow handle;
+        std::string className, title;
+        bool visible = true;
+    };
+
+    DesktopWindow add(const std::string& className, const std::string& title, bool visible = true) {
+        windows.push_back({nextHandle, className, title, visible});
+        index_[nextHandle] = windows.size() - 1;
+        return nextHandle++;
+    }
+    void close(DesktopWindow h) {
+        std::erase_if(windows, [&](const Window& w) { return w.handle == h; });
+        index_.clear();
+        for (std::size_t i = 0; i < windows.size(); ++i)
+            index_[windows[i].handle] = i;
+    }
+    Window* find(DesktopWindow h) {
+        const auto it = index_.find(h);
+        return it == index_.end() ? nullptr : &windows[it->second];
+    }
+
+    DesktopWindow findByClass(const std::string& className) override {
+        for (const auto& w : windows)
+            if (w.className == className)
+                return w.handle;
+        return 0;
+    }
+    DesktopWindow first() override { return windows.empty() ? 0 : windows.front().handle; }
+    DesktopWindow next(DesktopWindow h) override {
+        const auto it = index_.find(h);
+        if (it == index_.end() || it->second + 1 >= windows.size())
+            return 0;
+        return windows[it->second + 1].handle;
+    }
+    std::string title(DesktopWindow h) override {
+        ++titleReads;
+        const Window* w = find(h);
+        return w ? w->title : std::string();
+    }
+    bool isVisible(DesktopWindow h) override {
+        const Window* w = find(h);
+        return w && w->visible;
+    }
+    void setVisible(DesktopWindow h, bool visible) override {
+        if (Window* w = find(h))
+            w->visible = visible;
+    }
+    bool setTitle(DesktopWindow h, const std::string& title) override {
+        Window* w = find(h);
+        if (w)
+            w->title = title;
+        return w != nullptr;
+    }
+
+    std::vector<Window> windows;
+    DesktopWindow nextHandle = 1000;
+    int titleReads = 0;
+
+private:
+    std::unordered_map<DesktopWindow, std::size_t> index_;  // position in window order
+};
+
+class FakeMainView : public MainView {
+public:
+    struct Entry {
+        std::string text;
+        bool ticked;
+    };
+
+    int entryCount() override { return static_cast<int>(entries.size()); }
+    int currentEntry() override { return current; }
+    std::string entryText(int i) override { return entries.at(i).text; }
+    bool entryTicked(int i) override { return entries.at(i).ticked; }
+    void addEntry(const std::string& text, bool ticked) override { entries.push_back({text, ticked}); }
+    void removeEntry(int i) override {
+        entries.erase(entries.begin() + i);
+        if (current >= entryCount())
+            current = entryCount() - 1;
+    }
+    void setEntryText(int i, const std::string& text) override { entries.at(i).text = text; }
+    void setEntryTicked(int i, bool ticked) override { entries.at(i).ticked = ticked; }
+    std::string name1() override { return name1Text; }
+    void setName1(const std::string& t) override { name1Text = t; }
+    std::string name2() override { return name2Text; }
+    void setName2(const std::string& t) override { name2Text = t; }
+    void setHideCaption(const std::string& c) override { hideCaption = c; }
+    void enableEntryButtons() override { buttonsEnabled = true; }
+    void setServersMenuVisible(bool v) override { serversMenuVisible = v; }
+    bool windowVisible() override { return visible; }
+    void focusWindow() override { ++focused; }
+    WindowHandle windowHandle() override { return nullptr; }
+
+    std::vector<Entry> entries;
+    int current = -1;
+    std::string name1Text, name2Text, hideCaption = "&Hide";
+    bool buttonsEnabled = false, serversMenuVisible = false, visible = true;
+    int focused = 0;
+};
+
+}  // namespace vantry::fakes

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "UiDriver.h"
+#include "platform/Handles.h"
+
+namespace vantry::testutil {
+
+inline std::string ClassOf(HWND hwnd) {
+    char name[128] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    return name;
+}
+
+// A program started for real: the program under test, the stand-in server, a
+// console. Whatever is still running when the test ends is ended with it.
+class ChildProcess {
+public:
+    explicit ChildProcess(const std::string& commandLine, const std::string& workDir = {},
+                          DWORD flags = 0) {
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION info = {};
+        std::string line = commandLine;
+        if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, flags, nullptr,
+                            workDir.empty() ? nullptr : workDir.c_str(), &startup, &info))
+            return;
+        CloseHandle(info.hThread);
+        process_.reset(info.hProcess);
+        pid_ = info.dwProcessId;
+    }
+    ~ChildProcess() {
+        if (process_ && !waitExit(0))
+            TerminateProcess(process_.get(), 1);
+    }
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    bool started() const { return static_cast<bool>(process_); }
+    DWORD pid() const { return pid_; }
+    bool waitExit(DWORD milliseconds) const {
+        return WaitForSingleObject(process_.get(), milliseconds) == WAIT_OBJECT_0;
+    }
+
+    // The first top-level window of this process with the class (and title).
+    HWND window(const std::string& className, const char* title = nullptr) const {
+        for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(w, &pid);
+            if (pid != pid_ || ClassOf(w) != className)
+                continue;
+            char text[256] = {};
+            GetWindowTextA(w, text, sizeof text);
+            if (!title || title == std::string(text))
+                return w;
+        }
+        return nullptr;
+    }
+    HWND waitForWindow(const std::string& className, const char* title = nullptr) const {
+        HWND found = nullptr;
+        WaitFor([&] { return (found = window(className, title)) != nullptr; });
+        return found;
+    }
+
+private:
+    win::UniqueKernelHandle process_;
+    DWORD pid_ = 0;
+};
+
+}  // namespace vantry::testutil
