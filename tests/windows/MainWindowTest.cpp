@@ -129,6 +129,14 @@ TEST_F(MainWindowTest, ListsConsolesAndHidesShowsRenamesAndExits) {
     EXPECT_TRUE(WaitFor([&] { return TitleOf(one) == "HLDS - Dust"; })) << TitleOf(one);
     EXPECT_NE(IndexOf(list, "HLDS - Dust"), -1);
 
+    // While the name is being typed, Enter presses Rename.
+    SendMessageA(nameField, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageA(nameField, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    SendMessageA(nameField, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Office"));
+    PostMessageA(nameField, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    PostMessageA(nameField, WM_KEYUP, VK_RETURN, 0xC01C0001);
+    EXPECT_TRUE(WaitFor([&] { return TitleOf(one) == "HLDS - Office"; })) << TitleOf(one);
+
     // A closed console leaves the list.
     PostMessageA(FindWindowA(nullptr, "HLDS - x"), WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitFor([&] { return Entries(list).size() == 2; }, 4s));
