@@ -1,0 +1,290 @@
+#include "catalogue/GameCatalogue.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <functional>
+#include <optional>
+#include <unordered_set>
+#include <vector>
+
+#include "catalogue/Paths.h"
+#include "text/Text.h"
+#include "text/TextFile.h"
+
+namespace vantry {
+
+namespace {
+
+struct LocateTexts {
+    const char* prompt;
+    const char* title;
+    const char* dialogTitle;
+    const char* filter;
+    const char* retry;
+};
+
+struct Location {
+    std::string dir;
+    std::string file;
+};
+
+// The prompt, then the dialog until it gives a usable path or the user gives up.
+std::optional<Location> AskForLocation(FileDialogs& dialogs, MessageBoxes& boxes, WindowHandle owner,
+                                       const LocateTexts& texts,
+                                       const std::function<std::string()>& initialDir) {
+    boxes.show(owner, texts.prompt, texts.title, mb::OkOnly);
+    for (;;) {
+        const std::string chosen = dialogs.showOpen(owner, texts.filter, texts.dialogTitle, initialDir());
+        // A path with no directory and file name in it is as good as no choice:
+        // storing it would only bring the question back at the next window.
+        const auto pieces = SplitAt(SplitPath(chosen), '|');
+        if (pieces.size() >= 2)
+            return Location{pieces[0], pieces[1]};
+        // Anything but OK ends, so a box that cannot be shown never loops for ever.
+        if (boxes.show(owner, texts.retry, texts.title, locate::RetryStyle) != mb::Ok)
+            return std::nullopt;
+    }
+}
+
+// The items a loop from 1 to Count sees, split once.
+std::vector<std::string> Items(const PipeList& list) {
+    auto pieces = SplitAt(list.text(), '|');
+    const auto blank = std::find_if(pieces.begin(), pieces.end(),
+                                    [](const std::string& p) { return TrimSpaces(p).empty(); });
+    pieces.erase(blank, pieces.end());
+    return pieces;
+}
+
+PipeList ToPipeList(const std::vector<std::string>& items) {
+    PipeList list;
+    for (const auto& item : items)
+        list.Add(item);
+    return list;
+}
+
+std::string NameOfEntry(const std::string& entry) { return entry.substr(0, entry.find(';')); }
+
+// How names are matched between the disk and games.cfg.
+std::string GameKey(const std::string& name) { return ToLowerAscii(TrimSpaces(name)); }
+
+// A flag's value read as a number; nothing when it is not one (or is missing).
+std::optional<double> FlagValue(const std::string& entry) {
+    const auto semicolon = entry.find(';');
+    if (semicolon == std::string::npos)
+        return std::nullopt;
+    const std::string flag = TrimSpaces(std::string_view(entry).substr(semicolon + 1));
+    const char* first = flag.data();
+    const char* last = first + flag.size();
+    if (first != last && *first == '+')
+        ++first;
+    double value = 0;
+    const auto [end, ec] = std::from_chars(first, last, value);
+    if (first == last || ec != std::errc() || end != last)
+        return std::nullopt;
+    return value;
+}
+
+bool IsOffered(const std::string& entry) { return FlagValue(entry) == 1.0; }
+
+bool IsExcludedDir(const std::string& name) {
+    static constexpr std::array<const char*, 5> excluded{"~SIGSPat", "auth", "gldrv", "logos", "media"};
+    return std::any_of(excluded.begin(), excluded.end(),
+                       [&](const char* e) { return EqualsIgnoreCase(name, e); });
+}
+
+std::string GamesDir(const Settings& settings) { return settings.HLDSdir() + "games"; }
+std::string GamesCfg(const Settings& settings) { return GamesDir(settings) + "\\games.cfg"; }
+
+// MergeGameList without the write. Each list is split once and names are
+// matched through sets, so a few hundred game directories stay immediate.
+void Merge(GameLists& lists) {
+    const std::vector<std::string> found = Items(lists.FoundDirs);
+    std::vector<std::string> lines = Items(lists.CfgLines);
+
+    std::unordered_set<std::string> listed;
+    for (const auto& line : lines)
+        listed.insert(GameKey(NameOfEntry(line)));
+    std::unordered_set<std::string> onDisk;
+    for (const auto& dir : found) {
+        onDisk.insert(GameKey(dir));
+        if (listed.insert(GameKey(dir)).second)
+            lines.push_back(dir + ";1");
+    }
+    std::erase_if(lines, [&](const std::string& line) { return !onDisk.count(GameKey(NameOfEntry(line))); });
+    lists.CfgLines = ToPipeList(lines);
+
+    lists.GameEntries.Clear();
+    for (const auto& line : lines) {
+        const auto flag = FlagValue(line);
+        // A missing or unreadable flag keeps the game once, not offered; a
+        // number other than 0 and 1 drops it.
+        if (!flag || *flag == 0)
+            lists.GameEntries.Add(NameOfEntry(line) + ";0");
+        else if (*flag == 1)
+            lists.GameEntries.Add(NameOfEntry(line) + ";1");
+    }
+    lists.FoundDirs.Clear();
+}
+
+}  // namespace
+
+LocateResult LocateServerExe(Settings& settings, FileSystem& fs, Registry& registry,
+                             FileDialogs& dialogs, MessageBoxes& boxes, WindowHandle owner) {
+    if (FileExists(fs, TrimSpaces(settings.HLdir()) + TrimSpaces(settings.HLexe())))
+        return LocateResult::Known;
+    static constexpr LocateTexts texts{locate::ServerPrompt, locate::ServerTitle,
+                                       locate::ServerDialogTitle, locate::ServerFilter,
+                                       locate::ServerRetry};
+    const auto chosen = AskForLocation(dialogs, boxes, owner, texts, [&] {
+        return registry.GetRegString(RegRoot::LocalMachine, locate::InstallKey, locate::InstallValue);
+    });
+    if (!chosen)
+        return LocateResult::EndNow;
+    settings.SetHLdir(chosen->dir);
+    settings.SetHLexe(chosen->file);
+    return LocateResult::Known;
+}
+
+LocateResult LocateOwnExe(Settings& settings, FileSystem& fs, FileDialogs& dialogs,
+                          MessageBoxes& boxes, WindowHandle owner, const std::string& startDir) {
+    if (FileExists(fs, settings.HLDSdir() + settings.HLDSexe()))
+        return LocateResult::Known;
+    static constexpr LocateTexts texts{locate::OwnPrompt, locate::OwnTitle, locate::OwnDialogTitle,
+                                       locate::OwnFilter, locate::OwnRetry};
+    const auto chosen = AskForLocation(dialogs, boxes, owner, texts, [&] { return startDir; });
+    if (!chosen)
+        return LocateResult::EndNow;
+    settings.SetHLDSdir(chosen->dir);
+    settings.SetHLDSexe(chosen->file);
+    return LocateResult::Known;
+}
+
+LocateResult LoadGameCatalogue(CatalogueServices& s, GameLists& lists, WindowHandle window) {
+    if (LocateServerExe(s.settings, s.fs, s.registry, s.dialogs, s.boxes, window) == LocateResult::EndNow ||
+        LocateOwnExe(s.settings, s.fs, s.dialogs, s.boxes, window, s.startDir) == LocateResult::EndNow)
+        return LocateResult::EndNow;
+
+    const std::string games = GamesDir(s.settings);
+    // Listing a directory's own path gives its name back.
+    const auto existing = s.fs.list(games, ListFilter::WithDirectories);
+    if (existing.empty() || ToUpperAscii(existing.front()) != "GAMES")
+        s.fs.createDirectory(games);
+
+    lists.FoundDirs.Clear();
+    for (const auto& piece : SplitAt(FindGameDirs(s.fs, s.settings.HLdir()), ';')) {
+        const std::string dir = TrimSpaces(piece);
+        if (dir.empty())
+            break;
+        lists.FoundDirs.Add(dir);
+    }
+
+    lists.CfgLines.Clear();
+    const std::string cfg = GamesCfg(s.settings);
+    if (!FileExists(s.fs, cfg))
+        WriteTextLines(s.fs, cfg, {});
+    const auto lines = ReadTextLines(s.fs, cfg);
+    if (lines) {
+        for (const auto& line : *lines) {
+            // A "|" would split the line in two in the lists; no directory is
+            // named like that, so such a line goes like a stale entry.
+            if (!TrimSpaces(line).empty() && line.find('|') == std::string::npos)
+                lists.CfgLines.Add(line);
+        }
+    }
+    Merge(lists);
+    // A catalogue that exists but cannot be read now (held open by another
+    // program, say) would otherwise be overwritten with every game checked,
+    // losing the user's choices.
+    if (lines)
+        WriteGamesCfg(s.settings, s.fs, lists);
+    return LocateResult::Known;
+}
+
+std::string FindGameDirs(FileSystem& fs, const std::string& baseDir) {
+    const std::string base = TrimSpaces(baseDir);
+    std::string result;
+    for (const auto& name : fs.list(base + "*", ListFilter::WithDirectories)) {
+        if (name == "." || name == "..")
+            continue;
+        const auto attributes = fs.attributes(base + name);
+        if (!attributes || !(*attributes & attr::Directory) || IsExcludedDir(name))
+            continue;
+        // games.cfg and the lists keep a name between ";" and "|": a directory
+        // whose name holds one would come back as games that do not exist.
+        if (name.find_first_of(";|") != std::string::npos)
+            continue;
+        result += name;
+        result += ';';
+    }
+    return result;
+}
+
+void MergeGameList(const Settings& settings, FileSystem& fs, GameLists& lists) {
+    Merge(lists);
+    WriteGamesCfg(settings, fs, lists);
+}
+
+void WriteGamesCfg(const Settings& settings, FileSystem& fs, const GameLists& lists) {
+    WriteTextLines(fs, GamesCfg(settings), Items(lists.GameEntries));
+}
+
+void WriteGamesCfgFromOptions(const Settings& settings, FileSystem& fs,
+                              const CheckListControl& lstGames) {
+    std::vector<std::string> lines;
+    const int rows = lstGames.ListCount();
+    lines.reserve(static_cast<std::size_t>(std::max(rows, 0)));
+    for (int row = 0; row < rows; ++row)
+        lines.push_back(lstGames.List(row) + (lstGames.Checked(row) ? ";1" : ";0"));
+    WriteTextLines(fs, GamesCfg(settings), lines);
+}
+
+LocateResult FillGameSelector(CatalogueServices& services, GameLists& lists, WindowHandle window,
+                              ListControl& cmbGame) {
+    if (LoadGameCatalogue(services, lists, window) == LocateResult::EndNow)
+        return LocateResult::EndNow;
+    cmbGame.Clear();
+    for (const auto& entry : Items(lists.GameEntries))
+        if (IsOffered(entry))
+            cmbGame.AddItem(NameOfEntry(entry));
+
+    std::string wanted = ToLowerAscii(services.settings.DefaultGameForSelectors());
+    if (TrimSpaces(wanted).empty())
+        wanted = BuiltInGame;
+    const int rows = cmbGame.ListCount();
+    if (rows <= 0)
+        return LocateResult::Known;
+    int select = 0;
+    for (int row = 0; row < rows; ++row) {
+        if (ToLowerAscii(cmbGame.List(row)) == wanted) {
+            select = row;
+            break;
+        }
+    }
+    cmbGame.SetListIndex(select);
+    return LocateResult::Known;
+}
+
+LocateResult FillOptionsGameList(CatalogueServices& services, GameLists& lists,
+                                 WindowHandle frmOptions, CheckListControl& lstGames) {
+    if (LoadGameCatalogue(services, lists, frmOptions) == LocateResult::EndNow)
+        return LocateResult::EndNow;
+    lstGames.Clear();
+    for (const auto& entry : Items(lists.GameEntries)) {
+        const int row = lstGames.AddItem(NameOfEntry(entry));
+        lstGames.SetChecked(row, IsOffered(entry));
+    }
+    return LocateResult::Known;
+}
+
+LocateResult RefreshGameSelectors(CatalogueServices& services, GameLists& lists,
+                                  const ShownSelectors& shown) {
+    for (const ShownSelector* s : {&shown.frmMapCycle, &shown.frmMOTD, &shown.frmOptions, &shown.frmServerRun}) {
+        if (s->cmbGame &&
+            FillGameSelector(services, lists, s->window, *s->cmbGame) == LocateResult::EndNow)
+            return LocateResult::EndNow;
+    }
+    return LocateResult::Known;
+}
+
+}  // namespace vantry
