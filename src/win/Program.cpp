@@ -7,12 +7,26 @@
 
 namespace vantry::win {
 
-Program::Program() {
+namespace {
+
+// The directory the running program was started from, with its backslash.
+std::string ProgramDirectory() {
+    char path[MAX_PATH] = {};
+    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string dir(path, n);
+    return dir.substr(0, dir.rfind('\\') + 1);
+}
+
+}  // namespace
+
+Program::Program()
+    : catalogue{settings, fileSystem, registry, fileDialogs, messageBoxes, ProgramDirectory()} {
     windows.onEmpty = [] { PostQuitMessage(0); };
 }
 
 Program::~Program() {
     about_.reset();
+    launcher_.reset();
     retired_.clear();
     main_.reset();
     title_.reset();
@@ -26,11 +40,16 @@ int Program::run(const std::string& fullCommandLine) {
     case StartWindow::Main:
         ShowMainWindow();
         break;
+    case StartWindow::ServerRun:
+        openLauncher(true);
+        break;
     default:
         // The tool windows come with their own releases: their switches open
         // nothing yet, and the program ends.
         return 0;
     }
+    if (windows.Count() == 0)
+        return 0;  // nothing could be opened
     return RunMessageLoop();
 }
 
@@ -54,6 +73,7 @@ void Program::ShowMainWindow() {
         LastPort = FirstLastPort;
         main_->onEndProgram = [this] { EndProgram(); };
         main_->onAbout = [this] { openAbout(); };
+        main_->onStartServer = [this] { openLauncher(false); };
         main_->onTitleWindowState = [this](bool minimized) {
             if (title_ && title_->hwnd())
                 title_->setMinimized(minimized);
@@ -100,6 +120,51 @@ void Program::openAbout() {
     about_->load(mainHwnd);
     if (--aboutLoads_ == 0)
         retired_.clear();
+}
+
+}  // namespace vantry::win
+
+namespace vantry::win {
+
+void Program::EndProgramNow() {
+    TrayIcon::RemoveAll();
+    ExitProcess(0);
+}
+
+void Program::openLauncher(bool standalone) {
+    if (launcher_ && launcher_->hwnd())
+        return;
+    HWND owner = !standalone && main_ ? main_->hwnd() : nullptr;
+    launcher_ = std::make_unique<LauncherForm>(
+        windows, LauncherServices{catalogue, gameLists, shell, clock, messageBoxes, LastPort, standalone});
+    launcher_->onFinished = [this, owner](LauncherOutcome outcome) { finishLauncher(outcome, owner); };
+    if (owner)
+        EnableWindow(owner, FALSE);
+    const LauncherOutcome outcome = launcher_->load(owner);
+    if (outcome != LauncherOutcome::StayOpen)
+        finishLauncher(outcome, owner);
+}
+
+void Program::finishLauncher(LauncherOutcome outcome, HWND owner) {
+    switch (outcome) {
+    case LauncherOutcome::Close:
+        // Enabled before the launcher goes, so Windows hands it the activation.
+        if (owner)
+            EnableWindow(owner, TRUE);
+        ClearGameLists(gameLists);
+        launcher_->Unload();
+        if (owner)
+            SetForegroundWindow(owner);
+        break;
+    case LauncherOutcome::EndProgram:
+        ClearGameLists(gameLists);
+        EndProgram();
+        break;
+    case LauncherOutcome::EndProgramNow:
+        EndProgramNow();
+    case LauncherOutcome::StayOpen:
+        break;
+    }
 }
 
 }  // namespace vantry::win

@@ -11,6 +11,8 @@
 #include "platform/Win32Registry.h"
 #include "platform/Win32Services.h"
 #include "platform/Win32SettingsStore.h"
+#include "catalogue/GameCatalogue.h"
+#include "servers/LauncherForm.h"
 #include "servers/MainForm.h"
 #include "startup/Settings.h"
 #include "ui/AboutWindow.h"
@@ -32,6 +34,11 @@ public:
     void ShowMainWindow();
     void EndProgram();
     void openAbout();
+    // frmServerRun: modal over the main window, or alone with "/s".
+    void openLauncher(bool standalone);
+    // The steps that end the program at once: no window is unloaded, nothing
+    // is saved, but no tray icon is left behind.
+    [[noreturn]] static void EndProgramNow();
 
     MainForm* mainForm() { return main_.get(); }
     TitleWindow* titleWindow() { return title_.get(); }
@@ -49,11 +56,14 @@ public:
     WindowSet windows;
     int LastPort = 0;
     GameLists gameLists;
+    CatalogueServices catalogue;
 
 private:
     std::unique_ptr<TitleWindow> title_;
     std::unique_ptr<MainForm> main_;
     std::unique_ptr<AboutWindow> about_;
+    std::unique_ptr<LauncherForm> launcher_;
+    void finishLauncher(LauncherOutcome outcome, HWND owner);
     // About boxes closed while their splash wait was still running; they are
     // freed once no wait is on the stack any more.
     std::vector<std::unique_ptr<AboutWindow>> retired_;

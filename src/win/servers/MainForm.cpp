@@ -149,11 +149,15 @@ void MainForm::createControls() {
     button(cmdRename_, IdRename, RenamePlace, "&Rename", false);
     // The tool windows come with their own releases; until then their buttons
     // are there but cannot be pressed.
-    button(cmdStart_, IdStart, StartPlace, "&Start Server", false);
+    button(cmdStart_, IdStart, StartPlace, "&Start Server", true);
     button(cmdCFGEdit_, IdCfgEditor, CfgPlace, "CFG &Editor", false);
     button(cmdMapCycle_, IdMapCycle, MapCyclePlace, "M&ap Cycle", false);
     button(cmdMOTD_, IdMotd, MotdPlace, "&MOTD", false);
     button(cmdOptions_, IdOptions, OptionsPlace, "&Options", false);
+    cmdStart_.onClick = [this] {
+        if (onStartServer)
+            onStartServer();
+    };
     cmdHide_.onClick = [this] { list_.toggleCurrent(); };
     cmdRename_.onClick = [this] { list_.rename(); };
 }
@@ -250,7 +254,7 @@ void MainForm::popupMainMenu(int x, int y) {
     AppendMenuA(menu, MF_STRING, MenuHideAll, "Hide All");
     AppendMenuA(menu, MF_STRING, MenuUnhideAll, "Unhide All");
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING | MF_GRAYED, MenuStart, "Start Server");
+    AppendMenuA(menu, MF_STRING, MenuStart, "Start Server");
     AppendMenuA(menu, MF_STRING | MF_GRAYED, MenuCfg, "CFG Editor");
     AppendMenuA(menu, MF_STRING | MF_GRAYED, MenuMapCycle, "Map Cycle");
     AppendMenuA(menu, MF_STRING | MF_GRAYED, MenuMotd, "MOTD");
@@ -301,6 +305,10 @@ void MainForm::runMenuCommand(UINT command) {
         break;
     case MenuHideServer:
         list_.toggleCurrent();
+        break;
+    case MenuStart:
+        if (onStartServer)
+            onStartServer();
         break;
     case MenuReportBug:
         services_.shell.execute(hwnd_, "Open", about::ReportAddress, "", "", ShowNormal);

@@ -53,6 +53,7 @@ public:
 
     std::function<void()> onEndProgram;
     std::function<void()> onAbout;
+    std::function<void()> onStartServer;
     std::function<void(bool minimized)> onTitleWindowState;
 
     void Unload() override;

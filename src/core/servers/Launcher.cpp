@@ -1,0 +1,64 @@
+#include "servers/Launcher.h"
+
+#include "startup/StartUp.h"
+
+namespace vantry {
+
+LauncherOutcome LauncherPresenter::onLoad() {
+    ++s_.lastPort;
+    view_.setPortText(std::to_string(s_.lastPort));
+    view_.setParamsText(s_.catalogue.settings.Params());
+    if (FillGameSelector(s_.catalogue, s_.lists, view_.windowHandle(), view_.gameSelector()) ==
+        LocateResult::EndNow)
+        return LauncherOutcome::EndProgramNow;
+    view_.centre();
+    refillMaps();
+    if (s_.standalone) {
+        view_.showTrayIcon(launcher::TrayTooltip);
+        s_.lastPort = launcher::StandalonePort;
+        view_.setPortText(std::to_string(launcher::StandalonePort));
+    }
+    return LauncherOutcome::StayOpen;
+}
+
+void LauncherPresenter::onGameClick() { refillMaps(); }
+
+void LauncherPresenter::refillMaps() {
+    const ListControl& games = view_.gameSelector();
+    const int selected = games.ListIndex();
+    FillMapList(view_.maps(), selected >= 0 ? games.List(selected) : std::string(),
+                s_.catalogue.settings, s_.catalogue.fs);
+    view_.insertNoMapEntry();
+}
+
+LauncherOutcome LauncherPresenter::onStart() {
+    view_.setStartEnabled(false);
+    view_.setWindowEnabled(false);
+    const ListControl& games = view_.gameSelector();
+    const int selected = games.ListIndex();
+    const std::string params = view_.paramsText();
+    const std::string commandLine =
+        LaunchCommandLine(selected >= 0 ? games.List(selected) : std::string(), view_.mapText(),
+                          view_.portText(), params);
+    Settings& settings = s_.catalogue.settings;
+    settings.SetParams(params);
+    const std::string dir = settings.HLdir();
+    const std::string exe = dir + settings.HLexe();
+    if (!s_.shell.execute(view_.windowHandle(), "Open", exe, commandLine, dir, ShowNormal)) {
+        // A silent failure would close the launcher as if the server ran.
+        s_.boxes.show(view_.windowHandle(), LaunchRefusedMessage(exe), launcher::RefusedTitle,
+                      launcher::RefusedStyle);
+        view_.setWindowEnabled(true);
+        view_.setStartEnabled(true);
+        return LauncherOutcome::StayOpen;
+    }
+    Pause(s_.clock, launcher::StartPauseSeconds);
+    return s_.standalone ? LauncherOutcome::EndProgramNow : LauncherOutcome::Close;
+}
+
+LauncherOutcome LauncherPresenter::onCancel() {
+    --s_.lastPort;
+    return s_.standalone ? LauncherOutcome::EndProgram : LauncherOutcome::Close;
+}
+
+}  // namespace vantry

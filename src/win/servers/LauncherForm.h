@@ -1,0 +1,62 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "servers/Launcher.h"
+#include "ui/Frame.h"
+#include "ui/GameCombo.h"
+#include "ui/GameComboList.h"
+#include "ui/TextField.h"
+
+namespace vantry::win {
+
+// frmServerRun: game, map, port and parameters, and Start.
+class LauncherForm : public Frame, private LauncherView {
+public:
+    enum : int { IdGame = 300, IdMaps, IdPort, IdParams, IdStart, IdCancel };
+
+    LauncherForm(WindowSet& windows, const LauncherServices& services);
+    ~LauncherForm() override;
+
+    // Creates and shows the window, then runs the load step.
+    LauncherOutcome load(HWND owner);
+
+    std::function<void(LauncherOutcome)> onFinished;  // Close, EndProgram or EndProgramNow
+
+    GameCombo& games() { return cmbGame_; }
+    GameCombo& mapSelector() { return lstMaps_; }
+    TextField& port() { return txtPort_; }
+    TextField& params() { return txtCmmndLine_; }
+    FlatButton& startButton() { return cmdStart_; }
+
+private:
+    // LauncherView
+    std::string portText() override { return txtPort_.text(); }
+    void setPortText(const std::string& text) override { txtPort_.setText(text); }
+    std::string paramsText() override { return txtCmmndLine_.text(); }
+    void setParamsText(const std::string& text) override { txtCmmndLine_.setText(text); }
+    ListControl& gameSelector() override { return gameList_; }
+    MapList& maps() override { return mapList_; }
+    void insertNoMapEntry() override;
+    std::string mapText() override { return lstMaps_.text(); }
+    void setStartEnabled(bool enabled) override;
+    void setWindowEnabled(bool enabled) override { EnableWindow(hwnd_, enabled); }
+    void centre() override { Frame::centre(); }
+    void showTrayIcon(const std::string& tooltip) override { Frame::showTrayIcon(tooltip); }
+    WindowHandle windowHandle() override { return hwnd_; }
+
+    void onExit() override { finish(presenter_.onCancel()); }
+    void finish(LauncherOutcome outcome);
+    void createControls();
+
+    LauncherPresenter presenter_;
+    Label lbGame_, lbMap_, lbPort_, lbParams_;
+    GameCombo cmbGame_, lstMaps_;
+    GameComboList gameList_{cmbGame_}, mapRows_{lstMaps_};
+    MapList mapList_{mapRows_};
+    TextField txtPort_, txtCmmndLine_;
+    FlatButton cmdStart_, cmdCancel_;
+};
+
+}  // namespace vantry::win

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include "FakeFileSystem.h"
+#include "FakeListControl.h"
+#include "FakePlatform.h"
+#include "servers/Launcher.h"
+
+using namespace vantry;
+
+namespace {
+
+struct FakeLauncherView : LauncherView {
+    std::string portText() override { return port; }
+    void setPortText(const std::string& t) override { port = t; }
+    std::string paramsText() override { return params; }
+    void setParamsText(const std::string& t) override { params = t; }
+    ListControl& gameSelector() override { return games; }
+    MapList& maps() override { return mapList; }
+    void insertNoMapEntry() override {
+        mapRows.rows.insert(mapRows.rows.begin(), {"", "", false});
+        mapRows.index = 0;
+    }
+    std::string mapText() override { return mapRows.List(mapRows.index); }
+    void setStartEnabled(bool e) override { startEnabled = e; }
+    void setWindowEnabled(bool e) override { windowEnabled = e; }
+    void centre() override {}
+    void showTrayIcon(const std::string& tooltip) override { tray = tooltip; }
+    WindowHandle windowHandle() override { return nullptr; }
+
+    std::string port, params, tray;
+    fakes::FakeListControl games, mapRows;
+    MapList mapList{mapRows};
+    bool startEnabled = true, windowEnabled = true;
+};
+
+class LauncherTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs.addFile("C:\\HL\\hlds.exe");
+        fs.addFile("C:\\Tools\\HLDS Vantry.exe");
+        fs.addFile("C:\\HL\\valve\\maps\\crossfire.bsp");
+        fs.addFile("C:\\HL\\valve\\maps\\Boot_Camp.BSP");
+        fs.addDir("C:\\HL\\cstrike");
+        settings.SetHLdir("C:\\HL\\");
+        settings.SetHLexe("hlds.exe");
+        settings.SetHLDSdir("C:\\Tools\\");
+        settings.SetHLDSexe("HLDS Vantry.exe");
+    }
+    LauncherOutcome Open(FakeLauncherView& view, bool standalone = false) {
+        presenter = std::make_unique<LauncherPresenter>(
+            view, LauncherServices{catalogue, lists, shell, clock, boxes, lastPort, standalone});
+        return presenter->onLoad();
+    }
+
+    fakes::FakeFileSystem fs;
+    fakes::FakeSettingsStore store;
+    Settings settings{store};
+    fakes::FakeRegistry registry;
+    fakes::FakeFileDialogs dialogs;
+    fakes::FakeMessageBoxes boxes;
+    fakes::FakeShell shell;
+    fakes::FakeClock clock;
+    CatalogueServices catalogue{settings, fs, registry, dialogs, boxes, "C:\\Tools\\"};
+    GameLists lists;
+    int lastPort = FirstLastPortForTests;
+    std::unique_ptr<LauncherPresenter> presenter;
+    static constexpr int FirstLastPortForTests = 27014;
+};
+
+}  // namespace
+
+TEST_F(LauncherTest, PortsCountUpFromStartsAndCancelGivesTheNumberBack) {
+    std::vector<std::string> proposed;
+    for (bool start : {false, true, false}) {
+        FakeLauncherView view;
+        Open(view);
+        proposed.push_back(view.port);
+        EXPECT_EQ(start ? presenter->onStart() : presenter->onCancel(), LauncherOutcome::Close);
+    }
+    FakeLauncherView view;
+    Open(view);
+    proposed.push_back(view.port);
+    EXPECT_EQ(proposed, (std::vector<std::string>{"27015", "27015", "27016", "27016"}));
+}
+
+TEST_F(LauncherTest, StartRunsTheServerWithTheBuiltCommandLine) {
+    settings.SetParams("  +maxplayers 8 ");
+    FakeLauncherView view;
+    ASSERT_EQ(Open(view), LauncherOutcome::StayOpen);
+    EXPECT_EQ(view.params, "  +maxplayers 8 ");
+    EXPECT_EQ(view.games.texts(), (std::vector<std::string>{"cstrike", "valve"}));
+    EXPECT_EQ(view.games.List(view.games.index), "valve");
+    EXPECT_EQ(view.mapRows.texts(), (std::vector<std::string>{"", "boot_camp", "crossfire"}));
+    EXPECT_EQ(view.mapText(), "");
+
+    view.mapRows.index = 2;
+    view.params = " +maxplayers 16  ";
+    EXPECT_EQ(presenter->onStart(), LauncherOutcome::Close);
+    ASSERT_EQ(shell.executed.size(), 1u);
+    EXPECT_EQ(shell.executed[0].verb, "Open");
+    EXPECT_EQ(shell.executed[0].file, "C:\\HL\\hlds.exe");
+    EXPECT_EQ(shell.executed[0].parameters, "+maxplayers 16  -game valve +map crossfire +port 27015");
+    EXPECT_EQ(shell.executed[0].directory, "C:\\HL\\");
+    EXPECT_EQ(shell.executed[0].showCommand, 1);
+    EXPECT_EQ(settings.Params(), " +maxplayers 16  ");
+    EXPECT_EQ(clock.now, 500u) << "half a second for the console to come up";
+    EXPECT_FALSE(view.startEnabled);
+}
+
+TEST_F(LauncherTest, ChangingGameRefillsTheMapsWithAnEmptyFirstEntry) {
+    FakeLauncherView view;
+    Open(view);
+    view.games.index = 0;  // cstrike, which has no maps
+    presenter->onGameClick();
+    EXPECT_EQ(view.mapRows.texts(), std::vector<std::string>{""});
+    EXPECT_EQ(view.mapRows.index, 0);
+}
+
+TEST_F(LauncherTest, ARefusedLaunchSaysSoAndStaysOpen) {
+    FakeLauncherView view;
+    Open(view);
+    shell.succeed = false;
+    EXPECT_EQ(presenter->onStart(), LauncherOutcome::StayOpen);
+    ASSERT_EQ(boxes.calls.size(), 1u);
+    EXPECT_EQ(boxes.calls[0].text, "Could not start 'C:\\HL\\hlds.exe'.");
+    EXPECT_EQ(boxes.calls[0].title, "Start Server");
+    EXPECT_EQ(boxes.calls[0].style, 64u);
+    EXPECT_TRUE(view.startEnabled);
+    EXPECT_TRUE(view.windowEnabled);
+    EXPECT_EQ(lastPort, 27015);
+    EXPECT_EQ(clock.now, 0u);
+}
+
+TEST_F(LauncherTest, AloneItProposes27015ShowsItsTrayIconAndEndsTheProgram) {
+    lastPort = 0;
+    FakeLauncherView view;
+    Open(view, true);
+    EXPECT_EQ(view.port, "27015");
+    EXPECT_EQ(view.tray, "Launch Server");
+    EXPECT_EQ(presenter->onStart(), LauncherOutcome::EndProgramNow);
+    FakeLauncherView again;
+    Open(again, true);
+    EXPECT_EQ(presenter->onCancel(), LauncherOutcome::EndProgram);
+}
+
+TEST_F(LauncherTest, GivingUpTheSearchForTheServerEndsTheProgramAtOnce) {
+    fs.remove("C:\\HL\\hlds.exe");
+    boxes.answers = {mb::Ok, mb::Cancel};
+    FakeLauncherView view;
+    EXPECT_EQ(Open(view), LauncherOutcome::EndProgramNow);
+}
