@@ -26,7 +26,9 @@ public:
             at = std::upper_bound(rows.begin(), rows.end(), key,
                                   [](const std::string& k, const Row& r) { return k < r.key; });
         }
-        return static_cast<int>(rows.insert(at, Row{item, ToLowerAscii(item), false}) - rows.begin());
+        const auto row = at - rows.begin();
+        rows.insert(at, Row{item, ToLowerAscii(item), false});
+        return static_cast<int>(row);
     }
     std::string List(int row) const override { return valid(row) ? rows[static_cast<std::size_t>(row)].text : ""; }
     int ListCount() const override { return static_cast<int>(rows.size()); }
@@ -51,7 +53,7 @@ public:
 
     struct Row {
         std::string text;
-        std::string key;
+        std::string key;  // the text lower-cased: where a sorted list puts it
         bool checked;
     };
     std::vector<Row> rows;
