@@ -65,6 +65,15 @@ public:
         return found;
     }
 
+    // A window once it is shown: the program's windows show themselves after
+    // their load step, when every control is there.
+    HWND waitForShownWindow(const std::string& className) const {
+        HWND found = waitForWindow(className);
+        if (!found || !WaitFor([&] { return IsWindowVisible(found) != FALSE; }))
+            return nullptr;
+        return found;
+    }
+
 private:
     win::UniqueKernelHandle process_;
     DWORD pid_ = 0;

@@ -64,10 +64,13 @@ void Activate(HWND hwnd) {
 
 }  // namespace
 
-TEST(Frame, OnlyTheLeftButtonDragsByBackgroundAndLabels) {
+TEST(Frame, OnlyTheLeftButtonDragsAndTheWindowTextIsTheTitle) {
     WindowSet set;
     ProbeFrame frame(set);
-    ASSERT_TRUE(frame.load("Drag me"));
+    ASSERT_TRUE(frame.load("HLDS Vantry v3.3.1"));
+    EXPECT_EQ(WindowText(frame.hwnd()), "HLDS Vantry v3.3.1");
+    frame.setTitle("Launch Half-Life Dedicated Server ");
+    EXPECT_EQ(WindowText(frame.hwnd()), "Launch Half-Life Dedicated Server ");
     HWND label = frame.titleLabel().hwnd();
 
     SendMessageA(label, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
@@ -81,16 +84,6 @@ TEST(Frame, OnlyTheLeftButtonDragsByBackgroundAndLabels) {
     SendMessageA(frame.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 150));
     ASSERT_EQ(frame.moves.size(), 2u);
     EXPECT_EQ(frame.moves[0], static_cast<WPARAM>(0xF012));
-}
-
-TEST(Frame, TheWindowTextIsTheTitleLabelText) {
-    WindowSet set;
-    ProbeFrame frame(set);
-    ASSERT_TRUE(frame.load("HLDS Vantry v3.3.1"));
-    EXPECT_EQ(WindowText(frame.hwnd()), "HLDS Vantry v3.3.1");
-    frame.setTitle("Launch Half-Life Dedicated Server ");
-    EXPECT_EQ(WindowText(frame.hwnd()), "Launch Half-Life Dedicated Server ");
-    EXPECT_EQ(frame.titleLabel().text(), "Launch Half-Life Dedicated Server ");
 }
 
 TEST(Frame, TheActivityLookFollowsTheActiveWindow) {
@@ -187,17 +180,12 @@ TEST(TitleWindow, LiesOffScreenWithoutAMoveEntryAndHandsTheFocusOn) {
         PumpMessages();
         return handed > 0;
     }));
-}
 
-TEST(TitleWindow, ClosingItByTheUserEndsTheProgramButUnloadingDoesNot) {
-    WindowSet set;
-    win::TitleWindow title(set);
-    ASSERT_TRUE(title.load("HLDS Vantry v3.3.1"));
+    // Closed by the user it ends the program; unloaded by the program it does not ask.
     int userCloses = 0;
     title.onUserClose = [&] { ++userCloses; };
     SendMessageA(title.hwnd(), WM_CLOSE, 0, 0);
     EXPECT_EQ(userCloses, 1);
-    EXPECT_TRUE(IsWindow(title.hwnd())) << "ending the program is the caller's business";
     title.Unload();
     EXPECT_EQ(userCloses, 1);
     EXPECT_FALSE(IsWindow(title.hwnd()));

@@ -50,13 +50,6 @@ protected:
         Set("RegOnStart", "0");
     }
     std::string Program() const { return '"' + BinDir() + "\\HLDS Vantry.exe\""; }
-    // A window of the program once its load step is over: it shows itself last.
-    static HWND Loaded(const ChildProcess& program, const char* className) {
-        HWND hwnd = program.waitForWindow(className);
-        if (!hwnd || !WaitFor([&] { return IsWindowVisible(hwnd) != FALSE; }))
-            return nullptr;
-        return hwnd;
-    }
 
     TempDir hl;
 };
@@ -65,7 +58,7 @@ protected:
 
 TEST_F(LauncherTest, AloneItStartsTheServerWithTheBuiltCommandLineAndEnds) {
     ChildProcess program(Program() + " /s");
-    HWND launcher = Loaded(program, "HLDSVantryLauncher");
+    HWND launcher = program.waitForShownWindow("HLDSVantryLauncher");
     ASSERT_NE(launcher, nullptr);
     EXPECT_EQ(Text(launcher), "Launch Half-Life Dedicated Server ");
 
@@ -105,7 +98,7 @@ TEST_F(LauncherTest, ARefusedLaunchSaysSoAndTheLauncherStaysOpen) {
     // There, so nobody is asked where it is, but nothing the system can start.
     WriteBytes(hl / "hlds.exe", "");
     ChildProcess program(Program() + " /s");
-    HWND launcher = Loaded(program, "HLDSVantryLauncher");
+    HWND launcher = program.waitForShownWindow("HLDSVantryLauncher");
     ASSERT_NE(launcher, nullptr);
     PostMessageA(GetDlgItem(launcher, IdStart), BM_CLICK, 0, 0);
     HWND box = program.waitForWindow("#32770", "Start Server");
@@ -120,10 +113,10 @@ TEST_F(LauncherTest, ARefusedLaunchSaysSoAndTheLauncherStaysOpen) {
 
 TEST_F(LauncherTest, FromTheMainWindowTheNewConsoleIsListed) {
     ChildProcess program(Program());
-    HWND main = Loaded(program, "HLDSVantryMain");
+    HWND main = program.waitForShownWindow("HLDSVantryMain");
     ASSERT_NE(main, nullptr);
     PostMessageA(GetDlgItem(main, IdMainStart), BM_CLICK, 0, 0);
-    HWND launcher = Loaded(program, "HLDSVantryLauncher");
+    HWND launcher = program.waitForShownWindow("HLDSVantryLauncher");
     ASSERT_NE(launcher, nullptr);
     EXPECT_FALSE(IsWindowEnabled(main)) << "the launcher is modal";
     EXPECT_EQ(Text(Inner(launcher, IdPort, "Edit")), "27015");

@@ -88,7 +88,7 @@ protected:
 TEST_F(MainWindowTest, ListsConsolesAndHidesShowsRenamesAndExits) {
     ChildProcess program('"' + BinDir() + "\\HLDS Vantry.exe\"");
     ASSERT_TRUE(program.started());
-    HWND main = program.waitForWindow("HLDSVantryMain");
+    HWND main = program.waitForShownWindow("HLDSVantryMain");
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(TitleOf(main), "HLDS Vantry v3.3.1");
     HWND list = GetDlgItem(main, IdList);

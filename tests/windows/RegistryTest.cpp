@@ -18,13 +18,19 @@ protected:
     }
     void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, base.c_str()); }
 
-    bool KeyExists(const std::string& path) {
+    // The value's type and bytes as stored, as "type:bytes".
+    std::string RawGet(const std::string& path, const char* name) {
         HKEY key;
         if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-            return false;
+            return "<no key>";
+        char data[64];
+        DWORD type = 0, size = sizeof data;
+        const LSTATUS status =
+            RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
         RegCloseKey(key);
-        return true;
+        return status == ERROR_SUCCESS ? std::to_string(type) + ":" + std::string(data, size) : "<absent>";
     }
+    bool KeyExists(const std::string& path) { return RawGet(path, nullptr) != "<no key>"; }
     void RawSet(const std::string& path, const char* name, DWORD type, const void* data, DWORD size) {
         HKEY key;
         ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
@@ -41,35 +47,23 @@ protected:
 
 }  // namespace
 
-TEST_F(Win32RegistryTest, StringsRoundTripAndDeepKeysAreCreated) {
+TEST_F(Win32RegistryTest, StringsRoundTripDeepKeysAreCreatedAndALeadingBackslashNamesTheSameKey) {
     const std::string deep = base + "\\cfgfile\\Shell\\Open\\command";
-    reg.SetRegString(HKCU, deep, "", "\"C:\\Tools\\HLDS Vantry.EXE\" %1");
+    reg.SetRegString(HKCU, "\\" + deep, "", "\"C:\\Tools\\HLDS Vantry.EXE\" %1");
     reg.SetRegString(HKCU, deep, "Named", "value");
     EXPECT_EQ(reg.GetRegString(HKCU, deep, ""), "\"C:\\Tools\\HLDS Vantry.EXE\" %1");
-    EXPECT_EQ(reg.GetRegString(HKCU, deep, "named"), "value");
-    reg.SetRegString(HKCU, deep, "Named", "replaced");
-    EXPECT_EQ(reg.GetRegString(HKCU, deep, "Named"), "replaced");
+    EXPECT_EQ(reg.GetRegString(HKCU, "\\" + deep, "named"), "value");
 }
 
-TEST_F(Win32RegistryTest, ALeadingBackslashNamesTheSameKey) {
-    reg.SetRegString(HKCU, "\\" + base + "\\.cfg", "Content Type", "text/plain");
-    EXPECT_EQ(reg.GetRegString(HKCU, base + "\\.cfg", "Content Type"), "text/plain");
-    EXPECT_EQ(reg.GetRegString(HKCU, "\\" + base + "\\.cfg", "Content Type"), "text/plain");
-}
-
-TEST_F(Win32RegistryTest, AnEmptyDefaultValueIsWrittenAndDiffersFromNone) {
+TEST_F(Win32RegistryTest, AnEmptyDefaultValueIsWrittenAsAnEmptyString) {
     reg.SetRegString(HKCU, base + "\\Shell", "", "");
-    HKEY key;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, (base + "\\Shell").c_str(), 0, KEY_READ, &key),
-              ERROR_SUCCESS);
-    DWORD type = 0, size = 0;
-    EXPECT_EQ(RegQueryValueExA(key, nullptr, nullptr, &type, nullptr, &size), ERROR_SUCCESS);
-    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
-    RegCloseKey(key);
-    EXPECT_EQ(reg.GetRegString(HKCU, base + "\\Shell", ""), "");
+    EXPECT_EQ(RawGet(base + "\\Shell", nullptr), std::string("1:") + '\0');  // REG_SZ
 }
 
-TEST_F(Win32RegistryTest, OnlyStringValuesAreRead) {
+TEST_F(Win32RegistryTest, OnlyStringValuesAreReadAndReadingAMissingKeyCreatesNothing) {
+    EXPECT_EQ(reg.GetRegString(HKCU, base + "\\a", "x"), "");
+    EXPECT_FALSE(KeyExists(base));
+
     const char expand[] = "%SystemRoot%\\x";
     RawSet(base, "Expand", REG_EXPAND_SZ, expand, sizeof expand);
     const DWORD number = 7;
@@ -79,38 +73,17 @@ TEST_F(Win32RegistryTest, OnlyStringValuesAreRead) {
     RawSet(base, "Embedded", REG_SZ, embedded, sizeof embedded);
     RawSet(base, "Unterminated", REG_SZ, "abc", 3);
 
-    EXPECT_EQ(reg.GetRegString(HKCU, base, "Expand"), "");
-    EXPECT_EQ(reg.GetRegString(HKCU, base, "Number"), "");
-    EXPECT_EQ(reg.GetRegString(HKCU, base, "Binary"), "");
-    EXPECT_EQ(reg.GetRegString(HKCU, base, "Missing"), "");
-    EXPECT_EQ(reg.GetRegString(HKCU, base, ""), "");
+    for (const char* name : {"Expand", "Number", "Binary", "Missing", ""})
+        EXPECT_EQ(reg.GetRegString(HKCU, base, name), "") << name;
     EXPECT_EQ(reg.GetRegString(HKCU, base, "Embedded"), "before");
     EXPECT_EQ(reg.GetRegString(HKCU, base, "Unterminated"), "abc");
 }
 
-TEST_F(Win32RegistryTest, ReadingAMissingKeyCreatesNothing) {
-    EXPECT_EQ(reg.GetRegString(HKCU, base + "\\a\\b", "x"), "");
-    EXPECT_FALSE(KeyExists(base + "\\a"));
-    EXPECT_FALSE(KeyExists(base));
-}
-
 TEST_F(Win32RegistryTest, DwordsAreFourLittleEndianBytes) {
-    reg.SetRegDword(HKCU, base + "\\cfgfile", "EditFlags", 0);
-    reg.SetRegDword(HKCU, base + "\\cfgfile", "Other", 0x01020304);
-    HKEY key;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, (base + "\\cfgfile").c_str(), 0, KEY_READ, &key),
-              ERROR_SUCCESS);
-    BYTE data[8] = {9, 9, 9, 9, 9, 9, 9, 9};
-    DWORD type = 0, size = sizeof data;
-    ASSERT_EQ(RegQueryValueExA(key, "EditFlags", nullptr, &type, data, &size), ERROR_SUCCESS);
-    EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(size, 4u);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(data), 4), std::string(4, '\0'));
-    size = sizeof data;
-    ASSERT_EQ(RegQueryValueExA(key, "Other", nullptr, &type, data, &size), ERROR_SUCCESS);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(data), 4), "\x04\x03\x02\x01");
-    RegCloseKey(key);
-    EXPECT_EQ(reg.GetRegString(HKCU, base + "\\cfgfile", "EditFlags"), "");
+    reg.SetRegDword(HKCU, base, "EditFlags", 0);
+    reg.SetRegDword(HKCU, base, "Other", 0x01020304);
+    EXPECT_EQ(RawGet(base, "EditFlags"), "4:" + std::string(4, '\0'));  // REG_DWORD
+    EXPECT_EQ(RawGet(base, "Other"), "4:\x04\x03\x02\x01");
 }
 
 TEST_F(Win32RegistryTest, DeletingAKeyTakesItsSubkeysAndLeavesSiblings) {
