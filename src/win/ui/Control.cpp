@@ -1,5 +1,7 @@
 #include "ui/Control.h"
 
+#include "ui/Dpi.h"
+
 namespace vantry::win {
 
 namespace {
@@ -21,6 +23,20 @@ void Control::attach(HWND hwnd) {
     hwnd_ = hwnd;
     if (hwnd_)
         SetPropA(hwnd_, ControlProperty, this);
+}
+
+bool Control::RegisterFrameClass(const char* className, LPCSTR cursor, COLORREF background,
+                                 WNDPROC proc) {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    if (GetClassInfoExA(GetModuleHandleA(nullptr), className, &wc))
+        return true;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, cursor);
+    wc.hbrBackground = SolidBrush(background);
+    wc.lpszClassName = className;
+    return RegisterClassExA(&wc) != 0;
 }
 
 bool ReflectToControl(HWND parent, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {

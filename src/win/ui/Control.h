@@ -24,6 +24,40 @@ protected:
     // Ties the object to its window; the destructor destroys the window.
     void attach(HWND hwnd);
 
+    // For a control built as a frame window of its own around one system
+    // control: the frame's procedure finds the object given at creation, the
+    // inner control's finds it in the inner window's user data, and neither
+    // lets an exception reach Windows.
+    static bool RegisterFrameClass(const char* className, LPCSTR cursor, COLORREF background,
+                                   WNDPROC proc);
+
+    template <typename T, LRESULT (T::*Handle)(HWND, UINT, WPARAM, LPARAM)>
+    static LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+        if (msg == WM_NCCREATE) {
+            auto* self = static_cast<T*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+            static_cast<Control*>(self)->hwnd_ = hwnd;
+            SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        }
+        auto* self = reinterpret_cast<T*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+        if (!self)
+            return DefWindowProcA(hwnd, msg, wp, lp);
+        try {
+            return (self->*Handle)(hwnd, msg, wp, lp);
+        } catch (...) {
+            return DefWindowProcA(hwnd, msg, wp, lp);
+        }
+    }
+
+    template <typename T, LRESULT (T::*Handle)(HWND, UINT, WPARAM, LPARAM), WNDPROC T::*Original>
+    static LRESULT CALLBACK InnerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+        auto* self = reinterpret_cast<T*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+        try {
+            return (self->*Handle)(hwnd, msg, wp, lp);
+        } catch (...) {
+            return CallWindowProcA(self->*Original, hwnd, msg, wp, lp);
+        }
+    }
+
     HWND hwnd_ = nullptr;
 };
 

@@ -17,18 +17,6 @@ constexpr char FrameClass[] = "HLDSVantryGameCombo";
 constexpr UINT DpiChangedAfterParent = 0x02E3;
 constexpr int VisibleRows = 8;
 
-bool RegisterFrameClass(WNDPROC proc) {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    if (GetClassInfoExA(Instance(), FrameClass, &wc))
-        return true;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = Instance();
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = SolidBrush(colour::Black);
-    wc.lpszClassName = FrameClass;
-    return RegisterClassExA(&wc) != 0;
-}
 
 // One row of the list: the font's height and a little air, scaled with it.
 int RowHeight(int dpi) {
@@ -50,7 +38,8 @@ GameCombo::~GameCombo() {
 }
 
 bool GameCombo::create(HWND parent, int id, int x, int y, bool tabStop) {
-    if (hwnd_ || !RegisterFrameClass(FrameProc))
+    if (hwnd_ || !RegisterFrameClass(FrameClass, IDC_ARROW, colour::Black,
+                                        FrameProc<GameCombo, &GameCombo::frameMessage>))
         return false;
     const GameComboLayout l = GameComboPixels(WindowDpi(parent));
     HMENU menuId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
@@ -72,8 +61,9 @@ bool GameCombo::create(HWND parent, int id, int x, int y, bool tabStop) {
     // Wine keeps the theme for an empty name; a space turns it off everywhere.
     SetWindowTheme(combo_, L" ", L" ");
     SetWindowLongPtrA(combo_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    const WNDPROC proc = InnerProc<GameCombo, &GameCombo::comboMessage, &GameCombo::comboProc_>;
     comboProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(combo_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ComboProc)));
+        SetWindowLongPtrA(combo_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
     // The strips go above the list in z-order; being WS_CLIPSIBLINGS, the list
     // then never paints over them.
     for (HWND& strip : strips_)
@@ -302,31 +292,6 @@ LRESULT GameCombo::comboMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
     }
     return CallWindowProcA(comboProc_, hwnd, msg, wp, lp);
-}
-
-LRESULT CALLBACK GameCombo::FrameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto* self = static_cast<GameCombo*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<GameCombo*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcA(hwnd, msg, wp, lp);
-    try {
-        return self->frameMessage(hwnd, msg, wp, lp);
-    } catch (...) {
-        return DefWindowProcA(hwnd, msg, wp, lp);
-    }
-}
-
-LRESULT CALLBACK GameCombo::ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = reinterpret_cast<GameCombo*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    try {
-        return self->comboMessage(hwnd, msg, wp, lp);
-    } catch (...) {
-        return CallWindowProcA(self->comboProc_, hwnd, msg, wp, lp);
-    }
 }
 
 }  // namespace vantry::win

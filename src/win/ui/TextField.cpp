@@ -16,18 +16,6 @@ namespace {
 constexpr char FrameClass[] = "HLDSVantryTextField";
 constexpr UINT DpiChangedAfterParent = 0x02E3;
 
-bool RegisterFrameClass(WNDPROC proc) {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    if (GetClassInfoExA(Instance(), FrameClass, &wc))
-        return true;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = Instance();
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_IBEAM));
-    wc.hbrBackground = SolidBrush(colour::Orange);
-    wc.lpszClassName = FrameClass;
-    return RegisterClassExA(&wc) != 0;
-}
 
 }  // namespace
 
@@ -39,7 +27,8 @@ TextField::~TextField() {
 }
 
 bool TextField::create(HWND parent, int id, int x, int y, int widthPx, bool tabStop) {
-    if (hwnd_ || !RegisterFrameClass(FrameProc))
+    if (hwnd_ || !RegisterFrameClass(FrameClass, IDC_IBEAM, colour::Orange,
+                                        FrameProc<TextField, &TextField::frameMessage>))
         return false;
     const TextFieldLayout l = TextFieldPixels(widthPx, WindowDpi(parent));
     HMENU menuId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
@@ -60,8 +49,9 @@ bool TextField::create(HWND parent, int id, int x, int y, int widthPx, bool tabS
     // An ANSI subclass, so that the key handlers see characters in the same
     // code page as the program's text.
     SetWindowLongPtrA(field_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    const WNDPROC proc = InnerProc<TextField, &TextField::fieldMessage, &TextField::fieldProc_>;
     fieldProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(field_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FieldProc)));
+        SetWindowLongPtrA(field_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
 
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
@@ -267,31 +257,6 @@ LRESULT TextField::fieldMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
     }
     return CallWindowProcA(fieldProc_, hwnd, msg, wp, lp);
-}
-
-LRESULT CALLBACK TextField::FrameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto* self = static_cast<TextField*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<TextField*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcA(hwnd, msg, wp, lp);
-    try {
-        return self->frameMessage(hwnd, msg, wp, lp);
-    } catch (...) {
-        return DefWindowProcA(hwnd, msg, wp, lp);
-    }
-}
-
-LRESULT CALLBACK TextField::FieldProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = reinterpret_cast<TextField*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    try {
-        return self->fieldMessage(hwnd, msg, wp, lp);
-    } catch (...) {
-        return CallWindowProcA(self->fieldProc_, hwnd, msg, wp, lp);
-    }
 }
 
 }  // namespace vantry::win

@@ -54,8 +54,6 @@ public:
     bool onReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
 private:
-    static LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    static LRESULT CALLBACK FieldProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT frameMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT fieldMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     void layOut();
