@@ -28,6 +28,7 @@ LauncherOutcome LauncherForm::load(HWND owner) {
     args.widthTwips = WidthTwips;
     args.heightTwips = HeightTwips;
     args.owner = owner;
+    args.trayExitCaption = "E&xit";
     if (!createFrame(args))
         return LauncherOutcome::Close;
     createControls();

@@ -23,6 +23,7 @@ Frame::~Frame() {
 
 bool Frame::createFrame(const FrameArgs& args) {
     captionButtons_ = args.captionButtons;
+    trayExitCaption_ = args.trayExitCaption;
     // Created at 0 x 0 and sized once the window knows its DPI.
     if (!create(args.className, args.exStyle | WS_EX_CONTROLPARENT,
                 WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, args.title.c_str(), 0, 0,
@@ -133,7 +134,7 @@ void Frame::onTrayMenu() {
     const std::string caption = TrayMenuMinCaption(IsWindowVisible(hwnd_) != FALSE);
     HMENU menu = CreatePopupMenu();
     AppendMenuA(menu, MF_STRING, IdTrayMin, caption.c_str());
-    AppendMenuA(menu, MF_STRING, IdTrayExit, TrayMenuExit);
+    AppendMenuA(menu, MF_STRING, IdTrayExit, trayExitCaption_.c_str());
     POINT at;
     GetCursorPos(&at);
     // Without the foreground the menu would not close when the user clicks elsewhere.

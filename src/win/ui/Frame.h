@@ -18,6 +18,7 @@ struct FrameArgs {
     int heightTwips = 3000;
     bool captionButtons = false;  // the main window's minimize and help buttons
     int titleIndentTwips = 0;     // room left of the title, for the main window's icon
+    std::string trayExitCaption = TrayMenuExit;
     HWND owner = nullptr;
     DWORD exStyle = 0;
 };
@@ -81,6 +82,7 @@ private:
     Label lbTitle_;
     FlatButton picEx_, picMin_, picHelp_;
     bool captionButtons_ = false;
+    std::string trayExitCaption_;
     std::unique_ptr<TrayIcon> tray_;
 };
 
