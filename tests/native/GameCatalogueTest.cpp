@@ -55,26 +55,17 @@ TEST_F(GameCatalogueTest, FirstRunCreatesTheGamesDirectoryAndListsEveryGameCheck
     ASSERT_EQ(Load(), LocateResult::Known);
     EXPECT_TRUE(fs.attributes("C:\\Vantry\\games").has_value());
     EXPECT_EQ(Cfg(), "cstrike;1\r\nvalve;1\r\n");
-    // Both programs were where the settings said: nobody was asked.
-    EXPECT_TRUE(boxes.calls.empty());
-    EXPECT_TRUE(dialogs.calls.empty());
+    EXPECT_TRUE(boxes.calls.empty() && dialogs.calls.empty()) << "both programs were where the settings said";
 }
 
-TEST_F(GameCatalogueTest, HandEditsAreNormalisedKeepingOrderAndSpaces) {
-    Games({"valve", "cstrike", "dod"});
-    fs.addFile(CfgPath,
-               "gone;1\r\ngone too;0\r\nvalve;1\r\n\r\n   \r\n CStrike ;1\r\nold;1\r\nolder;0\r\n"
-               "valve|x;1\r\n");
+TEST_F(GameCatalogueTest, HandEditsAreNormalisedKeepingOrderSpacesAndFlagsReadAsNumbers) {
+    Games({"valve", "cstrike", "dod", "a", "b", "c", "d", "e", "f", "g"});
+    fs.addFile(CfgPath, "gone;1\r\nvalve;1\r\n\r\n   \r\n CStrike ;1\r\nvalve|x;1\r\n"
+                        "a;2\r\nb;01\r\nc; 1 \r\nd;0\r\ne\r\nf;x\r\ng;\r\n");
     ASSERT_EQ(Load(), LocateResult::Known);
-    EXPECT_EQ(Cfg(), "valve;1\r\n CStrike ;1\r\ndod;1\r\n");
-}
-
-TEST_F(GameCatalogueTest, FlagsReadAsNumbers) {
-    Games({"a", "b", "c", "d", "e", "f", "g"});
-    fs.addFile(CfgPath, "a;2\r\nb;01\r\nc; 1 \r\nd;0\r\ne\r\nf;x\r\ng;\r\n");
-    ASSERT_EQ(Load(), LocateResult::Known);
-    // A missing or unreadable flag keeps the game once, not offered.
-    EXPECT_EQ(Cfg(), "b;1\r\nc;1\r\nd;0\r\ne;0\r\nf;0\r\ng;0\r\n");
+    // A flag other than 0 and 1 drops the game; a missing or unreadable one
+    // keeps it once, not offered.
+    EXPECT_EQ(Cfg(), "valve;1\r\n CStrike ;1\r\nb;1\r\nc;1\r\nd;0\r\ne;0\r\nf;0\r\ng;0\r\ndod;1\r\n");
 }
 
 TEST_F(GameCatalogueTest, NoGameDirectoriesEmptyTheCatalogueAndTheSelector) {
@@ -92,30 +83,24 @@ TEST_F(GameCatalogueTest, ACatalogueThatCannotBeReadIsNotOverwritten) {
     fs.addFile(CfgPath, "valve;0\r\n");
     fs.unreadable = CfgPath;
     ASSERT_EQ(Load(), LocateResult::Known);
-    EXPECT_EQ(Cfg(), "valve;0\r\n");
     EXPECT_EQ(fs.writeCount, 0);
 }
 
 TEST_F(GameCatalogueTest, SelectorOffersCheckedGamesAndSelectsTheDefault) {
     Games({"cstrike", "tfc", "valve", "dod"});
     fs.addFile(CfgPath, "dod;1\r\ncstrike;1\r\ntfc;0\r\nvalve;1\r\n");
-    const struct {
-        std::optional<std::string> stored;
-        std::string selected;
-    } cases[] = {
-        {"CStrike", "cstrike"}, {std::nullopt, "valve"}, {"", "valve"}, {"   ", "valve"},
-        {"tfc", "dod"},         {" valve", "dod"},       {"nothing", "dod"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.stored.value_or("<absent>"));
-        if (c.stored)
-            settings.SetDefaultGame(*c.stored);
+    using Case = std::pair<std::optional<std::string>, std::string>;  // stored default, selected
+    for (const auto& [stored, selected] : {Case{"CStrike", "cstrike"}, Case{std::nullopt, "valve"},
+                                           Case{"   ", "valve"}, Case{"tfc", "dod"}, Case{" valve", "dod"}}) {
+        SCOPED_TRACE(stored.value_or("<absent>"));
+        if (stored)
+            settings.SetDefaultGame(*stored);
         else
             store.values.erase({SettingsApp, "Options", "Default"});
         fakes::FakeListControl combo;
         ASSERT_EQ(Fill(combo), LocateResult::Known);
         EXPECT_EQ(combo.texts(), (Texts{"dod", "cstrike", "valve"}));
-        EXPECT_EQ(combo.clicks, Texts{c.selected});
+        EXPECT_EQ(combo.clicks, Texts{selected});
     }
 }
 
@@ -147,49 +132,30 @@ protected:
     static std::string Dialog(const fakes::DialogCall& c) { return c.title + " / " + c.filter + " / " + c.initialDir; }
 };
 
-const char ServerRetry[] = "Cannot continue without location of the Half-Life Dedicated Server (HLDS.exe).\r\n"
-                           "Please press OK to locate, or Cancel to exit HLDS Vantry. / HLDS.exe / 49";
-
 TEST_F(LocateTest, FirstRunAsksForBothProgramsAndStoresTheirPlaces) {
-    // The server's dialog is cancelled once, then given a path with no usable
-    // piece, then a file.
-    dialogs.answers = {"", "\\", "C:\\HL\\hlds.exe", "C:\\Vantry\\HLDS Vantry.exe"};
+    // The server's dialog first gives a path with no usable piece, which is as
+    // good as a cancel.
+    dialogs.answers = {"\\", "C:\\HL\\hlds.exe", "C:\\Vantry\\HLDS Vantry.exe"};
     ASSERT_EQ(Load(), LocateResult::Known);
 
-    EXPECT_EQ(Setting("HLdir"), "C:\\HL\\");
-    EXPECT_EQ(Setting("HLexe"), "hlds.exe");
-    EXPECT_EQ(Setting("HLDSdir"), "C:\\Vantry\\");
-    EXPECT_EQ(Setting("HLDSexe"), "HLDS Vantry.exe");
-    ASSERT_EQ(boxes.calls.size(), 4u);
+    EXPECT_EQ((Texts{Setting("HLdir"), Setting("HLexe"), Setting("HLDSdir"), Setting("HLDSexe")}),
+              (Texts{"C:\\HL\\", "hlds.exe", "C:\\Vantry\\", "HLDS Vantry.exe"}));
+    ASSERT_EQ(boxes.calls.size(), 3u);
     EXPECT_EQ(Box(boxes.calls[0]), "Please locate the Half-Life Dedicated Server (HLDS.exe). / HLDS.exe / 0");
-    EXPECT_EQ(Box(boxes.calls[1]), ServerRetry);
-    EXPECT_EQ(Box(boxes.calls[2]), ServerRetry);
-    EXPECT_EQ(Box(boxes.calls[3]), "Please locate HLDS Vantry (HLDS Vantry.exe). / HLDS Vantry.exe / 0");
-    ASSERT_EQ(dialogs.calls.size(), 4u);
-    EXPECT_EQ(Dialog(dialogs.calls[2]),
+    EXPECT_EQ(Box(boxes.calls[1]), "Cannot continue without location of the Half-Life Dedicated Server (HLDS.exe).\r\n"
+                                   "Please press OK to locate, or Cancel to exit HLDS Vantry. / HLDS.exe / 49");
+    EXPECT_EQ(Box(boxes.calls[2]), "Please locate HLDS Vantry (HLDS Vantry.exe). / HLDS Vantry.exe / 0");
+    ASSERT_EQ(dialogs.calls.size(), 3u);
+    EXPECT_EQ(Dialog(dialogs.calls[1]),
               "Locate HLDS.exe / HLDS.exe (hlds.exe)|hlds.exe|EXE Files (*.exe)|*.exe / C:\\Games");
-    EXPECT_EQ(Dialog(dialogs.calls[3]), "Locate HLDS Vantry.exe / HLDS Vantry.exe (HLDS Vantry.exe)|"
+    EXPECT_EQ(Dialog(dialogs.calls[2]), "Locate HLDS Vantry.exe / HLDS Vantry.exe (HLDS Vantry.exe)|"
                                         "hlds vantry.exe|EXE Files (*.exe)|*.exe / C:\\Start");
-    EXPECT_EQ(boxes.calls[0].owner, Owner);
-    EXPECT_EQ(dialogs.calls[0].owner, Owner);
-
-    // From now on both are known.
-    boxes.calls.clear();
-    ASSERT_EQ(Load(), LocateResult::Known);
-    EXPECT_TRUE(boxes.calls.empty());
+    EXPECT_TRUE(boxes.calls[0].owner == Owner && dialogs.calls[0].owner == Owner);
 }
 
-TEST_F(LocateTest, CancelOnTheRetryEndsWithNothingSaved) {
-    boxes.answers = {mb::Ok, mb::Cancel};
-    fakes::FakeListControl combo;
-    EXPECT_EQ(Fill(combo), LocateResult::EndNow);
-    EXPECT_EQ(dialogs.calls.size(), 1u);
-    EXPECT_TRUE(store.values.empty());
-    EXPECT_EQ(fs.writeCount, 0);
-    EXPECT_FALSE(fs.attributes("C:\\Vantry\\games").has_value());
-}
-
-TEST_F(LocateTest, TheServersPlaceIsReadTrimmedTheProgramsAsStored) {
+// The server's place is read trimmed, the program's as stored: here only the
+// program is asked for, and a cancel on its retry ends with nothing written.
+TEST_F(LocateTest, CancelOnTheRetryEndsWithNothingWritten) {
     settings.SetHLdir(" C:\\HL\\ ");
     settings.SetHLexe(" hlds.exe ");
     settings.SetHLDSdir(" C:\\Vantry\\");
@@ -199,6 +165,9 @@ TEST_F(LocateTest, TheServersPlaceIsReadTrimmedTheProgramsAsStored) {
     ASSERT_EQ(boxes.calls.size(), 2u);
     EXPECT_EQ(Box(boxes.calls[1]), "Cannot continue without location of HLDS Vantry (HLDS Vantry.exe).\r\n"
                                    "Please press OK to locate, or Cancel to exit HLDS Vantry. / HLDS Vantry.exe / 49");
+    EXPECT_EQ(dialogs.calls.size(), 1u);
+    EXPECT_EQ(fs.writeCount, 0);
+    EXPECT_FALSE(fs.attributes("C:\\Vantry\\games").has_value());
 }
 
 }  // namespace

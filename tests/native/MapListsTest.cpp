@@ -15,7 +15,6 @@ protected:
     void SetUp() override {
         settings.SetHLdir("C:\\HL\\");
         settings.SetHLDSdir("C:\\Vantry\\");
-        fs.addDir("C:\\Vantry\\games");
         fs.addFile("C:\\Vantry\\games\\cstrike.mps", "Crossfire\r\n\r\n  \r\n Spaced \r\nde_dust\r\n");
         for (const char* map : {"!first.bsp", ".bsp", "crossfire.bsp", "DE_Aztec.BSP", "de_dust.bsp",
                                 "spaced.bsp", "zz.bsp", "notes.txt"})
@@ -24,48 +23,28 @@ protected:
     fakes::FakeFileSystem fs;
     fakes::FakeSettingsStore store;
     Settings settings{store};
+    fakes::FakeListControl control;
+    MapList maps{control};
 };
 
-TEST_F(MapListsTest, FillMapListMergesBothSourcesOnceEachLowerCased) {
-    fakes::FakeListControl plain;
-    MapList maps(plain);
+TEST_F(MapListsTest, EachFillMergesBothSourcesAfreshOnceEachLowerCased) {
     FillMapList(maps, "cstrike", settings, fs);
     // The .mps names first, then the map files in listing order; a file named
     // just ".bsp" does not end the scan.
-    EXPECT_EQ(plain.texts(), (Texts{"crossfire", " spaced ", "de_dust", "!first", "de_aztec", "spaced", "zz"}));
-
-    fakes::FakeListControl sorted(true);
-    MapList sortedMaps(sorted);
-    FillMapList(sortedMaps, "cstrike", settings, fs);
-    EXPECT_EQ(sorted.texts(), (Texts{" spaced ", "!first", "crossfire", "de_aztec", "de_dust", "spaced", "zz"}));
-}
-
-TEST_F(MapListsTest, EachFillStartsAfresh) {
-    fakes::FakeListControl control;
-    MapList maps(control);
-    FillMapList(maps, "cstrike", settings, fs);
-    FillMapList(maps, "cstrike", settings, fs);
-    EXPECT_EQ(control.ListCount(), 7);
-    FillMapList(maps, "valve", settings, fs);
-    EXPECT_EQ(control.ListCount(), 0);
+    EXPECT_EQ(control.texts(), (Texts{"crossfire", " spaced ", "de_dust", "!first", "de_aztec", "spaced", "zz"}));
 
     // Rows that came or went behind the list's back still count.
-    control.AddItem("crossfire");
-    maps.AddMapName("CrossFire");
-    EXPECT_EQ(control.texts(), Texts{"crossfire"});
     control.Clear();
     maps.AddMapName("CrossFire");
-    EXPECT_EQ(control.texts(), Texts{"crossfire"});
-}
+    control.AddItem("extra");
+    maps.AddMapName("EXTRA");
+    EXPECT_EQ(control.texts(), (Texts{"crossfire", "extra"}));
 
-TEST_F(MapListsTest, NoGameReadsTheHalfLifeMapsFolderAndTheNamelessList) {
+    // No game reads the Half-Life maps folder. The blank game is still part of
+    // the .mps name, so only an exactly empty selection finds ".mps".
     fs.addFile("C:\\HL\\maps\\boot_camp.bsp");
     fs.addFile("C:\\Vantry\\games\\.mps", "Extra\r\n");
-    fakes::FakeListControl control;
-    MapList maps(control);
     FillMapList(maps, "  ", settings, fs);
-    // The blank game is still part of the .mps name, so only an exactly empty
-    // selection finds ".mps".
     EXPECT_EQ(control.texts(), Texts{"boot_camp"});
     FillMapList(maps, "", settings, fs);
     EXPECT_EQ(control.texts(), (Texts{"extra", "boot_camp"}));
@@ -74,7 +53,6 @@ TEST_F(MapListsTest, NoGameReadsTheHalfLifeMapsFolderAndTheNamelessList) {
 TEST_F(MapListsTest, DirMapsShowsTheFileAsItStandsAndSaveMapListWritesTheListsOrder) {
     fs.addFile("C:\\Vantry\\games\\valve.mps", "zz\r\n\r\nAA\r\naa\r\n");
     fakes::FakeListControl sorted(true);
-    sorted.AddItem("old");
     DirMaps(sorted, "valve", settings, fs);
     EXPECT_EQ(sorted.texts(), (Texts{"", "AA", "aa", "zz"}));
     SaveMapList(sorted, "valve", settings, fs);

@@ -26,45 +26,41 @@ void TypeFileName(HWND dialog, const std::string& name) {
 
 }  // namespace
 
-TEST(Win32FileDialogs, OpenReturnsTheTypedExistingFile) {
+TEST(Win32FileDialogs, CancelGivesTheEmptyTextAndOpenTheTypedExistingFile) {
     TempDir dir;
     WriteBytes(dir / "hlds.exe", "MZ");
     UserThread user([&] {
-        HWND dialog = WaitForDialog("Locate HLDS.exe");
+        HWND dialog = WaitForDialog("Open Config");
+        ASSERT_NE(dialog, nullptr);
+        PressButton(dialog, IDCANCEL);
+        dialog = WaitForDialog("Locate HLDS.exe");
         ASSERT_NE(dialog, nullptr);
         TypeFileName(dialog, dir / "hlds.exe");
         PressButton(dialog, IDOK);
     });
     win::Win32FileDialogs dialogs;
-    const std::string chosen =
-        dialogs.showOpen(nullptr, "HLDS.exe (hlds.exe)|hlds.exe|EXE Files (*.exe)|*.exe",
-                         "Locate HLDS.exe", dir.path());
+    EXPECT_EQ(dialogs.showOpen(nullptr, "CFG Files (*.cfg)|*.cfg|All Files (*.*)|*.*|", "Open Config", ""), "");
+    const std::string chosen = dialogs.showOpen(
+        nullptr, "HLDS.exe (hlds.exe)|hlds.exe|EXE Files (*.exe)|*.exe", "Locate HLDS.exe", dir.path());
     user.join();
     EXPECT_TRUE(EqualsIgnoreCase(chosen, dir / "hlds.exe")) << chosen;
 }
 
-TEST(Win32FileDialogs, CancelGivesTheEmptyText) {
-    UserThread user([&] {
-        HWND dialog = WaitForDialog("Open Config");
-        ASSERT_NE(dialog, nullptr);
-        PressButton(dialog, IDCANCEL);
-    });
-    win::Win32FileDialogs dialogs;
-    EXPECT_EQ(dialogs.showOpen(nullptr, "CFG Files (*.cfg)|*.cfg|All Files (*.*)|*.*|",
-                               "Open Config", ""),
-              "");
-    user.join();
-}
-
-TEST(Win32FileDialogs, SaveReturnsATypedNewNameWithoutAddingAnExtension) {
+TEST(Win32FileDialogs, SaveAsksBeforeOverwritingAndAddsNoExtensionToANewName) {
     TempDir dir;
+    WriteBytes(dir / "server.cfg", "old");
     UserThread user([&] {
         HWND dialog = WaitForDialog("Save Config As");
         ASSERT_NE(dialog, nullptr);
+        TypeFileName(dialog, dir / "server.cfg");
+        PressButton(dialog, IDOK);
+        HWND question = WaitForOwnedDialog(dialog);
+        ASSERT_NE(question, nullptr) << "nothing asked before overwriting";
+        PressButton(question, IDNO);
+        ASSERT_TRUE(WaitFor([&] { return !IsWindow(question); }));
         TypeFileName(dialog, dir / "server");
         PressButton(dialog, IDOK);
         // Windows asks before creating a new file; Wine's dialog does not.
-        HWND question = nullptr;
         WaitFor([&] {
             question = WaitForOwnedDialog(dialog, std::chrono::milliseconds(0));
             return question != nullptr || !IsWindow(dialog);
@@ -77,29 +73,6 @@ TEST(Win32FileDialogs, SaveReturnsATypedNewNameWithoutAddingAnExtension) {
         dialogs.showSave(nullptr, "CFG Files (*.cfg)|*.cfg", "Save Config As", dir.path());
     user.join();
     EXPECT_TRUE(EqualsIgnoreCase(chosen, dir / "server")) << chosen;
-}
-
-TEST(Win32FileDialogs, SaveAsksBeforeOverwritingAnExistingFile) {
-    TempDir dir;
-    WriteBytes(dir / "server.cfg", "old");
-    bool asked = false;
-    UserThread user([&] {
-        HWND dialog = WaitForDialog("Save Config As");
-        ASSERT_NE(dialog, nullptr);
-        TypeFileName(dialog, dir / "server.cfg");
-        PressButton(dialog, IDOK);
-        HWND question = WaitForOwnedDialog(dialog);
-        ASSERT_NE(question, nullptr);
-        asked = true;
-        PressButton(question, IDNO);
-        PressButton(dialog, IDCANCEL);
-    });
-    win::Win32FileDialogs dialogs;
-    const std::string chosen =
-        dialogs.showSave(nullptr, "CFG Files (*.cfg)|*.cfg", "Save Config As", dir.path());
-    user.join();
-    EXPECT_TRUE(asked);
-    EXPECT_EQ(chosen, "");
 }
 
 TEST(Win32MessageBoxes, ShowsTheTextAndTitleAndReturnsTheAnswer) {
