@@ -34,7 +34,7 @@ TEST(DesktopWindows, FindsWalksShowsHidesRetitlesAndLosesTheServerWindow) {
     CopyFileA((BinDir() + "\\hlds-standin.exe").c_str(), (dir / "hlds.exe").c_str(), FALSE);
     ChildProcess server('"' + (dir / "hlds.exe") + "\" -game valve -standin-title \"Vantry Test One\"",
                         dir.path());
-    const HWND hwnd = server.waitForWindow("tty");
+    const HWND hwnd = server.waitForShownWindow("tty");
     ASSERT_NE(hwnd, nullptr);
     win::Win32DesktopWindows desktop;
     const DesktopWindow window = Id(hwnd);

@@ -18,6 +18,7 @@ protected:
         form.onEndProgram = [this] { ++ended; };
         form.onTitleWindowState = [this](bool minimized) { titleStates.push_back(minimized); };
         ShowWindow(form.hwnd(), SW_SHOW);
+        PumpMessages();  // the tray icon comes just after the load
     }
 
     fakes::FakeSettingsStore store;

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "LateBound.h"
+
 namespace vantry::win {
 
 namespace {
@@ -36,8 +38,9 @@ std::string Show(bool save, WindowHandle owner, const std::string& filterList,
     ofn.Flags = save ? OFN_CREATEPROMPT | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR
                      : OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
 
-    const BOOL chosen = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
-    if (!chosen)
+    using DialogFunction = BOOL(WINAPI*)(OPENFILENAMEA*);
+    const auto show = LateBound<DialogFunction>("comdlg32.dll", save ? "GetSaveFileNameA" : "GetOpenFileNameA");
+    if (!show || !show(&ofn))
         return {};
     return DialogResultText(file.data(), file.size());
 }

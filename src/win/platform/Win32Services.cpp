@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "LateBound.h"
+
 namespace vantry::win {
 
 int Win32MessageBoxes::show(WindowHandle owner, const std::string& text, const std::string& title,
@@ -16,18 +18,25 @@ namespace {
 // ShellExecute reports success as a value above 32.
 bool Succeeded(HINSTANCE result) { return reinterpret_cast<INT_PTR>(result) > 32; }
 
+HINSTANCE Execute(HWND owner, const char* verb, const char* file, const char* parameters,
+                  const char* directory, int show) {
+    using ExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+    const auto execute = LateBound<ExecuteFunction>("shell32.dll", "ShellExecuteA");
+    return execute ? execute(owner, verb, file, parameters, directory, show) : nullptr;
+}
+
 const char* OrNull(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
 }  // namespace
 
 bool Win32Shell::execute(WindowHandle owner, const std::string& verb, const std::string& file,
                          const std::string& parameters, const std::string& directory,
                          int showCommand) {
-    return Succeeded(ShellExecuteA(static_cast<HWND>(owner), OrNull(verb), file.c_str(),
+    return Succeeded(Execute(static_cast<HWND>(owner), OrNull(verb), file.c_str(),
                                    OrNull(parameters), OrNull(directory), showCommand));
 }
 
 bool Win32Shell::openAddress(const std::string& address) {
-    return Succeeded(ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    return Succeeded(Execute(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
 }
 
 std::uint64_t Win32Clock::milliseconds() { return GetTickCount64(); }

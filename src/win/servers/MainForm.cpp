@@ -12,6 +12,7 @@ namespace {
 enum : UINT {
     TimerChkNew = 1,
     TimerAlive = 2,
+    AddTrayIconMessage = WM_APP + 20,
     // Menu commands; the Servers submenu uses MenuServer + entry index.
     MenuHideAll = 10, MenuUnhideAll, MenuStart, MenuCfg, MenuMapCycle, MenuMotd, MenuOptions,
     MenuReportBug, MenuAbout, MenuMin, MenuExit, MenuHideServer,
@@ -65,21 +66,10 @@ bool MainForm::load(HWND owner, int showInMode) {
         if (onAbout)
             onAbout();
     };
-    if (HasTrayIcon(showInMode)) {
-        tray_ = std::make_unique<TrayIcon>();
-        tray_->onActivate = [this] { restore(); };
-        tray_->onMenuRequest = [this] {
-            // The tray menu waits while a modal window or the About box is open.
-            if (!IsWindowEnabled(hwnd_))
-                return;
-            mnuMinCaption_ = TrayMenuMinCaption(IsWindowVisible(hwnd_) != FALSE);
-            POINT at;
-            GetCursorPos(&at);
-            popupMainMenu(at.x, at.y);
-        };
-        tray_->setTooltip(ProgramTitle);
-        tray_->setShown(true);
-    }
+    // The icon follows once the window is up: the shell is slow to load and
+    // the window need not wait for it.
+    if (HasTrayIcon(showInMode))
+        PostMessageA(hwnd_, AddTrayIconMessage, 0, 0);
     return true;
 }
 
@@ -179,6 +169,24 @@ FlatButton& MainForm::button(int id) {
     default:
         return cmdOptions_;
     }
+}
+
+void MainForm::addTrayIcon() {
+    if (tray_ || !hwnd_)
+        return;
+    tray_ = std::make_unique<TrayIcon>();
+    tray_->onActivate = [this] { restore(); };
+    tray_->onMenuRequest = [this] {
+        // The tray menu waits while a modal window or the About box is open.
+        if (!IsWindowEnabled(hwnd_))
+            return;
+        mnuMinCaption_ = TrayMenuMinCaption(IsWindowVisible(hwnd_) != FALSE);
+        POINT at;
+        GetCursorPos(&at);
+        popupMainMenu(at.x, at.y);
+    };
+    tray_->setTooltip(ProgramTitle);
+    tray_->setShown(true);
 }
 
 void MainForm::startPolling() {
@@ -357,6 +365,9 @@ LRESULT MainForm::handle(UINT msg, WPARAM wp, LPARAM lp) {
         EndPaint(hwnd_, &ps);
         return 0;
     }
+    case AddTrayIconMessage:
+        addTrayIcon();
+        return 0;
     case DM_GETDEFID:
         // Enter renames while the new name is being typed.
         if (GetFocus() == txtName2_.field() && cmdRename_.enabled())

@@ -47,6 +47,8 @@ public:
     FlatButton& button(int id);
     TrayIcon* trayIcon() { return tray_.get(); }
 
+    // The tray icon, when ShowIn asks for one; normally added just after load.
+    void addTrayIcon();
     void minimize();
     void restore();
     void exit();

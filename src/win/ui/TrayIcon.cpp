@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "platform/LateBound.h"
 #include "resource.h"
 
 namespace vantry::win {
@@ -57,7 +58,9 @@ bool TrayIcon::notify(DWORD action, UINT flags) {
     data.hIcon = icon_;
     lstrcpynA(data.szTip, tooltip_.c_str(), sizeof data.szTip);
     data.uVersion = NOTIFYICON_VERSION;
-    return Shell_NotifyIconA(action, &data) != FALSE;
+    using NotifyFunction = BOOL(WINAPI*)(DWORD, NOTIFYICONDATAA*);
+    const auto shellNotify = LateBound<NotifyFunction>("shell32.dll", "Shell_NotifyIconA");
+    return shellNotify && shellNotify(action, &data) != FALSE;
 }
 
 void TrayIcon::add() {
