@@ -61,8 +61,12 @@ void Program::ShowMainWindow() {
         title_ = std::make_unique<TitleWindow>(windows);
         title_->load(ProgramTitle);
         title_->onHandFocus = [this] {
-            if (main_ && main_->hwnd() && IsWindowEnabled(main_->hwnd()))
-                SetForegroundWindow(main_->hwnd());
+            if (!main_ || !main_->hwnd())
+                return;
+            // While the launcher or the About box is open, they take the focus.
+            HWND target = IsWindowEnabled(main_->hwnd()) ? main_->hwnd()
+                                                         : GetLastActivePopup(main_->hwnd());
+            SetForegroundWindow(target);
         };
         title_->onUserClose = [this] { EndProgram(); };
     }
@@ -117,7 +121,8 @@ void Program::openAbout() {
     // main window is not to be used behind the box.
     EnableWindow(mainHwnd, FALSE);
     ++aboutLoads_;
-    about_->load(mainHwnd);
+    if (!about_->load(mainHwnd))
+        EnableWindow(mainHwnd, TRUE);
     if (--aboutLoads_ == 0)
         retired_.clear();
 }

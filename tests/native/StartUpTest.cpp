@@ -82,3 +82,11 @@ TEST(Pause, LetsEventsRunUntilTheTimeHasPassedAndNotAtAllForNoTime) {
     EXPECT_EQ(clock.now, 86'399'900u + 500u);
     EXPECT_EQ(clock.waits, (std::vector<std::uint64_t>{500, 300, 100}));
 }
+
+TEST(Pause, StopsWaitingOnceTheProgramIsEnding) {
+    fakes::FakeClock clock;
+    clock.stepMs = 100;
+    clock.quitting = true;
+    Pause(clock, 2.0);
+    EXPECT_EQ(clock.waits.size(), 1u);
+}

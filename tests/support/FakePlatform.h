@@ -170,12 +170,14 @@ public:
 class FakeClock : public Clock {
 public:
     std::uint64_t milliseconds() override { return now; }
-    void processEvents(std::uint64_t maxWaitMs) override {
+    bool processEvents(std::uint64_t maxWaitMs) override {
         waits.push_back(maxWaitMs);
         now += std::min<std::uint64_t>(maxWaitMs, stepMs);
         if (onEvents)
             onEvents();
+        return !quitting;
     }
+    bool quitting = false;
     std::uint64_t now = 0;
     std::uint64_t stepMs = 1000;
     std::vector<std::uint64_t> waits;

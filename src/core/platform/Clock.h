@@ -13,8 +13,9 @@ public:
     virtual std::uint64_t milliseconds() = 0;
 
     // Handles pending window events; waits for new ones at most maxWaitMs when
-    // there are none, so that a wait does not burn the processor.
-    virtual void processEvents(std::uint64_t maxWaitMs) = 0;
+    // there are none, so that a wait does not burn the processor. False once
+    // the program is ending: there is nothing left to wait for.
+    virtual bool processEvents(std::uint64_t maxWaitMs) = 0;
 };
 
 }  // namespace vantry

@@ -75,7 +75,8 @@ void Pause(Clock& clock, double seconds) {
         const std::uint64_t elapsed = clock.milliseconds() - start;
         if (elapsed >= total)
             return;
-        clock.processEvents(total - elapsed);
+        if (!clock.processEvents(total - elapsed))
+            return;
     }
 }
 

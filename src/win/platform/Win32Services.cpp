@@ -41,7 +41,7 @@ bool Win32Shell::openAddress(const std::string& address) {
 
 std::uint64_t Win32Clock::milliseconds() { return GetTickCount64(); }
 
-void Win32Clock::processEvents(std::uint64_t maxWaitMs) {
+bool Win32Clock::processEvents(std::uint64_t maxWaitMs) {
     MSG msg;
     if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
         const auto wait = static_cast<DWORD>(std::min<std::uint64_t>(maxWaitMs, INFINITE - 1));
@@ -51,11 +51,12 @@ void Win32Clock::processEvents(std::uint64_t maxWaitMs) {
         if (msg.message == WM_QUIT) {
             // Leave the quit for the message loop that owns the program's end.
             PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
+            return false;
         }
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    return true;
 }
 
 }  // namespace vantry::win

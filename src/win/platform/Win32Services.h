@@ -23,7 +23,7 @@ public:
 class Win32Clock : public Clock {
 public:
     std::uint64_t milliseconds() override;
-    void processEvents(std::uint64_t maxWaitMs) override;
+    bool processEvents(std::uint64_t maxWaitMs) override;
 };
 
 }  // namespace vantry::win

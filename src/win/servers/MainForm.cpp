@@ -251,6 +251,11 @@ void MainForm::Unload() {
 
 void MainForm::popupMainMenu(int x, int y) {
     const auto servers = list_.BuildServerMenu();
+    // The polls go on while the menu is open and may drop an entry: a choice
+    // is found again by its console's handle, not by its place.
+    serverMenuHandles_.clear();
+    for (std::size_t i = 0; i < servers.size(); ++i)
+        serverMenuHandles_.push_back(list_.lstServer_List(static_cast<int>(i)));
     HMENU menu = CreatePopupMenu();
     if (serversMenuVisible_) {
         HMENU sub = CreatePopupMenu();
@@ -301,7 +306,12 @@ void MainForm::popupListMenu() {
 
 void MainForm::runMenuCommand(UINT command) {
     if (command >= MenuServer) {
-        list_.toggleEntry(static_cast<int>(command - MenuServer));
+        const std::size_t chosen = command - MenuServer;
+        if (chosen >= serverMenuHandles_.size())
+            return;
+        for (int i = 0; i < list_.lstServer_Count(); ++i)
+            if (list_.lstServer_List(i) == serverMenuHandles_[chosen])
+                list_.toggleEntry(i);
         return;
     }
     switch (command) {

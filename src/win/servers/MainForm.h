@@ -2,6 +2,8 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/Clock.h"
 #include "platform/DesktopWindows.h"
@@ -94,6 +96,7 @@ private:
     int showInMode_ = 2;
     bool serversMenuVisible_ = false;
     std::string mnuMinCaption_ = TrayMenuMinimize;
+    std::vector<std::string> serverMenuHandles_;  // the Servers submenu's consoles, in its order
 
     Label imIcon_, lbServers_, lbServerName_;
     ServerListBox lstServers_;

@@ -161,34 +161,42 @@ LRESULT CALLBACK ServerListBox::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPA
     auto* self = static_cast<ServerListBox*>(GetPropA(hwnd, SelfProperty));
     if (!self)
         return DefWindowProcA(hwnd, msg, wp, lp);
+    try {
+        return self->handle(hwnd, msg, wp, lp);
+    } catch (...) {
+        return self->callOriginal(hwnd, msg, wp, lp);
+    }
+}
+
+LRESULT ServerListBox::handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
         const LRESULT hit = SendMessageA(hwnd, LB_ITEMFROMPOINT, 0, lp);
-        const LRESULT result = self->callOriginal(hwnd, msg, wp, lp);
+        const LRESULT result = callOriginal(hwnd, msg, wp, lp);
         const int index = LOWORD(hit);
-        if (!HIWORD(hit) && static_cast<short>(LOWORD(lp)) < self->boxWidth())
-            self->toggle(index);
+        if (!HIWORD(hit) && static_cast<short>(LOWORD(lp)) < boxWidth())
+            toggle(index);
         return result;
     }
     case WM_CHAR:
         if (wp == ' ') {
-            self->toggle(self->current());
+            toggle(current());
             return 0;
         }
         break;
     case WM_KEYUP: {
-        const LRESULT result = self->callOriginal(hwnd, msg, wp, lp);
-        if (self->onKeyUp)
-            self->onKeyUp();
+        const LRESULT result = callOriginal(hwnd, msg, wp, lp);
+        if (onKeyUp)
+            onKeyUp();
         return result;
     }
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP: {
-        const LRESULT result = self->callOriginal(hwnd, msg, wp, lp);
-        if (self->onMouseUp)
-            self->onMouseUp(msg == WM_LBUTTONUP   ? mouse::Left
+        const LRESULT result = callOriginal(hwnd, msg, wp, lp);
+        if (onMouseUp)
+            onMouseUp(msg == WM_LBUTTONUP   ? mouse::Left
                             : msg == WM_RBUTTONUP ? mouse::Right
                                                   : mouse::Middle);
         return result;
@@ -197,12 +205,12 @@ LRESULT CALLBACK ServerListBox::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPA
         // The right button also picks the entry the menu will act on.
         const LRESULT hit = SendMessageA(hwnd, LB_ITEMFROMPOINT, 0, lp);
         if (!HIWORD(hit))
-            self->setCurrent(LOWORD(hit));
+            setCurrent(LOWORD(hit));
         SetFocus(hwnd);
         return 0;
     }
     }
-    return self->callOriginal(hwnd, msg, wp, lp);
+    return callOriginal(hwnd, msg, wp, lp);
 }
 
 }  // namespace vantry::win

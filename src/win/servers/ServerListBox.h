@@ -33,6 +33,7 @@ public:
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT callOriginal(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) const {
         return CallWindowProcA(original_, hwnd, msg, wp, lp);
     }

@@ -112,10 +112,12 @@ void AboutWindow::setLabelText(int label, const std::string& text) {
     if (label == 7) {
         // "report" fills the gap that label 2 leaves after "Please ".
         HDC dc = GetDC(labels_[2].hwnd());
-        ScopedSelect font(dc, reinterpret_cast<HFONT>(SendMessageA(labels_[2].hwnd(), WM_GETFONT, 0, 0)));
         SIZE before{}, word{};
-        GetTextExtentPoint32A(dc, "Please ", 7, &before);
-        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &word);
+        {
+            ScopedSelect font(dc, reinterpret_cast<HFONT>(SendMessageA(labels_[2].hwnd(), WM_GETFONT, 0, 0)));
+            GetTextExtentPoint32A(dc, "Please ", 7, &before);
+            GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &word);
+        }
         ReleaseDC(labels_[2].hwnd(), dc);
         RECT rc;
         GetWindowRect(labels_[2].hwnd(), &rc);
@@ -149,7 +151,7 @@ void AboutWindow::createSplash() {
 
 LRESULT CALLBACK AboutWindow::SplashProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto* self = reinterpret_cast<AboutWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (self) {
+    if (self) try {
         switch (msg) {
         case WM_PAINT: {
             PAINTSTRUCT ps;
@@ -162,6 +164,7 @@ LRESULT CALLBACK AboutWindow::SplashProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM 
             self->presenter_.onSplashClick();
             return 0;
         }
+    } catch (...) {
     }
     return DefWindowProcA(hwnd, msg, wp, lp);
 }

@@ -131,6 +131,11 @@ void Frame::showTrayIcon(const std::string& tooltip) {
 }
 
 void Frame::onTrayMenu() {
+    // While a question or the start pause holds the window, its menu waits.
+    if (!IsWindowEnabled(hwnd_)) {
+        SetForegroundWindow(GetLastActivePopup(hwnd_));
+        return;
+    }
     const std::string caption = TrayMenuMinCaption(IsWindowVisible(hwnd_) != FALSE);
     HMENU menu = CreatePopupMenu();
     AppendMenuA(menu, MF_STRING, IdTrayMin, caption.c_str());

@@ -107,16 +107,17 @@ LRESULT TrayIcon::handle(UINT msg, WPARAM wp, LPARAM lp) {
         // Version 3 reports a click as the button messages followed by a
         // summary (NIN_SELECT after a left click, WM_CONTEXTMENU after a right
         // click). One of each pair is taken, so a click raises one event.
+        // The callback runs from a copy: it may end the program and free this icon.
         switch (LOWORD(lp)) {
         case WM_LBUTTONUP:
         case NIN_KEYSELECT:
-            if (onActivate)
-                onActivate();
+            if (const auto activate = onActivate)
+                activate();
             break;
         case WM_CONTEXTMENU:
             SetForegroundWindow(hwnd_);
-            if (onMenuRequest)
-                onMenuRequest();
+            if (const auto request = onMenuRequest)
+                request();
             break;
         }
         return 0;
