@@ -90,7 +90,8 @@ void MainForm::createControls() {
     imIcon_.onClick = [this] {
         RECT rc;
         GetWindowRect(imIcon_.hwnd(), &rc);
-        popupMainMenu(rc.left, rc.bottom);
+        const POINT below{rc.left, rc.bottom};
+        popupMainMenu(&below);
     };
 
     auto label = [&](Label& l, const Place& p, const char* text) {
@@ -181,9 +182,7 @@ void MainForm::addTrayIcon() {
         if (!IsWindowEnabled(hwnd_))
             return;
         mnuMinCaption_ = TrayMenuMinCaption(IsWindowVisible(hwnd_) != FALSE);
-        POINT at;
-        GetCursorPos(&at);
-        popupMainMenu(at.x, at.y);
+        popupMainMenu(nullptr);
     };
     tray_->setTooltip(ProgramTitle);
     tray_->setShown(true);
@@ -249,7 +248,7 @@ void MainForm::Unload() {
     Frame::Unload();
 }
 
-void MainForm::popupMainMenu(int x, int y) {
+void MainForm::popupMainMenu(const POINT* at) {
     const auto servers = list_.BuildServerMenu();
     // The polls go on while the menu is open and may drop an entry: a choice
     // is found again by its console's handle, not by its place.
@@ -278,13 +277,7 @@ void MainForm::popupMainMenu(int x, int y) {
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, MenuMin, mnuMinCaption_.c_str());
     AppendMenuA(menu, MF_STRING, MenuExit, "Exit");
-    // Without the foreground the menu would stay open when the user clicks elsewhere.
-    SetForegroundWindow(hwnd_);
-    const UINT chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, x, y, 0,
-                                       hwnd_, nullptr);
-    PostMessageA(hwnd_, WM_NULL, 0, 0);
-    DestroyMenu(menu);
-    runMenuCommand(chosen);
+    runMenuCommand(ShowPopupMenu(menu, hwnd_, at));
 }
 
 void MainForm::popupListMenu() {
@@ -296,12 +289,7 @@ void MainForm::popupListMenu() {
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, MenuHideAll, "Hide All");
     AppendMenuA(menu, MF_STRING, MenuUnhideAll, "Unhide All");
-    POINT at;
-    GetCursorPos(&at);
-    const UINT chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x,
-                                       at.y, 0, hwnd_, nullptr);
-    DestroyMenu(menu);
-    runMenuCommand(chosen);
+    runMenuCommand(ShowPopupMenu(menu, hwnd_));
 }
 
 void MainForm::runMenuCommand(UINT command) {

@@ -86,7 +86,7 @@ private:
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
     void onExit() override { exit(); }
     void createControls();
-    void popupMainMenu(int x, int y);
+    void popupMainMenu(const POINT* at);  // at the cursor when null
     void popupListMenu();
     void runMenuCommand(UINT command);
     void paintFrameLines(HDC dc);

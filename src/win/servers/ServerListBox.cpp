@@ -196,9 +196,7 @@ LRESULT ServerListBox::handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MBUTTONUP: {
         const LRESULT result = callOriginal(hwnd, msg, wp, lp);
         if (onMouseUp)
-            onMouseUp(msg == WM_LBUTTONUP   ? mouse::Left
-                            : msg == WM_RBUTTONUP ? mouse::Right
-                                                  : mouse::Middle);
+            onMouseUp(MouseButtonOf(msg));
         return result;
     }
     case WM_RBUTTONDOWN: {

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "ui/Chrome.h"
+
 namespace vantry::win {
 
 // A child control object that its parent's window procedure reaches by HWND, so
@@ -60,6 +62,21 @@ protected:
 
     HWND hwnd_ = nullptr;
 };
+
+// The button of a mouse message as the program's events report it: 1 left,
+// 2 right, 4 middle.
+inline int MouseButtonOf(UINT msg) {
+    switch (msg) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+        return mouse::Right;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+        return mouse::Middle;
+    default:
+        return mouse::Left;
+    }
+}
 
 // Called first in a parent's window procedure: true when a child control took
 // the message, with its result.

@@ -140,14 +140,7 @@ void Frame::onTrayMenu() {
     HMENU menu = CreatePopupMenu();
     AppendMenuA(menu, MF_STRING, IdTrayMin, caption.c_str());
     AppendMenuA(menu, MF_STRING, IdTrayExit, trayExitCaption_.c_str());
-    POINT at;
-    GetCursorPos(&at);
-    // Without the foreground the menu would not close when the user clicks elsewhere.
-    SetForegroundWindow(hwnd_);
-    const UINT chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x,
-                                       at.y, 0, hwnd_, nullptr);
-    PostMessageA(hwnd_, WM_NULL, 0, 0);
-    DestroyMenu(menu);
+    const UINT chosen = ShowPopupMenu(menu, hwnd_);
     if (chosen == IdTrayMin)
         trayMenuMinimizeOrRestore(caption);
     else if (chosen == IdTrayExit)

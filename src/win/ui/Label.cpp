@@ -76,9 +76,7 @@ LRESULT CALLBACK Label::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, 
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
         if (self->onMouseDown) {
-            const int button = msg == WM_LBUTTONDOWN ? mouse::Left
-                               : msg == WM_RBUTTONDOWN ? mouse::Right
-                                                       : mouse::Middle;
+            const int button = MouseButtonOf(msg);
             self->onMouseDown(button);
             // A drag has already taken the mouse up; the label's own click would come too late.
             if (button == mouse::Left && !IsWindow(hwnd))

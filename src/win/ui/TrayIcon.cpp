@@ -88,20 +88,6 @@ void TrayIcon::setTooltip(const std::string& tooltip) {
         notify(NIM_MODIFY, NIF_TIP);
 }
 
-UINT TrayIcon::ShowMenu(HMENU menu, HWND owner) {
-    // A menu whose owner is not in the foreground stays open when the user
-    // clicks elsewhere.
-    SetForegroundWindow(owner);
-    POINT at{};
-    GetCursorPos(&at);
-    const BOOL command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x,
-                                        at.y, 0, owner, nullptr);
-    // Without a message after the menu, the next menu from the icon would
-    // close as soon as it opened.
-    PostMessageA(owner, WM_NULL, 0, 0);
-    return static_cast<UINT>(command);
-}
-
 LRESULT TrayIcon::handle(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == CallbackMessage) {
         // Version 3 reports a click as the button messages followed by a

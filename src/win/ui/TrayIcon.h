@@ -33,16 +33,11 @@ public:
     // Left click (on release), or Enter/Space on the icon.
     std::function<void()> onActivate;
     // Right click (on release) or the context-menu key; the hidden window is
-    // already in the foreground, so a host can call ShowMenu right away.
+    // already in the foreground, so a host can pop its menu up right away.
     std::function<void()> onMenuRequest;
 
     HWND messageWindow() const { return hwnd(); }
 
-    // Pops a menu up at the cursor and returns the chosen command (0 for none).
-    // It brings the owner to the foreground first and nudges it afterwards, so
-    // that the menu closes when the user clicks elsewhere; a host that calls
-    // TrackPopupMenu itself must do the same.
-    static UINT ShowMenu(HMENU menu, HWND owner);
 
     // Removes every shown icon of the process, for the ways out that end the
     // process at once and run no destructors.

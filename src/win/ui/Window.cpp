@@ -4,6 +4,20 @@ namespace vantry::win {
 
 HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
 
+UINT ShowPopupMenu(HMENU menu, HWND owner, const POINT* at) {
+    POINT point{};
+    if (at)
+        point = *at;
+    else
+        GetCursorPos(&point);
+    SetForegroundWindow(owner);
+    const UINT chosen = static_cast<UINT>(TrackPopupMenu(
+        menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, point.x, point.y, 0, owner, nullptr));
+    PostMessageA(owner, WM_NULL, 0, 0);
+    DestroyMenu(menu);
+    return chosen;
+}
+
 Window::~Window() { destroy(); }
 
 void Window::destroy() {

@@ -36,4 +36,10 @@ private:
 
 HINSTANCE Instance();
 
+// Pops a menu up at a screen point (the cursor when none is given), returns the
+// chosen command (0 for none) and destroys the menu. The owner comes to the
+// foreground first and is nudged afterwards, so the menu closes when the user
+// clicks elsewhere, as a tray menu must.
+UINT ShowPopupMenu(HMENU menu, HWND owner, const POINT* at = nullptr);
+
 }  // namespace vantry::win
