@@ -8,8 +8,8 @@
 #include "FakeFileSystem.h"
 #include "FakeListControl.h"
 #include "FakePlatform.h"
-#include "catalogue/GameCatalogue.h"
-#include "catalogue/MapLists.h"
+#include "core/catalogue/GameCatalogue.h"
+#include "core/catalogue/MapLists.h"
 
 using namespace vantry;
 

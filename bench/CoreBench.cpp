@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/PipeList.h"
-#include "platform/FileSystem.h"
-#include "text/TextFile.h"
+#include "core/catalogue/PipeList.h"
+#include "core/text/Paths.h"
+#include "core/text/TextFile.h"
 
 // A 5 MB configuration file split into lines and joined again: the editors'
 // open and save cost without the disk.
@@ -49,7 +49,7 @@ static void BM_SortListing(benchmark::State& state) {
 BENCHMARK(BM_SortListing)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 #include "FakeDesktop.h"
-#include "servers/MainWindow.h"
+#include "core/servers/ServerList.h"
 
 // One tChkNew tick over a desktop of 2,000 top-level windows with 20 consoles
 // already listed: the main window's steady background cost, without the system.

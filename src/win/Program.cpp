@@ -1,9 +1,9 @@
-#include "Program.h"
+#include "win/Program.h"
 
-#include "startup/StartUp.h"
-#include "ui/Dpi.h"
-#include "ui/MessageLoop.h"
-#include "ui/TrayIcon.h"
+#include "core/startup/StartUp.h"
+#include "win/ui/Dpi.h"
+#include "win/ui/MessageLoop.h"
+#include "win/ui/TrayIcon.h"
 
 namespace vantry::win {
 
@@ -27,7 +27,6 @@ Program::Program()
 Program::~Program() {
     about_.reset();
     launcher_.reset();
-    retired_.clear();
     main_.reset();
     title_.reset();
     TrayIcon::RemoveAll();
@@ -71,30 +70,22 @@ void Program::ShowMainWindow() {
         title_->onUserClose = [this] { EndProgram(); };
     }
     if (!main_ || !main_->hwnd()) {
-        main_ = std::make_unique<MainForm>(
-            windows, MainFormServices{settings, desktop, messageBoxes, shell});
-        main_->load(taskbar ? title_->hwnd() : nullptr, mode);
-        LastPort = FirstLastPort;
+        main_ = std::make_unique<MainWindow>(windows,
+                                             MainServices{settings, desktop, messageBoxes, shell, LastPort});
         main_->onEndProgram = [this] { EndProgram(); };
-        main_->onAbout = [this] { openAbout(); };
+        main_->onAbout = [this] { return openAbout(); };
         main_->onStartServer = [this] { openLauncher(false); };
         main_->onTitleWindowState = [this](bool minimized) {
             if (title_ && title_->hwnd())
                 title_->setMinimized(minimized);
         };
+        main_->load(taskbar ? title_->hwnd() : nullptr, mode);
     }
     main_->setTitle(ProgramTitle);
     main_->startPolling();
 
     HWND hwnd = main_->hwnd();
-    RECT rc;
-    GetWindowRect(hwnd, &rc);
-    const int dpi = WindowDpi(hwnd);
-    const auto position = MainWindowPosition(
-        settings, static_cast<float>(PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), dpi)),
-        static_cast<float>(PixelsToTwips(rc.right - rc.left, dpi)));
-    SetWindowPos(hwnd, nullptr, TwipsToPixels(position.left, dpi), TwipsToPixels(position.top, dpi), 0,
-                 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    main_->moveTo(MainWindowPlace(settings, main_->screenWidthTwips(), main_->placeTwips()));
 
     ShowWindow(hwnd, SW_SHOW);
     if (taskbar)
@@ -109,22 +100,17 @@ void Program::EndProgram() {
     });
 }
 
-void Program::openAbout() {
-    if (!main_ || (about_ && about_->hwnd()))
-        return;
-    if (about_)
-        retired_.push_back(std::move(about_));
-    about_ = std::make_unique<AboutWindow>(windows, shell, clock);
-    HWND mainHwnd = main_->hwnd();
-    about_->onClosed = [mainHwnd] { EnableWindow(mainHwnd, TRUE); };
-    // Disabled from the start: the splash wait lets events through, and the
-    // main window is not to be used behind the box.
-    EnableWindow(mainHwnd, FALSE);
-    ++aboutLoads_;
-    if (!about_->load(mainHwnd))
-        EnableWindow(mainHwnd, TRUE);
-    if (--aboutLoads_ == 0)
-        retired_.clear();
+bool Program::openAbout() {
+    if (!main_)
+        return false;
+    if (about_ && about_->hwnd())
+        return true;
+    about_ = std::make_unique<AboutWindow>(windows, shell);
+    about_->onClosed = [this] {
+        if (main_)
+            main_->presenter().onAboutClosed();
+    };
+    return about_->load(main_->hwnd());
 }
 
 }  // namespace vantry::win
@@ -140,8 +126,8 @@ void Program::openLauncher(bool standalone) {
     if (launcher_ && launcher_->hwnd())
         return;
     HWND owner = !standalone && main_ ? main_->hwnd() : nullptr;
-    launcher_ = std::make_unique<LauncherForm>(
-        windows, LauncherServices{catalogue, gameLists, shell, clock, messageBoxes, LastPort, standalone});
+    launcher_ = std::make_unique<LauncherWindow>(
+        windows, LauncherServices{catalogue, gameLists, shell, messageBoxes, LastPort, standalone});
     launcher_->onFinished = [this, owner](LauncherOutcome outcome) { finishLauncher(outcome, owner); };
     if (owner)
         EnableWindow(owner, FALSE);
@@ -156,13 +142,11 @@ void Program::finishLauncher(LauncherOutcome outcome, HWND owner) {
         // Enabled before the launcher goes, so Windows hands it the activation.
         if (owner)
             EnableWindow(owner, TRUE);
-        ClearGameLists(gameLists);
         launcher_->Unload();
         if (owner)
             SetForegroundWindow(owner);
         break;
     case LauncherOutcome::EndProgram:
-        ClearGameLists(gameLists);
         EndProgram();
         break;
     case LauncherOutcome::EndProgramNow:

@@ -2,22 +2,22 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
-#include "catalogue/PipeList.h"
-#include "platform/Win32DesktopWindows.h"
-#include "platform/Win32FileDialogs.h"
-#include "platform/Win32FileSystem.h"
-#include "platform/Win32Registry.h"
-#include "platform/Win32Services.h"
-#include "platform/Win32SettingsStore.h"
-#include "catalogue/GameCatalogue.h"
-#include "servers/LauncherForm.h"
-#include "servers/MainForm.h"
-#include "startup/Settings.h"
-#include "ui/AboutWindow.h"
-#include "ui/Chrome.h"
-#include "ui/TitleWindow.h"
+#include "core/catalogue/GameCatalogue.h"
+#include "core/catalogue/PipeList.h"
+#include "core/startup/Settings.h"
+#include "core/ui/WindowSet.h"
+#include "win/platform/Win32DesktopWindows.h"
+#include "win/platform/Win32FileDialogs.h"
+#include "win/platform/Win32FileSystem.h"
+#include "win/platform/Win32MessageBoxes.h"
+#include "win/platform/Win32Registry.h"
+#include "win/platform/Win32SettingsStore.h"
+#include "win/platform/Win32Shell.h"
+#include "win/servers/LauncherWindow.h"
+#include "win/servers/MainWindow.h"
+#include "win/ui/AboutWindow.h"
+#include "win/ui/TitleWindow.h"
 
 namespace vantry::win {
 
@@ -33,15 +33,12 @@ public:
 
     void ShowMainWindow();
     void EndProgram();
-    void openAbout();
+    bool openAbout();
     // frmServerRun: modal over the main window, or alone with "/s".
     void openLauncher(bool standalone);
     // The steps that end the program at once: no window is unloaded, nothing
     // is saved, but no tray icon is left behind.
     [[noreturn]] static void EndProgramNow();
-
-    MainForm* mainForm() { return main_.get(); }
-    TitleWindow* titleWindow() { return title_.get(); }
 
     Win32FileSystem fileSystem;
     Win32Registry registry;
@@ -50,7 +47,6 @@ public:
     Win32FileDialogs fileDialogs;
     Win32MessageBoxes messageBoxes;
     Win32Shell shell;
-    Win32Clock clock;
     Win32DesktopWindows desktop;
 
     WindowSet windows;
@@ -59,15 +55,12 @@ public:
     CatalogueServices catalogue;
 
 private:
-    std::unique_ptr<TitleWindow> title_;
-    std::unique_ptr<MainForm> main_;
-    std::unique_ptr<AboutWindow> about_;
-    std::unique_ptr<LauncherForm> launcher_;
     void finishLauncher(LauncherOutcome outcome, HWND owner);
-    // About boxes closed while their splash wait was still running; they are
-    // freed once no wait is on the stack any more.
-    std::vector<std::unique_ptr<AboutWindow>> retired_;
-    int aboutLoads_ = 0;
+
+    std::unique_ptr<TitleWindow> title_;
+    std::unique_ptr<MainWindow> main_;
+    std::unique_ptr<AboutWindow> about_;
+    std::unique_ptr<LauncherWindow> launcher_;
 };
 
 }  // namespace vantry::win

@@ -2,8 +2,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "Program.h"
-#include "ui/TrayIcon.h"
+#include "win/Program.h"
+#include "win/ui/TrayIcon.h"
 
 namespace {
 

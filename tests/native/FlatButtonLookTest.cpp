@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ui/FlatButtonLook.h"
+#include "core/ui/FlatButtonLook.h"
 
 using namespace vantry;
 
@@ -13,16 +13,16 @@ TEST(FlatButtonLook, TheHoverPictureShowsOnlyWhileHoveringAndOnlyIfThereIsOne) {
 }
 
 TEST(FlatButtonLook, PicturesAreCentredScaledByWholePixelsAndPressedOnePixelDownRight) {
-    EXPECT_EQ(PicturePlacement(26, 27, 6, 9, 3, false), (PixelRect{4, 0, 18, 27}));
+    EXPECT_EQ(PicturePlacement(26, 27, 6, 9, 3, false), (Rect{4, 0, 18, 27}));
     // A scale below one (no DPI known) still draws the picture at its size.
-    EXPECT_EQ(PicturePlacement(20, 20, 10, 10, 0, false), (PixelRect{5, 5, 10, 10}));
+    EXPECT_EQ(PicturePlacement(20, 20, 10, 10, 0, false), (Rect{5, 5, 10, 10}));
     // Larger than its button: an odd overhang is cut on the left and top,
     // mirroring where the extra pixel of room goes.
-    EXPECT_EQ(PicturePlacement(7, 6, 10, 10, 1, false), (PixelRect{-2, -2, 10, 10}));
+    EXPECT_EQ(PicturePlacement(7, 6, 10, 10, 1, false), (Rect{-2, -2, 10, 10}));
     // An odd pixel of spare room goes to the right and below; the press moves
     // the picture by one pixel whatever the scale.
-    EXPECT_EQ(PicturePlacement(17, 15, 10, 10, 1, true), (PixelRect{4, 3, 10, 10}));
-    EXPECT_EQ(PicturePlacement(34, 30, 10, 10, 2, true), (PixelRect{8, 6, 20, 20}));
+    EXPECT_EQ(PicturePlacement(17, 15, 10, 10, 1, true), (Rect{4, 3, 10, 10}));
+    EXPECT_EQ(PicturePlacement(34, 30, 10, 10, 2, true), (Rect{8, 6, 20, 20}));
 }
 
 TEST(FlatButtonLook, CaptionsLoseTheMnemonicMarkerAndTheFocusCueStaysVisible) {

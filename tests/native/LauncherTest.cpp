@@ -3,7 +3,7 @@
 #include "FakeFileSystem.h"
 #include "FakeListControl.h"
 #include "FakePlatform.h"
-#include "servers/Launcher.h"
+#include "core/servers/LauncherPresenter.h"
 
 using namespace vantry;
 
@@ -23,6 +23,7 @@ struct FakeLauncherView : LauncherView {
     std::string mapText() override { return mapRows.List(mapRows.index); }
     void setStartEnabled(bool e) override { startEnabled = e; }
     void setWindowEnabled(bool e) override { windowEnabled = e; }
+    void startPause(int milliseconds) override { pauses.push_back(milliseconds); }
     void centre() override {}
     void showTrayIcon(const std::string& tooltip) override { tray = tooltip; }
     WindowHandle windowHandle() override { return nullptr; }
@@ -31,6 +32,7 @@ struct FakeLauncherView : LauncherView {
     fakes::FakeListControl games, mapRows;
     MapList mapList{mapRows};
     bool startEnabled = true, windowEnabled = true;
+    std::vector<int> pauses;
 };
 
 class LauncherTest : public ::testing::Test {
@@ -47,7 +49,7 @@ protected:
     }
     LauncherOutcome Open(FakeLauncherView& view, bool standalone = false) {
         presenter = std::make_unique<LauncherPresenter>(
-            view, LauncherServices{catalogue, lists, shell, clock, boxes, lastPort, standalone});
+            view, LauncherServices{catalogue, lists, shell, boxes, lastPort, standalone});
         return presenter->onLoad();
     }
 
@@ -58,7 +60,6 @@ protected:
     fakes::FakeFileDialogs dialogs;
     fakes::FakeMessageBoxes boxes;
     fakes::FakeShell shell;
-    fakes::FakeClock clock;
     CatalogueServices catalogue{settings, fs, registry, dialogs, boxes, "C:\\Tools\\"};
     GameLists lists;
     int lastPort = 27014;
@@ -73,7 +74,9 @@ TEST_F(LauncherTest, PortsCountUpFromStartsAndCancelGivesTheNumberBack) {
         FakeLauncherView view;
         Open(view);
         proposed.push_back(view.port);
-        EXPECT_EQ(start ? presenter->onStart() : presenter->onCancel(), LauncherOutcome::Close);
+        if (start)
+            presenter->onStart();
+        EXPECT_EQ(start ? presenter->onPauseElapsed() : presenter->onCancel(), LauncherOutcome::Close);
     }
     EXPECT_EQ(proposed, (std::vector<std::string>{"27015", "27015", "27016", "27016"}));
 }
@@ -87,7 +90,7 @@ TEST_F(LauncherTest, StartRunsTheServerWithTheBuiltCommandLine) {
 
     view.mapRows.index = 2;
     view.params = " +maxplayers 16  ";
-    EXPECT_EQ(presenter->onStart(), LauncherOutcome::Close);
+    presenter->onStart();
     ASSERT_EQ(shell.executed.size(), 1u);
     const fakes::ShellCall& run = shell.executed[0];
     EXPECT_EQ((std::vector<std::string>{run.verb, run.file, run.parameters, run.directory}),
@@ -95,8 +98,13 @@ TEST_F(LauncherTest, StartRunsTheServerWithTheBuiltCommandLine) {
                                         "+maxplayers 16  -game valve +map crossfire +port 27015", "C:\\HL\\"}));
     EXPECT_EQ(run.showCommand, 1);
     EXPECT_EQ(settings.Params(), " +maxplayers 16  ");
-    EXPECT_EQ(clock.now, 500u) << "half a second for the console to come up";
-    EXPECT_FALSE(view.startEnabled);
+    // Half a second for the console to come up, with Start and the window
+    // disabled; then the launcher goes, and the game lists with it.
+    EXPECT_EQ(view.pauses, std::vector<int>{500});
+    EXPECT_FALSE(view.startEnabled || view.windowEnabled);
+    EXPECT_FALSE(lists.GameEntries.text().empty());
+    EXPECT_EQ(presenter->onPauseElapsed(), LauncherOutcome::Close);
+    EXPECT_TRUE(lists.GameEntries.text().empty());
 }
 
 TEST_F(LauncherTest, ARefusedLaunchSaysSoAndStaysOpen) {
@@ -108,13 +116,14 @@ TEST_F(LauncherTest, ARefusedLaunchSaysSoAndStaysOpen) {
     EXPECT_EQ(view.mapRows.texts(), std::vector<std::string>{""});
 
     shell.succeed = false;
-    EXPECT_EQ(presenter->onStart(), LauncherOutcome::StayOpen);
+    presenter->onStart();
     ASSERT_EQ(boxes.calls.size(), 1u);
     EXPECT_EQ(boxes.calls[0].text, "Could not start 'C:\\HL\\hlds.exe'.");
     EXPECT_EQ(boxes.calls[0].title, "Start Server");
     EXPECT_EQ(boxes.calls[0].style, 64u);
     EXPECT_TRUE(view.startEnabled && view.windowEnabled);
-    EXPECT_EQ(clock.now, 0u);
+    EXPECT_TRUE(view.pauses.empty());
+    EXPECT_EQ(lastPort, 27015) << "a refused launch uses no port";
 }
 
 TEST_F(LauncherTest, AloneItProposes27015ShowsItsTrayIconAndEndsTheProgramAsDoesGivingUpTheSearch) {
@@ -123,7 +132,8 @@ TEST_F(LauncherTest, AloneItProposes27015ShowsItsTrayIconAndEndsTheProgramAsDoes
     Open(view, true);
     EXPECT_EQ(view.port, "27015");
     EXPECT_EQ(view.tray, "Launch Server");
-    EXPECT_EQ(presenter->onStart(), LauncherOutcome::EndProgramNow);
+    presenter->onStart();
+    EXPECT_EQ(presenter->onPauseElapsed(), LauncherOutcome::EndProgramNow);
     FakeLauncherView again;
     Open(again, true);
     EXPECT_EQ(presenter->onCancel(), LauncherOutcome::EndProgram);
@@ -133,4 +143,27 @@ TEST_F(LauncherTest, AloneItProposes27015ShowsItsTrayIconAndEndsTheProgramAsDoes
     boxes.answers = {mb::Ok, mb::Cancel};
     FakeLauncherView third;
     EXPECT_EQ(Open(third), LauncherOutcome::EndProgramNow);
+}
+
+TEST(LaunchCommandLine, ParametersFirstThenGameMapAndPort) {
+    EXPECT_EQ(LaunchCommandLine("valve", "crossfire", "27015", ""),
+              " -game valve +map crossfire +port 27015");
+    EXPECT_EQ(LaunchCommandLine("valve", "crossfire", "27015", "+maxplayers 16"),
+              "+maxplayers 16  -game valve +map crossfire +port 27015");
+    EXPECT_EQ(LaunchCommandLine("valve", "", "", ""), " -game valve");
+    EXPECT_EQ(LaunchCommandLine("valve", "  ", "  ", "   "), " -game valve");
+    EXPECT_EQ(LaunchCommandLine("cstrike", " de_dust ", " 27016 ", "  +maxplayers 8 "),
+              "+maxplayers 8  -game cstrike +map de_dust +port 27016");
+    EXPECT_EQ(LaunchCommandLine("", "", "27015", ""), " -game  +port 27015");
+    // A pasted port is passed as it is, trimmed.
+    EXPECT_EQ(LaunchCommandLine("valve", "", "27o15", ""), " -game valve +port 27o15");
+}
+
+TEST(LaunchCommandLine, PortFieldTakesDigitsAndBackspaceOnly) {
+    for (char c : std::string("0123456789"))
+        EXPECT_TRUE(PortFieldAccepts(c));
+    EXPECT_TRUE(PortFieldAccepts(8));
+    for (int c : {int{'a'}, int{' '}, int{'-'}, int{'+'}, int{'.'}, 13, 127, 0xB2})
+        EXPECT_FALSE(PortFieldAccepts(c)) << c;
+    EXPECT_EQ(LaunchRefusedMessage("C:\\HL\\hlds.exe"), "Could not start 'C:\\HL\\hlds.exe'.");
 }

@@ -3,7 +3,7 @@
 #include "FakeFileSystem.h"
 #include "FakeListControl.h"
 #include "FakePlatform.h"
-#include "catalogue/MapLists.h"
+#include "core/catalogue/MapLists.h"
 
 using namespace vantry;
 using Texts = std::vector<std::string>;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeFileSystem.h"
-#include "catalogue/Paths.h"
+#include "core/text/Paths.h"
 
 using namespace vantry;
 

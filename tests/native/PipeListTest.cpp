@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "catalogue/PipeList.h"
+#include "core/catalogue/PipeList.h"
 
 using vantry::PipeList;
 

@@ -2,7 +2,7 @@
 
 #include "FakeDesktop.h"
 #include "FakePlatform.h"
-#include "servers/MainWindow.h"
+#include "core/servers/ServerList.h"
 
 using namespace vantry;
 using fakes::FakeDesktopWindows;
@@ -40,10 +40,10 @@ TEST_F(ServerListTest, FindsConsolesByTheirCaseSensitivePrefixInWindowOrder) {
     EXPECT_EQ(list.handlesText(),
               std::to_string(a) + "|" + std::to_string(a + 2) + "|" + std::to_string(hidden) + "|");
     EXPECT_FALSE(desktop.find(hidden)->visible) << "a console hidden when found stays hidden";
-    EXPECT_TRUE(view.serversMenuVisible);
-    const auto menu = list.BuildServerMenu();
+    const Menu menu = list.BuildServerMenu(1000);
     ASSERT_EQ(menu.size(), 3u);
     EXPECT_EQ(menu[0].caption, "HLDS - alpha");
+    EXPECT_EQ(menu[2].command, 1002);
     EXPECT_TRUE(menu[0].checked);
     EXPECT_FALSE(menu[2].checked);
 
@@ -159,40 +159,7 @@ TEST_F(ServerListTest, EveryCommandOnAnEmptyListDoesNothing) {
     list.rename();
     list.chkAlive();
     EXPECT_EQ(list.contextMenuHideCaption(), "");
-    EXPECT_TRUE(list.BuildServerMenu().empty());
-    EXPECT_FALSE(view.serversMenuVisible);
+    EXPECT_TRUE(list.BuildServerMenu(1000).empty());
     EXPECT_FALSE(view.buttonsEnabled);
     EXPECT_EQ(view.focused, 0);
-}
-
-TEST_F(ServerListTest, ExitAsksOnlyWhenAConsoleIsHidden) {
-    fakes::FakeMessageBoxes boxes;
-    desktop.add("tty", "HLDS - a");
-    list.tChkNew();
-    EXPECT_TRUE(ConfirmExit(list, boxes, nullptr));
-    EXPECT_TRUE(boxes.calls.empty());
-
-    desktop.add("tty", "HLDS - b", false);
-    list.tChkNew();
-    boxes.answers = {mb::No, mb::Yes};
-    EXPECT_FALSE(ConfirmExit(list, boxes, nullptr));
-    EXPECT_TRUE(ConfirmExit(list, boxes, nullptr));
-    ASSERT_EQ(boxes.calls.size(), 2u);
-    EXPECT_EQ(boxes.calls[0].text, "Exit although you currently have hidden servers?");
-    EXPECT_EQ(boxes.calls[0].title, "Exit");
-    EXPECT_EQ(boxes.calls[0].style, 36u);
-}
-
-TEST(MainWindowRules, ShowInDecidesTrayAndTaskbar) {
-    EXPECT_FALSE(MinimizesByTitleWindow(0));
-    EXPECT_TRUE(MinimizesByTitleWindow(1));
-    EXPECT_TRUE(MinimizesByTitleWindow(2));
-    EXPECT_FALSE(HasTrayIcon(1));
-    EXPECT_TRUE(HasTrayIcon(0) && HasTrayIcon(2));
-
-    fakes::FakeSettingsStore store;
-    Settings settings(store);
-    SaveMainPosition(settings, 1200.0f, 35.0f);
-    EXPECT_EQ(store.get("HLDSVantry", "Main", "X"), "1200");
-    EXPECT_EQ(store.get("HLDSVantry", "Main", "Y"), "35");
 }

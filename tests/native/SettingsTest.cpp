@@ -3,8 +3,8 @@
 #include <functional>
 
 #include "FakePlatform.h"
-#include "startup/Settings.h"
-#include "text/Text.h"
+#include "core/startup/Settings.h"
+#include "core/text/Text.h"
 
 using namespace vantry;
 using fakes::FakeSettingsStore;

@@ -2,7 +2,7 @@
 
 #include "FakeFileSystem.h"
 #include "FakePlatform.h"
-#include "startup/StartUp.h"
+#include "core/startup/StartUp.h"
 
 using namespace vantry;
 
@@ -60,33 +60,4 @@ TEST_F(PlanStartTest, RegistersTheAssociationOnlyWhenRegOnStartIsOne) {
     EXPECT_FALSE(Plan("").registerCfgAssociation);
     store.save("HLDSVantry", "Options", "RegOnStart", "yes");
     EXPECT_TRUE(Plan("").registerCfgAssociation);
-}
-
-TEST(MainWindowPosition, DefaultsTo35TwipsFromTheTopAndCentred) {
-    fakes::FakeSettingsStore store;
-    Settings settings(store);
-    const auto pos = MainWindowPosition(settings, 15360.0f, 4000.0f);
-    EXPECT_EQ(pos.left, 5680.0f);
-    EXPECT_EQ(pos.top, 35.0f);
-}
-
-TEST(Pause, LetsEventsRunUntilTheTimeHasPassedAndNotAtAllForNoTime) {
-    fakes::FakeClock clock;
-    Pause(clock, 0);
-    Pause(clock, -1);
-    EXPECT_TRUE(clock.waits.empty());
-
-    clock.now = 86'399'900;  // just before midnight: the clock must not care
-    clock.stepMs = 200;
-    Pause(clock, 0.5);
-    EXPECT_EQ(clock.now, 86'399'900u + 500u);
-    EXPECT_EQ(clock.waits, (std::vector<std::uint64_t>{500, 300, 100}));
-}
-
-TEST(Pause, StopsWaitingOnceTheProgramIsEnding) {
-    fakes::FakeClock clock;
-    clock.stepMs = 100;
-    clock.quitting = true;
-    Pause(clock, 2.0);
-    EXPECT_EQ(clock.waits.size(), 1u);
 }

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "FakeFileSystem.h"
-#include "platform/FileDialogs.h"
-#include "text/Text.h"
-#include "text/TextFile.h"
+#include "core/text/Paths.h"
+#include "core/text/Text.h"
+#include "core/text/TextFile.h"
 
 using namespace vantry;
 using Lines = std::vector<std::string>;
@@ -45,18 +45,18 @@ TEST(Text, TrimTakesSpacesOnlyAndSplitKeepsEmptyPieces) {
 }
 
 TEST(Text, NumbersParseStrictlyAndSinglesAreWrittenShortestWithAPoint) {
-    EXPECT_EQ(ParseWholeNumber(" 2 "), 2);
-    EXPECT_EQ(ParseWholeNumber("+7"), 7);
+    EXPECT_EQ(ParseNumber<long>(" 2 "), 2);
+    EXPECT_EQ(ParseNumber<long>("+7"), 7);
     for (const char* bad : {"", " ", "abc", "2x", "1.5", "0x10", "+", "--1", "99999999999999999999"})
-        EXPECT_FALSE(ParseWholeNumber(bad)) << bad;
-    EXPECT_EQ(ParseSingle("1e3"), 1000.0f);
+        EXPECT_FALSE(ParseNumber<long>(bad)) << bad;
+    EXPECT_EQ(ParseNumber<float>("1e3"), 1000.0f);
     for (const char* bad : {"", "1,5", "1.5.2", "nan", "inf", "x", "1e99"})
-        EXPECT_FALSE(ParseSingle(bad)) << bad;
+        EXPECT_FALSE(ParseNumber<float>(bad)) << bad;
 
     EXPECT_EQ(FormatSingle(3540.0f), "3540");
     EXPECT_EQ(FormatSingle(0.1f), "0.1");
     for (float v : {35.0f, 6123.75f, 1.0f / 3.0f, 16777216.0f, -0.0001f})
-        EXPECT_EQ(ParseSingle(FormatSingle(v)), v) << FormatSingle(v);
+        EXPECT_EQ(ParseNumber<float>(FormatSingle(v)), v) << FormatSingle(v);
 }
 
 TEST(FileDialogText, FilterBarsBecomeNulsAndResultsStopAtTheTerminator) {

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
-#include "platform/DesktopWindows.h"
-#include "servers/MainWindow.h"
+#include "core/platform/DesktopWindows.h"
+#include "core/servers/MainPresenter.h"
 
 namespace vantry::fakes {
 
@@ -76,6 +78,8 @@ private:
     std::unordered_map<DesktopWindow, std::size_t> index_;  // position in window order
 };
 
+// The main window in memory: the list's entries and marks, the fields, and a
+// record of everything else it was told. Menus answer from a script.
 class FakeMainView : public MainView {
 public:
     struct Entry {
@@ -101,16 +105,48 @@ public:
     void setName2(const std::string& t) override { name2Text = t; }
     void setHideCaption(const std::string& c) override { hideCaption = c; }
     void enableEntryButtons() override { buttonsEnabled = true; }
-    void setServersMenuVisible(bool v) override { serversMenuVisible = v; }
     bool windowVisible() override { return visible; }
     void focusWindow() override { ++focused; }
+
+    bool windowEnabled() override { return enabled; }
+    void setWindowEnabled(bool e) override {
+        enabled = e;
+        log.push_back(e ? "enable" : "disable");
+    }
+    void showWindow(bool shown) override {
+        visible = shown;
+        log.push_back(shown ? "show" : "hide");
+    }
+    void setTitleWindowMinimized(bool minimized) override {
+        log.push_back(minimized ? "minimize title" : "restore title");
+    }
+    Rect windowTwips() override { return place; }
+    void addTrayIcon() override { log.push_back("tray icon"); }
+    int popupMenu(const Menu& menu, MenuAnchor anchor) override {
+        menus.push_back(menu);
+        log.push_back(anchor == MenuAnchor::Cursor ? "menu at cursor" : "menu below icon");
+        if (onMenu)
+            onMenu();
+        return chosen.empty() ? 0 : std::exchange(chosen, {}).front();
+    }
     WindowHandle windowHandle() override { return nullptr; }
+    bool openAbout() override {
+        log.push_back("about");
+        return aboutOpens;
+    }
+    void openLauncher() override { log.push_back("launcher"); }
+    void endProgram() override { log.push_back("end"); }
 
     std::vector<Entry> entries;
     int current = -1;
     std::string name1Text, name2Text, hideCaption = "&Hide";
-    bool buttonsEnabled = false, serversMenuVisible = false, visible = true;
+    bool buttonsEnabled = false, visible = true, enabled = true, aboutOpens = true;
     int focused = 0;
+    Rect place;
+    std::vector<std::string> log;
+    std::vector<Menu> menus;
+    std::vector<int> chosen;            // the next menu's answer
+    std::function<void()> onMenu;       // runs while a menu is open
 };
 
 }  // namespace vantry::fakes

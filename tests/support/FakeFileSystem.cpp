@@ -1,6 +1,7 @@
 #include "FakeFileSystem.h"
 
-#include "text/Text.h"
+#include "core/text/Paths.h"
+#include "core/text/Text.h"
 
 namespace vantry::fakes {
 

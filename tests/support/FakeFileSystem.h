@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/FileSystem.h"
+#include "core/platform/FileSystem.h"
 
 namespace vantry::fakes {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/ListControl.h"
-#include "text/Text.h"
+#include "core/catalogue/ListControl.h"
+#include "core/text/Text.h"
 
 namespace vantry::fakes {
 

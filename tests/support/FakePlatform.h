@@ -3,20 +3,18 @@
 #include <cstdint>
 #include <algorithm>
 #include <deque>
-#include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include "platform/Clock.h"
-#include "platform/FileDialogs.h"
-#include "platform/MessageBoxes.h"
-#include "platform/Registry.h"
-#include "platform/SettingsStore.h"
-#include "platform/Shell.h"
-#include "text/Text.h"
+#include "core/platform/FileDialogs.h"
+#include "core/platform/MessageBoxes.h"
+#include "core/platform/Registry.h"
+#include "core/platform/SettingsStore.h"
+#include "core/platform/Shell.h"
+#include "core/text/Text.h"
 
 namespace vantry::fakes {
 
@@ -155,33 +153,8 @@ public:
         executed.push_back({verb, file, parameters, directory, showCommand});
         return succeed;
     }
-    bool openAddress(const std::string& address) override {
-        opened.push_back(address);
-        return succeed;
-    }
     bool succeed = true;
     std::vector<ShellCall> executed;
-    std::vector<std::string> opened;
-};
-
-// Time moves only when the program waits for events, by the time it asked to
-// wait, capped at stepMs; every wait runs onEvents, standing in for the window
-// events that a wait lets through.
-class FakeClock : public Clock {
-public:
-    std::uint64_t milliseconds() override { return now; }
-    bool processEvents(std::uint64_t maxWaitMs) override {
-        waits.push_back(maxWaitMs);
-        now += std::min<std::uint64_t>(maxWaitMs, stepMs);
-        if (onEvents)
-            onEvents();
-        return !quitting;
-    }
-    bool quitting = false;
-    std::uint64_t now = 0;
-    std::uint64_t stepMs = 1000;
-    std::vector<std::uint64_t> waits;
-    std::function<void()> onEvents;
 };
 
 }  // namespace vantry::fakes

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "UiDriver.h"
-#include "platform/Handles.h"
+#include "win/platform/Handles.h"
 
 namespace vantry::testutil {
 

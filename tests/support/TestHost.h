@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/Control.h"
-#include "ui/MessageLoop.h"
-#include "ui/Window.h"
+#include "win/ui/Control.h"
+#include "win/ui/MessageLoop.h"
+#include "win/ui/Window.h"
 
 namespace vantry::testutil {
 

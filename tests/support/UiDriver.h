@@ -102,6 +102,21 @@ inline std::string WindowText(HWND hwnd) {
     return text;
 }
 
+// Another process's control texts are read the wide way: Wine does not
+// convert a list box's or an edit's ANSI text back for an ANSI caller in
+// another process.
+inline std::string Narrow(const wchar_t* wide) {
+    char text[1024] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    return text;
+}
+
+inline std::string ControlText(HWND hwnd) {
+    wchar_t wide[1024] = {};
+    SendMessageW(hwnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(wide));
+    return Narrow(wide);
+}
+
 // Presses a dialog's button the way a click does.
 inline void PressButton(HWND dialog, int id) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),

@@ -4,9 +4,9 @@
 #include "FakePlatform.h"
 #include "TempDir.h"
 #include "TestHost.h"
-#include "catalogue/GameCatalogue.h"
-#include "platform/Win32FileSystem.h"
-#include "ui/GameComboList.h"
+#include "core/catalogue/GameCatalogue.h"
+#include "win/platform/Win32FileSystem.h"
+#include "win/ui/GameComboList.h"
 
 using namespace vantry;
 using vantry::testutil::ReadBytes;

@@ -7,8 +7,8 @@
 #include "Processes.h"
 #include "TempDir.h"
 #include "UiDriver.h"
-#include "platform/Handles.h"
-#include "platform/Win32DesktopWindows.h"
+#include "win/platform/Handles.h"
+#include "win/platform/Win32DesktopWindows.h"
 
 using namespace vantry;
 using namespace vantry::testutil;

@@ -5,9 +5,9 @@
 
 #include "TempDir.h"
 #include "UiDriver.h"
-#include "platform/Win32FileDialogs.h"
-#include "platform/Win32Services.h"
-#include "text/Text.h"
+#include "win/platform/Win32FileDialogs.h"
+#include "win/platform/Win32MessageBoxes.h"
+#include "core/text/Text.h"
 
 using namespace vantry;
 using namespace vantry::testutil;

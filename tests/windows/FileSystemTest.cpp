@@ -2,8 +2,8 @@
 #include <windows.h>
 
 #include "TempDir.h"
-#include "catalogue/Paths.h"
-#include "platform/Win32FileSystem.h"
+#include "core/text/Paths.h"
+#include "win/platform/Win32FileSystem.h"
 
 using namespace vantry;
 using vantry::testutil::TempDir;

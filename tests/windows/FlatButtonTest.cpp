@@ -8,8 +8,8 @@
 
 #include "TestHost.h"
 #include "UiDriver.h"
-#include "platform/Handles.h"
-#include "ui/FlatButton.h"
+#include "win/platform/Handles.h"
+#include "win/ui/FlatButton.h"
 
 using namespace vantry;
 using win::FlatButton;
@@ -65,13 +65,13 @@ protected:
         FlatButtonArgs args;
         args.id = id;
         args.caption = caption;
-        args.x = 10, args.y = 10 + 40 * (id - 1), args.width = 113, args.height = 25;
+        args.rect = {10, 10 + 40 * (id - 1), 113, 25};
         return args;
     }
     static FlatButtonArgs Picture() {
         FlatButtonArgs args;
         args.id = 9;
-        args.x = 200, args.y = 10, args.width = 40, args.height = 30;
+        args.rect = {200, 10, 40, 30};
         args.picture = "EX1";  // orange
         args.pictureOver = "EX2";  // green
         return args;

@@ -6,9 +6,9 @@
 
 #include "TestHost.h"
 #include "UiDriver.h"
-#include "ui/ControlLayout.h"
-#include "ui/Dpi.h"
-#include "ui/GameCombo.h"
+#include "core/ui/ControlLayout.h"
+#include "win/ui/Dpi.h"
+#include "win/ui/GameCombo.h"
 
 using namespace vantry;
 using namespace vantry::testutil;

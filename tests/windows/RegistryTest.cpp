@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/Win32Registry.h"
+#include "win/platform/Win32Registry.h"
 
 using namespace vantry;
 

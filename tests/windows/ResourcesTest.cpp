@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "TempDir.h"
-#include "platform/Handles.h"
+#include "win/platform/Handles.h"
 
 using namespace vantry;
 

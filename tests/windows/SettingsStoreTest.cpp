@@ -4,8 +4,8 @@
 #include <clocale>
 #include <cstdio>
 
-#include "platform/Win32SettingsStore.h"
-#include "text/Text.h"
+#include "win/platform/Win32SettingsStore.h"
+#include "core/text/Text.h"
 
 using namespace vantry;
 
@@ -64,7 +64,7 @@ TEST_F(Win32SettingsStoreTest, CoordinatesUseAPointWhateverTheLocale) {
     // them must not bring the locale's comma in.
     store.save(app, "Main", "Y", FormatSingle(-35.25f));
     EXPECT_EQ(RawValue("Main", "Y"), "-35.25");
-    EXPECT_EQ(ParseSingle(store.get(app, "Main", "Y").value_or("")), -35.25f);
+    EXPECT_EQ(ParseNumber<float>(store.get(app, "Main", "Y").value_or("")), -35.25f);
     // A value with a comma (from another program, or by hand) is no number here.
-    EXPECT_EQ(ParseSingle("5175,5"), std::nullopt);
+    EXPECT_EQ(ParseNumber<float>("5175,5"), std::nullopt);
 }

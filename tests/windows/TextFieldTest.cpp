@@ -6,10 +6,10 @@
 #include <utility>
 
 #include "TestHost.h"
-#include "ui/Dpi.h"
-#include "ui/Look.h"
-#include "ui/MessageLoop.h"
-#include "ui/TextField.h"
+#include "win/ui/Dpi.h"
+#include "core/ui/Look.h"
+#include "win/ui/MessageLoop.h"
+#include "win/ui/TextField.h"
 
 using namespace vantry;
 using namespace vantry::testutil;

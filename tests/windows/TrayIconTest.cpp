@@ -7,7 +7,7 @@
 #include <memory>
 #include <utility>
 
-#include "ui/TrayIcon.h"
+#include "win/ui/TrayIcon.h"
 
 using namespace vantry;
 using win::TrayIcon;

@@ -1,51 +1,19 @@
-#include "catalogue/GameCatalogue.h"
+#include "core/catalogue/GameCatalogue.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <functional>
 #include <optional>
 #include <unordered_set>
 #include <vector>
 
-#include "catalogue/Paths.h"
-#include "text/Text.h"
-#include "text/TextFile.h"
+#include "core/text/Paths.h"
+#include "core/text/Text.h"
+#include "core/text/TextFile.h"
 
 namespace vantry {
 
 namespace {
-
-struct LocateTexts {
-    const char* prompt;
-    const char* title;
-    const char* dialogTitle;
-    const char* filter;
-    const char* retry;
-};
-
-struct Location {
-    std::string dir;
-    std::string file;
-};
-
-// The prompt, then the dialog until it gives a usable path or the user gives up.
-std::optional<Location> AskForLocation(FileDialogs& dialogs, MessageBoxes& boxes, WindowHandle owner,
-                                       const LocateTexts& texts,
-                                       const std::function<std::string()>& initialDir) {
-    boxes.show(owner, texts.prompt, texts.title, mb::OkOnly);
-    for (;;) {
-        const std::string chosen = dialogs.showOpen(owner, texts.filter, texts.dialogTitle, initialDir());
-        // A path with no directory and file name in it is as good as no choice:
-        // storing it would only bring the question back at the next window.
-        const auto pieces = SplitAt(SplitPath(chosen), '|');
-        if (pieces.size() >= 2)
-            return Location{pieces[0], pieces[1]};
-        // Anything but OK ends, so a box that cannot be shown never loops for ever.
-        if (boxes.show(owner, texts.retry, texts.title, locate::RetryStyle) != mb::Ok)
-            return std::nullopt;
-    }
-}
 
 // The items a loop from 1 to Count sees, split once.
 std::vector<std::string> Items(const PipeList& list) {
@@ -73,16 +41,7 @@ std::optional<double> FlagValue(const std::string& entry) {
     const auto semicolon = entry.find(';');
     if (semicolon == std::string::npos)
         return std::nullopt;
-    const std::string flag = TrimSpaces(std::string_view(entry).substr(semicolon + 1));
-    const char* first = flag.data();
-    const char* last = first + flag.size();
-    if (first != last && *first == '+')
-        ++first;
-    double value = 0;
-    const auto [end, ec] = std::from_chars(first, last, value);
-    if (first == last || ec != std::errc() || end != last)
-        return std::nullopt;
-    return value;
+    return ParseNumber<double>(std::string_view(entry).substr(semicolon + 1));
 }
 
 bool IsOffered(const std::string& entry) { return FlagValue(entry) == 1.0; }
@@ -128,37 +87,6 @@ void Merge(GameLists& lists) {
 }
 
 }  // namespace
-
-LocateResult LocateServerExe(Settings& settings, FileSystem& fs, Registry& registry,
-                             FileDialogs& dialogs, MessageBoxes& boxes, WindowHandle owner) {
-    if (FileExists(fs, TrimSpaces(settings.HLdir()) + TrimSpaces(settings.HLexe())))
-        return LocateResult::Known;
-    static constexpr LocateTexts texts{locate::ServerPrompt, locate::ServerTitle,
-                                       locate::ServerDialogTitle, locate::ServerFilter,
-                                       locate::ServerRetry};
-    const auto chosen = AskForLocation(dialogs, boxes, owner, texts, [&] {
-        return registry.GetRegString(RegRoot::LocalMachine, locate::InstallKey, locate::InstallValue);
-    });
-    if (!chosen)
-        return LocateResult::EndNow;
-    settings.SetHLdir(chosen->dir);
-    settings.SetHLexe(chosen->file);
-    return LocateResult::Known;
-}
-
-LocateResult LocateOwnExe(Settings& settings, FileSystem& fs, FileDialogs& dialogs,
-                          MessageBoxes& boxes, WindowHandle owner, const std::string& startDir) {
-    if (FileExists(fs, settings.HLDSdir() + settings.HLDSexe()))
-        return LocateResult::Known;
-    static constexpr LocateTexts texts{locate::OwnPrompt, locate::OwnTitle, locate::OwnDialogTitle,
-                                       locate::OwnFilter, locate::OwnRetry};
-    const auto chosen = AskForLocation(dialogs, boxes, owner, texts, [&] { return startDir; });
-    if (!chosen)
-        return LocateResult::EndNow;
-    settings.SetHLDSdir(chosen->dir);
-    settings.SetHLDSexe(chosen->file);
-    return LocateResult::Known;
-}
 
 LocateResult LoadGameCatalogue(CatalogueServices& s, GameLists& lists, WindowHandle window) {
     if (LocateServerExe(s.settings, s.fs, s.registry, s.dialogs, s.boxes, window) == LocateResult::EndNow ||

@@ -1,10 +1,10 @@
-#include "catalogue/MapLists.h"
+#include "core/catalogue/MapLists.h"
 
 #include <vector>
 
-#include "catalogue/Paths.h"
-#include "text/Text.h"
-#include "text/TextFile.h"
+#include "core/text/Paths.h"
+#include "core/text/Text.h"
+#include "core/text/TextFile.h"
 
 namespace vantry {
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <unordered_set>
 
-#include "catalogue/ListControl.h"
-#include "platform/FileSystem.h"
-#include "startup/Settings.h"
+#include "core/catalogue/ListControl.h"
+#include "core/platform/FileSystem.h"
+#include "core/startup/Settings.h"
 
 namespace vantry {
 

@@ -1,6 +1,6 @@
-#include "catalogue/PipeList.h"
+#include "core/catalogue/PipeList.h"
 
-#include "text/Text.h"
+#include "core/text/Text.h"
 
 namespace vantry {
 

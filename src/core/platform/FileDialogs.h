@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/WindowHandle.h"
+#include "core/platform/WindowHandle.h"
 
 namespace vantry {
 
@@ -18,13 +18,5 @@ public:
     virtual std::string showSave(WindowHandle owner, const std::string& filter,
                                  const std::string& title, const std::string& initialDir) = 0;
 };
-
-// The platform's filter form: every "|" becomes a NUL, with one added at the end
-// when the list lacks its final "|".
-std::string ToDialogFilter(const std::string& filterList);
-
-// The text of a dialog's file buffer up to its terminator, without leading and
-// trailing spaces.
-std::string DialogResultText(const char* buffer, std::size_t size);
 
 }  // namespace vantry

@@ -46,14 +46,4 @@ public:
     virtual bool createDirectory(const std::string& path) = 0;
 };
 
-// Listing order: names compared by their upper-case form, byte by byte, the way
-// NTFS orders a directory. Every FileSystem returns its listings in this order so
-// that "the order of the directory listing" means the same thing everywhere.
-bool ListingOrderLess(const std::string& a, const std::string& b);
-void SortListing(std::vector<std::string>& names);
-
-// Whether a name matches a pattern of "*" and "?", without regard to case. "*.*"
-// matches every name, with or without a dot, as it does in a directory listing.
-bool WildcardMatch(const std::string& pattern, const std::string& name);
-
 }  // namespace vantry

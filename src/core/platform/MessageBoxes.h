@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/WindowHandle.h"
+#include "core/platform/WindowHandle.h"
 
 namespace vantry {
 

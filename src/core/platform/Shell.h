@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/WindowHandle.h"
+#include "core/platform/WindowHandle.h"
 
 namespace vantry {
 
@@ -16,8 +16,6 @@ public:
     virtual bool execute(WindowHandle owner, const std::string& verb, const std::string& file,
                          const std::string& parameters, const std::string& directory,
                          int showCommand) = 0;
-    // Opens a web or mail address with the user's own handler.
-    virtual bool openAddress(const std::string& address) = 0;
 };
 
 }  // namespace vantry

@@ -1,6 +1,6 @@
-#include "startup/Settings.h"
+#include "core/startup/Settings.h"
 
-#include "text/Text.h"
+#include "core/text/Text.h"
 
 namespace vantry {
 
@@ -12,14 +12,14 @@ long Settings::whole(const char* section, const char* key, long fallback) const 
     const auto stored = store_.get(SettingsApp, section, key);
     if (!stored)
         return fallback;
-    return ParseWholeNumber(*stored).value_or(fallback);
+    return ParseNumber<long>(*stored).value_or(fallback);
 }
 
 float Settings::single(const char* section, const char* key, float fallback) const {
     const auto stored = store_.get(SettingsApp, section, key);
     if (!stored)
         return fallback;
-    return ParseSingle(*stored).value_or(fallback);
+    return ParseNumber<float>(*stored).value_or(fallback);
 }
 
 void Settings::save(const char* section, const char* key, const std::string& value) {

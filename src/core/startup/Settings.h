@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/SettingsStore.h"
+#include "core/platform/SettingsStore.h"
 
 namespace vantry {
 

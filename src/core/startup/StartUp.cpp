@@ -1,9 +1,7 @@
-#include "startup/StartUp.h"
+#include "core/startup/StartUp.h"
 
-#include <cmath>
-
-#include "catalogue/Paths.h"
-#include "text/Text.h"
+#include "core/text/Paths.h"
+#include "core/text/Text.h"
 
 namespace vantry {
 
@@ -58,26 +56,6 @@ StartPlan PlanStart(const std::string& commandLineText, const Settings& settings
         }
     }
     return plan;
-}
-
-TwipsPosition MainWindowPosition(const Settings& settings, float screenWidth, float windowWidth) {
-    const float top = settings.MainY();
-    const float left = settings.MainX((screenWidth - windowWidth) / 2.0f);
-    return {left, top};
-}
-
-void Pause(Clock& clock, double seconds) {
-    if (!(seconds > 0))
-        return;
-    const auto total = static_cast<std::uint64_t>(std::llround(seconds * 1000.0));
-    const std::uint64_t start = clock.milliseconds();
-    for (;;) {
-        const std::uint64_t elapsed = clock.milliseconds() - start;
-        if (elapsed >= total)
-            return;
-        if (!clock.processEvents(total - elapsed))
-            return;
-    }
 }
 
 }  // namespace vantry

@@ -2,13 +2,13 @@
 
 #include <string>
 
-#include "platform/Clock.h"
-#include "platform/FileSystem.h"
-#include "startup/Settings.h"
+#include "core/Version.h"
+#include "core/platform/FileSystem.h"
+#include "core/startup/Settings.h"
 
 namespace vantry {
 
-inline constexpr char ProgramTitle[] = "HLDS Vantry v3.3.1";
+inline constexpr char ProgramTitle[] = "HLDS Vantry v" VANTRY_VERSION;
 
 // The text after the executable name in a full command line as the platform
 // gives it ("C:\x\HLDS Vantry.exe" /s gives /s). The executable may be quoted;
@@ -40,17 +40,5 @@ struct StartPlan {
 // What the start routine does for a command-line text: whether it registers the
 // .cfg association first, and which one window it opens.
 StartPlan PlanStart(const std::string& commandLineText, const Settings& settings, FileSystem& fs);
-
-struct TwipsPosition {
-    float left;
-    float top;
-};
-
-// Where ShowMainWindow puts the main window: the stored position, else 35 twips
-// from the top and centred horizontally.
-TwipsPosition MainWindowPosition(const Settings& settings, float screenWidth, float windowWidth);
-
-// Waits the given seconds while the program's windows go on handling events.
-void Pause(Clock& clock, double seconds);
 
 }  // namespace vantry

@@ -1,7 +1,8 @@
-#include "text/Text.h"
+#include "core/text/Text.h"
 
 #include <charconv>
 #include <cmath>
+#include <type_traits>
 
 namespace vantry {
 
@@ -49,31 +50,30 @@ std::vector<std::string> SplitAt(std::string_view text, char separator) {
     }
 }
 
-std::optional<long> ParseWholeNumber(std::string_view text) {
+template <typename Number>
+std::optional<Number> ParseNumber(std::string_view text) {
     const std::string trimmed = TrimSpaces(text);
     const char* first = trimmed.data();
     const char* last = first + trimmed.size();
     if (first != last && *first == '+')
         ++first;
-    long value = 0;
-    const auto [end, ec] = std::from_chars(first, last, value);
-    if (ec != std::errc() || end != last || first == last)
+    Number value{};
+    std::from_chars_result read;
+    if constexpr (std::is_floating_point_v<Number>)
+        read = std::from_chars(first, last, value, std::chars_format::general);
+    else
+        read = std::from_chars(first, last, value);
+    if (read.ec != std::errc() || read.ptr != last || first == last)
         return std::nullopt;
+    if constexpr (std::is_floating_point_v<Number>)
+        if (!std::isfinite(value))
+            return std::nullopt;
     return value;
 }
 
-std::optional<float> ParseSingle(std::string_view text) {
-    const std::string trimmed = TrimSpaces(text);
-    const char* first = trimmed.data();
-    const char* last = first + trimmed.size();
-    if (first != last && *first == '+')
-        ++first;
-    float value = 0;
-    const auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
-    if (ec != std::errc() || end != last || first == last || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
+template std::optional<long> ParseNumber<long>(std::string_view);
+template std::optional<float> ParseNumber<float>(std::string_view);
+template std::optional<double> ParseNumber<double>(std::string_view);
 
 std::string FormatSingle(float value) {
     char buffer[32];

@@ -19,10 +19,11 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 // The empty text gives no piece at all.
 std::vector<std::string> SplitAt(std::string_view text, char separator);
 
-// A whole number written in decimal, with optional sign and surrounding spaces.
-std::optional<long> ParseWholeNumber(std::string_view text);
-// A finite decimal number with "." as separator, whatever the locale.
-std::optional<float> ParseSingle(std::string_view text);
+// A number written in decimal with an optional sign and surrounding spaces and
+// nothing else: a whole number for long, a finite one with "." as separator,
+// whatever the locale, for float and double.
+template <typename Number>
+std::optional<Number> ParseNumber(std::string_view text);
 // The shortest decimal text that reads back as the same number, with "." as separator.
 std::string FormatSingle(float value);
 

@@ -1,4 +1,4 @@
-#include "text/TextFile.h"
+#include "core/text/TextFile.h"
 
 namespace vantry {
 

@@ -1,28 +1,20 @@
-#include "ui/ControlLayout.h"
+#include "core/ui/ControlLayout.h"
 
 #include <algorithm>
 
-#include "ui/Look.h"
+#include "core/ui/Look.h"
 
 namespace vantry {
 
 namespace {
 
-Box EdgesToPixels(const Box& twips, int dpi) {
-    const int left = TwipsToPixels(twips.x, dpi);
-    const int top = TwipsToPixels(twips.y, dpi);
-    return {left, top, TwipsToPixels(twips.x + twips.width, dpi) - left,
-            TwipsToPixels(twips.y + twips.height, dpi) - top};
+Rect EdgesToPixels(const Rect& twips, int dpi) {
+    const int left = TwipsToPixels(twips.left, dpi);
+    const int top = TwipsToPixels(twips.top, dpi);
+    return {left, top, TwipsToPixels(twips.right(), dpi) - left, TwipsToPixels(twips.bottom(), dpi) - top};
 }
 
 }  // namespace
-
-TextFieldLayout TextFieldTwips(int widthTwips, int /*heightTwips*/) {
-    using namespace layout;
-    return {widthTwips, TextFieldHeight,
-            {TextFieldInset, TextFieldInset, std::max(0, widthTwips - TextFieldWidthShrink),
-             TextFieldInnerHeight}};
-}
 
 TextFieldLayout TextFieldPixels(int widthPx, int dpi) {
     using namespace layout;
@@ -50,11 +42,11 @@ GameComboLayout GameComboPixels(int dpi) {
         px.strips[i] = EdgesToPixels(twips.strips[i], dpi);
     // The top and bottom strips start 5 twips right of the left strip: no gap
     // at 96 DPI, but a pixel of the list's grey border at 120. Close it.
-    const int leftEnd = px.strips[0].x + px.strips[0].width;
-    for (Box* strip : {&px.strips[1], &px.strips[2]}) {
-        if (strip->x > leftEnd) {
-            strip->width += strip->x - leftEnd;
-            strip->x = leftEnd;
+    const int leftEnd = px.strips[0].right();
+    for (Rect* strip : {&px.strips[1], &px.strips[2]}) {
+        if (strip->left > leftEnd) {
+            strip->width += strip->left - leftEnd;
+            strip->left = leftEnd;
         }
     }
     return px;

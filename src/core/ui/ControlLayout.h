@@ -2,16 +2,9 @@
 
 #include <array>
 
-namespace vantry {
+#include "core/ui/Look.h"
 
-// A rectangle in twips or in pixels, relative to the control's own corner.
-struct Box {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-    bool operator==(const Box&) const = default;
-};
+namespace vantry {
 
 namespace layout {
 // cmbGame's inner list is a little wider than the control, so its right border
@@ -27,12 +20,11 @@ inline constexpr int GameListInnerHeight = 315;
 struct TextFieldLayout {
     int width = 0;
     int height = 0;
-    Box field;
+    Rect field;
 };
 
-TextFieldLayout TextFieldTwips(int widthTwips, int heightTwips);
-// The same at a DPI, for a host that sized the control in pixels: the frame is
-// taken off the given pixel width, so the control keeps exactly that width.
+// At a DPI, for a host that sized the control in pixels: the frame is taken
+// off the given pixel width, so the control keeps exactly that width.
 TextFieldLayout TextFieldPixels(int widthPx, int dpi);
 
 // cmbGame has one fixed size; four orange strips lie over its inner list's
@@ -40,8 +32,8 @@ TextFieldLayout TextFieldPixels(int widthPx, int dpi);
 struct GameComboLayout {
     int width = 0;
     int height = 0;
-    Box list;
-    std::array<Box, 4> strips;  // left, top, bottom, right
+    Rect list;
+    std::array<Rect, 4> strips;  // left, top, bottom, right
 };
 
 GameComboLayout GameComboTwips();

@@ -1,4 +1,4 @@
-#include "ui/FlatButtonLook.h"
+#include "core/ui/FlatButtonLook.h"
 
 namespace vantry {
 
@@ -27,16 +27,16 @@ std::uint32_t FocusCueColour(std::uint32_t textColour, std::uint32_t backColour)
     return textColour != backColour ? textColour : ~backColour & 0xFFFFFFu;
 }
 
-PixelRect PicturePlacement(int areaWidth, int areaHeight, int pictureWidth, int pictureHeight,
+Rect PicturePlacement(int areaWidth, int areaHeight, int pictureWidth, int pictureHeight,
                            int scale, bool pressed) {
     if (scale < 1)
         scale = 1;
-    PixelRect r;
+    Rect r;
     r.width = pictureWidth * scale;
     r.height = pictureHeight * scale;
     const int shift = pressed ? PressedShift : 0;
-    r.x = HalfOf(areaWidth - r.width) + shift;
-    r.y = HalfOf(areaHeight - r.height) + shift;
+    r.left = HalfOf(areaWidth - r.width) + shift;
+    r.top = HalfOf(areaHeight - r.height) + shift;
     return r;
 }
 

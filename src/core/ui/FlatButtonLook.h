@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/ui/Look.h"
+
 namespace vantry {
 
 // The decisions behind the flat picture button's look, kept apart from GDI so
@@ -12,11 +14,6 @@ namespace vantry {
 // when there is one; the resting picture otherwise.
 const std::string& ShownPicture(const std::string& picture, const std::string& pictureOver,
                                 bool hovering);
-
-struct PixelRect {
-    int x = 0, y = 0, width = 0, height = 0;
-    bool operator==(const PixelRect&) const = default;
-};
 
 // A pressed button's content moves down and right by this many pixels, the
 // only sign of the press on a flat button.
@@ -36,7 +33,7 @@ std::uint32_t FocusCueColour(std::uint32_t textColour, std::uint32_t backColour)
 // Where a picture of the given size lands in a button's area: enlarged by a
 // whole-pixel scale, centred (an odd pixel of spare room goes right and below),
 // and shifted while pressed.
-PixelRect PicturePlacement(int areaWidth, int areaHeight, int pictureWidth, int pictureHeight,
+Rect PicturePlacement(int areaWidth, int areaHeight, int pictureWidth, int pictureHeight,
                            int scale, bool pressed);
 
 }  // namespace vantry

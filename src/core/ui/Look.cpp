@@ -1,4 +1,4 @@
-#include "ui/Look.h"
+#include "core/ui/Look.h"
 
 #include <cmath>
 
@@ -9,6 +9,10 @@ int TwipsToPixels(double twips, int dpi) {
 }
 
 double PixelsToTwips(int pixels, int dpi) { return dpi > 0 ? pixels * 1440.0 / dpi : 0.0; }
+
+Rect Centred(int screenWidth, int screenHeight, int width, int height) {
+    return {(screenWidth - width) / 2, (screenHeight - height) / 2, width, height};
+}
 
 int PictureScale(int dpi) {
     const int scale = (dpi + 48) / 96;

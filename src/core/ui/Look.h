@@ -13,6 +13,31 @@ inline constexpr std::uint32_t White = 0xFFFFFF;
 inline constexpr std::uint32_t LinkBlue = 0xFF0000;
 }  // namespace colour
 
+// A rectangle by its top left corner and size, in twips wherever a window's
+// geometry is fixed or stored, in pixels once converted.
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int right() const { return left + width; }
+    int bottom() const { return top + height; }
+    bool operator==(const Rect&) const = default;
+};
+
+// A window of the given size centred on the screen (any unit, twips in practice).
+Rect Centred(int screenWidth, int screenHeight, int width, int height);
+
+// Mouse buttons as the program's events report them.
+namespace mouse {
+inline constexpr int Left = 1;
+inline constexpr int Right = 2;
+inline constexpr int Middle = 4;
+}  // namespace mouse
+
+// Only the left button drags a window by its background, labels or panels.
+inline bool StartsDrag(int button) { return button == mouse::Left; }
+
 // Every stored or fixed geometry is in twips (1/1440 inch); this is the one
 // conversion to pixels, rounding to the nearest pixel.
 int TwipsToPixels(double twips, int dpi);

@@ -85,12 +85,21 @@ struct ModuleTraits {
     static void close(Handle h) { FreeLibrary(h); }
 };
 
+// A popup menu; destroying it destroys the submenus attached to it.
+struct MenuTraits {
+    using Handle = HMENU;
+    static Handle empty() { return nullptr; }
+    static bool valid(Handle h) { return h != nullptr; }
+    static void close(Handle h) { DestroyMenu(h); }
+};
+
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFindHandle = UniqueHandle<FindHandleTraits>;
 using UniqueRegKey = UniqueHandle<RegKeyTraits>;
 using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueModule = UniqueHandle<ModuleTraits>;
+using UniqueMenu = UniqueHandle<MenuTraits>;
 
 // Selects a GDI object into a device context for one scope.
 class ScopedSelect {

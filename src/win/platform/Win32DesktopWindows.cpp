@@ -1,4 +1,4 @@
-#include "Win32DesktopWindows.h"
+#include "win/platform/Win32DesktopWindows.h"
 
 #include <windows.h>
 

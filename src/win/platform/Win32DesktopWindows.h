@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DesktopWindows.h"
+#include "core/platform/DesktopWindows.h"
 
 namespace vantry::win {
 

@@ -1,11 +1,12 @@
-#include "Win32FileDialogs.h"
+#include "win/platform/Win32FileDialogs.h"
 
 #include <windows.h>
 #include <commdlg.h>
 
 #include <vector>
 
-#include "LateBound.h"
+#include "win/platform/LateBound.h"
+#include "core/text/Paths.h"
 
 namespace vantry::win {
 

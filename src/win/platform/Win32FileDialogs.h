@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FileDialogs.h"
+#include "core/platform/FileDialogs.h"
 
 namespace vantry::win {
 

@@ -1,12 +1,12 @@
-#include "Win32FileSystem.h"
+#include "win/platform/Win32FileSystem.h"
 
 #include <windows.h>
 
 #include <atomic>
 #include <limits>
 
-#include "Handles.h"
-#include "catalogue/Paths.h"
+#include "win/platform/Handles.h"
+#include "core/text/Paths.h"
 
 namespace vantry::win {
 

@@ -1,6 +1,6 @@
-#include "Win32Registry.h"
+#include "win/platform/Win32Registry.h"
 
-#include "Handles.h"
+#include "win/platform/Handles.h"
 
 namespace vantry::win {
 

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "platform/Registry.h"
+#include "core/platform/Registry.h"
 
 namespace vantry::win {
 

@@ -1,6 +1,6 @@
-#include "Win32SettingsStore.h"
+#include "win/platform/Win32SettingsStore.h"
 
-#include "Win32Registry.h"
+#include "win/platform/Win32Registry.h"
 
 namespace vantry::win {
 

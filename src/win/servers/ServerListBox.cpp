@@ -1,10 +1,9 @@
-#include "servers/ServerListBox.h"
+#include "win/servers/ServerListBox.h"
 
-#include "platform/Handles.h"
-#include "ui/Chrome.h"
-#include "ui/Dpi.h"
-#include "ui/Look.h"
-#include "ui/Window.h"
+#include "win/platform/Handles.h"
+#include "win/ui/Dpi.h"
+#include "core/ui/Look.h"
+#include "win/ui/Window.h"
 
 namespace vantry::win {
 

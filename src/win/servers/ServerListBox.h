@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/Control.h"
+#include "win/ui/Control.h"
 
 namespace vantry::win {
 

@@ -1,20 +1,18 @@
-#include "ui/AboutWindow.h"
+#include "win/ui/AboutWindow.h"
 
-#include "resource.h"
-#include "startup/StartUp.h"
-#include "ui/Dpi.h"
+#include "win/resources/resource.h"
+#include "core/startup/StartUp.h"
+#include "win/ui/Dpi.h"
 
 namespace vantry::win {
 
 namespace {
 
 enum : int { IdOk = 1, IdImage = 2000, IdLabel = 2100 };
+enum : UINT { TimerSplash = 1 };
 
-// Where the labels sit, in twips: left, top, width, height.
-struct Place {
-    int left, top, width, height;
-};
-constexpr Place LabelPlaces[11] = {
+// Where the labels sit, in twips.
+constexpr Rect LabelPlaces[11] = {
     {0, 0, 0, 0},            // 0: the frame's title
     {840, 540, 3100, 300},   // 1: program title
     {240, 1140, 3700, 240},  // 2: report request, label 7 in its gap
@@ -27,20 +25,16 @@ constexpr Place LabelPlaces[11] = {
     {240, 2760, 3700, 240},  // 9: mail
     {240, 3000, 3700, 240},  // 10: home page
 };
-constexpr Place ImagePlace{240, 480, 480, 480};
-constexpr Place OkPlace{1577, 3735, 1000, 300};
+constexpr Rect ImagePlace{240, 480, 480, 480};
+constexpr Rect OkPlace{1577, 3735, 1000, 300};
 constexpr int TitleStripTwips = 330;
 constexpr int SplashPictureTop = 1080;
 
 }  // namespace
 
-AboutWindow::AboutWindow(WindowSet& windows, Shell& shell, Clock& clock)
-    : Frame(windows), presenter_(*this, shell, clock) {}
+AboutWindow::AboutWindow(WindowSet& windows, Shell& shell) : Frame(windows), presenter_(*this, shell) {}
 
-AboutWindow::~AboutWindow() {
-    presenter_.onUnload();
-    destroy();
-}
+AboutWindow::~AboutWindow() { destroy(); }
 
 bool AboutWindow::load(HWND owner) {
     FrameArgs args;
@@ -52,54 +46,31 @@ bool AboutWindow::load(HWND owner) {
     if (!createFrame(args))
         return false;
     createLabels();
-    createSplash();
+    pic1_.create(hwnd_);
     presenter_.onLoad();
     return true;
 }
 
 void AboutWindow::createLabels() {
     for (int i = 1; i <= 10; ++i) {
-        const Place& p = LabelPlaces[i];
-        LabelArgs a;
-        a.id = IdLabel + i;
-        a.x = px(p.left);
-        a.y = px(p.top);
-        a.width = px(p.width);
-        a.height = px(p.height);
-        a.wrap = i == 3 || i == 6;
-        a.bold = i == 1;
-        a.pointSize = i == 1 ? 10 : 8;
+        LabelArgs a{.id = IdLabel + i, .pointSize = i == 1 ? 10 : 8, .bold = i == 1, .wrap = i == 3 || i == 6};
         if (about::IsLinkLabel(i)) {
             a.link = true;
             a.colour = colour::LinkBlue;
         }
-        labels_[i].create(hwnd_, a);
+        addLabel(labels_[i], LabelPlaces[i], a);
         if (about::IsLinkLabel(i))
             labels_[i].onClick = [this, i] { presenter_.onLinkClick(i); };
-        else
-            dragBy(labels_[i]);
     }
     const int size = GetSystemMetrics(SM_CXICON);
     smallIcon_.reset(static_cast<HICON>(
         LoadImageA(Instance(), MAKEINTRESOURCEA(IDI_VANTRY), IMAGE_ICON, size, size, 0)));
-    LabelArgs img;
-    img.id = IdImage;
-    img.icon = smallIcon_.get();
-    img.link = true;
-    img.x = px(ImagePlace.left);
-    img.y = px(ImagePlace.top);
-    img.width = img.height = size;
+    LabelArgs img{.id = IdImage, .link = true, .icon = smallIcon_.get()};
+    img.rect = {px(ImagePlace.left), px(ImagePlace.top), size, size};
     image_.create(hwnd_, img);
     image_.onClick = [this] { presenter_.onImageClick(); };
 
-    FlatButtonArgs ok;
-    ok.id = IdOk;
-    ok.caption = "OK";
-    ok.x = px(OkPlace.left);
-    ok.y = px(OkPlace.top);
-    ok.width = px(OkPlace.width);
-    ok.height = px(OkPlace.height);
-    cmdOk_.create(hwnd_, ok);
+    addButton(cmdOk_, OkPlace, {.id = IdOk, .caption = "OK"});
     cmdOk_.onClick = [this] { onExit(); };
 }
 
@@ -127,51 +98,34 @@ void AboutWindow::setLabelText(int label, const std::string& text) {
     }
 }
 
-void AboutWindow::createSplash() {
-    static const bool registered = [] {
-        WNDCLASSEXA wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = SplashProc;
-        wc.hInstance = Instance();
-        wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-        wc.lpszClassName = "HLDSVantrySplash";
-        return RegisterClassExA(&wc) != 0;
-    }();
-    (void)registered;
-    const int big = Px(hwnd_, 720);
+bool AboutWindow::Splash::create(HWND parent) {
+    const int big = Px(parent, 720);
     bigIcon_.reset(static_cast<HICON>(
         LoadImageA(Instance(), MAKEINTRESOURCEA(IDI_VANTRY), IMAGE_ICON, big, big, 0)));
     RECT rc;
-    GetClientRect(hwnd_, &rc);
-    pic1_ = CreateWindowExA(0, "HLDSVantrySplash", "", WS_CHILD, 0, 0, rc.right, rc.bottom, hwnd_,
-                            nullptr, Instance(), nullptr);
-    SetWindowLongPtrA(pic1_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    GetClientRect(parent, &rc);
+    return Window::create("HLDSVantrySplash", 0, WS_CHILD, "", 0, 0, rc.right, rc.bottom, parent, nullptr);
 }
 
-LRESULT CALLBACK AboutWindow::SplashProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = reinterpret_cast<AboutWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (self) try {
-        switch (msg) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd, &ps);
-            self->paintSplash(dc);
-            EndPaint(hwnd, &ps);
-            return 0;
-        }
-        case WM_LBUTTONUP:
-            self->presenter_.onSplashClick();
-            return 0;
-        }
-    } catch (...) {
+LRESULT AboutWindow::Splash::handle(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd_, &ps);
+        paint(dc);
+        EndPaint(hwnd_, &ps);
+        return 0;
     }
-    return DefWindowProcA(hwnd, msg, wp, lp);
+    case WM_LBUTTONUP:
+        box_.presenter_.onSplashClick();
+        return 0;
+    }
+    return Window::handle(msg, wp, lp);
 }
 
-void AboutWindow::paintSplash(HDC dc) {
+void AboutWindow::Splash::paint(HDC dc) {
     RECT rc;
-    GetClientRect(pic1_, &rc);
+    GetClientRect(hwnd_, &rc);
     FillRect(dc, &rc, SolidBrush(RGB(0, 0, 0)));
     const int dpi = WindowDpi(hwnd_);
     const int top = Px(hwnd_, SplashPictureTop);
@@ -186,7 +140,7 @@ void AboutWindow::paintSplash(HDC dc) {
     }
     name.top += Px(hwnd_, 480);
     ScopedSelect font(dc, TahomaFont(dpi, 8));
-    DrawTextA(dc, "v3.3.1", -1, &name, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+    DrawTextA(dc, "v" VANTRY_VERSION, -1, &name, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 void AboutWindow::showSplashView(bool splash) {
@@ -196,14 +150,13 @@ void AboutWindow::showSplashView(bool splash) {
     ShowWindow(picEx().hwnd(), splash ? SW_HIDE : SW_SHOWNA);
     ShowWindow(image_.hwnd(), splash ? SW_HIDE : SW_SHOWNA);
     ShowWindow(cmdOk_.hwnd(), splash ? SW_HIDE : SW_SHOWNA);
-    if (splash) {
-        SetWindowPos(pic1_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-    } else {
-        ShowWindow(pic1_, SW_HIDE);
-    }
+    if (splash)
+        SetWindowPos(pic1_.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    else
+        ShowWindow(pic1_.hwnd(), SW_HIDE);
 }
 
-void AboutWindow::setSplashClickable(bool clickable) { EnableWindow(pic1_, clickable); }
+void AboutWindow::setSplashClickable(bool clickable) { EnableWindow(pic1_.hwnd(), clickable); }
 
 void AboutWindow::showCentredOnTop() {
     centre();
@@ -212,15 +165,16 @@ void AboutWindow::showCentredOnTop() {
     UpdateWindow(hwnd_);
 }
 
+void AboutWindow::startSplashTimer(int milliseconds) {
+    SetTimer(hwnd_, TimerSplash, static_cast<UINT>(milliseconds), nullptr);
+}
+
 void AboutWindow::onExit() {
     reportClosed();
     Unload();
 }
 
 void AboutWindow::reportClosed() {
-    if (closedReported_)
-        return;
-    closedReported_ = true;
     if (onClosed)
         onClosed();
 }
@@ -228,6 +182,11 @@ void AboutWindow::reportClosed() {
 LRESULT AboutWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_DESTROY)
         reportClosed();
+    if (msg == WM_TIMER && wp == TimerSplash) {
+        KillTimer(hwnd_, TimerSplash);
+        presenter_.onSplashElapsed();
+        return 0;
+    }
     if (msg == WM_LBUTTONDOWN) {
         // Only the title panel drags the box; below it the background does nothing,
         // and clicks on the splash while it may not be dismissed end up here too.
@@ -236,11 +195,6 @@ LRESULT AboutWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     return Frame::handle(msg, wp, lp);
-}
-
-void AboutWindow::onDestroyed() {
-    presenter_.onUnload();
-    Frame::onDestroyed();
 }
 
 }  // namespace vantry::win

@@ -3,11 +3,10 @@
 #include <array>
 #include <functional>
 
-#include "platform/Clock.h"
-#include "platform/Shell.h"
-#include "platform/Handles.h"
-#include "ui/AboutBox.h"
-#include "ui/Frame.h"
+#include "core/platform/Shell.h"
+#include "win/platform/Handles.h"
+#include "core/ui/AboutPresenter.h"
+#include "win/ui/Frame.h"
 
 namespace vantry::win {
 
@@ -16,23 +15,21 @@ namespace vantry::win {
 // until it closes.
 class AboutWindow : public Frame, private AboutView {
 public:
-    AboutWindow(WindowSet& windows, Shell& shell, Clock& clock);
+    AboutWindow(WindowSet& windows, Shell& shell);
     ~AboutWindow() override;
 
-    // Creates, shows and runs the splash wait; returns when the information
-    // view is up or the box was closed meanwhile.
+    // Creates and shows the box with its splash; the information follows on a timer.
     bool load(HWND owner);
 
     bool splashShown() const { return presenter_.splashShown(); }
-    HWND splashPanel() const { return pic1_; }
+    HWND splashPanel() const { return pic1_.hwnd(); }
     Label& label(int index) { return index == 0 ? titleLabel() : labels_[index]; }
     HWND image() const { return image_.hwnd(); }
     FlatButton& okButton() { return cmdOk_; }
 
-    // Called whenever the box goes, however it goes, and before it is destroyed,
-    // so the opener is enabled again before Windows picks the next active
-    // window. The box may still be inside load() then: delete it later, not
-    // from this callback.
+    // Called whenever the box goes, however it goes, and when it can before it
+    // is destroyed, so the opener is enabled again before Windows picks the
+    // next active window. It may come twice.
     std::function<void()> onClosed;
 
 private:
@@ -41,24 +38,33 @@ private:
     void showSplashView(bool splash) override;
     void setSplashClickable(bool clickable) override;
     void showCentredOnTop() override;
+    void startSplashTimer(int milliseconds) override;
     WindowHandle windowHandle() override { return hwnd_; }
 
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
     void onExit() override;
-    void onDestroyed() override;
     void reportClosed();
     void createLabels();
-    void createSplash();
-    static LRESULT CALLBACK SplashProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    void paintSplash(HDC dc);
+
+    // pic1: the big icon with the program's name, over the whole box.
+    class Splash : public Window {
+    public:
+        Splash(AboutWindow& box) : box_(box) {}
+        bool create(HWND parent);
+
+    private:
+        LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
+        void paint(HDC dc);
+        AboutWindow& box_;
+        UniqueIcon bigIcon_;
+    };
 
     AboutPresenter presenter_;
     std::array<Label, 11> labels_;  // element 0 is the frame's own title label
     Label image_;
     FlatButton cmdOk_;
-    HWND pic1_ = nullptr;
-    UniqueIcon bigIcon_, smallIcon_;
-    bool closedReported_ = false;
+    Splash pic1_{*this};
+    UniqueIcon smallIcon_;
 };
 
 }  // namespace vantry::win

@@ -1,6 +1,6 @@
-#include "ui/Control.h"
+#include "win/ui/Control.h"
 
-#include "ui/Dpi.h"
+#include "win/ui/Dpi.h"
 
 namespace vantry::win {
 

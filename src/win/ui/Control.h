@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "ui/Chrome.h"
+#include "core/ui/Look.h"
 
 namespace vantry::win {
 

@@ -1,10 +1,10 @@
-#include "ui/Dpi.h"
+#include "win/ui/Dpi.h"
 
 #include <map>
 #include <tuple>
 
-#include "platform/Handles.h"
-#include "ui/Look.h"
+#include "win/platform/Handles.h"
+#include "core/ui/Look.h"
 
 namespace vantry::win {
 

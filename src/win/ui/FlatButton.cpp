@@ -1,11 +1,11 @@
-#include "ui/FlatButton.h"
+#include "win/ui/FlatButton.h"
 
 #include <commctrl.h>
 
-#include "ui/Dpi.h"
-#include "ui/FlatButtonLook.h"
-#include "ui/Look.h"
-#include "ui/Window.h"
+#include "win/ui/Dpi.h"
+#include "core/ui/FlatButtonLook.h"
+#include "core/ui/Look.h"
+#include "win/ui/Window.h"
 
 namespace vantry::win {
 
@@ -36,8 +36,8 @@ bool FlatButton::create(HWND parent, const FlatButtonArgs& args) {
         style |= WS_TABSTOP;
     if (!args.enabled)
         style |= WS_DISABLED;
-    HWND hwnd = CreateWindowExA(0, "BUTTON", args.caption.c_str(), style, args.x, args.y, args.width,
-                                args.height, parent,
+    HWND hwnd = CreateWindowExA(0, "BUTTON", args.caption.c_str(), style, args.rect.left, args.rect.top,
+                                args.rect.width, args.rect.height, parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)), Instance(),
                                 nullptr);
     if (!hwnd)
@@ -150,14 +150,14 @@ void FlatButton::paint(HDC dc, const RECT& rc, bool pressed, bool focusCue,
     if (HBITMAP picture = bitmap(shownPicture())) {
         BITMAP info{};
         GetObjectA(picture, sizeof info, &info);
-        const PixelRect at = PicturePlacement(rc.right - rc.left, rc.bottom - rc.top, info.bmWidth,
+        const Rect at = PicturePlacement(rc.right - rc.left, rc.bottom - rc.top, info.bmWidth,
                                               info.bmHeight, PictureScale(dpi), pressed);
         HDC source = CreateCompatibleDC(dc);
         {
             ScopedSelect select(source, picture);
             // Nearest neighbour: every picture pixel becomes a sharp square.
             SetStretchBltMode(dc, COLORONCOLOR);
-            StretchBlt(dc, rc.left + at.x, rc.top + at.y, at.width, at.height, source, 0, 0,
+            StretchBlt(dc, rc.left + at.left, rc.top + at.top, at.width, at.height, source, 0, 0,
                        info.bmWidth, info.bmHeight, SRCCOPY);
         }
         DeleteDC(source);

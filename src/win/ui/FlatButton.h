@@ -6,15 +6,16 @@
 #include <map>
 #include <string>
 
-#include "platform/Handles.h"
-#include "ui/Control.h"
+#include "win/platform/Handles.h"
+#include "core/ui/Look.h"
+#include "win/ui/Control.h"
 
 namespace vantry::win {
 
 struct FlatButtonArgs {
     int id = 0;
     std::string caption;  // may hold "&" for a mnemonic, e.g. "&Start Server"
-    int x = 0, y = 0, width = 0, height = 0;  // pixels
+    Rect rect;  // pixels
     COLORREF textColor = RGB(255, 255, 255);
     COLORREF backColor = RGB(0, 0, 0);
     std::string picture, pictureOver;  // bitmap resource names; empty = none

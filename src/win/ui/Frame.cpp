@@ -1,14 +1,15 @@
-#include "ui/Frame.h"
+#include "win/ui/Frame.h"
 
-#include "ui/Dpi.h"
-#include "ui/Look.h"
+#include <cmath>
+
+#include "win/ui/Dpi.h"
+#include "core/ui/Look.h"
 
 namespace vantry::win {
 
 namespace {
 
 enum : int { IdTitle = 1000, IdExit, IdMinimize, IdHelp };
-enum : UINT { IdTrayMin = 1, IdTrayExit = 2 };
 
 // Caption geometry, in twips: the title at the top left, the buttons at the top right.
 constexpr int TitleLeft = 90, TitleTop = 45, TitleHeight = 240;
@@ -32,29 +33,15 @@ bool Frame::createFrame(const FrameArgs& args) {
     windows_.Loaded(this);
     sizeTwips(args.widthTwips, args.heightTwips);
 
-    const int width = px(args.widthTwips);
-    LabelArgs title;
-    title.id = IdTitle;
-    title.text = args.title;
-    title.bold = true;
-    title.x = px(TitleLeft + args.titleIndentTwips);
-    title.y = px(TitleTop);
-    title.width = width - title.x - px(3 * (ButtonSize + ButtonGap) + 60);
-    title.height = px(TitleHeight);
-    lbTitle_.create(hwnd_, title);
-    dragBy(lbTitle_);
+    const int titleLeft = TitleLeft + args.titleIndentTwips;
+    addLabel(lbTitle_,
+             {titleLeft, TitleTop, args.widthTwips - titleLeft - 3 * (ButtonSize + ButtonGap) - 60, TitleHeight},
+             {.id = IdTitle, .text = args.title, .bold = true});
 
-    const int size = px(ButtonSize);
     auto button = [&](FlatButton& b, int id, int slot, const char* picture, const char* over) {
-        FlatButtonArgs a;
-        a.id = id;
-        a.x = width - px(60) - (slot + 1) * size - slot * px(ButtonGap);
-        a.y = px(ButtonTop);
-        a.width = a.height = size;
-        a.picture = picture;
-        a.pictureOver = over;
-        a.tabStop = false;
-        b.create(hwnd_, a);
+        const int left = args.widthTwips - 60 - (slot + 1) * ButtonSize - slot * ButtonGap;
+        addButton(b, {left, ButtonTop, ButtonSize, ButtonSize},
+                  {.id = id, .picture = picture, .pictureOver = over, .tabStop = false});
     };
     button(picEx_, IdExit, 0, "EX1", "EX2");
     picEx_.onClick = [this] { onExit(); };
@@ -75,9 +62,45 @@ std::string Frame::title() const { return const_cast<Label&>(lbTitle_).text(); }
 
 int Frame::px(double twips) const { return Px(hwnd_, twips); }
 
+Rect Frame::px(const Rect& twips) const {
+    // Edge by edge, so that controls which meet in twips still meet in pixels.
+    const int left = px(twips.left), top = px(twips.top);
+    return {left, top, px(twips.right()) - left, px(twips.bottom()) - top};
+}
+
+bool Frame::addLabel(Label& label, const Rect& twips, LabelArgs args) {
+    args.rect = px(twips);
+    if (!label.create(hwnd_, args))
+        return false;
+    if (!args.link)
+        label.onMouseDown = [this](int button) { DragWindow(hwnd_, button); };
+    return true;
+}
+
+bool Frame::addButton(FlatButton& button, const Rect& twips, FlatButtonArgs args) {
+    args.rect = px(twips);
+    return button.create(hwnd_, args);
+}
+
 void Frame::sizeTwips(int widthTwips, int heightTwips) {
     SetWindowPos(hwnd_, nullptr, 0, 0, px(widthTwips), px(heightTwips),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Rect Frame::placeTwips() const {
+    RECT rc;
+    GetWindowRect(hwnd_, &rc);
+    const int dpi = WindowDpi(hwnd_);
+    const auto twips = [dpi](int pixels) { return static_cast<int>(std::lround(PixelsToTwips(pixels, dpi))); };
+    return {twips(rc.left), twips(rc.top), twips(rc.right - rc.left), twips(rc.bottom - rc.top)};
+}
+
+int Frame::screenWidthTwips() const {
+    return static_cast<int>(std::lround(PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), WindowDpi(hwnd_))));
+}
+
+void Frame::moveTo(const Rect& twips) {
+    SetWindowPos(hwnd_, nullptr, px(twips.left), px(twips.top), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Frame::centre() {
@@ -99,10 +122,6 @@ void Frame::DragWindow(HWND hwnd, int button) {
     // The caption hit-test code added to SC_MOVE: the system moves the window
     // with the mouse as if its caption were dragged.
     SendMessageA(hwnd, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
-}
-
-void Frame::dragBy(Label& label) {
-    label.onMouseDown = [this](int button) { DragWindow(hwnd_, button); };
 }
 
 void Frame::applyLook(bool active) {
@@ -136,28 +155,16 @@ void Frame::onTrayMenu() {
         SetForegroundWindow(GetLastActivePopup(hwnd_));
         return;
     }
-    const std::string caption = TrayMenuMinCaption(IsWindowVisible(hwnd_) != FALSE);
-    HMENU menu = CreatePopupMenu();
-    AppendMenuA(menu, MF_STRING, IdTrayMin, caption.c_str());
-    AppendMenuA(menu, MF_STRING, IdTrayExit, trayExitCaption_.c_str());
-    const UINT chosen = ShowPopupMenu(menu, hwnd_);
-    if (chosen == IdTrayMin)
-        trayMenuMinimizeOrRestore(caption);
-    else if (chosen == IdTrayExit)
+    const TrayMinAction action = TrayMinActionFor(IsWindowVisible(hwnd_) != FALSE);
+    const int chosen = ShowPopupMenu(toolTray::MenuFor(action, trayExitCaption_), hwnd_);
+    if (chosen == toolTray::MinCommand)
+        trayMenuMinimizeOrRestore(action);
+    else if (chosen == toolTray::ExitCommand)
         onExit();
 }
 
-void Frame::trayMenuMinimizeOrRestore(const std::string& caption) {
-    switch (TrayMenuMinChosen(caption)) {
-    case TrayMinAction::Hide:
-        ShowWindow(hwnd_, SW_HIDE);
-        break;
-    case TrayMinAction::Show:
-        ShowWindow(hwnd_, SW_SHOW);
-        break;
-    case TrayMinAction::None:
-        break;
-    }
+void Frame::trayMenuMinimizeOrRestore(TrayMinAction action) {
+    ShowWindow(hwnd_, action == TrayMinAction::Minimize ? SW_HIDE : SW_SHOW);
 }
 
 void Frame::Unload() {

@@ -3,11 +3,13 @@
 #include <memory>
 #include <string>
 
-#include "ui/Chrome.h"
-#include "ui/FlatButton.h"
-#include "ui/Label.h"
-#include "ui/TrayIcon.h"
-#include "ui/Window.h"
+#include "core/ui/ActivityLook.h"
+#include "core/ui/MenuModel.h"
+#include "core/ui/WindowSet.h"
+#include "win/ui/FlatButton.h"
+#include "win/ui/Label.h"
+#include "win/ui/TrayIcon.h"
+#include "win/ui/Window.h"
 
 namespace vantry::win {
 
@@ -18,7 +20,7 @@ struct FrameArgs {
     int heightTwips = 3000;
     bool captionButtons = false;  // the main window's minimize and help buttons
     int titleIndentTwips = 0;     // room left of the title, for the main window's icon
-    std::string trayExitCaption = TrayMenuExit;
+    std::string trayExitCaption = "Exit";
     HWND owner = nullptr;
     DWORD exStyle = 0;
 };
@@ -44,11 +46,15 @@ public:
     FlatButton& picEx() { return picEx_; }
     FlatButton& picMin() { return picMin_; }
     FlatButton& picHelp() { return picHelp_; }
-    bool looksActive() const { return look_.wasActive(); }
 
     // Twips to this window's pixels.
     int px(double twips) const;
+    Rect px(const Rect& twips) const;
     void sizeTwips(int widthTwips, int heightTwips);
+    // The window's place on the screen, and the screen's width, in twips.
+    Rect placeTwips() const;
+    int screenWidthTwips() const;
+    void moveTo(const Rect& twips);
     void centre();
     void makeTopmost();
 
@@ -58,8 +64,8 @@ public:
     // Shows the tray icon of a tool window running alone.
     void showTrayIcon(const std::string& tooltip);
     TrayIcon* trayIcon() { return tray_.get(); }
-    // The tray menu's "Minimize"/"Restore" and "Exit", as a click on them does.
-    void trayMenuMinimizeOrRestore(const std::string& caption);
+    // The tray menu's "Minimize" or "Restore", as a click on it does.
+    void trayMenuMinimizeOrRestore(TrayMinAction action);
 
     void Unload() override;
 
@@ -69,8 +75,10 @@ protected:
     // Children call this from their own handle() for messages they do not take.
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
     void onDestroyed() override;
-    // Wires a label as a drag source of this window.
-    void dragBy(Label& label);
+    // A label or button of this window, placed in twips. A label that is no
+    // link drags the window.
+    bool addLabel(Label& label, const Rect& twips, LabelArgs args);
+    bool addButton(FlatButton& button, const Rect& twips, FlatButtonArgs args);
 
     WindowSet& windows_;
 

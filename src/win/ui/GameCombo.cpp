@@ -1,13 +1,13 @@
-#include "ui/GameCombo.h"
+#include "win/ui/GameCombo.h"
 
 #include <uxtheme.h>
 
 #include <algorithm>
 
-#include "platform/Handles.h"
-#include "ui/ControlLayout.h"
-#include "ui/Dpi.h"
-#include "ui/Window.h"
+#include "win/platform/Handles.h"
+#include "core/ui/ControlLayout.h"
+#include "win/ui/Dpi.h"
+#include "win/ui/Window.h"
 
 namespace vantry::win {
 
@@ -54,7 +54,7 @@ bool GameCombo::create(HWND parent, int id, int x, int y, bool tabStop) {
     combo_ = CreateWindowExA(0, "COMBOBOX", "",
                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_CLIPSIBLINGS | CBS_DROPDOWNLIST |
                                  CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | (tabStop ? WS_TABSTOP : 0),
-                             l.list.x, l.list.y, l.list.width, l.list.height, frame, menuId,
+                             l.list.left, l.list.top, l.list.width, l.list.height, frame, menuId,
                              Instance(), nullptr);
     if (!combo_)
         return false;
@@ -94,11 +94,11 @@ void GameCombo::layOut() {
         SendMessageA(combo_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
     }
     // A drop-down list's window height includes its opened list.
-    SetWindowPos(combo_, nullptr, l.list.x, l.list.y, l.list.width, l.list.height + VisibleRows * row + 2,
+    SetWindowPos(combo_, nullptr, l.list.left, l.list.top, l.list.width, l.list.height + VisibleRows * row + 2,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     for (std::size_t i = 0; i < strips_.size(); ++i) {
-        const Box& b = l.strips[i];
-        SetWindowPos(strips_[i], HWND_TOP, b.x, b.y, b.width, b.height, SWP_NOACTIVATE);
+        const Rect& b = l.strips[i];
+        SetWindowPos(strips_[i], HWND_TOP, b.left, b.top, b.width, b.height, SWP_NOACTIVATE);
     }
 }
 

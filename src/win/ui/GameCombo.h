@@ -6,9 +6,9 @@
 #include <functional>
 #include <string>
 
-#include "ui/Control.h"
-#include "ui/Look.h"
-#include "ui/KeyEvents.h"
+#include "win/ui/Control.h"
+#include "core/ui/Look.h"
+#include "win/ui/KeyEvents.h"
 
 namespace vantry::win {
 

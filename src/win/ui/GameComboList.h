@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "catalogue/ListControl.h"
-#include "ui/GameCombo.h"
+#include "core/catalogue/ListControl.h"
+#include "win/ui/GameCombo.h"
 
 namespace vantry::win {
 

@@ -1,4 +1,4 @@
-#include "ui/KeyEvents.h"
+#include "win/ui/KeyEvents.h"
 
 namespace vantry::win {
 

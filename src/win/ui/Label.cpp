@@ -1,9 +1,8 @@
-#include "ui/Label.h"
+#include "win/ui/Label.h"
 
 #include <commctrl.h>
 
-#include "ui/Chrome.h"
-#include "ui/Dpi.h"
+#include "win/ui/Dpi.h"
 
 namespace vantry::win {
 
@@ -18,8 +17,8 @@ bool Label::create(HWND parent, const LabelArgs& args) {
         style |= SS_CENTER;
     else
         style |= args.wrap ? SS_LEFT : SS_LEFTNOWORDWRAP;
-    HWND hwnd = CreateWindowExA(0, "STATIC", args.text.c_str(), style, args.x, args.y, args.width,
-                                args.height, parent,
+    HWND hwnd = CreateWindowExA(0, "STATIC", args.text.c_str(), style, args.rect.left, args.rect.top,
+                                args.rect.width, args.rect.height, parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)),
                                 GetModuleHandleA(nullptr), nullptr);
     if (!hwnd)

@@ -3,15 +3,15 @@
 #include <functional>
 #include <string>
 
-#include "ui/Control.h"
-#include "ui/Look.h"
+#include "win/ui/Control.h"
+#include "core/ui/Look.h"
 
 namespace vantry::win {
 
 struct LabelArgs {
     int id = 0;
     std::string text;
-    int x = 0, y = 0, width = 0, height = 0;  // pixels
+    Rect rect;  // pixels
     COLORREF colour = colour::Orange;
     int pointSize = 8;
     bool bold = false;

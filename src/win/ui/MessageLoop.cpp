@@ -1,4 +1,4 @@
-#include "ui/MessageLoop.h"
+#include "win/ui/MessageLoop.h"
 
 namespace vantry::win {
 

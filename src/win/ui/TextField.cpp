@@ -1,13 +1,13 @@
-#include "ui/TextField.h"
+#include "win/ui/TextField.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 
-#include "ui/ControlLayout.h"
-#include "ui/Dpi.h"
-#include "ui/Look.h"
-#include "ui/Window.h"
+#include "core/ui/ControlLayout.h"
+#include "win/ui/Dpi.h"
+#include "core/ui/Look.h"
+#include "win/ui/Window.h"
 
 namespace vantry::win {
 
@@ -41,7 +41,7 @@ bool TextField::create(HWND parent, int id, int x, int y, int widthPx, bool tabS
 
     field_ = CreateWindowExA(0, "EDIT", "",
                              WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | (tabStop ? WS_TABSTOP : 0),
-                             l.field.x, l.field.y, l.field.width, l.field.height, frame, menuId,
+                             l.field.left, l.field.top, l.field.width, l.field.height, frame, menuId,
                              Instance(), nullptr);
     if (!field_)
         return false;
@@ -153,7 +153,7 @@ void TextField::layOut() {
     RECT client{};
     GetClientRect(hwnd_, &client);
     const TextFieldLayout l = TextFieldPixels(client.right, WindowDpi(hwnd_));
-    MoveWindow(field_, l.field.x, l.field.y, l.field.width, l.field.height, TRUE);
+    MoveWindow(field_, l.field.left, l.field.top, l.field.width, l.field.height, TRUE);
 }
 
 bool TextField::onReflected(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {

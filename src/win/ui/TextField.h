@@ -6,8 +6,8 @@
 #include <string>
 #include <utility>
 
-#include "ui/Control.h"
-#include "ui/KeyEvents.h"
+#include "win/ui/Control.h"
+#include "win/ui/KeyEvents.h"
 
 namespace vantry::win {
 

@@ -1,6 +1,6 @@
-#include "ui/TitleWindow.h"
+#include "win/ui/TitleWindow.h"
 
-#include "ui/Dpi.h"
+#include "win/ui/Dpi.h"
 
 namespace vantry::win {
 

@@ -3,8 +3,8 @@
 #include <functional>
 #include <string>
 
-#include "ui/Chrome.h"
-#include "ui/Window.h"
+#include "core/ui/WindowSet.h"
+#include "win/ui/Window.h"
 
 namespace vantry::win {
 

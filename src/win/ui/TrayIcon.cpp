@@ -1,11 +1,11 @@
-#include "ui/TrayIcon.h"
+#include "win/ui/TrayIcon.h"
 
 #include <shellapi.h>
 
 #include <set>
 
-#include "platform/LateBound.h"
-#include "resource.h"
+#include "win/platform/LateBound.h"
+#include "win/resources/resource.h"
 
 namespace vantry::win {
 

@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
-#include "platform/Handles.h"
-#include "ui/Window.h"
+#include "win/platform/Handles.h"
+#include "win/ui/Window.h"
 
 namespace vantry::win {
 

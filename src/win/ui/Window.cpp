@@ -1,20 +1,45 @@
-#include "ui/Window.h"
+#include "win/ui/Window.h"
+
+#include "win/platform/Handles.h"
 
 namespace vantry::win {
 
 HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
 
-UINT ShowPopupMenu(HMENU menu, HWND owner, const POINT* at) {
+namespace {
+
+UniqueMenu BuildMenu(const Menu& items) {
+    UniqueMenu built(CreatePopupMenu());
+    HMENU menu = built.get();
+    for (const MenuItem& item : items) {
+        if (!item.submenu.empty()) {
+            UniqueMenu sub = BuildMenu(item.submenu);
+            // Attached, the submenu goes with its parent.
+            if (AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(sub.get()), item.caption.c_str()))
+                sub.release();
+        } else if (item.isSeparator()) {
+            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        } else {
+            const UINT flags = MF_STRING | (item.enabled ? 0 : MF_GRAYED) | (item.checked ? MF_CHECKED : 0);
+            AppendMenuA(menu, flags, static_cast<UINT_PTR>(item.command), item.caption.c_str());
+        }
+    }
+    return built;
+}
+
+}  // namespace
+
+int ShowPopupMenu(const Menu& items, HWND owner, const POINT* at) {
+    const UniqueMenu menu = BuildMenu(items);
     POINT point{};
     if (at)
         point = *at;
     else
         GetCursorPos(&point);
     SetForegroundWindow(owner);
-    const UINT chosen = static_cast<UINT>(TrackPopupMenu(
-        menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, point.x, point.y, 0, owner, nullptr));
+    const int chosen = static_cast<int>(TrackPopupMenu(
+        menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, point.x, point.y, 0, owner, nullptr));
     PostMessageA(owner, WM_NULL, 0, 0);
-    DestroyMenu(menu);
     return chosen;
 }
 

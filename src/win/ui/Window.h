@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "core/ui/MenuModel.h"
+
 namespace vantry::win {
 
 // Base of the program's own window classes: one window procedure that finds the
@@ -36,10 +38,10 @@ private:
 
 HINSTANCE Instance();
 
-// Pops a menu up at a screen point (the cursor when none is given), returns the
-// chosen command (0 for none) and destroys the menu. The owner comes to the
-// foreground first and is nudged afterwards, so the menu closes when the user
-// clicks elsewhere, as a tray menu must.
-UINT ShowPopupMenu(HMENU menu, HWND owner, const POINT* at = nullptr);
+// Pops a menu up at a screen point (the cursor when none is given) and returns
+// the chosen entry's command (0 for none). The owner comes to the foreground
+// first and is nudged afterwards, so the menu closes when the user clicks
+// elsewhere, as a tray menu must.
+int ShowPopupMenu(const Menu& menu, HWND owner, const POINT* at = nullptr);
 
 }  // namespace vantry::win

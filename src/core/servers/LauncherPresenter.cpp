@@ -1,8 +1,28 @@
-#include "servers/Launcher.h"
+#include "core/servers/LauncherPresenter.h"
 
-#include "startup/StartUp.h"
+#include "core/startup/StartUp.h"
+#include "core/text/Text.h"
 
 namespace vantry {
+
+std::string LaunchCommandLine(const std::string& game, const std::string& map,
+                              const std::string& port, const std::string& params) {
+    std::string line = " -game " + game;
+    if (const std::string m = TrimSpaces(map); !m.empty())
+        line += " +map " + m;
+    if (const std::string p = TrimSpaces(port); !p.empty())
+        line += " +port " + p;
+    if (const std::string extra = TrimSpaces(params); !extra.empty())
+        line = extra + " " + line;
+    return line;
+}
+
+bool PortFieldAccepts(int ch) { return (ch >= '0' && ch <= '9') || ch == 8; }
+
+std::string LaunchRefusedMessage(const std::string& path) {
+    return "Could not start '" + path + "'.";
+}
+
 
 LauncherOutcome LauncherPresenter::onLoad() {
     ++s_.lastPort;
@@ -31,7 +51,7 @@ void LauncherPresenter::refillMaps() {
     view_.insertNoMapEntry();
 }
 
-LauncherOutcome LauncherPresenter::onStart() {
+void LauncherPresenter::onStart() {
     view_.setStartEnabled(false);
     view_.setWindowEnabled(false);
     const ListControl& games = view_.gameSelector();
@@ -50,15 +70,23 @@ LauncherOutcome LauncherPresenter::onStart() {
                       launcher::RefusedStyle);
         view_.setWindowEnabled(true);
         view_.setStartEnabled(true);
-        return LauncherOutcome::StayOpen;
+        return;
     }
-    Pause(s_.clock, launcher::StartPauseSeconds);
-    return s_.standalone ? LauncherOutcome::EndProgramNow : LauncherOutcome::Close;
+    view_.startPause(launcher::StartPauseMilliseconds);
+}
+
+LauncherOutcome LauncherPresenter::onPauseElapsed() {
+    return s_.standalone ? LauncherOutcome::EndProgramNow : leave(LauncherOutcome::Close);
 }
 
 LauncherOutcome LauncherPresenter::onCancel() {
     --s_.lastPort;
-    return s_.standalone ? LauncherOutcome::EndProgram : LauncherOutcome::Close;
+    return leave(s_.standalone ? LauncherOutcome::EndProgram : LauncherOutcome::Close);
+}
+
+LauncherOutcome LauncherPresenter::leave(LauncherOutcome outcome) {
+    ClearGameLists(s_.lists);
+    return outcome;
 }
 
 }  // namespace vantry

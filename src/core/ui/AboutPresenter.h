@@ -2,9 +2,8 @@
 
 #include <string>
 
-#include "platform/Clock.h"
-#include "platform/Shell.h"
-#include "platform/WindowHandle.h"
+#include "core/platform/Shell.h"
+#include "core/platform/WindowHandle.h"
 
 namespace vantry {
 
@@ -35,7 +34,7 @@ std::string LabelText(int label);
 // Labels 7 to 10 are links: they open their address and never drag the box.
 inline bool IsLinkLabel(int label) { return label >= 7 && label <= 10; }
 
-inline constexpr double SplashSeconds = 2.0;
+inline constexpr int SplashMilliseconds = 2000;
 inline constexpr int WidthTwips = 4155;
 inline constexpr int HeightTwips = 4125;
 }  // namespace about
@@ -50,35 +49,32 @@ public:
     virtual void setSplashClickable(bool clickable) = 0;
     // Centres, makes topmost and shows the box.
     virtual void showCentredOnTop() = 0;
+    // onSplashElapsed follows once, after this long.
+    virtual void startSplashTimer(int milliseconds) = 0;
     virtual WindowHandle windowHandle() = 0;
 };
 
-// The About box's behaviour: a splash for two seconds, then the information;
-// the icon brings the splash back, a click on it dismisses it again.
+// The About box's behaviour: a splash for two seconds, during which clicks on
+// it go nowhere, then the information; the icon brings the splash back, a
+// click on it dismisses it again.
 class AboutPresenter {
 public:
-    AboutPresenter(AboutView& view, Shell& shell, Clock& clock)
-        : view_(view), shell_(shell), clock_(clock) {}
+    AboutPresenter(AboutView& view, Shell& shell) : view_(view), shell_(shell) {}
 
-    // Runs the whole load: labels, splash, the two-second wait (events go on),
-    // then the information view. May return after the box was closed meanwhile.
     void onLoad();
+    void onSplashElapsed();
     void onSplashClick();
     void onImageClick();
     void onLinkClick(int label);
 
     bool splashShown() const { return splash_; }
-    // Tells the presenter the box is gone, so a wait still running returns to nothing.
-    void onUnload() { unloaded_ = true; }
 
 private:
     void showSplash(bool splash);
 
     AboutView& view_;
     Shell& shell_;
-    Clock& clock_;
     bool splash_ = false;
-    bool unloaded_ = false;
 };
 
 }  // namespace vantry

@@ -1,8 +1,8 @@
-#include "servers/MainWindow.h"
+#include "core/servers/ServerList.h"
 
 #include <charconv>
 
-#include "text/Text.h"
+#include "core/text/Text.h"
 
 namespace vantry {
 
@@ -51,7 +51,6 @@ void ServerList::AddServerWindow(const std::string& title, DesktopWindow handle)
     const bool wasVisible = desktop_.isVisible(handle);
     lstServer_Add(handle);
     view_.addEntry(title, wasVisible);
-    view_.setServersMenuVisible(view_.entryCount() > 0);
     ShowServerDetails();
 }
 
@@ -74,12 +73,14 @@ void ServerList::ShowServerDetails() {
     view_.setName2(TrimSpaces(name).empty() ? std::string() : name);
 }
 
-std::vector<ServerMenuItem> ServerList::BuildServerMenu() {
-    std::vector<ServerMenuItem> items;
+Menu ServerList::BuildServerMenu(int firstCommand) {
+    Menu items;
     const int n = view_.entryCount();
-    for (int i = 0; i < n; ++i)
-        items.push_back({view_.entryText(i), view_.entryTicked(i)});
-    view_.setServersMenuVisible(n > 0);
+    for (int i = 0; i < n; ++i) {
+        MenuItem item{firstCommand + i, view_.entryText(i)};
+        item.checked = view_.entryTicked(i);
+        items.push_back(std::move(item));
+    }
     return items;
 }
 
@@ -187,17 +188,6 @@ bool ServerList::anyHidden() {
         if (!view_.entryTicked(i))
             return true;
     return false;
-}
-
-void SaveMainPosition(Settings& settings, float leftTwips, float topTwips) {
-    settings.SetMainY(topTwips);
-    settings.SetMainX(leftTwips);
-}
-
-bool ConfirmExit(ServerList& list, MessageBoxes& boxes, WindowHandle owner) {
-    if (!list.anyHidden())
-        return true;
-    return boxes.show(owner, mainwin::ExitQuestion, mainwin::ExitTitle, mainwin::ExitStyle) != mb::No;
 }
 
 }  // namespace vantry

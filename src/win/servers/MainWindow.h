@@ -3,31 +3,18 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
-#include "platform/Clock.h"
-#include "platform/DesktopWindows.h"
-#include "platform/MessageBoxes.h"
-#include "platform/Shell.h"
-#include "servers/MainWindow.h"
-#include "servers/ServerListBox.h"
-#include "startup/Settings.h"
-#include "ui/Frame.h"
-#include "ui/TextField.h"
-#include "ui/TrayIcon.h"
+#include "core/servers/MainPresenter.h"
+#include "win/servers/ServerListBox.h"
+#include "win/ui/Frame.h"
+#include "win/ui/TextField.h"
+#include "win/ui/TrayIcon.h"
 
 namespace vantry::win {
 
-struct MainFormServices {
-    Settings& settings;
-    DesktopWindows& desktop;
-    MessageBoxes& boxes;
-    Shell& shell;
-};
-
 // frmMain: the live list of server consoles with the commands that hide, show
 // and rename them, the buttons of the tool windows, the tray icon and menus.
-class MainForm : public Frame, private MainView {
+class MainWindow : public Frame, private MainView {
 public:
     // Control ids, stable for keyboard navigation and for tests.
     enum : int {
@@ -35,28 +22,20 @@ public:
         IdMotd, IdOptions, IdIcon
     };
 
-    MainForm(WindowSet& windows, const MainFormServices& services);
-    ~MainForm() override;
+    MainWindow(WindowSet& windows, const MainServices& services);
+    ~MainWindow() override;
 
-    // The load step: the window, its tray icon when ShowIn asks for one. The
-    // owner is the title window when the program has a taskbar button.
+    // The load step. The owner is the title window when the program has a
+    // taskbar button.
     bool load(HWND owner, int showInMode);
     void startPolling();
 
-    ServerList& servers() { return list_; }
-    ServerListBox& serverList() { return lstServers_; }
-    TextField& nameField() { return txtName2_; }
-    FlatButton& button(int id);
+    MainPresenter& presenter() { return presenter_; }
     TrayIcon* trayIcon() { return tray_.get(); }
 
-    // The tray icon, when ShowIn asks for one; normally added just after load.
-    void addTrayIcon();
-    void minimize();
-    void restore();
-    void exit();
-
+    // What the program does for the window.
     std::function<void()> onEndProgram;
-    std::function<void()> onAbout;
+    std::function<bool()> onAbout;
     std::function<void()> onStartServer;
     std::function<void(bool minimized)> onTitleWindowState;
 
@@ -76,28 +55,28 @@ private:
     void setName1(const std::string& text) override { txtName1_.setText(text); }
     std::string name2() override { return txtName2_.text(); }
     void setName2(const std::string& text) override { txtName2_.setText(text); }
-    void setHideCaption(const std::string& caption) override;
+    void setHideCaption(const std::string& caption) override { cmdHide_.setCaption(caption); }
     void enableEntryButtons() override;
-    void setServersMenuVisible(bool visible) override { serversMenuVisible_ = visible; }
     bool windowVisible() override { return IsWindowVisible(hwnd_) != FALSE; }
     void focusWindow() override;
+    bool windowEnabled() override { return IsWindowEnabled(hwnd_) != FALSE; }
+    void setWindowEnabled(bool enabled) override { EnableWindow(hwnd_, enabled); }
+    void showWindow(bool shown) override;
+    void setTitleWindowMinimized(bool minimized) override;
+    Rect windowTwips() override { return placeTwips(); }
+    void addTrayIcon() override;
+    int popupMenu(const Menu& menu, MenuAnchor anchor) override;
     WindowHandle windowHandle() override { return hwnd_; }
+    bool openAbout() override { return onAbout && onAbout(); }
+    void openLauncher() override;
+    void endProgram() override;
 
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
-    void onExit() override { exit(); }
+    void onExit() override { presenter_.exit(); }
     void createControls();
-    void popupMainMenu(const POINT* at);  // at the cursor when null
-    void popupListMenu();
-    void runMenuCommand(UINT command);
     void paintFrameLines(HDC dc);
 
-    MainFormServices services_;
-    ServerList list_;
-    int showInMode_ = 2;
-    bool serversMenuVisible_ = false;
-    std::string mnuMinCaption_ = TrayMenuMinimize;
-    std::vector<std::string> serverMenuHandles_;  // the Servers submenu's consoles, in its order
-
+    MainPresenter presenter_;
     Label imIcon_, lbServers_, lbServerName_;
     ServerListBox lstServers_;
     TextField txtName1_, txtName2_;

@@ -2,15 +2,35 @@
 
 #include <string>
 
-#include "catalogue/GameCatalogue.h"
-#include "catalogue/ListControl.h"
-#include "catalogue/MapLists.h"
-#include "platform/Clock.h"
-#include "platform/MessageBoxes.h"
-#include "platform/Shell.h"
-#include "servers/Launch.h"
+#include "core/catalogue/GameCatalogue.h"
+#include "core/catalogue/ListControl.h"
+#include "core/catalogue/MapLists.h"
+#include "core/platform/MessageBoxes.h"
+#include "core/platform/Shell.h"
 
 namespace vantry {
+
+namespace launcher {
+inline constexpr char Title[] = "Launch Half-Life Dedicated Server ";
+inline constexpr char TrayTooltip[] = "Launch Server";
+inline constexpr char RefusedTitle[] = "Start Server";
+inline constexpr unsigned RefusedStyle = mb::OkOnly | mb::Information;
+inline constexpr int StandalonePort = 27015;
+// The pause after a start, while the new console comes up.
+inline constexpr int StartPauseMilliseconds = 500;
+}  // namespace launcher
+
+// The server's command line: the additional parameters (trimmed) first, then
+// " -game " and the game, then " +map " and " +port " when those are given.
+std::string LaunchCommandLine(const std::string& game, const std::string& map,
+                              const std::string& port, const std::string& params);
+
+// The port field takes digits and backspace when typed; anything else is swallowed.
+bool PortFieldAccepts(int ch);
+
+// What the user reads when the system refuses to start the server.
+std::string LaunchRefusedMessage(const std::string& path);
+
 
 // What frmServerRun shows; the window implements it over its controls.
 class LauncherView {
@@ -28,6 +48,8 @@ public:
     // The Start button, with its caption white while enabled and black while not.
     virtual void setStartEnabled(bool enabled) = 0;
     virtual void setWindowEnabled(bool enabled) = 0;
+    // onPauseElapsed follows once, after this long.
+    virtual void startPause(int milliseconds) = 0;
     virtual void centre() = 0;
     virtual void showTrayIcon(const std::string& tooltip) = 0;
     virtual WindowHandle windowHandle() = 0;
@@ -37,7 +59,6 @@ struct LauncherServices {
     CatalogueServices& catalogue;
     GameLists& lists;
     Shell& shell;
-    Clock& clock;
     MessageBoxes& boxes;
     int& lastPort;     // the program-wide port counter
     bool standalone;   // started alone with "/s"
@@ -59,11 +80,15 @@ public:
     // EndProgramNow when the user gave up locating hlds.exe or the program.
     LauncherOutcome onLoad();
     void onGameClick();
-    LauncherOutcome onStart();
+    // Starts the server; once it runs, the window waits disabled for the pause.
+    void onStart();
+    LauncherOutcome onPauseElapsed();
     LauncherOutcome onCancel();
 
 private:
     void refillMaps();
+    // The launcher goes: the game lists it filled are of no use any more.
+    LauncherOutcome leave(LauncherOutcome outcome);
 
     LauncherView& view_;
     LauncherServices s_;

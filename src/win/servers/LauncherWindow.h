@@ -3,21 +3,22 @@
 #include <functional>
 #include <memory>
 
-#include "servers/Launcher.h"
-#include "ui/Frame.h"
-#include "ui/GameCombo.h"
-#include "ui/GameComboList.h"
-#include "ui/TextField.h"
+#include "core/servers/LauncherPresenter.h"
+#include "core/ui/Look.h"
+#include "win/ui/Frame.h"
+#include "win/ui/GameCombo.h"
+#include "win/ui/GameComboList.h"
+#include "win/ui/TextField.h"
 
 namespace vantry::win {
 
 // frmServerRun: game, map, port and parameters, and Start.
-class LauncherForm : public Frame, private LauncherView {
+class LauncherWindow : public Frame, private LauncherView {
 public:
     enum : int { IdGame = 300, IdMaps, IdPort, IdParams, IdStart, IdCancel };
 
-    LauncherForm(WindowSet& windows, const LauncherServices& services);
-    ~LauncherForm() override;
+    LauncherWindow(WindowSet& windows, const LauncherServices& services);
+    ~LauncherWindow() override;
 
     // Creates and shows the window, then runs the load step.
     LauncherOutcome load(HWND owner);
@@ -42,10 +43,12 @@ private:
     std::string mapText() override { return lstMaps_.text(); }
     void setStartEnabled(bool enabled) override;
     void setWindowEnabled(bool enabled) override { EnableWindow(hwnd_, enabled); }
+    void startPause(int milliseconds) override;
     void centre() override { Frame::centre(); }
     void showTrayIcon(const std::string& tooltip) override { Frame::showTrayIcon(tooltip); }
     WindowHandle windowHandle() override { return hwnd_; }
 
+    LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
     void onExit() override { finish(presenter_.onCancel()); }
     void finish(LauncherOutcome outcome);
     void createControls();

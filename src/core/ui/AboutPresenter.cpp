@@ -1,6 +1,6 @@
-#include "ui/AboutBox.h"
+#include "core/ui/AboutPresenter.h"
 
-#include "startup/StartUp.h"
+#include "core/startup/StartUp.h"
 
 namespace vantry {
 
@@ -63,9 +63,10 @@ void AboutPresenter::onLoad() {
     showSplash(true);
     view_.setSplashClickable(false);
     view_.showCentredOnTop();
-    Pause(clock_, about::SplashSeconds);
-    if (unloaded_)
-        return;
+    view_.startSplashTimer(about::SplashMilliseconds);
+}
+
+void AboutPresenter::onSplashElapsed() {
     showSplash(false);
     view_.setSplashClickable(true);
 }

@@ -1,0 +1,170 @@
+#include "core/servers/MainPresenter.h"
+
+#include <cmath>
+
+#include "core/ui/AboutPresenter.h"
+
+namespace vantry {
+
+Rect MainWindowPlace(const Settings& settings, int screenWidthTwips, const Rect& windowTwips) {
+    const float centred = (screenWidthTwips - windowTwips.width) / 2.0f;
+    return {static_cast<int>(std::lround(settings.MainX(centred))),
+            static_cast<int>(std::lround(settings.MainY())), windowTwips.width, windowTwips.height};
+}
+
+void MainPresenter::onLoad(int showInMode) {
+    showInMode_ = showInMode;
+    if (HasTrayIcon(showInMode))
+        view_.addTrayIcon();
+    s_.lastPort = mainwin::FirstLastPort;
+}
+
+void MainPresenter::onUnload() {
+    if (!view_.windowVisible())
+        return;
+    const Rect place = view_.windowTwips();
+    s_.settings.SetMainY(static_cast<float>(place.top));
+    s_.settings.SetMainX(static_cast<float>(place.left));
+}
+
+void MainPresenter::onTrayMenuRequest() {
+    if (!view_.windowEnabled())
+        return;
+    trayMin_ = TrayMinActionFor(view_.windowVisible());
+    runMenu(TrayMenu(), MenuAnchor::Cursor);
+}
+
+void MainPresenter::onIconClick() { runMenu(TrayMenu(), MenuAnchor::BelowIcon); }
+
+void MainPresenter::onListMouseUp(int button) {
+    if (button == mouse::Right && view_.entryCount() > 0 && view_.currentEntry() >= 0)
+        runMenu(ListMenu(), MenuAnchor::Cursor);
+    list_.ShowServerDetails();
+}
+
+void MainPresenter::onAbout() {
+    // Disabled first: nothing behind the box is to be used while it is up.
+    view_.setWindowEnabled(false);
+    if (!view_.openAbout())
+        view_.setWindowEnabled(true);
+}
+
+void MainPresenter::minimize() {
+    if (MinimizesByTitleWindow(showInMode_))
+        view_.setTitleWindowMinimized(true);
+    else
+        view_.showWindow(false);
+}
+
+void MainPresenter::restore() {
+    if (MinimizesByTitleWindow(showInMode_))
+        view_.setTitleWindowMinimized(false);
+    else
+        view_.showWindow(true);
+}
+
+void MainPresenter::exit() {
+    if (list_.anyHidden() &&
+        s_.boxes.show(view_.windowHandle(), mainwin::ExitQuestion, mainwin::ExitTitle, mainwin::ExitStyle) ==
+            mb::No)
+        return;
+    view_.endProgram();
+}
+
+Menu MainPresenter::TrayMenu() {
+    using namespace mainwin;
+    Menu menu;
+    menuHandles_.clear();
+    const Menu servers = list_.BuildServerMenu(ServerCommand);
+    if (!servers.empty()) {
+        for (int i = 0; i < static_cast<int>(servers.size()); ++i)
+            menuHandles_.push_back(list_.lstServer_List(i));
+        MenuItem sub{0, "Servers"};
+        sub.submenu = servers;
+        menu.push_back(std::move(sub));
+    }
+    // The tool windows come with their own releases; until then their entries
+    // are there but greyed.
+    const auto greyed = [](int command, const char* caption) {
+        MenuItem item{command, caption};
+        item.enabled = false;
+        return item;
+    };
+    menu.insert(menu.end(), {
+        {HideAllCommand, "Hide All"},
+        {UnhideAllCommand, "Unhide All"},
+        Separator(),
+        {StartCommand, "Start Server"},
+        greyed(CfgCommand, "CFG Editor"),
+        greyed(MapCycleCommand, "Map Cycle"),
+        greyed(MotdCommand, "MOTD"),
+        greyed(OptionsCommand, "Options"),
+        Separator(),
+        {ReportBugCommand, "Report Bug"},
+        {AboutCommand, "About"},
+        Separator(),
+        {MinCommand, CaptionOf(trayMin_)},
+        {ExitCommand, "Exit"},
+    });
+    return menu;
+}
+
+Menu MainPresenter::ListMenu() {
+    using namespace mainwin;
+    return {{HideServerCommand, list_.contextMenuHideCaption()},
+            Separator(),
+            {HideAllCommand, "Hide All"},
+            {UnhideAllCommand, "Unhide All"}};
+}
+
+void MainPresenter::runMenu(const Menu& menu, MenuAnchor anchor) {
+    if (const int command = view_.popupMenu(menu, anchor))
+        onMenuCommand(command);
+}
+
+void MainPresenter::onMenuCommand(int command) {
+    using namespace mainwin;
+    if (command >= ServerCommand) {
+        const auto chosen = static_cast<std::size_t>(command - ServerCommand);
+        if (chosen >= menuHandles_.size())
+            return;
+        for (int i = 0; i < list_.lstServer_Count(); ++i)
+            if (list_.lstServer_List(i) == menuHandles_[chosen])
+                list_.toggleEntry(i);
+        return;
+    }
+    switch (command) {
+    case HideAllCommand:
+        list_.hideAll();
+        break;
+    case UnhideAllCommand:
+        list_.unhideAll();
+        break;
+    case HideServerCommand:
+        list_.toggleCurrent();
+        break;
+    case StartCommand:
+        onStartServer();
+        break;
+    case ReportBugCommand:
+        // Shown normally: a browser started hidden would look like nothing happened.
+        s_.shell.execute(view_.windowHandle(), "Open", about::ReportAddress, "", "", ShowNormal);
+        break;
+    case AboutCommand:
+        onAbout();
+        break;
+    case MinCommand:
+        if (trayMin_ == TrayMinAction::Minimize)
+            minimize();
+        else
+            restore();
+        break;
+    case ExitCommand:
+        exit();
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace vantry

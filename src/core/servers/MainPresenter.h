@@ -1,0 +1,128 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/platform/DesktopWindows.h"
+#include "core/platform/MessageBoxes.h"
+#include "core/platform/Shell.h"
+#include "core/platform/WindowHandle.h"
+#include "core/servers/ServerList.h"
+#include "core/startup/Settings.h"
+#include "core/ui/Look.h"
+#include "core/ui/MenuModel.h"
+
+namespace vantry {
+
+namespace mainwin {
+inline constexpr char ExitQuestion[] = "Exit although you currently have hidden servers?";
+inline constexpr char ExitTitle[] = "Exit";
+inline constexpr unsigned ExitStyle = mb::YesNo | mb::Question;  // 36
+
+// The port counter's start: the launcher's first proposal is one more.
+inline constexpr int FirstLastPort = 27014;
+
+// The commands of the tray, icon and list menus; the Servers submenu's entry i
+// is ServerCommand + i.
+enum Command : int {
+    HideAllCommand = 10, UnhideAllCommand, StartCommand, CfgCommand, MapCycleCommand, MotdCommand,
+    OptionsCommand, ReportBugCommand, AboutCommand, MinCommand, ExitCommand, HideServerCommand,
+    ServerCommand = 1000
+};
+}  // namespace mainwin
+
+// Where minimize and restore go: with the tray only (ShowIn 0) the main window
+// itself hides and shows; otherwise the title window that carries the taskbar
+// button is minimized and restored.
+inline bool MinimizesByTitleWindow(int showInMode) { return showInMode == 1 || showInMode == 2; }
+// The main window has a tray icon unless the taskbar alone was chosen.
+inline bool HasTrayIcon(int showInMode) { return showInMode == 0 || showInMode == 2; }
+
+// Where ShowMainWindow puts the main window: at the stored position, else 35
+// twips from the top and centred horizontally on the screen.
+Rect MainWindowPlace(const Settings& settings, int screenWidthTwips, const Rect& windowTwips);
+
+// Where a popup menu of the main window opens.
+enum class MenuAnchor { Cursor, BelowIcon };
+
+// What the main window is told and asked beyond its server list.
+class MainView : public ServerListView {
+public:
+    virtual bool windowEnabled() = 0;
+    virtual void setWindowEnabled(bool enabled) = 0;
+    // Hides or shows the main window itself (the tray-only minimize).
+    virtual void showWindow(bool shown) = 0;
+    virtual void setTitleWindowMinimized(bool minimized) = 0;
+    // The window's place on the screen, in twips.
+    virtual Rect windowTwips() = 0;
+    // Adds the tray icon once the window is up.
+    virtual void addTrayIcon() = 0;
+    // Pops the menu up and returns the chosen command, 0 for none.
+    virtual int popupMenu(const Menu& menu, MenuAnchor anchor) = 0;
+    virtual WindowHandle windowHandle() = 0;
+
+    // The other windows, which the program owns.
+    virtual bool openAbout() = 0;  // false when it could not be opened
+    virtual void openLauncher() = 0;
+    virtual void endProgram() = 0;
+};
+
+struct MainServices {
+    Settings& settings;
+    DesktopWindows& desktop;
+    MessageBoxes& boxes;
+    Shell& shell;
+    int& lastPort;  // the program-wide port counter
+};
+
+// frmMain's rules: the server list and its commands, the tray and icon menus,
+// minimize and restore by the ShowIn mode, exit, and what loading and
+// unloading the window store.
+class MainPresenter {
+public:
+    MainPresenter(MainView& view, MainServices services)
+        : view_(view), s_(services), list_(view, services.desktop) {}
+
+    ServerList& servers() { return list_; }
+
+    void onLoad(int showInMode);
+    // Remembers the position only when the window closes while visible.
+    void onUnload();
+
+    void onTrayActivate() { restore(); }
+    // The tray menu opens only while the main window is enabled.
+    void onTrayMenuRequest();
+    void onIconClick();
+    // The right button's menu comes first, then the details of the entry it picked.
+    void onListMouseUp(int button);
+
+    void onStartServer() { view_.openLauncher(); }
+    void onAbout();
+    void onAboutClosed() { view_.setWindowEnabled(true); }
+    void minimize();
+    void restore();
+    // Ends the program at once unless a console is hidden; then it asks, and
+    // ends unless the answer is No.
+    void exit();
+
+    // The menus as the window draws them.
+    Menu TrayMenu();
+    Menu ListMenu();
+    void onMenuCommand(int command);
+
+private:
+    void runMenu(const Menu& menu, MenuAnchor anchor);
+
+    MainView& view_;
+    MainServices s_;
+    ServerList list_;
+    int showInMode_ = 2;
+    // The icon menu offers what the last tray opening chose.
+    TrayMinAction trayMin_ = TrayMinAction::Minimize;
+    // The consoles of the Servers submenu as it was built: the polls go on
+    // while the menu is open and may drop an entry, so a choice is found again
+    // by its console's handle, not by its place.
+    std::vector<std::string> menuHandles_;
+};
+
+}  // namespace vantry

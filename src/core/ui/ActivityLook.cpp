@@ -1,0 +1,18 @@
+#include "core/ui/ActivityLook.h"
+
+#include "core/ui/Look.h"
+
+namespace vantry {
+
+ChromePictures ActivityLook::ActivePictures() { return {"EX1", "MIN1", "HELP1"}; }
+ChromePictures ActivityLook::InactivePictures() { return {"EXD", "MIND", "HELPD"}; }
+
+ActivityLook::Update ActivityLook::onActivity(bool active) {
+    Update update{active ? colour::Orange : colour::DimOrange, std::nullopt};
+    if (active != wasActive_)
+        update.pictures = active ? ActivePictures() : InactivePictures();
+    wasActive_ = active;
+    return update;
+}
+
+}  // namespace vantry

@@ -1,0 +1,255 @@
+// HLDS Vantry.exe run for real, driven from another process as a user's
+// clicks and keys reach it, against stand-in server consoles and a real one.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "Processes.h"
+#include "TempDir.h"
+#include "UiDriver.h"
+
+using namespace vantry::testutil;
+using namespace std::chrono_literals;
+
+namespace {
+
+// Control ids as a user's keyboard and a screen reader reach them.
+enum : int {
+    IdList = 100, IdName2 = 102, IdRename = 104, IdMainStart = 105, IdExit = 1001,
+    IdMaps = 301, IdPort = 302, IdParams = 303, IdStart = 304
+};
+
+struct Entry {
+    std::string text;
+    bool ticked;
+};
+
+// lstServers as another process sees it.
+std::vector<Entry> Entries(HWND list) {
+    std::vector<Entry> entries;
+    const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        wchar_t wide[512] = {};
+        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
+        entries.push_back({Narrow(wide), SendMessageA(list, LB_GETITEMDATA, i, 0) == 1});
+    }
+    return entries;
+}
+
+int IndexOf(HWND list, const std::string& text) {
+    const auto entries = Entries(list);
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].text == text)
+            return static_cast<int>(i);
+    return -1;
+}
+
+// A click at a point of an entry: on its tick box (x small) or on its text.
+void ClickEntry(HWND list, int index, int x) {
+    const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+    const LPARAM at = MAKELPARAM(x, index * height + height / 2);
+    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(list, WM_LBUTTONUP, 0, at);
+}
+
+// The inner edit or combo box of one of the program's own controls.
+HWND Inner(HWND window, int id, const char* className) {
+    return FindWindowExA(GetDlgItem(window, id), nullptr, className, nullptr);
+}
+
+void SetOption(const char* key, const std::string& value) {
+    RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\HLDSVantry\\Options", key, REG_SZ, value.c_str(),
+                    static_cast<DWORD>(value.size() + 1));
+}
+
+// Every stand-in console still open when a test ends is closed, whatever
+// assertion failed on the way, so the next test starts on a clean desktop.
+struct StandinsClosed {
+    ~StandinsClosed() {
+        for (HWND w = FindWindowA("tty", nullptr); w; w = FindWindowA("tty", nullptr)) {
+            PostMessageA(w, WM_CLOSE, 0, 0);
+            if (!WaitFor([&] { return !IsWindow(w); }, 5s))
+                break;
+        }
+    }
+};
+
+// A Half-Life directory with the stand-in as hlds.exe, from a first start: no
+// settings from an earlier run, or settings that point at the directory and
+// at the program so nothing asks where they are.
+class EndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\HLDSVantry");
+        CopyFileA((BinDir() + "\\hlds-standin.exe").c_str(), (hl / "hlds.exe").c_str(), FALSE);
+    }
+    void Install() {
+        CreateDirectoryA((hl / "valve").c_str(), nullptr);
+        CreateDirectoryA((hl / "valve\\maps").c_str(), nullptr);
+        WriteBytes(hl / "valve\\maps\\crossfire.bsp", "");
+        SetOption("HLdir", hl.path() + "\\");
+        SetOption("HLexe", "hlds.exe");
+        SetOption("HLDSdir", BinDir() + "\\");
+        SetOption("HLDSexe", "HLDS Vantry.exe");
+        SetOption("RegOnStart", "0");
+    }
+    std::string Program(const std::string& arguments = {}) const {
+        return '"' + BinDir() + "\\HLDS Vantry.exe\"" + (arguments.empty() ? "" : " " + arguments);
+    }
+    std::string Server(const std::string& arguments) { return '"' + (hl / "hlds.exe") + "\" " + arguments; }
+
+    TempDir hl;
+    StandinsClosed standins;
+};
+
+}  // namespace
+
+TEST_F(EndToEnd, TheMainWindowListsConsolesAndHidesShowsRenamesAndExits) {
+    ChildProcess program(Program());
+    ASSERT_TRUE(program.started());
+    HWND main = program.waitForShownWindow("HLDSVantryMain");
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(WindowText(main), "HLDS Vantry v3.3.1");
+    HWND list = GetDlgItem(main, IdList);
+
+    // The walk starts at the first "tty" window and goes down the window order,
+    // so the real console opens first, below the stand-ins.
+    ChildProcess console("cmd.exe /k title HLDS - x", hl.path(), CREATE_NEW_CONSOLE);
+    ASSERT_TRUE(WaitFor([&] { return FindWindowA(nullptr, "HLDS - x") != nullptr; }));
+    ChildProcess shown(Server("-game valve -standin-title \"HLDS - one\""), hl.path());
+    ChildProcess hidden(Server("-game cstrike -standin-hidden -standin-title \"HLDS - two\""), hl.path());
+    HWND one = shown.waitForWindow("tty");
+    HWND two = hidden.waitForWindow("tty");
+    ASSERT_NE(one, nullptr);
+    ASSERT_NE(two, nullptr);
+
+    // Every console is listed within two polls, with its shown or hidden mark.
+    ASSERT_TRUE(WaitFor([&] { return Entries(list).size() == 3; }, 3s)) << Entries(list).size();
+    for (const auto& e : Entries(list)) {
+        EXPECT_EQ(e.text.rfind("HLDS - ", 0), 0u) << "the title window is never listed: " << e.text;
+        EXPECT_EQ(e.ticked, e.text != "HLDS - two") << e.text;
+    }
+    EXPECT_FALSE(IsWindowVisible(two));
+
+    // Unticking a console hides it.
+    ClickEntry(list, IndexOf(list, "HLDS - one"), 3);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(one); }));
+    EXPECT_FALSE(Entries(list)[IndexOf(list, "HLDS - one")].ticked);
+    ClickEntry(list, IndexOf(list, "HLDS - one"), 3);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(one) != FALSE; }));
+
+    // Renaming: pick the entry, type the name, press Rename.
+    ClickEntry(list, IndexOf(list, "HLDS - one"), 60);
+    HWND nameField = Inner(main, IdName2, "Edit");
+    ASSERT_NE(nameField, nullptr);
+    EXPECT_EQ(ControlText(nameField), "one");
+    SendMessageA(nameField, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("  Dust  "));
+    SendMessageA(GetDlgItem(main, IdRename), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return WindowText(one) == "HLDS - Dust"; })) << WindowText(one);
+    EXPECT_NE(IndexOf(list, "HLDS - Dust"), -1);
+
+    // While the name is being typed, Enter presses Rename.
+    SendMessageA(nameField, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageA(nameField, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    SendMessageA(nameField, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Office"));
+    PostMessageA(nameField, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    PostMessageA(nameField, WM_KEYUP, VK_RETURN, 0xC01C0001);
+    EXPECT_TRUE(WaitFor([&] { return WindowText(one) == "HLDS - Office"; })) << WindowText(one);
+
+    // A closed console leaves the list.
+    PostMessageA(FindWindowA(nullptr, "HLDS - x"), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return Entries(list).size() == 2; }, 4s));
+
+    // With a console hidden, exit asks first; No keeps the program running.
+    PostMessageA(GetDlgItem(main, IdExit), BM_CLICK, 0, 0);
+    HWND question = program.waitForWindow("#32770", "Exit");
+    ASSERT_NE(question, nullptr);
+    EXPECT_NE(WindowText(GetDlgItem(question, 0xFFFF)).find("hidden servers"), std::string::npos);
+    PressButton(question, IDNO);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(question); }));
+    EXPECT_FALSE(program.waitExit(300));
+    EXPECT_TRUE(IsWindow(main));
+
+    // Yes ends it, and the hidden console stays hidden.
+    PostMessageA(GetDlgItem(main, IdExit), BM_CLICK, 0, 0);
+    question = program.waitForWindow("#32770", "Exit");
+    ASSERT_NE(question, nullptr);
+    PressButton(question, IDYES);
+    EXPECT_TRUE(program.waitExit(10000));
+    EXPECT_FALSE(IsWindowVisible(two));
+    EXPECT_FALSE(hidden.waitExit(0));
+}
+
+TEST_F(EndToEnd, TheLauncherAloneStartsTheServerWithTheBuiltCommandLineAndEnds) {
+    Install();
+    ChildProcess program(Program("/s"));
+    HWND launcher = program.waitForShownWindow("HLDSVantryLauncher");
+    ASSERT_NE(launcher, nullptr);
+    EXPECT_EQ(ControlText(launcher), "Launch Half-Life Dedicated Server ");
+
+    // The port field takes digits and backspace only.
+    HWND port = Inner(launcher, IdPort, "Edit");
+    EXPECT_EQ(ControlText(port), "27015");
+    SendMessageA(port, EM_SETSEL, 5, 5);
+    for (WPARAM ch : {WPARAM{'x'}, WPARAM{'7'}, WPARAM{8}, WPARAM{8}, WPARAM{'6'}})
+        SendMessageA(port, WM_CHAR, ch, 1);
+    EXPECT_EQ(ControlText(port), "27016");
+
+    HWND maps = Inner(launcher, IdMaps, "ComboBox");
+    ASSERT_EQ(SendMessageA(maps, CB_GETCOUNT, 0, 0), 2) << "an empty entry, then crossfire";
+    SendMessageA(maps, CB_SETCURSEL, 1, 0);
+    SendMessageA(Inner(launcher, IdParams, "Edit"), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>("  +maxplayers 8 "));
+    PostMessageA(GetDlgItem(launcher, IdStart), BM_CLICK, 0, 0);
+
+    ASSERT_TRUE(program.waitExit(10000));
+    ASSERT_TRUE(WaitFor([&] { return !ReadBytes(hl / "standin.log").empty(); }));
+    const std::string log = ReadBytes(hl / "standin.log");
+    const std::string expectedTail = "\t+maxplayers 8  -game valve +map crossfire +port 27016\r\n";
+    EXPECT_NE(log.find("\t" + hl.path() + "\t"), std::string::npos) << log;
+    EXPECT_EQ(log.substr(log.size() - (expectedTail.size() - 1)), expectedTail.substr(1)) << log;
+    char params[64] = {};
+    DWORD size = sizeof params;
+    RegGetValueA(HKEY_CURRENT_USER, "Software\\HLDSVantry\\Options", "Params", RRF_RT_REG_SZ, nullptr,
+                 params, &size);
+    EXPECT_STREQ(params, "  +maxplayers 8 ");
+}
+
+TEST_F(EndToEnd, ARefusedLaunchSaysSoAndTheLauncherStaysOpen) {
+    Install();
+    // There, so nobody is asked where it is, but nothing the system can start.
+    WriteBytes(hl / "hlds.exe", "");
+    ChildProcess program(Program("/s"));
+    HWND launcher = program.waitForShownWindow("HLDSVantryLauncher");
+    ASSERT_NE(launcher, nullptr);
+    PostMessageA(GetDlgItem(launcher, IdStart), BM_CLICK, 0, 0);
+    HWND box = program.waitForWindow("#32770", "Start Server");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(WindowText(GetDlgItem(box, 0xFFFF)), "Could not start '" + hl.path() + "\\hlds.exe'.");
+    PressButton(box, IDOK);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(launcher, IdStart)) != FALSE; }));
+    EXPECT_TRUE(IsWindowEnabled(launcher));
+    EXPECT_FALSE(program.waitExit(200));
+}
+
+TEST_F(EndToEnd, FromTheMainWindowTheLauncherIsModalAndItsNewConsoleIsListed) {
+    Install();
+    ChildProcess program(Program());
+    HWND main = program.waitForShownWindow("HLDSVantryMain");
+    ASSERT_NE(main, nullptr);
+    PostMessageA(GetDlgItem(main, IdMainStart), BM_CLICK, 0, 0);
+    HWND launcher = program.waitForShownWindow("HLDSVantryLauncher");
+    ASSERT_NE(launcher, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(main)) << "the launcher is modal";
+    EXPECT_EQ(ControlText(Inner(launcher, IdPort, "Edit")), "27015");
+    PostMessageA(GetDlgItem(launcher, IdStart), BM_CLICK, 0, 0);
+
+    HWND list = GetDlgItem(main, IdList);
+    EXPECT_TRUE(WaitFor([&] { return SendMessageA(list, LB_GETCOUNT, 0, 0) == 1; }, 4s));
+    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main) != FALSE; }));
+    EXPECT_FALSE(IsWindow(launcher));
+}
