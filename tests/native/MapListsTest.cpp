@@ -33,12 +33,14 @@ TEST_F(MapListsTest, EachFillMergesBothSourcesAfreshOnceEachLowerCased) {
     // just ".bsp" does not end the scan.
     EXPECT_EQ(control.texts(), (Texts{"crossfire", " spaced ", "de_dust", "!first", "de_aztec", "spaced", "zz"}));
 
-    // Rows that came or went behind the list's back still count.
+    // Rows that came, went or were replaced behind the list's back still count.
     control.Clear();
     maps.AddMapName("CrossFire");
     control.AddItem("extra");
     maps.AddMapName("EXTRA");
-    EXPECT_EQ(control.texts(), (Texts{"crossfire", "extra"}));
+    control.rows[1].text = "other";
+    maps.AddMapName("Other");
+    EXPECT_EQ(control.texts(), (Texts{"crossfire", "other"}));
 
     // No game reads the Half-Life maps folder. The blank game is still part of
     // the .mps name, so only an exactly empty selection finds ".mps".

@@ -24,46 +24,39 @@ std::vector<std::string> MapListLines(const Settings& settings, const std::strin
 
 }  // namespace
 
-void MapList::Clear() {
-    lstMaps_.Clear();
-    names_.clear();
-    rows_ = 0;
+void MapList::add(const std::string& name, std::unordered_set<std::string>& listed) {
+    if (TrimSpaces(name).empty())
+        return;
+    std::string lower = ToLowerAscii(name);
+    if (listed.insert(lower).second)
+        lstMaps_.AddItem(lower);
 }
 
-void MapList::catchUp() {
-    const int rows = lstMaps_.ListCount();
-    if (rows == rows_)
-        return;
-    names_.clear();
-    for (int row = 0; row < rows; ++row)
-        names_.insert(ToLowerAscii(lstMaps_.List(row)));
-    rows_ = rows;
+void MapList::Fill(const std::vector<std::string>& names) {
+    lstMaps_.Clear();
+    std::unordered_set<std::string> listed;
+    for (const auto& name : names)
+        add(name, listed);
 }
 
 void MapList::AddMapName(const std::string& name) {
-    if (TrimSpaces(name).empty())
-        return;
-    catchUp();
-    std::string lower = ToLowerAscii(name);
-    if (names_.count(lower))
-        return;
-    lstMaps_.AddItem(lower);
-    names_.insert(std::move(lower));
-    rows_ = lstMaps_.ListCount();
+    std::unordered_set<std::string> listed;
+    const int rows = lstMaps_.ListCount();
+    for (int row = 0; row < rows; ++row)
+        listed.insert(ToLowerAscii(lstMaps_.List(row)));
+    add(name, listed);
 }
 
 void FillMapList(MapList& lstMaps, const std::string& game, const Settings& settings, FileSystem& fs) {
-    lstMaps.Clear();
-    for (const auto& line : MapListLines(settings, game, fs))
-        lstMaps.AddMapName(line);
-
+    std::vector<std::string> names = MapListLines(settings, game, fs);
     const std::string maps =
         TrimSpaces(game).empty() ? settings.HLdir() + "maps\\" : settings.HLdir() + game + "\\maps\\";
     for (const auto& file : fs.list(maps + "*.bsp", ListFilter::NormalFiles)) {
         // A stray file named just ".bsp" names no map; the files after it still do.
         if (file.size() > 4)
-            lstMaps.AddMapName(file.substr(0, file.size() - 4));
+            names.push_back(file.substr(0, file.size() - 4));
     }
+    lstMaps.Fill(names);
 }
 
 void DirMaps(ListControl& lstMaps, const std::string& game, const Settings& settings, FileSystem& fs) {

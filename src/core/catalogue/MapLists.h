@@ -2,6 +2,7 @@
 
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 #include "core/catalogue/ListControl.h"
 #include "core/platform/FileSystem.h"
@@ -9,9 +10,7 @@
 
 namespace vantry {
 
-// A window's lstMaps with the lower-cased names it shows kept beside it, so
-// that a name already listed is found without going through every row: a list
-// of ten thousand maps fills in O(n log n), not O(n²).
+// A window's lstMaps, filled with each map name once.
 class MapList {
 public:
     explicit MapList(ListControl& lstMaps) : lstMaps_(lstMaps) {}
@@ -19,19 +18,21 @@ public:
     ListControl& control() { return lstMaps_; }
     const ListControl& control() const { return lstMaps_; }
 
-    void Clear();
+    // The list holds the names and nothing else, in their order, each
+    // lower-cased (not trimmed) and once; blank names are left out. The names
+    // already listed are kept in a set while it fills, so that ten thousand
+    // maps fill in O(n log n), not O(n²).
+    void Fill(const std::vector<std::string>& names);
 
-    // Adds the name lower-cased (not trimmed) unless it is blank or already listed.
+    // Adds the name lower-cased unless it is blank or already listed. The rows
+    // are read afresh first: the options window adds, removes and replaces its
+    // own rows, and a name remembered from before would list a map twice.
     void AddMapName(const std::string& name);
 
 private:
-    // Rows may have come or gone past this object (the options window adds its
-    // own); then the names are read again from the rows.
-    void catchUp();
+    void add(const std::string& name, std::unordered_set<std::string>& listed);
 
     ListControl& lstMaps_;
-    std::unordered_set<std::string> names_;
-    int rows_ = 0;
 };
 
 // The maps of a game: the names of its .mps list, then those of its map files,
