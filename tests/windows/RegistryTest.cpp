@@ -99,6 +99,9 @@ TEST_F(Win32RegistryTest, DeletingAKeyTakesItsSubkeysAndLeavesSiblings) {
     reg.DeleteRegKey(HKCU, base + "\\.cfg");
     EXPECT_FALSE(KeyExists(base + "\\.cfg"));
     reg.DeleteRegKey(HKCU, base + "\\never-there");  // silent
+    // An empty path would name the whole root: it is refused, not obeyed.
+    reg.DeleteRegKey(HKCU, "");
+    reg.DeleteRegKey(HKCU, "\\");
     EXPECT_TRUE(KeyExists(base));
 }
 
