@@ -64,10 +64,12 @@ TEST_F(MainPresenterTest, TheTrayMenuOffersTheServersOnlyWhenThereAreAny) {
     EXPECT_EQ(view.menus.back().at(13).caption, "Restore");
     EXPECT_EQ(view.log, (Log{"menu at cursor", "menu at cursor", "menu below icon"}));
 
-    // While a modal window or the About box is open, the tray menu waits.
+    // While a modal window or the About box is open, the tray menu waits, and
+    // that window comes forward.
     view.enabled = false;
     main.onTrayMenuRequest();
     EXPECT_EQ(view.menus.size(), 3u);
+    EXPECT_EQ(view.log.back(), "activate modal");
 }
 
 TEST_F(MainPresenterTest, AServersChoiceTogglesTheConsoleItNamedEvenWhenAPollDroppedAnotherMeanwhile) {
@@ -95,7 +97,8 @@ TEST_F(MainPresenterTest, MinimizeAndRestoreGoByTheShowInMode) {
     };
     for (const auto& c : cases) {
         view.log.clear();
-        main.onLoad(c.mode);
+        settings.SetShowIn(c.mode);
+        main.onLoad();
         EXPECT_EQ(lastPort, 27014) << "the launcher's first proposal is 27015";
         main.minimize();
         main.onTrayActivate();
@@ -109,6 +112,10 @@ TEST_F(MainPresenterTest, MinimizeAndRestoreGoByTheShowInMode) {
         std::erase_if(view.log, [](const std::string& e) { return e.rfind("menu", 0) == 0; });
         EXPECT_EQ(view.log, c.log) << c.mode;
     }
+    // The mode is read afresh each time: the options window may change it.
+    settings.SetShowIn(0);
+    main.minimize();
+    EXPECT_EQ(view.log.back(), "hide");
 }
 
 TEST_F(MainPresenterTest, ExitAsksOnlyWhenAConsoleIsHiddenAndNoKeepsTheProgram) {

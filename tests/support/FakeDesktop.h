@@ -117,6 +117,7 @@ public:
         visible = shown;
         log.push_back(shown ? "show" : "hide");
     }
+    void activateModalWindow() override { log.push_back("activate modal"); }
     void setTitleWindowMinimized(bool minimized) override {
         log.push_back(minimized ? "minimize title" : "restore title");
     }

@@ -253,3 +253,26 @@ TEST_F(EndToEnd, FromTheMainWindowTheLauncherIsModalAndItsNewConsoleIsListed) {
     EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main) != FALSE; }));
     EXPECT_FALSE(IsWindow(launcher));
 }
+
+TEST_F(EndToEnd, OnlyTheTitleWindowGivesTheProgramATaskbarButton) {
+    // ShowIn: 0 the tray only, 1 the taskbar only, 2 both.
+    for (const char* mode : {"0", "1", "2"}) {
+        SCOPED_TRACE(mode);
+        SetOption("ShowIn", mode);
+        ChildProcess program(Program());
+        HWND main = program.waitForShownWindow("HLDSVantryMain");
+        ASSERT_NE(main, nullptr);
+        HWND owner = GetWindow(main, GW_OWNER);
+        const bool toolWindow = (GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
+        if (*mode == '0') {
+            EXPECT_EQ(owner, nullptr);
+            EXPECT_TRUE(toolWindow) << "an unowned window without this style gets a button";
+        } else {
+            EXPECT_EQ(ClassOf(owner), "HLDSVantryTitle");
+            EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(owner) != FALSE; }));
+            EXPECT_FALSE(toolWindow);
+        }
+        PostMessageA(GetDlgItem(main, IdExit), BM_CLICK, 0, 0);
+        EXPECT_TRUE(program.waitExit(10000));
+    }
+}

@@ -142,6 +142,23 @@ TEST(AboutWindow, TheSplashTimerShowsTheInformationAndClosingEnablesTheOpener) {
     EXPECT_TRUE(IsWindowEnabled(about.splashPanel()));
     EXPECT_EQ(WindowText(about.hwnd()), "About HLDS Vantry v3.3.1");
 
+    // A click on the icon brings the splash back: the press lands on the icon,
+    // the release on the splash that now covers the same point, and it stays
+    // until a click of its own.
+    RECT icon;
+    GetWindowRect(about.image(), &icon);
+    POINT at{icon.left + 3, icon.top + 3};
+    ScreenToClient(about.hwnd(), &at);
+    SendMessageA(about.image(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    ASSERT_TRUE(about.splashShown());
+    HWND under = ChildWindowFromPointEx(about.hwnd(), at, CWP_SKIPINVISIBLE);
+    ASSERT_EQ(under, about.splashPanel());
+    SendMessageA(under, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    EXPECT_TRUE(about.splashShown());
+    SendMessageA(under, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    SendMessageA(under, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    EXPECT_FALSE(about.splashShown());
+
     // A link opens its address and does not drag.
     SendMessageA(about.hwnd(), WM_COMMAND, MAKEWPARAM(2108, STN_CLICKED),
                  reinterpret_cast<LPARAM>(about.label(8).hwnd()));

@@ -11,11 +11,13 @@ using namespace vantry::testutil;
 
 namespace {
 
+// The window with the tray only (ShowIn 0): no owner, its own tray icon.
 class MainWindowTest : public ::testing::Test {
 protected:
-    void Load(int showInMode) {
-        ASSERT_TRUE(window.load(nullptr, showInMode));
-        window.onTitleWindowState = [this](bool minimized) { titleStates.push_back(minimized); };
+    void SetUp() override {
+        settings.SetShowIn(0);
+        ASSERT_TRUE(window.load(nullptr));
+        window.onEndProgram = [this] { window.Unload(); };
         ShowWindow(window.hwnd(), SW_SHOW);
         PumpMessages();  // the tray icon comes just after the load
     }
@@ -28,13 +30,11 @@ protected:
     int lastPort = 0;
     WindowSet windows;
     win::MainWindow window{windows, MainServices{settings, desktop, boxes, shell, lastPort}};
-    std::vector<bool> titleStates;
 };
 
 }  // namespace
 
 TEST_F(MainWindowTest, TrayOnlyHidesToItsIconAndComesBackFromIt) {
-    Load(0);
     ASSERT_NE(window.trayIcon(), nullptr);
     EXPECT_TRUE(window.trayIcon()->shown());
     EXPECT_EQ(window.trayIcon()->tooltip(), "HLDS Vantry v3.3.1");
@@ -42,17 +42,27 @@ TEST_F(MainWindowTest, TrayOnlyHidesToItsIconAndComesBackFromIt) {
     EXPECT_FALSE(IsWindowVisible(window.hwnd()));
     window.trayIcon()->onActivate();
     EXPECT_TRUE(IsWindowVisible(window.hwnd()));
-    EXPECT_TRUE(titleStates.empty());
 }
 
-TEST_F(MainWindowTest, TheTaskbarAloneHasNoTrayIconAndClosingStoresTheTwipsWhereItWas) {
-    Load(1);
-    EXPECT_EQ(window.trayIcon(), nullptr);
-    SendMessageA(window.picMin().hwnd(), BM_CLICK, 0, 0);
-    EXPECT_EQ(titleStates, std::vector<bool>{true});
-
+TEST_F(MainWindowTest, LogOffEndsTheProgramAndStoresWhereTheWindowWas) {
     SetWindowPos(window.hwnd(), nullptr, 96, 48, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    window.Unload();
+    SendMessageA(window.hwnd(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_FALSE(IsWindow(window.hwnd()));
     EXPECT_EQ(store.get("HLDSVantry", "Main", "X"), "1440");
     EXPECT_EQ(store.get("HLDSVantry", "Main", "Y"), "720");
+}
+
+TEST_F(MainWindowTest, TheTrayMenuWhileAModalWindowIsOpenActivatesThatWindow) {
+    // What the About box or a tool window does: owned, active, the main window disabled.
+    HWND modal = CreateWindowExA(0, "STATIC", "Modal", WS_POPUP | WS_VISIBLE, 50, 50, 100, 50, window.hwnd(),
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+    EnableWindow(window.hwnd(), FALSE);
+    SetForegroundWindow(modal);
+    PumpMessages();
+    SendMessageA(window.trayIcon()->messageWindow(), win::TrayIcon::CallbackMessage, win::TrayIcon::IconId,
+                 WM_CONTEXTMENU);
+    PumpMessages();
+    EXPECT_EQ(GetActiveWindow(), modal);
+    EnableWindow(window.hwnd(), TRUE);
+    DestroyWindow(modal);
 }

@@ -40,7 +40,7 @@ MainWindow::~MainWindow() {
     destroy();
 }
 
-bool MainWindow::load(HWND owner, int showInMode) {
+bool MainWindow::load(HWND owner) {
     FrameArgs args;
     args.className = "HLDSVantryMain";
     args.title = ProgramTitle;
@@ -49,12 +49,13 @@ bool MainWindow::load(HWND owner, int showInMode) {
     args.captionButtons = true;
     args.titleIndentTwips = IconPlace.width + 30;
     args.owner = owner;
+    args.exStyle = owner ? 0 : WS_EX_TOOLWINDOW;
     if (!createFrame(args))
         return false;
     createControls();
     picMin().onClick = [this] { presenter_.minimize(); };
     picHelp().onClick = [this] { presenter_.onAbout(); };
-    presenter_.onLoad(showInMode);
+    presenter_.onLoad();
     return true;
 }
 
@@ -194,6 +195,11 @@ LRESULT MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
             tray_->setTooltip(ProgramTitle);
             tray_->setShown(true);
         }
+        return 0;
+    case WM_ENDSESSION:
+        // Whatever the mode: with the tray only there is no title window to hear it.
+        if (wp)
+            presenter_.onEndSession();
         return 0;
     case DM_GETDEFID:
         // Enter renames while the new name is being typed.

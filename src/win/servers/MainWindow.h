@@ -26,8 +26,8 @@ public:
     ~MainWindow() override;
 
     // The load step. The owner is the title window when the program has a
-    // taskbar button.
-    bool load(HWND owner, int showInMode);
+    // taskbar button; without one, the window is a tool window, which gets none.
+    bool load(HWND owner);
     void startPolling();
 
     MainPresenter& presenter() { return presenter_; }
@@ -62,6 +62,7 @@ private:
     bool windowEnabled() override { return IsWindowEnabled(hwnd_) != FALSE; }
     void setWindowEnabled(bool enabled) override { EnableWindow(hwnd_, enabled); }
     void showWindow(bool shown) override;
+    void activateModalWindow() override { SetForegroundWindow(GetLastActivePopup(hwnd_)); }
     void setTitleWindowMinimized(bool minimized) override;
     Rect windowTwips() override { return placeTwips(); }
     void addTrayIcon() override;

@@ -1,5 +1,7 @@
 #include "win/ui/AboutWindow.h"
 
+#include <utility>
+
 #include "win/resources/resource.h"
 #include "core/startup/StartUp.h"
 #include "win/ui/Dpi.h"
@@ -116,8 +118,14 @@ LRESULT AboutWindow::Splash::handle(UINT msg, WPARAM wp, LPARAM lp) {
         EndPaint(hwnd_, &ps);
         return 0;
     }
+    // A click is a press and a release on the splash itself: the press that
+    // brought it back, on the icon below, must not take it away again.
+    case WM_LBUTTONDOWN:
+        pressed_ = true;
+        return 0;
     case WM_LBUTTONUP:
-        box_.presenter_.onSplashClick();
+        if (std::exchange(pressed_, false))
+            box_.presenter_.onSplashClick();
         return 0;
     }
     return Window::handle(msg, wp, lp);

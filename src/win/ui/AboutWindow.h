@@ -57,6 +57,7 @@ private:
         void paint(HDC dc);
         AboutWindow& box_;
         UniqueIcon bigIcon_;
+        bool pressed_ = false;
     };
 
     AboutPresenter presenter_;
