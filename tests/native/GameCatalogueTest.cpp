@@ -68,6 +68,15 @@ TEST_F(GameCatalogueTest, HandEditsAreNormalisedKeepingOrderSpacesAndFlagsReadAs
     EXPECT_EQ(Cfg(), "valve;1\r\n CStrike ;1\r\nb;1\r\nc;1\r\nd;0\r\ne;0\r\nf;0\r\ng;0\r\ndod;1\r\n");
 }
 
+TEST_F(GameCatalogueTest, AHiddenGamesCfgIsTheUsersFileTooAndIsNeverReplacedByAnEmptyOne) {
+    Games({"valve", "tfc", "cstrike"});
+    fs.addFile(CfgPath, "valve;1\r\ntfc;0\r\ncstrike;0\r\n", attr::Hidden);
+    fakes::FakeListControl combo;
+    ASSERT_EQ(Fill(combo), LocateResult::Known);
+    EXPECT_EQ(Cfg(), "valve;1\r\ntfc;0\r\ncstrike;0\r\n");
+    EXPECT_EQ(combo.texts(), Texts{"valve"});
+}
+
 TEST_F(GameCatalogueTest, NoGameDirectoriesEmptyTheCatalogueAndTheSelector) {
     fs.addFile(CfgPath, "valve;1\r\n");
     fakes::FakeListControl combo;

@@ -25,37 +25,31 @@ protected:
 
 }  // namespace
 
-TEST_F(ServerListTest, FindsConsolesByTheirCaseSensitivePrefixInWindowOrder) {
-    desktop.add("Shell_TrayWnd", "HLDS - before any console");
+TEST_F(ServerListTest, FindsConsolesOfAnyClassInWindowOrderButNeverItsOwnWindows) {
+    // A real console above the first "tty" stand-in is found too.
+    const auto top = desktop.add("WineConsoleClass", "HLDS - gamma");
     const auto a = desktop.add("tty", "HLDS - alpha");
     desktop.add("Notepad", "hlds - lower case");
-    desktop.add("ConsoleWindowClass", "HLDS");
-    desktop.add("Notepad", "HLDS Vantry v3.3.1");
+    desktop.add("#32770", "HLDS.exe");
+    desktop.find(top + 3)->ownProcess = true;  // the program's own locate question
+    desktop.add("Notepad", "HLDS Vantry v3.3.1");  // another copy of the program
     desktop.add("Other", "HLDSVANTRY");
-    const auto hidden = desktop.add("ConsoleWindowClass", "HLDS - beta", false);
+    const auto hidden = desktop.add("ConsoleWindowClass", "HLDS", false);
 
     list.tChkNew();
-    // Windows above the first "tty" window are not examined.
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"HLDS - alpha [x]", "HLDS [x]", "HLDS - beta [ ]"}));
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"HLDS - gamma [x]", "HLDS - alpha [x]", "HLDS [ ]"}));
     EXPECT_EQ(list.handlesText(),
-              std::to_string(a) + "|" + std::to_string(a + 2) + "|" + std::to_string(hidden) + "|");
+              std::to_string(top) + "|" + std::to_string(a) + "|" + std::to_string(hidden) + "|");
     EXPECT_FALSE(desktop.find(hidden)->visible) << "a console hidden when found stays hidden";
     const Menu menu = list.BuildServerMenu(1000);
     ASSERT_EQ(menu.size(), 3u);
-    EXPECT_EQ(menu[0].caption, "HLDS - alpha");
+    EXPECT_EQ(menu[1].caption, "HLDS - alpha");
     EXPECT_EQ(menu[2].command, 1002);
     EXPECT_TRUE(menu[0].checked);
     EXPECT_FALSE(menu[2].checked);
 
     list.tChkNew();
     EXPECT_EQ(view.entries.size(), 3u) << "never listed twice";
-}
-
-TEST_F(ServerListTest, WithoutAnyTtyWindowTheWalkStartsAtTheTop) {
-    desktop.add("ConsoleWindowClass", "HLDS - first");
-    desktop.add("Other", "HLDS Vantry v3.3.1");
-    list.tChkNew();
-    EXPECT_EQ(Texts(), std::vector<std::string>{"HLDS - first [x]"});
 }
 
 TEST_F(ServerListTest, ChkAliveDropsOneClosedConsoleATick) {

@@ -19,6 +19,7 @@ public:
         DesktopWindow handle;
         std::string className, title;
         bool visible = true;
+        bool ownProcess = false;
     };
 
     DesktopWindow add(const std::string& className, const std::string& title, bool visible = true) {
@@ -37,18 +38,16 @@ public:
         return it == index_.end() ? nullptr : &windows[it->second];
     }
 
-    DesktopWindow findByClass(const std::string& className) override {
-        for (const auto& w : windows)
-            if (w.className == className)
-                return w.handle;
-        return 0;
-    }
     DesktopWindow first() override { return windows.empty() ? 0 : windows.front().handle; }
     DesktopWindow next(DesktopWindow h) override {
         const auto it = index_.find(h);
         if (it == index_.end() || it->second + 1 >= windows.size())
             return 0;
         return windows[it->second + 1].handle;
+    }
+    bool ofThisProcess(DesktopWindow h) override {
+        const Window* w = find(h);
+        return w && w->ownProcess;
     }
     std::string title(DesktopWindow h) override {
         ++titleReads;

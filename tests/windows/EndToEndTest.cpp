@@ -115,16 +115,16 @@ TEST_F(EndToEnd, TheMainWindowListsConsolesAndHidesShowsRenamesAndExits) {
     EXPECT_EQ(WindowText(main), "HLDS Vantry v3.3.1");
     HWND list = GetDlgItem(main, IdList);
 
-    // The walk starts at the first "tty" window and goes down the window order,
-    // so the real console opens first, below the stand-ins.
-    ChildProcess console("cmd.exe /k title HLDS - x", hl.path(), CREATE_NEW_CONSOLE);
-    ASSERT_TRUE(WaitFor([&] { return FindWindowA(nullptr, "HLDS - x") != nullptr; }));
+    // A real console opened after the stand-ins stands above them in the
+    // window order, and is found all the same.
     ChildProcess shown(Server("-game valve -standin-title \"HLDS - one\""), hl.path());
     ChildProcess hidden(Server("-game cstrike -standin-hidden -standin-title \"HLDS - two\""), hl.path());
     HWND one = shown.waitForWindow("tty");
     HWND two = hidden.waitForWindow("tty");
     ASSERT_NE(one, nullptr);
     ASSERT_NE(two, nullptr);
+    ChildProcess console("cmd.exe /k title HLDS - x", hl.path(), CREATE_NEW_CONSOLE);
+    ASSERT_TRUE(WaitFor([&] { return FindWindowA(nullptr, "HLDS - x") != nullptr; }));
 
     // Every console is listed within two polls, with its shown or hidden mark.
     ASSERT_TRUE(WaitFor([&] { return Entries(list).size() == 3; }, 3s)) << Entries(list).size();
