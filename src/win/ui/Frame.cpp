@@ -58,8 +58,6 @@ void Frame::setTitle(const std::string& title) {
     SetWindowTextA(hwnd_, title.c_str());
 }
 
-std::string Frame::title() const { return const_cast<Label&>(lbTitle_).text(); }
-
 int Frame::px(double twips) const { return Px(hwnd_, twips); }
 
 Rect Frame::px(const Rect& twips) const {

@@ -40,7 +40,6 @@ public:
     // The title label's text is also the window's own text, so the taskbar,
     // Alt+Tab and screen readers show it.
     void setTitle(const std::string& title);
-    std::string title() const;
 
     Label& titleLabel() { return lbTitle_; }
     FlatButton& picEx() { return picEx_; }
