@@ -39,8 +39,7 @@ public:
     bool onReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                         DWORD_PTR data);
+    LRESULT subclassed(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
 
     COLORREF colour_ = colour::Orange;
     bool link_ = false;
