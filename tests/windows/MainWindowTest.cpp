@@ -3,6 +3,7 @@
 
 #include "FakeDesktop.h"
 #include "FakePlatform.h"
+#include "Processes.h"
 #include "TestHost.h"
 #include "win/servers/MainWindow.h"
 
@@ -65,4 +66,49 @@ TEST_F(MainWindowTest, TheTrayMenuWhileAModalWindowIsOpenActivatesThatWindow) {
     EXPECT_EQ(GetActiveWindow(), modal);
     EnableWindow(window.hwnd(), TRUE);
     DestroyWindow(modal);
+}
+
+TEST(MainWindowDpi, MovedToA144DpiMonitorItIsLaidOutAsIfCreatedThere) {
+    fakes::FakeSettingsStore store;
+    Settings settings{store};
+    fakes::FakeDesktopWindows desktop;
+    fakes::FakeMessageBoxes boxes;
+    fakes::FakeShell shell;
+    int lastPort = 0;
+    WindowSet windows;
+    const MainServices services{settings, desktop, boxes, shell, lastPort};
+    win::MainWindow moved{windows, services}, born{windows, services};
+    ASSERT_TRUE(moved.load(nullptr, 96));
+    ASSERT_TRUE(born.load(nullptr, 144));
+    RECT was;
+    GetWindowRect(moved.hwnd(), &was);
+    // What Windows sends: the new DPI and the old rectangle scaled to it.
+    RECT suggested{was.left, was.top, was.left + (was.right - was.left) * 3 / 2, was.top + (was.bottom - was.top) * 3 / 2};
+    SendMessageA(moved.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+
+    // Every window's size, place in its parent and font height, in z-order.
+    const auto describe = [](HWND top) {
+        std::vector<std::string> seen;
+        const auto add = [&seen](HWND hwnd) {
+            RECT rc;
+            GetWindowRect(hwnd, &rc);
+            MapWindowPoints(nullptr, GetParent(hwnd) ? GetParent(hwnd) : hwnd, reinterpret_cast<POINT*>(&rc), 2);
+            LOGFONTA font{};
+            if (HGDIOBJ f = reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd, WM_GETFONT, 0, 0)))
+                GetObjectA(f, sizeof font, &font);
+            seen.push_back(ClassOf(hwnd) + " " + std::to_string(rc.left) + "," + std::to_string(rc.top) + " " +
+                           std::to_string(rc.right - rc.left) + "x" + std::to_string(rc.bottom - rc.top) +
+                           " font " + std::to_string(font.lfHeight));
+        };
+        RECT rc;
+        GetWindowRect(top, &rc);
+        seen.push_back(std::to_string(rc.right - rc.left) + "x" + std::to_string(rc.bottom - rc.top));
+        for (HWND child = GetWindow(top, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            add(child);
+            for (HWND inner = GetWindow(child, GW_CHILD); inner; inner = GetWindow(inner, GW_HWNDNEXT))
+                add(inner);
+        }
+        return seen;
+    };
+    EXPECT_EQ(describe(moved.hwnd()), describe(born.hwnd()));
 }

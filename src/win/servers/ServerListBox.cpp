@@ -21,9 +21,13 @@ bool ServerListBox::create(HWND parent, int id, int x, int y, int width, int hei
         nullptr);
     if (!attach(hwnd))
         return false;
-    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(parent))), FALSE);
-    SendMessageA(hwnd, LB_SETITEMHEIGHT, 0, Px(parent, ItemHeightTwips));
+    scale(false);
     return true;
+}
+
+void ServerListBox::scale(bool redraw) {
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(hwnd_))), redraw);
+    SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, Px(hwnd_, ItemHeightTwips));
 }
 
 int ServerListBox::count() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
@@ -169,6 +173,9 @@ LRESULT ServerListBox::subclassed(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             onMouseUp(MouseButtonOf(msg));
         return result;
     }
+    case DpiChangedAfterParent:
+        scale(true);
+        return 0;
     case WM_RBUTTONDOWN: {
         // The right button also picks the entry the menu will act on.
         const LRESULT hit = SendMessageA(hwnd, LB_ITEMFROMPOINT, 0, lp);

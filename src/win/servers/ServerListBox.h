@@ -31,6 +31,8 @@ public:
     bool onReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
 private:
+    // Font and row height at the window's DPI.
+    void scale(bool redraw);
     LRESULT subclassed(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
     void draw(const DRAWITEMSTRUCT& item) const;
     int boxWidth() const;

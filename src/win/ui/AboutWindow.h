@@ -43,6 +43,8 @@ private:
 
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
     void onExit() override;
+    void onDpiChanged() override;
+    void placeReportLink();
     void reportClosed();
     void createLabels();
 

@@ -4,12 +4,6 @@
 
 namespace vantry::win {
 
-namespace {
-// WM_DPICHANGED_AFTERPARENT: the headers hide it from a program that still
-// starts on Windows 7, where it is simply never sent.
-constexpr UINT DpiChangedAfterParent = 0x02E3;
-}  // namespace
-
 FramedControl::~FramedControl() {
     // While the inner control's object is still whole: the inner control
     // still sends messages (its lost focus, for one) on its way out.

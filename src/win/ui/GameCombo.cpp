@@ -17,13 +17,10 @@ constexpr int VisibleRows = 8;
 
 // One row of the list: the font's height and a little air, scaled with it.
 int RowHeight(int dpi) {
-    HDC screen = GetDC(nullptr);
+    WindowDC screen(nullptr);
     TEXTMETRICA tm{};
-    {
-        ScopedSelect font(screen, TahomaFont(dpi));
-        GetTextMetricsA(screen, &tm);
-    }
-    ReleaseDC(nullptr, screen);
+    ScopedSelect font(screen.get(), TahomaFont(dpi));
+    GetTextMetricsA(screen.get(), &tm);
     return tm.tmHeight + TwipsToPixels(30, dpi);
 }
 
@@ -174,12 +171,11 @@ LRESULT GameCombo::innerMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     RECT client{};
     GetClientRect(hwnd, &client);
     const int edge = GetSystemMetrics(SM_CXEDGE);
-    HDC dc = GetDC(hwnd);
+    WindowDC dc(hwnd);
     for (const RECT& side : {RECT{0, 0, client.right, edge}, RECT{0, 0, edge, client.bottom},
                              RECT{0, client.bottom - edge, client.right, client.bottom},
                              RECT{client.right - edge, 0, client.right, client.bottom}})
-        FillRect(dc, &side, SolidBrush(colour::Black));
-    ReleaseDC(hwnd, dc);
+        FillRect(dc.get(), &side, SolidBrush(colour::Black));
     return result;
 }
 

@@ -6,6 +6,8 @@ namespace vantry::win {
 
 bool Label::create(HWND parent, const LabelArgs& args) {
     colour_ = args.colour;
+    pointSize_ = args.pointSize;
+    bold_ = args.bold;
     link_ = args.link;
     // Clipped by its siblings: a link may sit in a gap of a longer label.
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_NOTIFY | SS_NOPREFIX;
@@ -21,12 +23,15 @@ bool Label::create(HWND parent, const LabelArgs& args) {
                                 GetModuleHandleA(nullptr), nullptr);
     if (!attach(hwnd))
         return false;
-    SendMessageA(hwnd, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(parent), args.pointSize, args.bold, args.link)),
-                 FALSE);
+    setFont(false);
     if (args.icon)
         SendMessageA(hwnd, STM_SETICON, reinterpret_cast<WPARAM>(args.icon), 0);
     return true;
+}
+
+void Label::setFont(bool redraw) {
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(hwnd_), pointSize_, bold_, link_)),
+                 redraw);
 }
 
 std::string Label::text() const {
@@ -76,6 +81,9 @@ LRESULT Label::subclassed(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                 return 0;
         }
         break;
+    case DpiChangedAfterParent:
+        setFont(true);
+        return 0;
     case WM_SETCURSOR:
         if (link_) {
             SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));

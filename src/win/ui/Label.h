@@ -41,7 +41,11 @@ public:
 private:
     LRESULT subclassed(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
 
+    void setFont(bool redraw);
+
     COLORREF colour_ = colour::Orange;
+    int pointSize_ = 8;
+    bool bold_ = false;
     bool link_ = false;
 };
 
