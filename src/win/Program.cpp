@@ -27,6 +27,7 @@ Program::Program()
 Program::~Program() {
     about_.reset();
     launcher_.reset();
+    cfgEditor_.reset();
     main_.reset();
     title_.reset();
     TrayIcon::RemoveAll();
@@ -41,6 +42,12 @@ int Program::run(const std::string& fullCommandLine) {
         break;
     case StartWindow::ServerRun:
         openLauncher(true);
+        break;
+    case StartWindow::Cfg:
+        openCfgEditor(CfgEditorMode::Alone, plan.filePath);
+        break;
+    case StartWindow::CfgOpenFile:
+        openCfgEditor(CfgEditorMode::AloneHidden, plan.filePath);
         break;
     default:
         // The tool windows come with their own releases: their switches open
@@ -75,6 +82,7 @@ void Program::ShowMainWindow() {
         main_->onEndProgram = [this] { EndProgram(); };
         main_->onAbout = [this] { return openAbout(); };
         main_->onStartServer = [this] { openLauncher(false); };
+        main_->onCfgEditor = [this] { openCfgEditor(CfgEditorMode::FromMain); };
         main_->onTitleWindowState = [this](bool minimized) {
             if (title_ && title_->hwnd())
                 title_->setMinimized(minimized);
@@ -154,6 +162,29 @@ void Program::finishLauncher(LauncherOutcome outcome, HWND owner) {
     case LauncherOutcome::StayOpen:
         break;
     }
+}
+
+void Program::openCfgEditor(CfgEditorMode mode, const std::string& path) {
+    if (cfgEditor_ && cfgEditor_->hwnd())
+        return;
+    HWND owner = mode == CfgEditorMode::FromMain && main_ ? main_->hwnd() : nullptr;
+    cfgEditor_ = std::make_unique<CfgEditorWindow>(
+        windows, CfgEditorServices{catalogue, gameLists, clipboard, mode, path});
+    cfgEditor_->onEndProgram = [this] { EndProgram(); };
+    cfgEditor_->onClosedToMain = [this, owner] {
+        // Enabled before the editor goes, so Windows hands it the activation.
+        if (owner)
+            EnableWindow(owner, TRUE);
+        cfgEditor_->Unload();
+        if (owner)
+            SetForegroundWindow(owner);
+    };
+    if (owner)
+        EnableWindow(owner, FALSE);
+    if (cfgEditor_->load(owner) == LocateResult::EndNow)
+        EndProgramNow();
+    if (owner && !cfgEditor_->hwnd())
+        EnableWindow(owner, TRUE);
 }
 
 }  // namespace vantry::win

@@ -7,6 +7,8 @@
 #include "core/catalogue/PipeList.h"
 #include "core/startup/Settings.h"
 #include "core/ui/WindowSet.h"
+#include "win/editors/CfgEditorWindow.h"
+#include "win/platform/Win32Clipboard.h"
 #include "win/platform/Win32DesktopWindows.h"
 #include "win/platform/Win32FileDialogs.h"
 #include "win/platform/Win32FileSystem.h"
@@ -36,6 +38,9 @@ public:
     bool openAbout();
     // frmServerRun: modal over the main window, or alone with "/s".
     void openLauncher(bool standalone);
+    // frmCFG: modal over the main window, alone with "/c", or loaded hidden
+    // for a file named on the command line.
+    void openCfgEditor(CfgEditorMode mode, const std::string& path = {});
     // The steps that end the program at once: no window is unloaded, nothing
     // is saved, but no tray icon is left behind.
     [[noreturn]] static void EndProgramNow();
@@ -48,6 +53,7 @@ public:
     Win32MessageBoxes messageBoxes;
     Win32Shell shell;
     Win32DesktopWindows desktop;
+    Win32Clipboard clipboard;
 
     WindowSet windows;
     int LastPort = 0;
@@ -61,6 +67,7 @@ private:
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<AboutWindow> about_;
     std::unique_ptr<LauncherWindow> launcher_;
+    std::unique_ptr<CfgEditorWindow> cfgEditor_;
 };
 
 }  // namespace vantry::win

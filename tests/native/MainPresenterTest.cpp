@@ -48,7 +48,7 @@ protected:
 
 TEST_F(MainPresenterTest, TheTrayMenuOffersTheServersOnlyWhenThereAreAny) {
     main.onTrayMenuRequest();
-    const char* tail = "Hide All | Unhide All | - | Start Server | CFG Editor(off) | Map Cycle(off) | MOTD(off) | "
+    const char* tail = "Hide All | Unhide All | - | Start Server | CFG Editor | Map Cycle(off) | MOTD(off) | "
                        "Options(off) | - | Report Bug | About | - | Minimize | Exit";
     EXPECT_EQ(Describe(view.menus.back()), tail);
 

@@ -47,9 +47,14 @@ TEST_F(PlanStartTest, SwitchesOpenTheirWindowAndAnExistingFileOpensInTheEditor) 
     EXPECT_EQ(plan.window, StartWindow::CfgOpenFile);
     EXPECT_EQ(plan.filePath, "C:\\HLServer\\valve\\server.cfg");
     EXPECT_EQ(Plan("c:\\hlserver\\VALVE\\SERVER.CFG").window, StartWindow::CfgOpenFile);
-    for (const char* other :
-         {"\"C:\\HLServer\\valve\\server.cfg\"", "C:\\HLServer\\valve\\missing.cfg", "-s", "   "})
+    // As the shell passes a file dropped on the program: the quotes are no part of the path.
+    EXPECT_EQ(Plan("\"C:\\HLServer\\valve\\server.cfg\"").filePath, "C:\\HLServer\\valve\\server.cfg");
+    for (const char* other : {"C:\\HLServer\\valve\\missing.cfg", "-s", "   "})
         EXPECT_EQ(Plan(other).window, StartWindow::Main) << other;
+    // "/c" takes what follows its first three characters as the file to open.
+    EXPECT_EQ(Plan("/C C:\\x.cfg").filePath, "C:\\x.cfg");
+    EXPECT_EQ(Plan("/c").filePath, "");
+    EXPECT_EQ(Plan("/c \"C:\\a b.cfg\" ").filePath, "C:\\a b.cfg");
 }
 
 TEST_F(PlanStartTest, RegistersTheAssociationOnlyWhenRegOnStartIsOne) {

@@ -135,6 +135,7 @@ public:
         return aboutOpens;
     }
     void openLauncher() override { log.push_back("launcher"); }
+    void openCfgEditor() override { log.push_back("cfg editor"); }
     void endProgram() override { log.push_back("end"); }
 
     std::vector<Entry> entries;

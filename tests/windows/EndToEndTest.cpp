@@ -276,3 +276,36 @@ TEST_F(EndToEnd, OnlyTheTitleWindowGivesTheProgramATaskbarButton) {
         EXPECT_TRUE(program.waitExit(10000));
     }
 }
+
+TEST_F(EndToEnd, AFilePathOnTheCommandLineOpensInTheEditorWhichEndsTheProgramWhenClosed) {
+    Install();
+    CreateDirectoryA((hl / "my configs").c_str(), nullptr);
+    const std::string file = hl / "my configs\\server.cfg";
+    WriteBytes(file, "hostname x\r\nsv_gravity 800");
+    // Quoted, as the shell passes a file opened through the association.
+    ChildProcess program(Program('"' + file + '"'));
+    HWND editor = program.waitForShownWindow("HLDSVantryCfgEditor");
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(WindowText(editor), "CFG Editor - server.cfg");
+    EXPECT_EQ(ControlText(GetDlgItem(editor, 404)), "hostname x\r\nsv_gravity 800");
+    PostMessageA(GetDlgItem(editor, IdExit), BM_CLICK, 0, 0);
+    EXPECT_TRUE(program.waitExit(10000));
+    EXPECT_EQ(ReadBytes(file), "hostname x\r\nsv_gravity 800") << "closed without a save";
+}
+
+TEST_F(EndToEnd, FromTheMainWindowTheEditorIsModalAndClosingItGivesTheWindowBack) {
+    Install();
+    ChildProcess program(Program());
+    HWND main = program.waitForShownWindow("HLDSVantryMain");
+    ASSERT_NE(main, nullptr);
+    PostMessageA(GetDlgItem(main, 106), BM_CLICK, 0, 0);  // CFG Editor
+    HWND editor = program.waitForShownWindow("HLDSVantryCfgEditor");
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(WindowText(editor), "CFG Editor");
+    EXPECT_FALSE(IsWindowEnabled(main));
+    EXPECT_EQ(GetWindow(editor, GW_OWNER), main);
+    PostMessageA(GetDlgItem(editor, IdExit), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(editor); }));
+    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main) != FALSE; }));
+    EXPECT_FALSE(program.waitExit(200));
+}

@@ -100,7 +100,7 @@ Menu MainPresenter::TrayMenu() {
         {UnhideAllCommand, "Unhide All"},
         Separator(),
         {StartCommand, "Start Server"},
-        greyed(CfgCommand, "CFG Editor"),
+        {CfgCommand, "CFG Editor"},
         greyed(MapCycleCommand, "Map Cycle"),
         greyed(MotdCommand, "MOTD"),
         greyed(OptionsCommand, "Options"),
@@ -150,6 +150,9 @@ void MainPresenter::onMenuCommand(int command) {
         break;
     case StartCommand:
         onStartServer();
+        break;
+    case CfgCommand:
+        onCfgEditor();
         break;
     case ReportBugCommand:
         // Shown normally: a browser started hidden would look like nothing happened.

@@ -68,6 +68,7 @@ public:
     // The other windows, which the program owns.
     virtual bool openAbout() = 0;  // false when it could not be opened
     virtual void openLauncher() = 0;
+    virtual void openCfgEditor() = 0;
     virtual void endProgram() = 0;
 };
 
@@ -104,6 +105,7 @@ public:
     void onListMouseUp(int button);
 
     void onStartServer() { view_.openLauncher(); }
+    void onCfgEditor() { view_.openCfgEditor(); }
     void onAbout();
     void onAboutClosed() { view_.setWindowEnabled(true); }
     void minimize();

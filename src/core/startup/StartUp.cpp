@@ -31,6 +31,20 @@ int ShowInMode(const Settings& settings) {
     return showIn == 1 || showIn == 2 ? static_cast<int>(showIn) : 0;
 }
 
+namespace {
+
+// A path as the user gave it, without the spaces around it and without the
+// quotes the shell puts around a path with spaces (a file dropped on the
+// program): no file name holds a quote.
+std::string PathOf(const std::string& text) {
+    std::string path = TrimSpaces(text);
+    if (path.size() >= 2 && path.front() == '"' && path.back() == '"')
+        path = TrimSpaces(path.substr(1, path.size() - 2));
+    return path;
+}
+
+}  // namespace
+
 StartPlan PlanStart(const std::string& commandLineText, const Settings& settings, FileSystem& fs) {
     StartPlan plan;
     plan.registerCfgAssociation = settings.RegOnStart() == 1;
@@ -40,14 +54,16 @@ StartPlan PlanStart(const std::string& commandLineText, const Settings& settings
         plan.window = StartWindow::Main;
     else if (sw == "/s")
         plan.window = StartWindow::ServerRun;
-    else if (sw == "/c")
+    else if (sw == "/c") {
         plan.window = StartWindow::Cfg;
+        plan.filePath = PathOf(commandLineText.size() > 3 ? commandLineText.substr(3) : std::string());
+    }
     else if (sw == "/m")
         plan.window = StartWindow::MapCycle;
     else if (sw == "/o")
         plan.window = StartWindow::Motd;
     else {
-        const std::string path = TrimSpaces(commandLineText);
+        const std::string path = PathOf(commandLineText);
         if (FileExists(fs, path)) {
             plan.window = StartWindow::CfgOpenFile;
             plan.filePath = path;

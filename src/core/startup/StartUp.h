@@ -34,7 +34,9 @@ enum class StartWindow {
 struct StartPlan {
     bool registerCfgAssociation = false;
     StartWindow window = StartWindow::Main;
-    std::string filePath;  // for CfgOpenFile
+    // The file the editor opens at once: the text after "/c" (may be empty),
+    // or the whole command line for CfgOpenFile.
+    std::string filePath;
 };
 
 // What the start routine does for a command-line text: whether it registers the

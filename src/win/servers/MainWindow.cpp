@@ -93,11 +93,12 @@ void MainWindow::createControls() {
     // The tool windows come with their own releases; until then their buttons
     // are there but cannot be pressed.
     button(cmdStart_, IdStart, StartPlace, "&Start Server", true);
-    button(cmdCFGEdit_, IdCfgEditor, CfgPlace, "CFG &Editor", false);
+    button(cmdCFGEdit_, IdCfgEditor, CfgPlace, "CFG &Editor", true);
     button(cmdMapCycle_, IdMapCycle, MapCyclePlace, "M&ap Cycle", false);
     button(cmdMOTD_, IdMotd, MotdPlace, "&MOTD", false);
     button(cmdOptions_, IdOptions, OptionsPlace, "&Options", false);
     cmdStart_.onClick = [this] { presenter_.onStartServer(); };
+    cmdCFGEdit_.onClick = [this] { presenter_.onCfgEditor(); };
     cmdHide_.onClick = [this] { presenter_.servers().toggleCurrent(); };
     cmdRename_.onClick = [this] { presenter_.servers().rename(); };
 }

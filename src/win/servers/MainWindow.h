@@ -38,6 +38,7 @@ public:
     std::function<void()> onEndProgram;
     std::function<bool()> onAbout;
     std::function<void()> onStartServer;
+    std::function<void()> onCfgEditor;
     std::function<void(bool minimized)> onTitleWindowState;
 
     void Unload() override;
@@ -71,6 +72,10 @@ private:
     WindowHandle windowHandle() override { return hwnd_; }
     bool openAbout() override { return onAbout && onAbout(); }
     void openLauncher() override;
+    void openCfgEditor() override {
+        if (onCfgEditor)
+            onCfgEditor();
+    }
     void endProgram() override;
 
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;

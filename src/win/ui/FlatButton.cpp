@@ -92,6 +92,13 @@ std::string FlatButton::caption() const {
     return text;
 }
 
+void FlatButton::reset() {
+    if (hwnd_)
+        SendMessageA(hwnd_, BM_SETSTATE, FALSE, 0);
+    setHovering(false);
+    repaint();
+}
+
 void FlatButton::setHovering(bool hovering) {
     if (hovering_ == hovering)
         return;

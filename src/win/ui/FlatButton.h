@@ -41,6 +41,9 @@ public:
     bool enabled() const;
     void setCaption(const std::string& caption);
     std::string caption() const;
+    // Back to the resting look, not pressed and not under the mouse: a menu
+    // popped up from the button took the mouse and never told it it left.
+    void reset();
 
     std::function<void()> onClick;  // mouse, Space, or the mnemonic through IsDialogMessage
     std::function<void()> onPress;  // pressed down (left button or Space); always before the click

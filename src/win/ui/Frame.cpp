@@ -89,8 +89,9 @@ bool Frame::addButton(FlatButton& button, const Rect& twips, FlatButtonArgs args
 }
 
 void Frame::changeDpi(int dpi, const RECT& suggested) {
+    const Rect was = placeTwips();  // at the DPI it leaves
     SetWindowDpi(hwnd_, dpi);
-    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, px(widthTwips_), px(heightTwips_),
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, px(was.width), px(was.height),
                  SWP_NOZORDER | SWP_NOACTIVATE);
     // Everything again from its twips, as at creation; each control then
     // takes its own font and inner layout at the new DPI.
@@ -104,8 +105,6 @@ void Frame::changeDpi(int dpi, const RECT& suggested) {
 }
 
 void Frame::sizeTwips(int widthTwips, int heightTwips) {
-    widthTwips_ = widthTwips;
-    heightTwips_ = heightTwips;
     SetWindowPos(hwnd_, nullptr, 0, 0, px(widthTwips), px(heightTwips),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

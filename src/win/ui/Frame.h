@@ -98,7 +98,6 @@ private:
 
     ActivityLook look_;
     std::vector<std::pair<HWND, Rect>> placed_;  // in twips
-    int widthTwips_ = 0, heightTwips_ = 0;
     Label lbTitle_;
     FlatButton picEx_, picMin_, picHelp_;
     bool captionButtons_ = false;

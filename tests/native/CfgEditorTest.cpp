@@ -1,0 +1,278 @@
+#include <gtest/gtest.h>
+
+#include "FakeFileSystem.h"
+#include "FakeListControl.h"
+#include "FakePlatform.h"
+#include "core/editors/CfgEditorPresenter.h"
+
+using namespace vantry;
+using Log = std::vector<std::string>;
+
+namespace {
+
+struct FakeClipboard : Clipboard {
+    std::string text() override { return held; }
+    void setText(const std::string& t) override { held = t; }
+    std::string held;
+};
+
+// frmCFG in memory: the text box's text and selection, and a record of the rest.
+struct FakeCfgView : CfgEditorView {
+    std::string text() override { return body; }
+    void setText(const std::string& t) override {
+        body = t;
+        start = length = 0;
+    }
+    std::size_t selectionStart() override { return start; }
+    std::size_t selectionLength() override { return length; }
+    void replace(std::size_t at, std::size_t count, const std::string& t) override {
+        body.replace(at, count, t);
+        start = at + t.size();
+        length = 0;
+    }
+    void select(std::size_t at, std::size_t count) override { start = at, length = count; }
+    void focusText() override {}
+    void setTitle(const std::string& caption) override { title = caption; }
+    bool trayIconShown() override { return !tray.empty(); }
+    void showTrayIcon(const std::string& tip) override { tray = tip; }
+    ListControl& gameSelector() override { return games; }
+    int popupMenu(const Menu& menu, MenuButton) override {
+        menus.push_back(menu);
+        return chosen;
+    }
+    void resetMenuButtons() override {}
+    bool windowVisible() override { return visible; }
+    void showWindow() override {
+        visible = true;
+        log.push_back("show");
+    }
+    Rect placeTwips() override { return where; }
+    void place(const Rect& twips) override { placeArg = where = twips; }
+    int screenWidthTwips() override { return 15360; }
+    int screenHeightTwips() override { return 11520; }
+    WindowHandle windowHandle() override { return nullptr; }
+    void endProgram() override { log.push_back("end program"); }
+    void closeToMain() override { log.push_back("back to main"); }
+
+    std::string body, title, tray;
+    std::size_t start = 0, length = 0;
+    fakes::FakeListControl games;
+    std::vector<Menu> menus;
+    int chosen = 0;
+    bool visible = false;
+    Rect where, placeArg;
+    Log log;
+};
+
+class CfgEditorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs.addFile("C:\\HL\\hlds.exe");
+        fs.addFile("C:\\Vantry\\HLDS Vantry.exe");
+        fs.addDir("C:\\HL\\valve\\maps");
+        settings.SetHLdir("C:\\HL\\");
+        settings.SetHLexe("hlds.exe");
+        settings.SetHLDSdir("C:\\Vantry\\");
+        settings.SetHLDSexe("HLDS Vantry.exe");
+    }
+    CfgEditorPresenter& Open(CfgEditorMode mode = CfgEditorMode::FromMain, const std::string& path = {}) {
+        editor = std::make_unique<CfgEditorPresenter>(
+            view, CfgEditorServices{catalogue, lists, clipboard, mode, path});
+        EXPECT_EQ(editor->onLoad(), LocateResult::Known);
+        return *editor;
+    }
+    // What the user typed: the text box raises its change.
+    void Type(const std::string& text) {
+        view.replace(view.start, view.length, text);
+        editor->onTextChanged();
+    }
+    std::string Box(std::size_t i) const {
+        const auto& c = boxes.calls.at(i);
+        return c.title + " / " + c.text + " / " + std::to_string(c.style);
+    }
+
+    fakes::FakeFileSystem fs;
+    fakes::FakeSettingsStore store;
+    Settings settings{store};
+    fakes::FakeRegistry registry;
+    fakes::FakeFileDialogs dialogs;
+    fakes::FakeMessageBoxes boxes;
+    CatalogueServices catalogue{settings, fs, registry, dialogs, boxes, "C:\\Vantry\\"};
+    GameLists lists;
+    FakeClipboard clipboard;
+    FakeCfgView view;
+    std::unique_ptr<CfgEditorPresenter> editor;
+};
+
+}  // namespace
+
+TEST_F(CfgEditorTest, FilesComeBackByteForByteWithOneFinalLineEnd) {
+    const struct {
+        const char *bytes, *shown, *saved;
+    } cases[] = {
+        {"a\r\nb\r\n", "a\r\nb", "a\r\nb\r\n"},
+        {"a", "a", "a\r\n"},
+        {"", "", "\r\n"},
+        {"a\nb\n", "a\nb\n", "a\nb\n\r\n"},  // a line feed alone ends no line
+        {"x\ry\r\n\r\nz\t\xE9 ", "x\r\ny\r\n\r\nz\t\xE9 ", "x\r\ny\r\n\r\nz\t\xE9 \r\n"},
+    };
+    for (const auto& c : cases) {
+        fs.addFile("C:\\HL\\valve\\server.cfg", c.bytes);
+        Open(CfgEditorMode::Alone, "C:\\HL\\valve\\server.cfg");
+        EXPECT_EQ(view.body, c.shown);
+        EXPECT_FALSE(editor->changed());
+        ASSERT_TRUE(editor->Save());
+        EXPECT_EQ(fs.bytes("C:\\HL\\valve\\server.cfg"), c.saved);
+    }
+    EXPECT_EQ(view.title, "CFG Editor - server.cfg");
+    EXPECT_EQ(view.tray, "CFG Editor - C:\\HL\\valve\\server.cfg");
+}
+
+TEST_F(CfgEditorTest, QuestionsComeWithTheirTextsAndCancelStopsEveryCommand) {
+    Open();
+    EXPECT_EQ(view.tray, "") << "no tray icon over the main window";
+    EXPECT_EQ(view.placeArg, (Rect{5092, 3697, 5175, 4125})) << "centred at its default size";
+    Type("hostname x");
+    boxes.answers = {mb::Cancel, mb::Cancel, mb::Cancel};
+    dialogs.answers = {"C:\\HL\\valve\\listen.cfg"};
+    editor->New();
+    editor->Open();
+    editor->Exit();
+    EXPECT_EQ(Box(0), "Save Changes? / Save changes to '' before creating new document? / 35");
+    EXPECT_EQ(Box(1), "Save Changes? / Save changes to '' before opening new document? / 35");
+    EXPECT_EQ(Box(2), "Save Changes? / Save changes before exiting? / 35");
+    EXPECT_EQ(dialogs.calls.at(0).title, "Open File") << "the dialog comes before the question";
+    EXPECT_EQ(dialogs.calls.at(0).filter, "CFG Files (*.cfg)|*.cfg|All Files (*.*)|*.*");
+    EXPECT_EQ(view.body, "hostname x");
+    EXPECT_TRUE(view.log.empty());
+
+    // No: New empties the document; Exit goes back to the main window.
+    boxes.answers = {mb::No};
+    editor->New();
+    EXPECT_EQ(view.body, "");
+    EXPECT_EQ(view.title, "CFG Editor");
+    editor->Exit();
+    EXPECT_EQ(view.log, Log{"back to main"});
+}
+
+TEST_F(CfgEditorTest, AFailedOrCancelledSaveKeepsTheTextAndStopsTheCommandThatAskedForIt) {
+    fs.addFile("C:\\HL\\valve\\server.cfg", "old\r\n");
+    fs.failWrites = true;
+    Open(CfgEditorMode::Alone, "C:\\HL\\valve\\server.cfg");
+    Type("new ");
+    EXPECT_FALSE(editor->Save());
+    EXPECT_EQ(Box(0), "Error Saving File / Error saving file 'C:\\HL\\valve\\server.cfg' / 64");
+    EXPECT_EQ(view.body, "new old");
+    EXPECT_EQ(editor->path(), "C:\\HL\\valve\\server.cfg");
+    EXPECT_TRUE(editor->changed());
+    EXPECT_EQ(fs.bytes("C:\\HL\\valve\\server.cfg"), "old\r\n");
+
+    // Yes to the question, then a save that fails: the window stays, the text too.
+    boxes.answers = {mb::Yes};
+    editor->Exit();
+    EXPECT_TRUE(view.log.empty());
+    // Yes to an untitled document's question, then a cancelled save dialog.
+    fs.failWrites = false;
+    boxes.answers = {mb::No, mb::Yes};
+    editor->New();
+    Type("fresh");
+    editor->New();
+    EXPECT_EQ(view.body, "fresh");
+    EXPECT_EQ(dialogs.calls.back().title, "Save File");
+}
+
+TEST_F(CfgEditorTest, AFileThatCannotBeReadLeavesTheDocumentAsItWas) {
+    fs.addFile("C:\\HL\\valve\\nul.cfg", std::string("hostname x\0y", 12));
+    Open();
+    Type("kept");
+    for (const char* path : {"C:\\HL\\valve\\nul.cfg", "C:\\HL\\valve\\missing.cfg"}) {
+        dialogs.answers = {path};
+        boxes.answers = {mb::No};
+        editor->Open();
+        EXPECT_EQ(boxes.calls.back().text, std::string("Error loading file '") + path + "'");
+        EXPECT_EQ(boxes.calls.back().title, "Error Loading File");
+    }
+    EXPECT_EQ(view.body, "kept");
+    EXPECT_TRUE(editor->changed());
+    EXPECT_EQ(fs.bytes("C:\\HL\\valve\\nul.cfg"), std::string("hostname x\0y", 12));
+
+    // Hidden until its file is read; unreadable, it stays hidden with its tray icon.
+    FakeCfgView hidden;
+    CfgEditorPresenter alone(hidden, CfgEditorServices{catalogue, lists, clipboard, CfgEditorMode::AloneHidden,
+                                                       "C:\\HL\\valve\\missing.cfg"});
+    ASSERT_EQ(alone.onLoad(), LocateResult::Known);
+    alone.onOpenTimer();
+    EXPECT_FALSE(hidden.visible);
+    EXPECT_EQ(hidden.tray, "CFG Editor");
+}
+
+TEST_F(CfgEditorTest, TheMenusAndWhatTheirEntriesInsert) {
+    fs.addFile("C:\\HL\\valve\\maps\\Stalkyard.bsp");
+    fs.addFile("C:\\HL\\valve\\maps\\crossfire.bsp");
+    Open();
+    editor->onFileButton();
+    EXPECT_FALSE(view.menus.back().at(3).enabled) << "Save, with nothing changed";
+    Type("a");
+    editor->onFileButton();
+    EXPECT_TRUE(view.menus.back().at(3).enabled);
+
+    view.setText("");
+    view.chosen = cfgeditor::VariableCommand + 34;  // sv_gravity
+    editor->onInsertButton();
+    const std::string block = "\r\n// sets level of in-game gravity\r\nsv_gravity 800\r\n\r\n";
+    EXPECT_EQ(view.body, block);
+    EXPECT_EQ((std::pair{view.start, view.length}), (std::pair<std::size_t, std::size_t>{0, block.size()}));
+    const MenuItem& maps = view.menus.back().at(0);
+    ASSERT_EQ(maps.caption, "Map Name");
+    ASSERT_EQ(maps.submenu.size(), 2u);
+    EXPECT_EQ(maps.submenu[0].caption, "crossfire");
+    EXPECT_EQ(maps.submenu[1].caption, "stalkyard");
+
+    // A map name goes in as it is, at the caret, and is selected.
+    view.select(view.body.size(), 0);
+    view.chosen = cfgeditor::MapCommand + 1;
+    editor->onInsertButton();
+    EXPECT_EQ(view.body, block + "stalkyard");
+    EXPECT_EQ(view.length, 9u);
+
+    // A game without maps offers none.
+    view.games.AddItem("cstrike");
+    view.games.index = view.games.ListCount() - 1;
+    view.chosen = 0;
+    editor->onInsertButton();
+    ASSERT_EQ(view.menus.back().at(0).submenu.size(), 1u);
+    EXPECT_EQ(view.menus.back().at(0).submenu[0].caption, "No Maps For Current Game Selection");
+    EXPECT_FALSE(view.menus.back().at(0).submenu[0].enabled);
+}
+
+TEST_F(CfgEditorTest, CutCopyAndPasteGoThroughTheClipboard) {
+    Open();
+    Type("one two");
+    view.select(0, 3);
+    editor->Copy();
+    EXPECT_EQ(clipboard.held, "one");
+    editor->Cut();
+    EXPECT_EQ(view.body, " two");
+    view.select(4, 0);
+    editor->Paste();
+    EXPECT_EQ(view.body, " twoone");
+    view.select(0, 0);
+    editor->Cut();
+    EXPECT_EQ(clipboard.held, "") << "with nothing selected, the clipboard holds the empty text";
+}
+
+TEST_F(CfgEditorTest, ClosingStoresTheGeometryOnlyWhileVisibleAndASizeTooSmallIsNotTaken) {
+    settings.SetCfgX2(100.0f);
+    settings.SetCfgY2(-5.0f);
+    Open();
+    EXPECT_EQ(view.placeArg, (Rect{5092, 3697, 5175, 4125}));
+    view.where = {100, 200, 6000, 5000};
+    editor->onUnload();
+    EXPECT_EQ(store.get("HLDSVantry", "CFG", "X2"), "100") << "not stored while hidden";
+    view.visible = true;
+    editor->onUnload();
+    EXPECT_EQ(store.get("HLDSVantry", "CFG", "X"), "100");
+    EXPECT_EQ(store.get("HLDSVantry", "CFG", "Y"), "200");
+    EXPECT_EQ(store.get("HLDSVantry", "CFG", "X2"), "6000");
+    EXPECT_EQ(store.get("HLDSVantry", "CFG", "Y2"), "5000");
+}

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "FakePlatform.h"
+#include "TempDir.h"
+#include "TestHost.h"
+#include "UiDriver.h"
+#include "win/editors/CfgEditorWindow.h"
+#include "win/platform/Win32FileSystem.h"
+
+using namespace vantry;
+using namespace vantry::testutil;
+
+namespace {
+
+struct FakeClipboard : Clipboard {
+    std::string text() override { return held; }
+    void setText(const std::string& t) override { held = t; }
+    std::string held;
+};
+
+// The editor over a real Half-Life folder, alone with a file to open.
+class CfgEditorWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CreateDirectoryA((dir / "valve").c_str(), nullptr);
+        WriteBytes(dir / "hlds.exe", "MZ");
+        WriteBytes(dir / "HLDS Vantry.exe", "MZ");
+        settings.SetHLdir(dir.path() + "\\");
+        settings.SetHLexe("hlds.exe");
+        settings.SetHLDSdir(dir.path() + "\\");
+        settings.SetHLDSexe("HLDS Vantry.exe");
+    }
+    win::CfgEditorWindow& Open(const std::string& path) {
+        editor = std::make_unique<win::CfgEditorWindow>(
+            windows, CfgEditorServices{catalogue, lists, clipboard, CfgEditorMode::Alone, path});
+        EXPECT_EQ(editor->load(nullptr), LocateResult::Known);
+        return *editor;
+    }
+    HWND Text() const { return GetDlgItem(editor->hwnd(), win::CfgEditorWindow::IdText); }
+
+    TempDir dir;
+    win::Win32FileSystem fs;
+    fakes::FakeSettingsStore store;
+    Settings settings{store};
+    fakes::FakeRegistry registry;
+    fakes::FakeFileDialogs dialogs;
+    fakes::FakeMessageBoxes boxes;
+    CatalogueServices catalogue{settings, fs, registry, dialogs, boxes, ""};
+    GameLists lists;
+    FakeClipboard clipboard;
+    WindowSet windows;
+    std::unique_ptr<win::CfgEditorWindow> editor;
+};
+
+}  // namespace
+
+TEST_F(CfgEditorWindowTest, EveryByteComesBackThroughTheTextBoxWithOneFinalLineEnd) {
+    std::string everyByte;
+    for (int b = 1; b < 256; ++b)
+        if (b != '\r' && b != '\n')
+            everyByte += static_cast<char>(b);
+    const struct {
+        const char* name;
+        std::string bytes, saved;
+    } cases[] = {
+        {"windows-1252", "hostname \"Caf\xE9 \x80 \x9F\"\r\n", "hostname \"Caf\xE9 \x80 \x9F\"\r\n"},
+        {"utf-8 with a byte-order mark", "\xEF\xBB\xBFsv_password \xE2\x82\xAC\r\n", "\xEF\xBB\xBFsv_password \xE2\x82\xAC\r\n"},
+        {"utf-8", "// \xC3\xA9t\xC3\xA9\r\nmp_timelimit 30", "// \xC3\xA9t\xC3\xA9\r\nmp_timelimit 30\r\n"},
+        {"tabs", "\tsv_gravity\t800\r\n", "\tsv_gravity\t800\r\n"},
+        {"every byte", everyByte, everyByte + "\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteBytes(dir / "valve\\server.cfg", c.bytes);
+        Open(dir / "valve\\server.cfg");
+        EXPECT_TRUE(IsWindowVisible(editor->hwnd()));
+        EXPECT_FALSE(editor->presenter().changed());
+        ASSERT_TRUE(editor->presenter().Save());
+        EXPECT_EQ(ReadBytes(dir / "valve\\server.cfg"), c.saved);
+    }
+    EXPECT_EQ(WindowText(editor->hwnd()), "CFG Editor - server.cfg");
+}
+
+TEST_F(CfgEditorWindowTest, TypingMarksTheDocumentAndAFailedSaveKeepsWhatWasTyped) {
+    WriteBytes(dir / "valve\\server.cfg", "old\r\n");
+    SetFileAttributesA((dir / "valve\\server.cfg").c_str(), FILE_ATTRIBUTE_READONLY);
+    Open(dir / "valve\\server.cfg");
+    SendMessageA(Text(), EM_SETSEL, 0, 0);
+    for (char c : std::string("new "))
+        SendMessageA(Text(), WM_CHAR, static_cast<unsigned char>(c), 1);
+    EXPECT_TRUE(editor->presenter().changed());
+    EXPECT_FALSE(editor->presenter().Save());
+    ASSERT_EQ(boxes.calls.size(), 1u);
+    EXPECT_EQ(boxes.calls[0].title, "Error Saving File");
+    EXPECT_EQ(WindowText(Text()), "new old");
+    EXPECT_EQ(ReadBytes(dir / "valve\\server.cfg"), "old\r\n");
+
+    // The keys and the text box's own menu cut, copy and paste through the program.
+    SendMessageA(Text(), EM_SETSEL, 0, 3);
+    SendMessageA(Text(), WM_COPY, 0, 0);
+    EXPECT_EQ(clipboard.held, "new");
+    clipboard.held = "kept";
+    SendMessageA(Text(), WM_PASTE, 0, 0);
+    EXPECT_EQ(WindowText(Text()), "kept old");
+}
