@@ -95,8 +95,13 @@ void CfgEditorWindow::layOut() {
     GetWindowRect(picEx().hwnd(), &exit);
     MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&exit), 2);
     SetWindowPos(picEx().hwnd(), nullptr, px(l.exitLeft), exit.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageA(txtCFG_.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(hwnd_))), TRUE);
     InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void CfgEditorWindow::onDpiChanged() {
+    layOut();
+    // Only here: the text box measures every line again for a new font.
+    SendMessageA(txtCFG_.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(hwnd_))), TRUE);
 }
 
 std::string CfgEditorWindow::text() {

@@ -70,7 +70,7 @@ private:
 
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
     void onExit() override { presenter_.Exit(); }
-    void onDpiChanged() override { layOut(); }
+    void onDpiChanged() override;
     void createControls();
     void layOut();
 
