@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "core/platform/FileSystem.h"
+#include "core/text/Text.h"
 
 namespace vantry::fakes {
 
@@ -19,16 +19,20 @@ public:
                  std::uint32_t attributes = attr::Archive);
     // Creates the directory and every missing parent ("C:" is a drive).
     void addDir(const std::string& path, std::uint32_t attributes = attr::Directory);
-    void remove(const std::string& path);
-    std::optional<std::string> bytes(const std::string& path) const;
+    std::optional<std::string> bytes(const std::string& path) const {
+        const Entry* e = find(path);
+        return e && !(e->attributes & attr::Directory) ? std::optional(e->bytes) : std::nullopt;
+    }
 
     // Every later atomic write fails (and leaves the files as they were).
     bool failWrites = false;
-    int writeCount = 0;
 
     std::vector<std::string> list(const std::string& pattern, ListFilter filter) override;
-    std::optional<std::uint32_t> attributes(const std::string& path) override;
-    std::optional<std::string> readFile(const std::string& path) override;
+    std::optional<std::uint32_t> attributes(const std::string& path) override {
+        const Entry* e = find(path);
+        return e ? std::optional(e->attributes) : std::nullopt;
+    }
+    std::optional<std::string> readFile(const std::string& path) override { return bytes(path); }
     bool writeFileAtomic(const std::string& path, const std::string& bytes) override;
     bool createDirectory(const std::string& path) override;
 
@@ -38,8 +42,17 @@ private:
         std::uint32_t attributes;
         std::string bytes;
     };
-    const Entry* find(const std::string& path) const;
-    bool isDirectory(const std::string& path) const;
+    const Entry* find(const std::string& path) const {
+        const auto it = entries_.find(ToUpperAscii(path));
+        return it == entries_.end() ? nullptr : &it->second;
+    }
+    bool isDirectory(const std::string& path) const {
+        const Entry* e = find(path);
+        return e && (e->attributes & attr::Directory);
+    }
+    void put(const std::string& path, std::uint32_t attributes, const std::string& bytes) {
+        entries_[ToUpperAscii(path)] = Entry{path, attributes, bytes};
+    }
 
     std::map<std::string, Entry> entries_;  // keyed by the upper-case path
 };
