@@ -53,7 +53,7 @@ protected:
         for (const char* dir : dirs)
             fs.addDir(std::string("C:\\HL\\") + dir);
     }
-    std::string Cfg() const { return fs.bytes(CfgPath).value_or("<none>"); }
+    std::string Cfg() { return fs.readFile(CfgPath).value_or("<none>"); }
     LocateResult Load() { return LoadGameCatalogue(services, lists, Owner); }
     LocateResult Fill(fakes::FakeListControl& combo) { return FillGameSelector(services, lists, Owner, combo); }
     static std::string Box(const fakes::BoxCall& c) { return c.text + " / " + c.title + " / " + std::to_string(c.style); }
@@ -103,6 +103,7 @@ TEST_F(GameCatalogueTest, HandEditsAreNormalisedKeepingOrderSpacesAndFlagsReadAs
     fs.addFile(CfgPath, "valve;0\r\n");
     fs.unreadable = CfgPath;
     ASSERT_EQ(Load(), LocateResult::Known);
+    fs.unreadable.clear();
     EXPECT_EQ(Cfg(), "valve;0\r\n");
 }
 
@@ -224,10 +225,10 @@ TEST_F(MapListsTest, DirMapsShowsTheFileAsItStandsAndSaveMapListWritesTheListsOr
     DirMaps(sorted, "valve", settings, fs);
     EXPECT_EQ(sorted.texts(), (Texts{"", "AA", "aa", "zz"}));
     SaveMapList(sorted, "valve", settings, fs);
-    EXPECT_EQ(fs.bytes("C:\\Vantry\\games\\valve.mps"), "\r\nAA\r\naa\r\nzz\r\n");
+    EXPECT_EQ(fs.readFile("C:\\Vantry\\games\\valve.mps"), "\r\nAA\r\naa\r\nzz\r\n");
 
     SaveMapList(fakes::FakeListControl(), "valve", settings, fs);
-    EXPECT_EQ(fs.bytes("C:\\Vantry\\games\\valve.mps"), "\r\n");
+    EXPECT_EQ(fs.readFile("C:\\Vantry\\games\\valve.mps"), "\r\n");
     DirMaps(sorted, "tfc", settings, fs);
     EXPECT_EQ(sorted.ListCount(), 0);
 }

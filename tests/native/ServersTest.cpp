@@ -32,8 +32,10 @@ protected:
             out += out.empty() ? "" : " | ";
             if (!item.submenu.empty())
                 out += item.caption + " [" + Describe(item.submenu) + "]";
+            else if (item.isSeparator())
+                out += "-";
             else
-                out += item.isSeparator() ? "-" : item.caption + (item.checked ? "*" : "") + (item.enabled ? "" : "(off)");
+                out += item.caption + (item.checked ? "*" : "") + (item.enabled ? "" : "(off)");
         }
         return out;
     }
@@ -65,7 +67,8 @@ TEST_F(ServerListTest, FindsConsolesByTheirCaseSensitivePrefixInWindowOrder) {
     list.tChkNew();
     // Windows above the first "tty" window are not examined; none is listed twice.
     EXPECT_EQ(Entries(), (Texts{"HLDS - alpha [x]", "HLDS [x]", "HLDS - beta [ ]"}));
-    EXPECT_EQ(list.handlesText(), std::to_string(a) + "|" + std::to_string(a + 2) + "|" + std::to_string(hidden) + "|");
+    EXPECT_EQ(list.handlesText(),
+              std::to_string(a) + "|" + std::to_string(a + 2) + "|" + std::to_string(hidden) + "|");
     EXPECT_FALSE(desktop.find(hidden)->visible) << "a console hidden when found stays hidden";
 
     // Without any "tty" window the walk starts at the top.
@@ -187,8 +190,8 @@ TEST_F(MainPresenterTest, TheTrayMenuOffersTheServersOnlyWhenThereAreAny) {
 TEST_F(MainPresenterTest, AServersChoiceTogglesTheConsoleItNamedEvenWhenAPollDroppedAnotherMeanwhile) {
     const DesktopWindow a = Console("HLDS - a");
     const DesktopWindow b = Console("HLDS - b");
-    view.chosen = {mainwin::ServerCommand + 1};  // "HLDS - b", second when the menu opened
     view.onMenu = [&] {
+        view.chosen = {view.menus.back().at(0).submenu.at(1).command};  // "HLDS - b"
         desktop.close(a);
         list.chkAlive();
     };
@@ -276,7 +279,8 @@ TEST_F(MainPresenterTest, AboutDisablesTheWindowUntilItClosesAndReportBugOpensTh
     view.chosen = {mainwin::ReportBugCommand};
     main.onIconClick();
     ASSERT_EQ(shell.executed.size(), 1u);
-    EXPECT_EQ(shell.executed[0].verb + " " + shell.executed[0].file + " " + std::to_string(shell.executed[0].showCommand),
+    const fakes::ShellCall& run = shell.executed[0];
+    EXPECT_EQ(run.verb + " " + run.file + " " + std::to_string(run.showCommand),
               "Open https://vantry.example.org/report 1");
 }
 

@@ -122,7 +122,8 @@ TEST(FlatButtonLook, CaptionsLoseTheMnemonicMarkerAndNeitherPictureNorFocusCueVa
     EXPECT_EQ(WithoutMnemonic("Fish &"), "Fish &");
     // The hover picture shows while hovering, unless there is none.
     const std::string ex1 = "EX1", ex2 = "EX2", none;
-    EXPECT_EQ(ShownPicture(ex1, ex2, true) + ShownPicture(ex1, none, true) + ShownPicture(none, ex2, false), "EX2EX1");
+    EXPECT_EQ((Texts{ShownPicture(ex1, ex2, true), ShownPicture(ex1, none, true), ShownPicture(none, ex2, false)}),
+              (Texts{"EX2", "EX1", ""}));
     EXPECT_EQ(FocusCueColour(0x0067F0, 0x000000), 0x0067F0u);
     EXPECT_EQ(FocusCueColour(0x000000, 0x000000), 0xFFFFFFu);
     EXPECT_EQ(FocusCueColour(0x0067F0, 0x0067F0), 0xFF980Fu);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
@@ -90,11 +91,15 @@ public:
     void focusWindow() override { ++focused; }
 
     bool windowEnabled() override { return enabled; }
-    void setWindowEnabled(bool e) override { log.push_back((enabled = e) ? "enable" : "disable"); }
-    void showWindow(bool shown) override { log.push_back((visible = shown) ? "show" : "hide"); }
-    void setTitleWindowMinimized(bool minimized) override {
-        log.push_back(minimized ? "minimize title" : "restore title");
+    void setWindowEnabled(bool e) override {
+        enabled = e;
+        log.push_back(e ? "enable" : "disable");
     }
+    void showWindow(bool shown) override {
+        visible = shown;
+        log.push_back(shown ? "show" : "hide");
+    }
+    void setTitleWindowMinimized(bool min) override { log.push_back(min ? "minimize title" : "restore title"); }
     Rect windowTwips() override { return place; }
     void addTrayIcon() override { log.push_back("tray icon"); }
     int popupMenu(const Menu& menu, MenuAnchor anchor) override {

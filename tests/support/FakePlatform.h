@@ -41,35 +41,27 @@ public:
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
 };
 
-// Key and value names are compared without regard to case, as the registry
-// does. Only text values are kept: a number replaces a text and reads as empty.
+// Text values, their key and value names compared without regard to case as
+// the registry does. The core only ever reads a text, so the other writes are
+// not kept.
 class FakeRegistry : public Registry {
 public:
     std::string GetRegString(RegRoot root, const std::string& keyPath, const std::string& valueName) override {
-        const auto it = texts_.find(Value(root, keyPath, valueName));
+        const auto it = texts_.find(Name(root, keyPath, valueName));
         return it == texts_.end() ? std::string() : it->second.substr(0, it->second.find('\0'));
     }
     void SetRegString(RegRoot root, const std::string& keyPath, const std::string& valueName,
                       const std::string& text) override {
-        texts_[Value(root, keyPath, valueName)] = text;
+        texts_[Name(root, keyPath, valueName)] = text;
     }
-    void SetRegDword(RegRoot root, const std::string& keyPath, const std::string& valueName,
-                     std::uint32_t) override {
-        texts_.erase(Value(root, keyPath, valueName));
-    }
-    void DeleteRegKey(RegRoot root, const std::string& keyPath) override {
-        std::erase_if(texts_, [&](const auto& kv) { return kv.first.rfind(Key(root, keyPath), 0) == 0; });
-    }
+    void SetRegDword(RegRoot, const std::string&, const std::string&, std::uint32_t) override {}
+    void DeleteRegKey(RegRoot, const std::string&) override {}
 
 private:
-    // "2:SOFTWARE\VALVE\": the values of a key and of all its subkeys start so.
-    static std::string Key(RegRoot root, const std::string& keyPath) {
-        return std::to_string(static_cast<int>(root)) + ":" + ToUpperAscii(keyPath) + "\\";
+    static std::string Name(RegRoot root, const std::string& keyPath, const std::string& valueName) {
+        return std::to_string(static_cast<int>(root)) + ":" + ToUpperAscii(keyPath) + "|" + ToUpperAscii(valueName);
     }
-    static std::string Value(RegRoot root, const std::string& keyPath, const std::string& valueName) {
-        return Key(root, keyPath) + "|" + ToUpperAscii(valueName);
-    }
-    std::map<std::string, std::string> texts_;  // keyed by Value
+    std::map<std::string, std::string> texts_;
 };
 
 struct DialogCall {
