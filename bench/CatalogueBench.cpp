@@ -34,7 +34,6 @@ public:
     int ListCount() const override { return static_cast<int>(rows_.size()); }
     int ListIndex() const override { return -1; }
     void SetListIndex(int) override {}
-    bool Sorted() const override { return true; }
 
 private:
     struct Row {

@@ -79,7 +79,7 @@ void Program::ShowMainWindow() {
             if (title_ && title_->hwnd())
                 title_->setMinimized(minimized);
         };
-        main_->load(taskbar ? title_->hwnd() : nullptr, mode);
+        main_->load(taskbar ? title_->hwnd() : nullptr);
     }
     main_->setTitle(ProgramTitle);
     main_->startPolling();

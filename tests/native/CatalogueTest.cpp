@@ -107,6 +107,15 @@ TEST_F(GameCatalogueTest, HandEditsAreNormalisedKeepingOrderSpacesAndFlagsReadAs
     EXPECT_EQ(Cfg(), "valve;0\r\n");
 }
 
+TEST_F(GameCatalogueTest, AHiddenGamesCfgIsTheUsersFileTooAndIsNeverReplacedByAnEmptyOne) {
+    Games({"valve", "tfc", "cstrike"});
+    fs.addFile(CfgPath, "valve;1\r\ntfc;0\r\ncstrike;0\r\n", attr::Hidden);
+    fakes::FakeListControl combo;
+    ASSERT_EQ(Fill(combo), LocateResult::Known);
+    EXPECT_EQ(Cfg(), "valve;1\r\ntfc;0\r\ncstrike;0\r\n");
+    EXPECT_EQ(combo.texts(), Texts{"valve"});
+}
+
 TEST_F(GameCatalogueTest, SelectorOffersCheckedGamesAndSelectsTheDefault) {
     // Without any game directory the catalogue and the selector are emptied.
     fs.addFile(CfgPath, "valve;1\r\n");

@@ -54,27 +54,23 @@ protected:
 using ServerListTest = ServersTest;
 using MainPresenterTest = ServersTest;
 
-TEST_F(ServerListTest, FindsConsolesByTheirCaseSensitivePrefixInWindowOrder) {
-    desktop.add("Shell_TrayWnd", "HLDS - before any console");
+TEST_F(ServerListTest, FindsConsolesOfAnyClassInWindowOrderButNeverItsOwnWindows) {
+    // A real console above the first "tty" stand-in is found too.
+    const auto top = desktop.add("WineConsoleClass", "HLDS - gamma");
     const auto a = desktop.add("tty", "HLDS - alpha");
     desktop.add("Notepad", "hlds - lower case");
-    desktop.add("ConsoleWindowClass", "HLDS");
-    desktop.add("Notepad", "HLDS Vantry v3.3.1");
+    desktop.add("#32770", "HLDS.exe");
+    desktop.find(top + 3)->ownProcess = true;      // the program's own locate question
+    desktop.add("Notepad", "HLDS Vantry v3.3.1");  // another copy of the program
     desktop.add("Other", "HLDSVANTRY");
-    const auto hidden = desktop.add("ConsoleWindowClass", "HLDS - beta", false);
+    const auto hidden = desktop.add("ConsoleWindowClass", "HLDS", false);
 
     list.tChkNew();
     list.tChkNew();
-    // Windows above the first "tty" window are not examined; none is listed twice.
-    EXPECT_EQ(Entries(), (Texts{"HLDS - alpha [x]", "HLDS [x]", "HLDS - beta [ ]"}));
+    EXPECT_EQ(Entries(), (Texts{"HLDS - gamma [x]", "HLDS - alpha [x]", "HLDS [ ]"})) << "each listed once";
     EXPECT_EQ(list.handlesText(),
-              std::to_string(a) + "|" + std::to_string(a + 2) + "|" + std::to_string(hidden) + "|");
+              std::to_string(top) + "|" + std::to_string(a) + "|" + std::to_string(hidden) + "|");
     EXPECT_FALSE(desktop.find(hidden)->visible) << "a console hidden when found stays hidden";
-
-    // Without any "tty" window the walk starts at the top.
-    desktop.close(a);
-    list.tChkNew();
-    EXPECT_EQ(view.entries.back().text, "HLDS - before any console");
 }
 
 TEST_F(ServerListTest, ChkAliveDropsOneClosedConsoleATick) {
@@ -181,10 +177,12 @@ TEST_F(MainPresenterTest, TheTrayMenuOffersTheServersOnlyWhenThereAreAny) {
     EXPECT_EQ(view.menus.back().at(13).caption, "Restore");
     EXPECT_EQ(view.log, (Texts{"menu at cursor", "menu at cursor", "menu below icon"}));
 
-    // While a modal window or the About box is open, the tray menu waits.
+    // While a modal window or the About box is open, the tray menu waits, and
+    // that window comes forward.
     view.enabled = false;
     main.onTrayMenuRequest();
     EXPECT_EQ(view.menus.size(), 3u);
+    EXPECT_EQ(view.log.back(), "activate modal");
 }
 
 TEST_F(MainPresenterTest, AServersChoiceTogglesTheConsoleItNamedEvenWhenAPollDroppedAnotherMeanwhile) {
@@ -206,7 +204,8 @@ TEST_F(MainPresenterTest, MinimizeAndRestoreGoByTheShowInMode) {
                                     {2, {"tray icon", "minimize title", "restore title", "minimize title",
                                          "restore title"}}}) {
         view.log.clear();
-        main.onLoad(mode);
+        settings.SetShowIn(mode);
+        main.onLoad();
         main.minimize();
         main.onTrayActivate();
         // The tray menu's Minimize, then its Restore once the window is hidden.
@@ -218,6 +217,10 @@ TEST_F(MainPresenterTest, MinimizeAndRestoreGoByTheShowInMode) {
         std::erase_if(view.log, [](const std::string& e) { return e.rfind("menu", 0) == 0; });
         EXPECT_EQ(view.log, log) << mode;
     }
+    // The mode is read afresh each time: the options window may change it.
+    settings.SetShowIn(0);
+    main.minimize();
+    EXPECT_EQ(view.log.back(), "hide");
 }
 
 TEST_F(MainPresenterTest, ExitAsksOnlyWhenAConsoleIsHiddenAndNoKeepsTheProgram) {

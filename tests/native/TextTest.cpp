@@ -43,6 +43,8 @@ TEST(Text, NumbersParseStrictlyAndSinglesAreWrittenShortestWithAPoint) {
     for (const char* bad : {"", "1,5", "1.5.2", "nan", "inf", "x", "1e99"})
         EXPECT_FALSE(ParseNumber<float>(bad)) << bad;
 
+    EXPECT_EQ(FormatSingle(100000.0f), "100000") << "never with an exponent";
+    EXPECT_EQ(FormatSingle(0.00001f), "0.00001");
     EXPECT_EQ(FormatSingle(0.1f), "0.1");
     for (float v : {35.0f, 6123.75f, 1.0f / 3.0f, 16777216.0f, -0.0001f})
         EXPECT_EQ(ParseNumber<float>(FormatSingle(v)), v) << FormatSingle(v);

@@ -19,6 +19,7 @@ public:
     struct Window {
         std::string className, title;
         bool visible;
+        bool ownProcess = false;
     };
 
     DesktopWindow add(const std::string& className, const std::string& title, bool visible = true) {
@@ -31,18 +32,13 @@ public:
         return it == windows_.end() ? nullptr : &it->second;
     }
 
-    DesktopWindow findByClass(const std::string& className) override {
-        for (const auto& [h, w] : windows_)
-            if (w.className == className)
-                return h;
-        return 0;
-    }
     DesktopWindow first() override { return windows_.empty() ? 0 : windows_.begin()->first; }
     // A closed window has no place in the order any more.
     DesktopWindow next(DesktopWindow h) override {
         const auto it = windows_.find(h);
         return it == windows_.end() || std::next(it) == windows_.end() ? 0 : std::next(it)->first;
     }
+    bool ofThisProcess(DesktopWindow h) override { return find(h) && find(h)->ownProcess; }
     std::string title(DesktopWindow h) override { return find(h) ? find(h)->title : std::string(); }
     bool isVisible(DesktopWindow h) override { return find(h) && find(h)->visible; }
     void setVisible(DesktopWindow h, bool visible) override {
@@ -99,6 +95,7 @@ public:
         visible = shown;
         log.push_back(shown ? "show" : "hide");
     }
+    void activateModalWindow() override { log.push_back("activate modal"); }
     void setTitleWindowMinimized(bool min) override { log.push_back(min ? "minimize title" : "restore title"); }
     Rect windowTwips() override { return place; }
     void addTrayIcon() override { log.push_back("tray icon"); }

@@ -37,7 +37,6 @@ public:
         index = valid(row) ? row : -1;
         clicks.push_back(List(index));
     }
-    bool Sorted() const override { return sorted_; }
     bool Checked(int row) const override { return valid(row) && rows[static_cast<std::size_t>(row)].checked; }
     void SetChecked(int row, bool checked) override {
         if (valid(row))

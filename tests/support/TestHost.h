@@ -2,9 +2,6 @@
 
 #include <windows.h>
 
-#include <string>
-#include <vector>
-
 #include "win/ui/Control.h"
 #include "win/ui/MessageLoop.h"
 #include "win/ui/Window.h"
@@ -15,20 +12,17 @@ namespace vantry::testutil {
 // parent-side messages on to the controls, as every window of the program does.
 class TestHost : public win::Window {
 public:
-    explicit TestHost(const char* title = "Test host", int width = 400, int height = 300) {
+    explicit TestHost(const char* title = "Test host") {
         create("HLDSVantryTestHost", WS_EX_CONTROLPARENT, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
-               title, 100, 100, width, height, nullptr, nullptr);
+               title, 100, 100, 400, 300, nullptr, nullptr);
     }
     ~TestHost() override { destroy(); }
-
-    std::vector<UINT> received;  // the messages this window itself handled
 
 protected:
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override {
         LRESULT result = 0;
         if (win::ReflectToControl(hwnd_, msg, wp, lp, result))
             return result;
-        received.push_back(msg);
         return Window::handle(msg, wp, lp);
     }
 };

@@ -6,6 +6,7 @@
 
 #include "Processes.h"
 #include "TempDir.h"
+#include "TestHost.h"
 #include "UiDriver.h"
 #include "win/platform/Handles.h"
 #include "win/platform/Win32DesktopWindows.h"
@@ -39,10 +40,10 @@ TEST(DesktopWindows, FindsWalksShowsHidesRetitlesAndLosesTheServerWindow) {
     win::Win32DesktopWindows desktop;
     const DesktopWindow window = Id(hwnd);
 
-    const DesktopWindow found = desktop.findByClass("tty");
-    ASSERT_NE(found, 0u);
-    EXPECT_EQ(ClassOf(reinterpret_cast<HWND>(found)), "tty");
     EXPECT_TRUE(Reaches(desktop, window));
+    EXPECT_FALSE(desktop.ofThisProcess(window));
+    testutil::TestHost own;
+    EXPECT_TRUE(desktop.ofThisProcess(Id(own.hwnd())));
     EXPECT_EQ(desktop.title(window), "Vantry Test One");
     EXPECT_TRUE(desktop.isVisible(window));
 

@@ -115,16 +115,16 @@ TEST_F(EndToEnd, TheMainWindowListsConsolesAndHidesShowsRenamesAndExits) {
     EXPECT_EQ(WindowText(main), "HLDS Vantry v3.3.1");
     HWND list = GetDlgItem(main, IdList);
 
-    // The walk starts at the first "tty" window and goes down the window order,
-    // so the real console opens first, below the stand-ins.
-    ChildProcess console("cmd.exe /k title HLDS - x", hl.path(), CREATE_NEW_CONSOLE);
-    ASSERT_TRUE(WaitFor([&] { return FindWindowA(nullptr, "HLDS - x") != nullptr; }));
+    // A real console opened after the stand-ins stands above them in the
+    // window order, and is found all the same.
     ChildProcess shown(Server("-game valve -standin-title \"HLDS - one\""), hl.path());
     ChildProcess hidden(Server("-game cstrike -standin-hidden -standin-title \"HLDS - two\""), hl.path());
     HWND one = shown.waitForWindow("tty");
     HWND two = hidden.waitForWindow("tty");
     ASSERT_NE(one, nullptr);
     ASSERT_NE(two, nullptr);
+    ChildProcess console("cmd.exe /k title HLDS - x", hl.path(), CREATE_NEW_CONSOLE);
+    ASSERT_TRUE(WaitFor([&] { return FindWindowA(nullptr, "HLDS - x") != nullptr; }));
 
     // Every console is listed within two polls, with its shown or hidden mark.
     ASSERT_TRUE(WaitFor([&] { return Entries(list).size() == 3; }, 3s)) << Entries(list).size();
@@ -252,4 +252,27 @@ TEST_F(EndToEnd, FromTheMainWindowTheLauncherIsModalAndItsNewConsoleIsListed) {
     EXPECT_TRUE(WaitFor([&] { return SendMessageA(list, LB_GETCOUNT, 0, 0) == 1; }, 4s));
     EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main) != FALSE; }));
     EXPECT_FALSE(IsWindow(launcher));
+}
+
+TEST_F(EndToEnd, OnlyTheTitleWindowGivesTheProgramATaskbarButton) {
+    // ShowIn: 0 the tray only, 1 the taskbar only, 2 both.
+    for (const char* mode : {"0", "1", "2"}) {
+        SCOPED_TRACE(mode);
+        SetOption("ShowIn", mode);
+        ChildProcess program(Program());
+        HWND main = program.waitForShownWindow("HLDSVantryMain");
+        ASSERT_NE(main, nullptr);
+        HWND owner = GetWindow(main, GW_OWNER);
+        const bool toolWindow = (GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
+        if (*mode == '0') {
+            EXPECT_EQ(owner, nullptr);
+            EXPECT_TRUE(toolWindow) << "an unowned window without this style gets a button";
+        } else {
+            EXPECT_EQ(ClassOf(owner), "HLDSVantryTitle");
+            EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(owner) != FALSE; }));
+            EXPECT_FALSE(toolWindow);
+        }
+        PostMessageA(GetDlgItem(main, IdExit), BM_CLICK, 0, 0);
+        EXPECT_TRUE(program.waitExit(10000));
+    }
 }

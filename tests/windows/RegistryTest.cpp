@@ -113,3 +113,13 @@ TEST_F(Win32RegistryTest, ClassesRootIsReachable) {
     reg.DeleteRegKey(RegRoot::ClassesRoot, key);
     EXPECT_EQ(reg.GetRegString(RegRoot::ClassesRoot, key, ""), "");
 }
+
+TEST_F(Win32RegistryTest, TheMachinesThirtyTwoBitViewIsAPlaceOfItsOwn) {
+    // Where a 32-bit installer's keys are; the 64-bit view does not show them.
+    const std::string key = "Software\\HLDSVantryTests\\View" + std::to_string(GetCurrentProcessId());
+    reg.SetRegString(RegRoot::LocalMachine32, key, "InstallPath", "C:\\Sierra\\Half-Life");
+    EXPECT_EQ(reg.GetRegString(RegRoot::LocalMachine32, key, "InstallPath"), "C:\\Sierra\\Half-Life");
+    EXPECT_EQ(reg.GetRegString(RegRoot::LocalMachine, key, "InstallPath"), "");
+    reg.DeleteRegKey(RegRoot::LocalMachine32, key);
+    EXPECT_EQ(reg.GetRegString(RegRoot::LocalMachine32, key, "InstallPath"), "");
+}

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <objbase.h>
+
+#include <thread>
 
 #include "TempDir.h"
 #include "UiDriver.h"
@@ -17,9 +20,13 @@ TEST(Win32Shell, StartsAProgramInTheGivenDirectory) {
     EXPECT_NE(ReadBytes(dir / "where.txt").find("vantry-test-"), std::string::npos);
 }
 
-TEST(Win32Shell, AMissingProgramIsRefused) {
-    TempDir dir;
-    win::Win32Shell shell;
-    EXPECT_FALSE(shell.execute(nullptr, "Open", dir / "hlds.exe", "-game valve", dir.path(),
-                               ShowNormal));
+TEST(Win32Shell, AMissingProgramIsRefusedOnAThreadThatIsAnApartmentByThen) {
+    // Shell extensions need the caller's thread in a single-threaded apartment.
+    std::thread([] {
+        TempDir dir;
+        win::Win32Shell shell;
+        EXPECT_FALSE(shell.execute(nullptr, "Open", dir / "hlds.exe", "-game valve", dir.path(), ShowNormal));
+        EXPECT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_FALSE) << "not initialised before";
+        CoUninitialize();
+    }).join();
 }

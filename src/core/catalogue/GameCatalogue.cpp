@@ -2,12 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <optional>
 #include <unordered_set>
 #include <vector>
 
-#include "core/text/Paths.h"
 #include "core/text/Text.h"
 #include "core/text/TextFile.h"
 
@@ -109,7 +107,9 @@ LocateResult LoadGameCatalogue(CatalogueServices& s, GameLists& lists, WindowHan
 
     lists.CfgLines.Clear();
     const std::string cfg = GamesCfg(s.settings);
-    if (!FileExists(s.fs, cfg))
+    // Created only where nothing of that name exists: a hidden or system
+    // games.cfg is the user's file too, and must not be replaced by an empty one.
+    if (!s.fs.attributes(cfg))
         WriteTextLines(s.fs, cfg, {});
     const auto lines = ReadTextLines(s.fs, cfg);
     if (lines) {

@@ -20,7 +20,6 @@ public:
     virtual int ListIndex() const = 0;  // -1 with no selection
     // A game selector raises its Click here, on which its window changes game.
     virtual void SetListIndex(int row) = 0;
-    virtual bool Sorted() const = 0;
 };
 
 // A list with a check box on every row, such as the options window's games.

@@ -13,12 +13,12 @@ class DesktopWindows {
 public:
     virtual ~DesktopWindows() = default;
 
-    // The first top-level window of the class in the window order, or 0.
-    virtual DesktopWindow findByClass(const std::string& className) = 0;
     // The first top-level window in the window order, or 0.
     virtual DesktopWindow first() = 0;
     // The window after this one in the window order, or 0.
     virtual DesktopWindow next(DesktopWindow window) = 0;
+    // Whether the window belongs to this very process.
+    virtual bool ofThisProcess(DesktopWindow window) = 0;
     // The title; empty when the window has none or no longer exists.
     virtual std::string title(DesktopWindow window) = 0;
     virtual bool isVisible(DesktopWindow window) = 0;

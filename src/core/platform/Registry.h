@@ -5,7 +5,9 @@
 
 namespace vantry {
 
-enum class RegRoot { ClassesRoot, CurrentUser, LocalMachine };
+// LocalMachine32 is HKEY_LOCAL_MACHINE as a 32-bit program sees it: on 64-bit
+// Windows, the installers of 32-bit programs write their keys there.
+enum class RegRoot { ClassesRoot, CurrentUser, LocalMachine, LocalMachine32 };
 
 // The four registry operations. All are silent: a failure leaves the registry
 // as it was and is seen only as the empty text of GetRegString.

@@ -12,9 +12,8 @@ Rect MainWindowPlace(const Settings& settings, int screenWidthTwips, const Rect&
             static_cast<int>(std::lround(settings.MainY())), windowTwips.width, windowTwips.height};
 }
 
-void MainPresenter::onLoad(int showInMode) {
-    showInMode_ = showInMode;
-    if (HasTrayIcon(showInMode))
+void MainPresenter::onLoad() {
+    if (HasTrayIcon(ShowInMode(s_.settings)))
         view_.addTrayIcon();
     s_.lastPort = mainwin::FirstLastPort;
 }
@@ -28,8 +27,12 @@ void MainPresenter::onUnload() {
 }
 
 void MainPresenter::onTrayMenuRequest() {
-    if (!view_.windowEnabled())
+    if (!view_.windowEnabled()) {
+        // The tray has taken the activation to open its menu; without this, an
+        // invisible window would keep it and the keys would go nowhere.
+        view_.activateModalWindow();
         return;
+    }
     trayMin_ = TrayMinActionFor(view_.windowVisible());
     runMenu(TrayMenu(), MenuAnchor::Cursor);
 }
@@ -49,15 +52,17 @@ void MainPresenter::onAbout() {
         view_.setWindowEnabled(true);
 }
 
+// ShowIn is read at every minimize and restore: the options window may have
+// changed it since the window loaded.
 void MainPresenter::minimize() {
-    if (MinimizesByTitleWindow(showInMode_))
+    if (MinimizesByTitleWindow(ShowInMode(s_.settings)))
         view_.setTitleWindowMinimized(true);
     else
         view_.showWindow(false);
 }
 
 void MainPresenter::restore() {
-    if (MinimizesByTitleWindow(showInMode_))
+    if (MinimizesByTitleWindow(ShowInMode(s_.settings)))
         view_.setTitleWindowMinimized(false);
     else
         view_.showWindow(true);

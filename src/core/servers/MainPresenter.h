@@ -9,6 +9,7 @@
 #include "core/platform/WindowHandle.h"
 #include "core/servers/ServerList.h"
 #include "core/startup/Settings.h"
+#include "core/startup/StartUp.h"
 #include "core/ui/Look.h"
 #include "core/ui/MenuModel.h"
 
@@ -52,6 +53,9 @@ public:
     virtual void setWindowEnabled(bool enabled) = 0;
     // Hides or shows the main window itself (the tray-only minimize).
     virtual void showWindow(bool shown) = 0;
+    // Activates the window that keeps the main window disabled (a tool window
+    // or the About box).
+    virtual void activateModalWindow() = 0;
     virtual void setTitleWindowMinimized(bool minimized) = 0;
     // The window's place on the screen, in twips.
     virtual Rect windowTwips() = 0;
@@ -85,12 +89,15 @@ public:
 
     ServerList& servers() { return list_; }
 
-    void onLoad(int showInMode);
+    void onLoad();
     // Remembers the position only when the window closes while visible.
     void onUnload();
+    // Log-off or shutdown: the program ends, in every ShowIn mode, without asking.
+    void onEndSession() { view_.endProgram(); }
 
     void onTrayActivate() { restore(); }
-    // The tray menu opens only while the main window is enabled.
+    // The tray menu opens only while the main window is enabled; otherwise the
+    // window that holds it disabled comes forward.
     void onTrayMenuRequest();
     void onIconClick();
     // The right button's menu comes first, then the details of the entry it picked.
@@ -116,7 +123,6 @@ private:
     MainView& view_;
     MainServices s_;
     ServerList list_;
-    int showInMode_ = 2;
     // The icon menu offers what the last tray opening chose.
     TrayMinAction trayMin_ = TrayMinAction::Minimize;
     // The consoles of the Servers submenu as it was built: the polls go on

@@ -40,7 +40,7 @@ std::string ServerList::WindowTitle(DesktopWindow handle) {
 }
 
 void ServerList::AddServerWindow(const std::string& title, DesktopWindow handle) {
-    // The program's own windows, the title window among them, carry its name.
+    // Another copy of the program carries its name in its windows' titles.
     if (StartsWithIgnoreCase(title, "HLDS Vantry") || StartsWithIgnoreCase(title, "HLDSVantry"))
         return;
     const int n = view_.entryCount();
@@ -85,16 +85,15 @@ Menu ServerList::BuildServerMenu(int firstCommand) {
 }
 
 void ServerList::tChkNew() {
-    // Consoles were once all of class "tty"; where none is, the walk starts at
-    // the top of the window order so today's console windows are found too.
-    DesktopWindow h = desktop_.findByClass(mainwin::ConsoleClass);
-    if (!h)
-        h = desktop_.first();
-    while (h) {
+    // The whole window order, from the top: consoles of any class are found
+    // wherever they stand. The program's own windows (its questions and
+    // dialogs among them) are never servers.
+    for (DesktopWindow h = desktop_.first(); h; h = desktop_.next(h)) {
+        if (desktop_.ofThisProcess(h))
+            continue;
         const std::string title = WindowTitle(h);
         if (StartsWith(title, mainwin::ConsolePrefix))
             AddServerWindow(title, h);
-        h = desktop_.next(h);
     }
 }
 

@@ -15,7 +15,6 @@ inline constexpr char UnhideCaption[] = "Un&hide";
 inline constexpr char HideServer[] = "Hide Server";
 inline constexpr char UnhideServer[] = "Unhide Server";
 inline constexpr char ConsolePrefix[] = "HLDS";
-inline constexpr char ConsoleClass[] = "tty";
 inline constexpr char NameSeparator[] = " - ";
 inline constexpr int PollMilliseconds = 1500;
 }  // namespace mainwin

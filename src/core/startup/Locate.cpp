@@ -51,7 +51,11 @@ LocateResult LocateServerExe(Settings& settings, FileSystem& fs, Registry& regis
                                        locate::ServerDialogTitle, locate::ServerFilter,
                                        locate::ServerRetry};
     const auto chosen = AskForLocation(dialogs, boxes, owner, texts, [&] {
-        return registry.GetRegString(RegRoot::LocalMachine, locate::InstallKey, locate::InstallValue);
+        // The game's installer is a 32-bit program: on 64-bit Windows its key
+        // lives in the 32-bit view, which this program does not see by default.
+        const std::string path = registry.GetRegString(RegRoot::LocalMachine32, locate::InstallKey, locate::InstallValue);
+        return path.empty() ? registry.GetRegString(RegRoot::LocalMachine, locate::InstallKey, locate::InstallValue)
+                            : path;
     });
     if (!chosen)
         return LocateResult::EndNow;

@@ -76,8 +76,10 @@ template std::optional<float> ParseNumber<float>(std::string_view);
 template std::optional<double> ParseNumber<double>(std::string_view);
 
 std::string FormatSingle(float value) {
-    char buffer[32];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    // Fixed notation: a stored position of 100000 twips reads "100000", never
+    // "1e+05", which other readers of the settings would not take for a number.
+    char buffer[64];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     return ec == std::errc() ? std::string(buffer, end) : std::string("0");
 }
 

@@ -24,7 +24,8 @@ std::vector<std::string> SplitAt(std::string_view text, char separator);
 // whatever the locale, for float and double.
 template <typename Number>
 std::optional<Number> ParseNumber(std::string_view text);
-// The shortest decimal text that reads back as the same number, with "." as separator.
+// The shortest plain decimal text (no exponent) that reads back as the same
+// number, with "." as separator.
 std::string FormatSingle(float value);
 
 }  // namespace vantry

@@ -16,4 +16,18 @@ Function LateBound(const char* dll, const char* name) {
                   : nullptr;
 }
 
+// The shell and the file dialogs load shell extensions, and some of those need
+// COM, apartment-threaded, on the calling thread. Called before each use; ole32
+// is found then too, so start-up does not pay for it.
+inline void EnsureComApartment() {
+    thread_local const bool initialised = [] {
+        using InitFunction = HRESULT(WINAPI*)(LPVOID, DWORD);
+        const auto init = LateBound<InitFunction>("ole32.dll", "CoInitializeEx");
+        // COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE; kept for the
+        // thread's life, as the user-interface thread lives as long as the program.
+        return init && SUCCEEDED(init(nullptr, 0x2 | 0x4));
+    }();
+    (void)initialised;
+}
+
 }  // namespace vantry::win

@@ -12,14 +12,15 @@ DesktopWindow FromHwnd(HWND hwnd) { return reinterpret_cast<DesktopWindow>(hwnd)
 constexpr UINT kSetTitleTimeoutMs = 1000;
 }  // namespace
 
-DesktopWindow Win32DesktopWindows::findByClass(const std::string& className) {
-    return FromHwnd(FindWindowA(className.c_str(), nullptr));
-}
-
 DesktopWindow Win32DesktopWindows::first() { return FromHwnd(GetTopWindow(nullptr)); }
 
 DesktopWindow Win32DesktopWindows::next(DesktopWindow window) {
     return FromHwnd(GetWindow(ToHwnd(window), GW_HWNDNEXT));
+}
+
+bool Win32DesktopWindows::ofThisProcess(DesktopWindow window) {
+    DWORD process = 0;
+    return GetWindowThreadProcessId(ToHwnd(window), &process) != 0 && process == GetCurrentProcessId();
 }
 
 std::string Win32DesktopWindows::title(DesktopWindow window) {

@@ -8,9 +8,9 @@ namespace vantry::win {
 // other processes that may hang: nothing here waits on them for long.
 class Win32DesktopWindows : public DesktopWindows {
 public:
-    DesktopWindow findByClass(const std::string& className) override;
     DesktopWindow first() override;
     DesktopWindow next(DesktopWindow window) override;
+    bool ofThisProcess(DesktopWindow window) override;
     std::string title(DesktopWindow window) override;
     bool isVisible(DesktopWindow window) override;
     void setVisible(DesktopWindow window, bool visible) override;

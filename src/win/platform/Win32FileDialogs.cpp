@@ -41,7 +41,10 @@ std::string Show(bool save, WindowHandle owner, const std::string& filterList,
 
     using DialogFunction = BOOL(WINAPI*)(OPENFILENAMEA*);
     const auto show = LateBound<DialogFunction>("comdlg32.dll", save ? "GetSaveFileNameA" : "GetOpenFileNameA");
-    if (!show || !show(&ofn))
+    if (!show)
+        return {};
+    EnsureComApartment();
+    if (!show(&ofn))
         return {};
     return DialogResultText(file.data(), file.size());
 }

@@ -18,8 +18,6 @@ const char* ValueName(const std::string& valueName) {
     return valueName.empty() ? nullptr : valueName.c_str();
 }
 
-}  // namespace
-
 HKEY RootKey(RegRoot root) {
     switch (root) {
     case RegRoot::ClassesRoot:
@@ -27,15 +25,22 @@ HKEY RootKey(RegRoot root) {
     case RegRoot::CurrentUser:
         return HKEY_CURRENT_USER;
     case RegRoot::LocalMachine:
+    case RegRoot::LocalMachine32:
         return HKEY_LOCAL_MACHINE;
     }
     return nullptr;
 }
 
-std::optional<std::string> ReadRegSz(HKEY root, const std::string& keyPath,
+// The access flag that picks the registry view.
+REGSAM View(RegRoot root) { return root == RegRoot::LocalMachine32 ? KEY_WOW64_32KEY : 0; }
+
+}  // namespace
+
+std::optional<std::string> ReadRegSz(RegRoot root, const std::string& keyPath,
                                      const std::string& valueName) {
     UniqueRegKey key;
-    if (RegOpenKeyExA(root, SubKey(keyPath), 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(RootKey(root), SubKey(keyPath), 0, KEY_QUERY_VALUE | View(root), key.put()) !=
+        ERROR_SUCCESS)
         return std::nullopt;
     DWORD type = 0;
     DWORD size = 0;
@@ -57,11 +62,11 @@ std::optional<std::string> ReadRegSz(HKEY root, const std::string& keyPath,
     return data;
 }
 
-bool WriteRegValue(HKEY root, const std::string& keyPath, const std::string& valueName, DWORD type,
+bool WriteRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName, DWORD type,
                    const void* data, DWORD size) {
     UniqueRegKey key;
-    if (RegCreateKeyExA(root, SubKey(keyPath), 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.put(),
-                        nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(RootKey(root), SubKey(keyPath), 0, nullptr, 0, KEY_SET_VALUE | View(root), nullptr,
+                        key.put(), nullptr) != ERROR_SUCCESS)
         return false;
     return RegSetValueExA(key.get(), ValueName(valueName), 0, type,
                           static_cast<const BYTE*>(data), size) == ERROR_SUCCESS;
@@ -69,19 +74,19 @@ bool WriteRegValue(HKEY root, const std::string& keyPath, const std::string& val
 
 std::string Win32Registry::GetRegString(RegRoot root, const std::string& keyPath,
                                         const std::string& valueName) {
-    return ReadRegSz(RootKey(root), keyPath, valueName).value_or(std::string());
+    return ReadRegSz(root, keyPath, valueName).value_or(std::string());
 }
 
 void Win32Registry::SetRegString(RegRoot root, const std::string& keyPath,
                                  const std::string& valueName, const std::string& text) {
-    WriteRegValue(RootKey(root), keyPath, valueName, REG_SZ, text.c_str(),
+    WriteRegValue(root, keyPath, valueName, REG_SZ, text.c_str(),
                   static_cast<DWORD>(text.size() + 1));
 }
 
 void Win32Registry::SetRegDword(RegRoot root, const std::string& keyPath,
                                 const std::string& valueName, std::uint32_t value) {
     const DWORD data = value;
-    WriteRegValue(RootKey(root), keyPath, valueName, REG_DWORD, &data, sizeof data);
+    WriteRegValue(root, keyPath, valueName, REG_DWORD, &data, sizeof data);
 }
 
 void Win32Registry::DeleteRegKey(RegRoot root, const std::string& keyPath) {
@@ -89,7 +94,13 @@ void Win32Registry::DeleteRegKey(RegRoot root, const std::string& keyPath) {
     // must go together with everything registration put below it.
     if (*SubKey(keyPath) == '\0')
         return;  // never the whole root
-    RegDeleteTreeA(RootKey(root), SubKey(keyPath));
+    UniqueRegKey key;
+    const REGSAM access = DELETE | KEY_ENUMERATE_SUB_KEYS | KEY_QUERY_VALUE | KEY_SET_VALUE | View(root);
+    if (RegOpenKeyExA(RootKey(root), SubKey(keyPath), 0, access, key.put()) != ERROR_SUCCESS)
+        return;
+    RegDeleteTreeA(key.get(), nullptr);
+    key.reset();
+    RegDeleteKeyExA(RootKey(root), SubKey(keyPath), View(root), 0);
 }
 
 }  // namespace vantry::win

@@ -19,15 +19,13 @@ public:
     void DeleteRegKey(RegRoot root, const std::string& keyPath) override;
 };
 
-HKEY RootKey(RegRoot root);
-
 // A REG_SZ value up to its first NUL; nothing when the key or value is missing,
 // of another type, or unreadable. Opens for reading only, so it creates nothing.
-std::optional<std::string> ReadRegSz(HKEY root, const std::string& keyPath,
+std::optional<std::string> ReadRegSz(RegRoot root, const std::string& keyPath,
                                      const std::string& valueName);
 
 // Creates the key and its missing parents, then sets the value; false on failure.
-bool WriteRegValue(HKEY root, const std::string& keyPath, const std::string& valueName,
+bool WriteRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName,
                    DWORD type, const void* data, DWORD size);
 
 }  // namespace vantry::win

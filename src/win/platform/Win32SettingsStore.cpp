@@ -15,14 +15,14 @@ std::optional<std::string> Win32SettingsStore::get(const std::string& app,
                                                    const std::string& key) {
     if (key.empty())
         return std::nullopt;  // the section's default value is not a setting
-    return ReadRegSz(HKEY_CURRENT_USER, SectionKey(app, section), key);
+    return ReadRegSz(RegRoot::CurrentUser, SectionKey(app, section), key);
 }
 
 void Win32SettingsStore::save(const std::string& app, const std::string& section,
                               const std::string& key, const std::string& value) {
     if (key.empty())
         return;
-    WriteRegValue(HKEY_CURRENT_USER, SectionKey(app, section), key, REG_SZ, value.c_str(),
+    WriteRegValue(RegRoot::CurrentUser, SectionKey(app, section), key, REG_SZ, value.c_str(),
                   static_cast<DWORD>(value.size() + 1));
 }
 

@@ -17,6 +17,7 @@ bool Win32Shell::execute(WindowHandle owner, const std::string& verb, const std:
     const auto execute = LateBound<ExecuteFunction>("shell32.dll", "ShellExecuteA");
     if (!execute)
         return false;
+    EnsureComApartment();
     // ShellExecute reports success as a value above 32.
     return reinterpret_cast<INT_PTR>(execute(static_cast<HWND>(owner), OrNull(verb), file.c_str(),
                                              OrNull(parameters), OrNull(directory), showCommand)) > 32;

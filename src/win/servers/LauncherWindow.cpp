@@ -55,6 +55,10 @@ void LauncherWindow::createControls() {
     };
     txtCmmndLine_.create(hwnd_, IdParams, px(ParamsPlace.left), px(ParamsPlace.top),
                          px(ParamsPlace.width));
+    keepPlaced(cmbGame_.hwnd(), GamePlace);
+    keepPlaced(lstMaps_.hwnd(), MapPlace);
+    keepPlaced(txtPort_.hwnd(), PortPlace);
+    keepPlaced(txtCmmndLine_.hwnd(), ParamsPlace);
 
     addButton(cmdStart_, StartPlace, {.id = IdStart, .caption = "&Start"});
     addButton(cmdCancel_, CancelPlace, {.id = IdCancel, .caption = "&Cancel"});

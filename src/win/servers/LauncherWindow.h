@@ -25,12 +25,6 @@ public:
 
     std::function<void(LauncherOutcome)> onFinished;  // Close, EndProgram or EndProgramNow
 
-    GameCombo& games() { return cmbGame_; }
-    GameCombo& mapSelector() { return lstMaps_; }
-    TextField& port() { return txtPort_; }
-    TextField& params() { return txtCmmndLine_; }
-    FlatButton& startButton() { return cmdStart_; }
-
 private:
     // LauncherView
     std::string portText() override { return txtPort_.text(); }

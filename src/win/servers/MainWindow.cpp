@@ -40,7 +40,7 @@ MainWindow::~MainWindow() {
     destroy();
 }
 
-bool MainWindow::load(HWND owner, int showInMode) {
+bool MainWindow::load(HWND owner, int dpi) {
     FrameArgs args;
     args.className = "HLDSVantryMain";
     args.title = ProgramTitle;
@@ -49,12 +49,14 @@ bool MainWindow::load(HWND owner, int showInMode) {
     args.captionButtons = true;
     args.titleIndentTwips = IconPlace.width + 30;
     args.owner = owner;
+    args.exStyle = owner ? 0 : WS_EX_TOOLWINDOW;
+    args.dpi = dpi;
     if (!createFrame(args))
         return false;
     createControls();
     picMin().onClick = [this] { presenter_.minimize(); };
     picHelp().onClick = [this] { presenter_.onAbout(); };
-    presenter_.onLoad(showInMode);
+    presenter_.onLoad();
     return true;
 }
 
@@ -70,6 +72,7 @@ void MainWindow::createControls() {
 
     const Rect list = px(ListPlace);
     lstServers_.create(hwnd_, IdList, list.left, list.top, list.width, list.height);
+    keepPlaced(lstServers_.hwnd(), ListPlace);
     lstServers_.onClick = [this] { presenter_.servers().onListClick(); };
     lstServers_.onKeyUp = [this] { presenter_.servers().onListKeyUp(); };
     lstServers_.onMouseUp = [this](int button) { presenter_.onListMouseUp(button); };
@@ -77,6 +80,8 @@ void MainWindow::createControls() {
     txtName1_.create(hwnd_, IdName1, px(Name1Place.left), px(Name1Place.top), px(Name1Place.width));
     txtName1_.setLocked(true);
     txtName2_.create(hwnd_, IdName2, px(Name2Place.left), px(Name2Place.top), px(Name2Place.width));
+    keepPlaced(txtName1_.hwnd(), Name1Place);
+    keepPlaced(txtName2_.hwnd(), Name2Place);
 
     auto button = [&](FlatButton& b, int id, const Rect& place, const char* caption, bool enabled) {
         addButton(b, place,
@@ -194,6 +199,11 @@ LRESULT MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
             tray_->setTooltip(ProgramTitle);
             tray_->setShown(true);
         }
+        return 0;
+    case WM_ENDSESSION:
+        // Whatever the mode: with the tray only there is no title window to hear it.
+        if (wp)
+            presenter_.onEndSession();
         return 0;
     case DM_GETDEFID:
         // Enter renames while the new name is being typed.

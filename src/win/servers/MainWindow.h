@@ -26,8 +26,9 @@ public:
     ~MainWindow() override;
 
     // The load step. The owner is the title window when the program has a
-    // taskbar button.
-    bool load(HWND owner, int showInMode);
+    // taskbar button; without one, the window is a tool window, which gets none.
+    // A DPI other than 0 lays the window out at that DPI wherever it appears.
+    bool load(HWND owner, int dpi = 0);
     void startPolling();
 
     MainPresenter& presenter() { return presenter_; }
@@ -62,6 +63,7 @@ private:
     bool windowEnabled() override { return IsWindowEnabled(hwnd_) != FALSE; }
     void setWindowEnabled(bool enabled) override { EnableWindow(hwnd_, enabled); }
     void showWindow(bool shown) override;
+    void activateModalWindow() override { SetForegroundWindow(GetLastActivePopup(hwnd_)); }
     void setTitleWindowMinimized(bool minimized) override;
     Rect windowTwips() override { return placeTwips(); }
     void addTrayIcon() override;

@@ -12,17 +12,6 @@ constexpr int ItemHeightTwips = 255;
 constexpr COLORREF SelectedBack = RGB(80, 36, 0);
 }  // namespace
 
-namespace {
-constexpr char SelfProperty[] = "HLDSVantry.ServerListBox";
-}
-
-ServerListBox::~ServerListBox() {
-    if (hwnd_ && original_) {
-        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-        RemovePropA(hwnd_, SelfProperty);
-    }
-}
-
 bool ServerListBox::create(HWND parent, int id, int x, int y, int width, int height) {
     HWND hwnd = CreateWindowExA(
         0, "LISTBOX", "",
@@ -30,18 +19,15 @@ bool ServerListBox::create(HWND parent, int id, int x, int y, int width, int hei
             LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
         x, y, width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(),
         nullptr);
-    if (!hwnd)
+    if (!attach(hwnd))
         return false;
-    attach(hwnd);
-    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(parent))), FALSE);
-    SendMessageA(hwnd, LB_SETITEMHEIGHT, 0, Px(parent, ItemHeightTwips));
-    // Subclassed the ANSI way: the comctl32 helper would turn the list into a
-    // Unicode window, and its entries could then not be read as ANSI text by
-    // other processes under every system.
-    SetPropA(hwnd, SelfProperty, this);
-    original_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
+    scale(false);
     return true;
+}
+
+void ServerListBox::scale(bool redraw) {
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(hwnd_))), redraw);
+    SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, Px(hwnd_, ItemHeightTwips));
 }
 
 int ServerListBox::count() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
@@ -156,23 +142,12 @@ bool ServerListBox::onReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
     return false;
 }
 
-LRESULT CALLBACK ServerListBox::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = static_cast<ServerListBox*>(GetPropA(hwnd, SelfProperty));
-    if (!self)
-        return DefWindowProcA(hwnd, msg, wp, lp);
-    try {
-        return self->handle(hwnd, msg, wp, lp);
-    } catch (...) {
-        return self->callOriginal(hwnd, msg, wp, lp);
-    }
-}
-
-LRESULT ServerListBox::handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT ServerListBox::subclassed(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
         const LRESULT hit = SendMessageA(hwnd, LB_ITEMFROMPOINT, 0, lp);
-        const LRESULT result = callOriginal(hwnd, msg, wp, lp);
+        const LRESULT result = original(hwnd, msg, wp, lp);
         const int index = LOWORD(hit);
         if (!HIWORD(hit) && static_cast<short>(LOWORD(lp)) < boxWidth())
             toggle(index);
@@ -185,7 +160,7 @@ LRESULT ServerListBox::handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         }
         break;
     case WM_KEYUP: {
-        const LRESULT result = callOriginal(hwnd, msg, wp, lp);
+        const LRESULT result = original(hwnd, msg, wp, lp);
         if (onKeyUp)
             onKeyUp();
         return result;
@@ -193,11 +168,14 @@ LRESULT ServerListBox::handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP: {
-        const LRESULT result = callOriginal(hwnd, msg, wp, lp);
+        const LRESULT result = original(hwnd, msg, wp, lp);
         if (onMouseUp)
             onMouseUp(MouseButtonOf(msg));
         return result;
     }
+    case DpiChangedAfterParent:
+        scale(true);
+        return 0;
     case WM_RBUTTONDOWN: {
         // The right button also picks the entry the menu will act on.
         const LRESULT hit = SendMessageA(hwnd, LB_ITEMFROMPOINT, 0, lp);
@@ -207,7 +185,7 @@ LRESULT ServerListBox::handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     }
-    return callOriginal(hwnd, msg, wp, lp);
+    return original(hwnd, msg, wp, lp);
 }
 
 }  // namespace vantry::win

@@ -12,7 +12,6 @@ namespace vantry::win {
 // the text from outside the program. A click on a tick box or Space toggles it.
 class ServerListBox : public Control {
 public:
-    ~ServerListBox() override;
     bool create(HWND parent, int id, int x, int y, int width, int height);
 
     int count() const;
@@ -32,17 +31,13 @@ public:
     bool onReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    LRESULT handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    LRESULT callOriginal(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) const {
-        return CallWindowProcA(original_, hwnd, msg, wp, lp);
-    }
+    // Font and row height at the window's DPI.
+    void scale(bool redraw);
+    LRESULT subclassed(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
     void draw(const DRAWITEMSTRUCT& item) const;
     int boxWidth() const;
     void toggle(int index);
     void raiseClick();
-
-    WNDPROC original_ = nullptr;
 };
 
 }  // namespace vantry::win

@@ -1,5 +1,7 @@
 #include "win/ui/AboutWindow.h"
 
+#include <utility>
+
 #include "win/resources/resource.h"
 #include "core/startup/StartUp.h"
 #include "win/ui/Dpi.h"
@@ -62,12 +64,10 @@ void AboutWindow::createLabels() {
         if (about::IsLinkLabel(i))
             labels_[i].onClick = [this, i] { presenter_.onLinkClick(i); };
     }
-    const int size = GetSystemMetrics(SM_CXICON);
+    const int size = px(ImagePlace.width);
     smallIcon_.reset(static_cast<HICON>(
         LoadImageA(Instance(), MAKEINTRESOURCEA(IDI_VANTRY), IMAGE_ICON, size, size, 0)));
-    LabelArgs img{.id = IdImage, .link = true, .icon = smallIcon_.get()};
-    img.rect = {px(ImagePlace.left), px(ImagePlace.top), size, size};
-    image_.create(hwnd_, img);
+    addLabel(image_, ImagePlace, {.id = IdImage, .link = true, .icon = smallIcon_.get()});
     image_.onClick = [this] { presenter_.onImageClick(); };
 
     addButton(cmdOk_, OkPlace, {.id = IdOk, .caption = "OK"});
@@ -80,22 +80,32 @@ void AboutWindow::setLabelText(int label, const std::string& text) {
         return;
     }
     labels_[label].setText(text);
-    if (label == 7) {
-        // "report" fills the gap that label 2 leaves after "Please ".
-        HDC dc = GetDC(labels_[2].hwnd());
-        SIZE before{}, word{};
-        {
-            ScopedSelect font(dc, reinterpret_cast<HFONT>(SendMessageA(labels_[2].hwnd(), WM_GETFONT, 0, 0)));
-            GetTextExtentPoint32A(dc, "Please ", 7, &before);
-            GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &word);
-        }
-        ReleaseDC(labels_[2].hwnd(), dc);
-        RECT rc;
-        GetWindowRect(labels_[2].hwnd(), &rc);
-        MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&rc), 2);
-        SetWindowPos(labels_[7].hwnd(), HWND_TOP, rc.left + before.cx, rc.top, word.cx + 1,
-                     rc.bottom - rc.top, SWP_NOACTIVATE);
+    if (label == 7)
+        placeReportLink();
+}
+
+void AboutWindow::placeReportLink() {
+    // "report" fills the gap that label 2 leaves after "Please ".
+    const std::string word = labels_[7].text();
+    SIZE before{}, extent{};
+    {
+        WindowDC dc(labels_[2].hwnd());
+        ScopedSelect font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(labels_[2].hwnd(), WM_GETFONT, 0, 0)));
+        GetTextExtentPoint32A(dc.get(), "Please ", 7, &before);
+        GetTextExtentPoint32A(dc.get(), word.c_str(), static_cast<int>(word.size()), &extent);
     }
+    RECT rc;
+    GetWindowRect(labels_[2].hwnd(), &rc);
+    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&rc), 2);
+    SetWindowPos(labels_[7].hwnd(), HWND_TOP, rc.left + before.cx, rc.top, extent.cx + 1, rc.bottom - rc.top,
+                 SWP_NOACTIVATE);
+}
+
+void AboutWindow::onDpiChanged() {
+    placeReportLink();
+    RECT rc;
+    GetClientRect(hwnd_, &rc);
+    SetWindowPos(pic1_.hwnd(), nullptr, 0, 0, rc.right, rc.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool AboutWindow::Splash::create(HWND parent) {
@@ -116,8 +126,14 @@ LRESULT AboutWindow::Splash::handle(UINT msg, WPARAM wp, LPARAM lp) {
         EndPaint(hwnd_, &ps);
         return 0;
     }
+    // A click is a press and a release on the splash itself: the press that
+    // brought it back, on the icon below, must not take it away again.
+    case WM_LBUTTONDOWN:
+        pressed_ = true;
+        return 0;
     case WM_LBUTTONUP:
-        box_.presenter_.onSplashClick();
+        if (std::exchange(pressed_, false))
+            box_.presenter_.onSplashClick();
         return 0;
     }
     return Window::handle(msg, wp, lp);

@@ -43,6 +43,8 @@ private:
 
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
     void onExit() override;
+    void onDpiChanged() override;
+    void placeReportLink();
     void reportClosed();
     void createLabels();
 
@@ -57,6 +59,7 @@ private:
         void paint(HDC dc);
         AboutWindow& box_;
         UniqueIcon bigIcon_;
+        bool pressed_ = false;
     };
 
     AboutPresenter presenter_;

@@ -1,7 +1,5 @@
 #include "win/ui/Control.h"
 
-#include "win/ui/Dpi.h"
-
 namespace vantry::win {
 
 namespace {
@@ -13,36 +11,56 @@ Control* ControlOf(HWND hwnd) {
 }  // namespace
 
 Control::~Control() {
-    if (hwnd_) {
-        RemovePropA(hwnd_, ControlProperty);
-        DestroyWindow(hwnd_);
-    }
-}
-
-void Control::attach(HWND hwnd) {
-    hwnd_ = hwnd;
+    // The window is unbound on its way out, before this object is gone.
     if (hwnd_)
-        SetPropA(hwnd_, ControlProperty, this);
+        DestroyWindow(hwnd_);
 }
 
-bool Control::RegisterFrameClass(const char* className, LPCSTR cursor, COLORREF background,
-                                 WNDPROC proc) {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    if (GetClassInfoExA(GetModuleHandleA(nullptr), className, &wc))
-        return true;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursorA(nullptr, cursor);
-    wc.hbrBackground = SolidBrush(background);
-    wc.lpszClassName = className;
-    return RegisterClassExA(&wc) != 0;
+bool Control::attach(HWND hwnd) {
+    if (!hwnd || !SetPropA(hwnd, ControlProperty, this))
+        return false;
+    hwnd_ = hwnd;
+    original_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
+    return true;
+}
+
+bool Control::onReflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+LRESULT Control::subclassed(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return original(hwnd, msg, wp, lp); }
+
+LRESULT Control::original(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) const {
+    return CallWindowProcA(original_, hwnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK Control::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    Control* self = ControlOf(hwnd);
+    if (!self)
+        return DefWindowProcA(hwnd, msg, wp, lp);
+    // Kept here: a handler may destroy the window, and its object with it.
+    const WNDPROC original = self->original_;
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        RemovePropA(hwnd, ControlProperty);
+        self->hwnd_ = nullptr;
+        return CallWindowProcA(original, hwnd, msg, wp, lp);
+    }
+    try {
+        return self->subclassed(hwnd, msg, wp, lp);
+    } catch (...) {
+        // A failed handler must not take the message loop down with it.
+        return CallWindowProcA(original, hwnd, msg, wp, lp);
+    }
 }
 
 bool ReflectToControl(HWND parent, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     HWND child = nullptr;
     switch (msg) {
     case WM_COMMAND:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
         child = reinterpret_cast<HWND>(lp);
         break;
     case WM_DRAWITEM:
@@ -54,21 +72,11 @@ bool ReflectToControl(HWND parent, UINT msg, WPARAM wp, LPARAM lp, LRESULT& resu
     case WM_NOTIFY:
         child = reinterpret_cast<NMHDR*>(lp)->hwndFrom;
         break;
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-        child = reinterpret_cast<HWND>(lp);
-        break;
     default:
         return false;
     }
-    // A control may be built from an inner system control (an edit inside a
-    // frame): the inner one's requests go to the nearest object up the chain.
-    for (HWND h = child; h && h != parent; h = GetParent(h))
-        if (Control* control = ControlOf(h))
-            return control->onReflected(msg, wp, lp, result);
-    return false;
+    Control* control = ControlOf(child);
+    return control && control->onReflected(msg, wp, lp, result);
 }
 
 }  // namespace vantry::win

@@ -6,10 +6,13 @@
 
 namespace vantry::win {
 
-// A child control object that its parent's window procedure reaches by HWND, so
-// that the notifications and colour requests a parent receives (WM_COMMAND,
+// A system control (STATIC, BUTTON, LISTBOX, EDIT, COMBOBOX...) bound to the
+// object that owns it. The object sees the control's messages before the
+// control does, and its parent's window procedure reaches it by HWND, so that
+// the notifications and colour requests a parent receives (WM_COMMAND,
 // WM_DRAWITEM, WM_MEASUREITEM, WM_NOTIFY, WM_CTLCOLOR*) are handled by the
-// control that owns the brush, the font and the callbacks.
+// control that owns the brush, the font and the callbacks. The object forgets
+// the window when the window goes, and destroys it if the object goes first.
 class Control {
 public:
     Control() = default;
@@ -19,48 +22,27 @@ public:
 
     HWND hwnd() const { return hwnd_; }
 
+    // Binds a control just created (false for none). Subclassed the ANSI way:
+    // the comctl32 helper would turn the control into a Unicode window, whose
+    // text other processes then cannot always read as ANSI.
+    bool attach(HWND hwnd);
+
     // Handles a message the parent received on this control's behalf.
-    virtual bool onReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) = 0;
+    virtual bool onReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 
 protected:
-    // Ties the object to its window; the destructor destroys the window.
-    void attach(HWND hwnd);
-
-    // For a control built as a frame window of its own around one system
-    // control: the frame's procedure finds the object given at creation, the
-    // inner control's finds it in the inner window's user data, and neither
-    // lets an exception reach Windows.
-    static bool RegisterFrameClass(const char* className, LPCSTR cursor, COLORREF background,
-                                   WNDPROC proc);
-
-    template <typename T, LRESULT (T::*Handle)(HWND, UINT, WPARAM, LPARAM)>
-    static LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-        if (msg == WM_NCCREATE) {
-            auto* self = static_cast<T*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-            static_cast<Control*>(self)->hwnd_ = hwnd;
-            SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        }
-        auto* self = reinterpret_cast<T*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-        if (!self)
-            return DefWindowProcA(hwnd, msg, wp, lp);
-        try {
-            return (self->*Handle)(hwnd, msg, wp, lp);
-        } catch (...) {
-            return DefWindowProcA(hwnd, msg, wp, lp);
-        }
-    }
-
-    template <typename T, LRESULT (T::*Handle)(HWND, UINT, WPARAM, LPARAM), WNDPROC T::*Original>
-    static LRESULT CALLBACK InnerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-        auto* self = reinterpret_cast<T*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-        try {
-            return (self->*Handle)(hwnd, msg, wp, lp);
-        } catch (...) {
-            return CallWindowProcA(self->*Original, hwnd, msg, wp, lp);
-        }
-    }
+    // The control's own messages; the default is the control's own procedure.
+    // hwnd is passed for the messages whose handlers may destroy the window,
+    // and this object with it.
+    virtual LRESULT subclassed(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT original(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) const;
 
     HWND hwnd_ = nullptr;
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+    WNDPROC original_ = nullptr;
 };
 
 // The button of a mouse message as the program's events report it: 1 left,

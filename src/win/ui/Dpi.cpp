@@ -8,7 +8,21 @@
 
 namespace vantry::win {
 
+namespace {
+constexpr char DpiProperty[] = "HLDSVantry.Dpi";
+}  // namespace
+
+void SetWindowDpi(HWND topLevel, int dpi) {
+    SetPropA(topLevel, DpiProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(dpi)));
+}
+
 int WindowDpi(HWND hwnd) {
+    // What WM_DPICHANGED said wins: the window lays itself out at that DPI
+    // even before (or, on a system without per-monitor DPI, instead of) the
+    // system reporting it.
+    if (HWND root = hwnd ? GetAncestor(hwnd, GA_ROOT) : nullptr)
+        if (const auto told = reinterpret_cast<INT_PTR>(GetPropA(root, DpiProperty)))
+            return static_cast<int>(told);
     // GetDpiForWindow exists from Windows 10 1607 on; look it up so the program
     // still starts on older systems.
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
@@ -19,9 +33,7 @@ int WindowDpi(HWND hwnd) {
         if (dpi > 0)
             return static_cast<int>(dpi);
     }
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const int dpi = GetDeviceCaps(WindowDC(nullptr).get(), LOGPIXELSY);
     return dpi > 0 ? dpi : 96;
 }
 

@@ -5,8 +5,14 @@
 namespace vantry::win {
 
 // The DPI the window is shown at (the system DPI where per-window DPI is not
-// available), and twips converted at that DPI.
+// available), and twips converted at that DPI. A top-level window that was
+// told its DPI (SetWindowDpi) answers with that for itself and its children.
 int WindowDpi(HWND hwnd);
+void SetWindowDpi(HWND topLevel, int dpi);
+
+// WM_DPICHANGED_AFTERPARENT: the headers hide it from a program that still
+// starts on Windows 7, where it is simply never sent.
+inline constexpr UINT DpiChangedAfterParent = 0x02E3;
 int Px(HWND hwnd, double twips);
 
 // The program's Tahoma at a point size for a DPI; cached and owned for the whole

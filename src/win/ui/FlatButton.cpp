@@ -1,7 +1,5 @@
 #include "win/ui/FlatButton.h"
 
-#include <commctrl.h>
-
 #include "win/ui/Dpi.h"
 #include "core/ui/FlatButtonLook.h"
 #include "core/ui/Look.h"
@@ -21,13 +19,6 @@ void Raise(const std::function<void()>& callback) noexcept {
 }
 }  // namespace
 
-FlatButton::~FlatButton() {
-    // Control's destructor destroys the window after this object's members are
-    // gone: the subclass must not see those last messages.
-    if (hwnd_)
-        RemoveWindowSubclass(hwnd_, SubclassProc, 0);
-}
-
 bool FlatButton::create(HWND parent, const FlatButtonArgs& args) {
     textColor_ = args.textColor;
     backColor_ = args.backColor;
@@ -40,12 +31,11 @@ bool FlatButton::create(HWND parent, const FlatButtonArgs& args) {
                                 args.rect.width, args.rect.height, parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)), Instance(),
                                 nullptr);
-    if (!hwnd)
+    if (!attach(hwnd))
         return false;
-    attach(hwnd);
-    SetWindowSubclass(hwnd, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    load(args.pictureOver);
+    pictureOver_ = args.pictureOver;
     setPicture(args.picture);
-    setPictureOver(args.pictureOver);
     return true;
 }
 
@@ -68,23 +58,12 @@ void FlatButton::setPicture(const std::string& name) {
     repaint();
 }
 
-void FlatButton::setPictureOver(const std::string& name) {
-    load(name);
-    pictureOver_ = name;
-    repaint();
-}
-
 const std::string& FlatButton::shownPicture() const {
     return ShownPicture(picture_, pictureOver_, hovering_);
 }
 
 void FlatButton::setTextColor(COLORREF colour) {
     textColor_ = colour;
-    repaint();
-}
-
-void FlatButton::setBackColor(COLORREF colour) {
-    backColor_ = colour;
     repaint();
 }
 
@@ -111,13 +90,6 @@ std::string FlatButton::caption() const {
     std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd_)) + 1, '\0');
     text.resize(static_cast<size_t>(GetWindowTextA(hwnd_, text.data(), static_cast<int>(text.size()))));
     return text;
-}
-
-void FlatButton::reset() {
-    if (hwnd_)
-        SendMessageA(hwnd_, BM_SETSTATE, FALSE, 0);
-    setHovering(false);
-    repaint();
 }
 
 void FlatButton::setHovering(bool hovering) {
@@ -223,24 +195,22 @@ bool FlatButton::onReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     return false;
 }
 
-LRESULT CALLBACK FlatButton::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                          DWORD_PTR data) {
-    auto* self = reinterpret_cast<FlatButton*>(data);
+LRESULT FlatButton::subclassed(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_ERASEBKGND:
         // WM_DRAWITEM paints every pixel; erasing first would flash.
         return 1;
     case WM_MOUSEMOVE:
-        if (!self->hovering_) {
+        if (!hovering_) {
             // Asked for on every entry, so a pointer that leaves faster than the
             // next WM_MOUSEMOVE is still noticed.
             TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};
             TrackMouseEvent(&track);
-            self->setHovering(true);
+            setHovering(true);
         }
         break;
     case WM_MOUSELEAVE:
-        self->setHovering(false);
+        setHovering(false);
         break;
     case WM_LBUTTONDBLCLK:
         // An owner-drawn button turns the second of two quick clicks into
@@ -248,22 +218,19 @@ LRESULT CALLBACK FlatButton::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
         msg = WM_LBUTTONDOWN;
         [[fallthrough]];
     case WM_LBUTTONDOWN: {
-        const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
-        self->raisePress();
+        const LRESULT result = original(hwnd, msg, wp, lp);
+        raisePress();
         return result;
     }
     case WM_KEYDOWN:
         if (wp == VK_SPACE && !(lp & (1 << 30))) {  // the first press, not auto-repeat
-            const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
-            self->raisePress();
+            const LRESULT result = original(hwnd, msg, wp, lp);
+            raisePress();
             return result;
         }
         break;
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(hwnd, SubclassProc, 0);
-        break;
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return original(hwnd, msg, wp, lp);
 }
 
 }  // namespace vantry::win

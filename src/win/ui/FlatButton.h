@@ -28,30 +28,19 @@ struct FlatButtonArgs {
 // and/or a bitmap on a flat background, with a second bitmap under the mouse.
 class FlatButton : public Control {
 public:
-    FlatButton() = default;
-    ~FlatButton() override;
-
     bool create(HWND parent, const FlatButtonArgs& args);
 
     // Bitmap resource names ("EX1"...); each is loaded once and kept.
     void setPicture(const std::string& name);
-    void setPictureOver(const std::string& name);
     const std::string& picture() const { return picture_; }
     const std::string& pictureOver() const { return pictureOver_; }
     const std::string& shownPicture() const;
-    bool hovering() const { return hovering_; }
 
     void setTextColor(COLORREF colour);
-    COLORREF textColor() const { return textColor_; }
-    void setBackColor(COLORREF colour);
-    COLORREF backColor() const { return backColor_; }
     void setEnabled(bool enabled);
     bool enabled() const;
     void setCaption(const std::string& caption);
     std::string caption() const;
-
-    // Back to the resting look: not hovering, not pressed.
-    void reset();
 
     std::function<void()> onClick;  // mouse, Space, or the mnemonic through IsDialogMessage
     std::function<void()> onPress;  // pressed down (left button or Space); always before the click
@@ -60,15 +49,11 @@ public:
     // check the scaled look on any display.
     void overrideDpi(int dpi) { dpiOverride_ = dpi; }
 
-    // Draws the button as it should look into any DC; tests render into a DIB.
-    void paint(HDC dc, const RECT& rc, bool pressed, bool focusCue, bool disabled,
-               bool hidePrefix = false) const;
-
     bool onReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                         DWORD_PTR self);
+    void paint(HDC dc, const RECT& rc, bool pressed, bool focusCue, bool disabled, bool hidePrefix) const;
+    LRESULT subclassed(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
     void load(const std::string& name);
     HBITMAP bitmap(const std::string& name) const;
     void setHovering(bool hovering);

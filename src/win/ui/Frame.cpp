@@ -31,6 +31,8 @@ bool Frame::createFrame(const FrameArgs& args) {
                 0, 0, args.owner, nullptr, LoadIconA(Instance(), MAKEINTRESOURCEA(101))))
         return false;
     windows_.Loaded(this);
+    if (args.dpi)
+        SetWindowDpi(hwnd_, args.dpi);
     sizeTwips(args.widthTwips, args.heightTwips);
 
     const int titleLeft = TitleLeft + args.titleIndentTwips;
@@ -58,8 +60,6 @@ void Frame::setTitle(const std::string& title) {
     SetWindowTextA(hwnd_, title.c_str());
 }
 
-std::string Frame::title() const { return const_cast<Label&>(lbTitle_).text(); }
-
 int Frame::px(double twips) const { return Px(hwnd_, twips); }
 
 Rect Frame::px(const Rect& twips) const {
@@ -68,10 +68,13 @@ Rect Frame::px(const Rect& twips) const {
     return {left, top, px(twips.right()) - left, px(twips.bottom()) - top};
 }
 
+void Frame::keepPlaced(HWND control, const Rect& twips) { placed_.emplace_back(control, twips); }
+
 bool Frame::addLabel(Label& label, const Rect& twips, LabelArgs args) {
     args.rect = px(twips);
     if (!label.create(hwnd_, args))
         return false;
+    keepPlaced(label.hwnd(), twips);
     if (!args.link)
         label.onMouseDown = [this](int button) { DragWindow(hwnd_, button); };
     return true;
@@ -79,10 +82,30 @@ bool Frame::addLabel(Label& label, const Rect& twips, LabelArgs args) {
 
 bool Frame::addButton(FlatButton& button, const Rect& twips, FlatButtonArgs args) {
     args.rect = px(twips);
-    return button.create(hwnd_, args);
+    if (!button.create(hwnd_, args))
+        return false;
+    keepPlaced(button.hwnd(), twips);
+    return true;
+}
+
+void Frame::changeDpi(int dpi, const RECT& suggested) {
+    SetWindowDpi(hwnd_, dpi);
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, px(widthTwips_), px(heightTwips_),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // Everything again from its twips, as at creation; each control then
+    // takes its own font and inner layout at the new DPI.
+    for (const auto& [control, twips] : placed_) {
+        const Rect r = px(twips);
+        SetWindowPos(control, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageA(control, DpiChangedAfterParent, 0, 0);
+    }
+    onDpiChanged();
+    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void Frame::sizeTwips(int widthTwips, int heightTwips) {
+    widthTwips_ = widthTwips;
+    heightTwips_ = heightTwips;
     SetWindowPos(hwnd_, nullptr, 0, 0, px(widthTwips), px(heightTwips),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -192,6 +215,9 @@ LRESULT Frame::handle(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_CLOSE:
         onExit();
+        return 0;
+    case WM_DPICHANGED:
+        changeDpi(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
         return 0;
     case WM_ERASEBKGND: {
         RECT rc;

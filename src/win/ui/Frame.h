@@ -2,6 +2,8 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/ui/ActivityLook.h"
 #include "core/ui/MenuModel.h"
@@ -23,6 +25,7 @@ struct FrameArgs {
     std::string trayExitCaption = "Exit";
     HWND owner = nullptr;
     DWORD exStyle = 0;
+    int dpi = 0;  // 0: the DPI of the monitor it appears on
 };
 
 // The frame every window of the program shares instead of a system title bar:
@@ -40,7 +43,6 @@ public:
     // The title label's text is also the window's own text, so the taskbar,
     // Alt+Tab and screen readers show it.
     void setTitle(const std::string& title);
-    std::string title() const;
 
     Label& titleLabel() { return lbTitle_; }
     FlatButton& picEx() { return picEx_; }
@@ -79,6 +81,12 @@ protected:
     // link drags the window.
     bool addLabel(Label& label, const Rect& twips, LabelArgs args);
     bool addButton(FlatButton& button, const Rect& twips, FlatButtonArgs args);
+    // A control the window created itself at px(twips): it is moved to its
+    // place again when the DPI changes.
+    void keepPlaced(HWND control, const Rect& twips);
+    // After a DPI change, once every kept control has its new place: for what
+    // the window lays out itself.
+    virtual void onDpiChanged() {}
 
     WindowSet& windows_;
 
@@ -86,7 +94,11 @@ private:
     void applyLook(bool active);
     void onTrayMenu();
 
+    void changeDpi(int dpi, const RECT& suggested);
+
     ActivityLook look_;
+    std::vector<std::pair<HWND, Rect>> placed_;  // in twips
+    int widthTwips_ = 0, heightTwips_ = 0;
     Label lbTitle_;
     FlatButton picEx_, picMin_, picHelp_;
     bool captionButtons_ = false;

@@ -22,7 +22,6 @@ public:
     int ListCount() const override { return combo_.listCount(); }
     int ListIndex() const override { return combo_.listIndex(); }
     void SetListIndex(int row) override { combo_.setListIndex(row); }
-    bool Sorted() const override { return combo_.sorted(); }
 
 private:
     GameCombo& combo_;

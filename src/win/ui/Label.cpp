@@ -1,13 +1,13 @@
 #include "win/ui/Label.h"
 
-#include <commctrl.h>
-
 #include "win/ui/Dpi.h"
 
 namespace vantry::win {
 
 bool Label::create(HWND parent, const LabelArgs& args) {
     colour_ = args.colour;
+    pointSize_ = args.pointSize;
+    bold_ = args.bold;
     link_ = args.link;
     // Clipped by its siblings: a link may sit in a gap of a longer label.
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_NOTIFY | SS_NOPREFIX;
@@ -21,16 +21,17 @@ bool Label::create(HWND parent, const LabelArgs& args) {
                                 args.rect.width, args.rect.height, parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)),
                                 GetModuleHandleA(nullptr), nullptr);
-    if (!hwnd)
+    if (!attach(hwnd))
         return false;
-    attach(hwnd);
-    SendMessageA(hwnd, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(parent), args.pointSize, args.bold, args.link)),
-                 FALSE);
+    setFont(false);
     if (args.icon)
         SendMessageA(hwnd, STM_SETICON, reinterpret_cast<WPARAM>(args.icon), 0);
-    SetWindowSubclass(hwnd, SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
     return true;
+}
+
+void Label::setFont(bool redraw) {
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(hwnd_), pointSize_, bold_, link_)),
+                 redraw);
 }
 
 std::string Label::text() const {
@@ -67,32 +68,30 @@ bool Label::onReflected(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
     return false;
 }
 
-LRESULT CALLBACK Label::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                     DWORD_PTR data) {
-    auto* self = reinterpret_cast<Label*>(data);
+LRESULT Label::subclassed(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-        if (self->onMouseDown) {
+        if (onMouseDown) {
             const int button = MouseButtonOf(msg);
-            self->onMouseDown(button);
+            onMouseDown(button);
             // A drag has already taken the mouse up; the label's own click would come too late.
             if (button == mouse::Left && !IsWindow(hwnd))
                 return 0;
         }
         break;
+    case DpiChangedAfterParent:
+        setFont(true);
+        return 0;
     case WM_SETCURSOR:
-        if (self->link_) {
+        if (link_) {
             SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
             return TRUE;
         }
         break;
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(hwnd, SubclassProc, 1);
-        break;
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return original(hwnd, msg, wp, lp);
 }
 
 }  // namespace vantry::win

@@ -39,10 +39,13 @@ public:
     bool onReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                         DWORD_PTR data);
+    LRESULT subclassed(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
+
+    void setFont(bool redraw);
 
     COLORREF colour_ = colour::Orange;
+    int pointSize_ = 8;
+    bool bold_ = false;
     bool link_ = false;
 };
 

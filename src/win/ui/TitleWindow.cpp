@@ -64,12 +64,6 @@ LRESULT TitleWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         break;
-    case WM_QUERYENDSESSION:
-        return TRUE;
-    case WM_ENDSESSION:
-        if (wp && !unloading_ && onUserClose)
-            onUserClose();
-        return 0;
     }
     return Window::handle(msg, wp, lp);
 }

@@ -23,7 +23,7 @@ public:
     // Whenever the title window itself becomes active while not minimized, the
     // focus goes on to the main window.
     std::function<void()> onHandFocus;
-    // The user closed it (its taskbar button's Close, or the system shutting down).
+    // The user closed it from its taskbar button.
     std::function<void()> onUserClose;
 
     void Unload() override;

@@ -55,7 +55,7 @@ void Window::destroy() {
 
 bool Window::create(const char* className, DWORD exStyle, DWORD style, const char* title, int x,
                     int y, int width, int height, HWND parent, HMENU menuOrId, HICON icon,
-                    HBRUSH background) {
+                    HBRUSH background, LPCSTR cursor) {
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
     if (!GetClassInfoExA(Instance(), className, &wc)) {
@@ -66,7 +66,7 @@ bool Window::create(const char* className, DWORD exStyle, DWORD style, const cha
         wc.hInstance = Instance();
         wc.hIcon = icon;
         wc.hIconSm = icon;
-        wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+        wc.hCursor = LoadCursorA(nullptr, cursor ? cursor : reinterpret_cast<LPCSTR>(IDC_ARROW));
         wc.hbrBackground = background ? background : static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
         wc.lpszClassName = className;
         if (!RegisterClassExA(&wc))

@@ -18,11 +18,11 @@ public:
     HWND hwnd() const { return hwnd_; }
 
 protected:
-    // Registers the class once per process (with a black background unless given
-    // another brush) and creates the window with this object behind it.
+    // Registers the class once per process (with a black background and the
+    // arrow unless given others) and creates the window with this object behind it.
     bool create(const char* className, DWORD exStyle, DWORD style, const char* title, int x, int y,
                 int width, int height, HWND parent, HMENU menuOrId, HICON icon = nullptr,
-                HBRUSH background = nullptr);
+                HBRUSH background = nullptr, LPCSTR cursor = nullptr);
     void destroy();
 
     // The window's messages; the default is DefWindowProc.
