@@ -93,6 +93,22 @@ struct MenuTraits {
     static void close(Handle h) { DestroyMenu(h); }
 };
 
+// Global memory that has not been handed over, for example to the clipboard.
+struct GlobalMemoryTraits {
+    using Handle = HGLOBAL;
+    static Handle empty() { return nullptr; }
+    static bool valid(Handle h) { return h != nullptr; }
+    static void close(Handle h) { GlobalFree(h); }
+};
+
+// A bare helper window that no window object of ours owns.
+struct WindowTraits {
+    using Handle = HWND;
+    static Handle empty() { return nullptr; }
+    static bool valid(Handle h) { return h != nullptr; }
+    static void close(Handle h) { DestroyWindow(h); }
+};
+
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFindHandle = UniqueHandle<FindHandleTraits>;
 using UniqueRegKey = UniqueHandle<RegKeyTraits>;
@@ -100,6 +116,8 @@ using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueModule = UniqueHandle<ModuleTraits>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
+using UniqueGlobalMemory = UniqueHandle<GlobalMemoryTraits>;
+using UniqueWindow = UniqueHandle<WindowTraits>;
 
 // A window's device context for one scope.
 class WindowDC {
