@@ -98,22 +98,23 @@ TEST_F(GameCatalogueTest, HandEditsAreNormalisedKeepingOrderSpacesAndFlagsReadAs
     // A flag other than 0 and 1 drops the game; a missing or unreadable one
     // keeps it once, not offered.
     EXPECT_EQ(Cfg(), "valve;1\r\n CStrike ;1\r\nb;1\r\nc;1\r\nd;0\r\ne;0\r\nf;0\r\ng;0\r\ndod;1\r\n");
-
-    // A catalogue that is there but cannot be read now is not overwritten.
-    fs.addFile(CfgPath, "valve;0\r\n");
-    fs.unreadable = CfgPath;
-    ASSERT_EQ(Load(), LocateResult::Known);
-    fs.unreadable.clear();
-    EXPECT_EQ(Cfg(), "valve;0\r\n");
 }
 
-TEST_F(GameCatalogueTest, AHiddenGamesCfgIsTheUsersFileTooAndIsNeverReplacedByAnEmptyOne) {
+TEST_F(GameCatalogueTest, TheUsersCatalogueIsKeptWhenItIsHiddenOrCannotBeReadNow) {
+    // A hidden games.cfg is the user's file too, not to be replaced by an empty one.
     Games({"valve", "tfc", "cstrike"});
     fs.addFile(CfgPath, "valve;1\r\ntfc;0\r\ncstrike;0\r\n", attr::Hidden);
     fakes::FakeListControl combo;
     ASSERT_EQ(Fill(combo), LocateResult::Known);
     EXPECT_EQ(Cfg(), "valve;1\r\ntfc;0\r\ncstrike;0\r\n");
     EXPECT_EQ(combo.texts(), Texts{"valve"});
+
+    // One held open by another program is there but cannot be read: not overwritten.
+    fs.addFile(CfgPath, "valve;0\r\n");
+    fs.unreadable = CfgPath;
+    ASSERT_EQ(Load(), LocateResult::Known);
+    fs.unreadable.clear();
+    EXPECT_EQ(Cfg(), "valve;0\r\n");
 }
 
 TEST_F(GameCatalogueTest, SelectorOffersCheckedGamesAndSelectsTheDefault) {
