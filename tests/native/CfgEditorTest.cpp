@@ -122,7 +122,7 @@ TEST_F(CfgEditorTest, FilesComeBackByteForByteWithOneFinalLineEnd) {
         EXPECT_EQ(view.body, c.shown);
         EXPECT_FALSE(editor->changed());
         ASSERT_TRUE(editor->Save());
-        EXPECT_EQ(fs.bytes("C:\\HL\\valve\\server.cfg"), c.saved);
+        EXPECT_EQ(fs.readFile("C:\\HL\\valve\\server.cfg"), c.saved);
     }
     EXPECT_EQ(view.title, "CFG Editor - server.cfg");
     EXPECT_EQ(view.tray, "CFG Editor - C:\\HL\\valve\\server.cfg");
@@ -165,7 +165,7 @@ TEST_F(CfgEditorTest, AFailedOrCancelledSaveKeepsTheTextAndStopsTheCommandThatAs
     EXPECT_EQ(view.body, "new old");
     EXPECT_EQ(editor->path(), "C:\\HL\\valve\\server.cfg");
     EXPECT_TRUE(editor->changed());
-    EXPECT_EQ(fs.bytes("C:\\HL\\valve\\server.cfg"), "old\r\n");
+    EXPECT_EQ(fs.readFile("C:\\HL\\valve\\server.cfg"), "old\r\n");
 
     // Yes to the question, then a save that fails: the window stays, the text too.
     boxes.answers = {mb::Yes};
@@ -194,7 +194,7 @@ TEST_F(CfgEditorTest, AFileThatCannotBeReadLeavesTheDocumentAsItWas) {
     }
     EXPECT_EQ(view.body, "kept");
     EXPECT_TRUE(editor->changed());
-    EXPECT_EQ(fs.bytes("C:\\HL\\valve\\nul.cfg"), std::string("hostname x\0y", 12));
+    EXPECT_EQ(fs.readFile("C:\\HL\\valve\\nul.cfg"), std::string("hostname x\0y", 12));
 
     // Hidden until its file is read; unreadable, it stays hidden with its tray icon.
     FakeCfgView hidden;

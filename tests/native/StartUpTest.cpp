@@ -2,6 +2,7 @@
 
 #include "FakeFileSystem.h"
 #include "FakePlatform.h"
+#include "core/startup/Settings.h"
 #include "core/startup/StartUp.h"
 
 using namespace vantry;
@@ -17,52 +18,97 @@ TEST(CommandLine, TheTextFollowsTheExecutableAndItsSwitchIsTwoCharactersLowerCas
     EXPECT_EQ(CommandSwitch(""), "");
 }
 
-TEST(ShowInMode, GivesZeroForAnyUnknownNumber) {
-    fakes::FakeSettingsStore store;
-    Settings settings(store);
-    EXPECT_EQ(ShowInMode(settings), 2);
-    for (auto [stored, mode] : {std::pair{0L, 0}, {1L, 1}, {2L, 2}, {3L, 0}, {-1L, 0}}) {
-        settings.SetShowIn(stored);
-        EXPECT_EQ(ShowInMode(settings), mode) << stored;
-    }
+namespace {
+
+using Read = std::pair<std::vector<std::string>, std::vector<double>>;
+
+// Every reader, the texts and then the numbers; a centred default is given as 7.
+Read ReadAll(const Settings& s) {
+    return {{s.HLdir(), s.HLexe(), s.HLDSdir(), s.HLDSexe(), s.Params(), s.DefaultGameForOptions(),
+             s.DefaultGameForSelectors()},
+            {double(s.ShowIn()), double(s.IconIndex()), double(s.RegOnStart()), s.MainX(7), s.MainY(), s.CfgX(7),
+             s.CfgY(7), s.CfgX2(), s.CfgY2()}};
 }
 
-class PlanStartTest : public ::testing::Test {
+}  // namespace
+
+TEST(Settings, EachValueIsStoredAtItsAddressAsPlainTextAndReadFromThereUnlessItIsNoNumber) {
+    fakes::FakeSettingsStore store;
+    Settings s(store);
+    EXPECT_EQ(ReadAll(s), (Read{{"", "", "", "", "", "", "valve"}, {2, 2, 1, 7, 35, 7, 7, 5175, 4125}}));
+    EXPECT_TRUE(store.values.empty()) << "reading never writes";
+
+    s.SetHLdir("C:\\HL\\");
+    s.SetHLexe("hlds.exe");
+    s.SetHLDSdir("C:\\T\\");
+    s.SetHLDSexe("HLDS Vantry.exe");
+    s.SetParams("  -dev +maxplayers 8 ");
+    s.SetDefaultGame("cstrike");
+    s.SetShowIn(1);
+    s.SetIconIndex(5);
+    s.SetRegOnStart(0);
+    s.SetMainX(3540.0f);
+    s.SetMainY(-120.5f);
+    s.SetCfgX(150.0f);
+    s.SetCfgY(250.0f);
+    s.SetCfgX2(6000.0f);
+    s.SetCfgY2(4125.25f);
+    using Key = std::tuple<std::string, std::string, std::string>;
+    const auto options = [](const char* key) { return Key{"HLDSVantry", "Options", key}; };
+    EXPECT_EQ(store.values, (std::map<Key, std::string>{
+                                {options("HLdir"), "C:\\HL\\"}, {options("HLexe"), "hlds.exe"},
+                                {options("HLDSdir"), "C:\\T\\"}, {options("HLDSexe"), "HLDS Vantry.exe"},
+                                {options("Params"), "  -dev +maxplayers 8 "}, {options("Default"), "cstrike"},
+                                {options("ShowIn"), "1"}, {options("IconIndex"), "5"}, {options("RegOnStart"), "0"},
+                                {{"HLDSVantry", "Main", "X"}, "3540"}, {{"HLDSVantry", "Main", "Y"}, "-120.5"},
+                                {{"HLDSVantry", "CFG", "X"}, "150"}, {{"HLDSVantry", "CFG", "Y"}, "250"},
+                                {{"HLDSVantry", "CFG", "X2"}, "6000"}, {{"HLDSVantry", "CFG", "Y2"}, "4125.25"}}));
+    EXPECT_EQ(ReadAll(s), (Read{{"C:\\HL\\", "hlds.exe", "C:\\T\\", "HLDS Vantry.exe", "  -dev +maxplayers 8 ",
+                                 "cstrike", "cstrike"},
+                                {1, 5, 0, 3540, -120.5, 150, 250, 6000, 4125.25}}));
+
+    // A text that is no number counts as absent, but an empty text is a text.
+    store.save("HLDSVantry", "Options", "ShowIn", "tray");
+    store.save("HLDSVantry", "Main", "Y", "12,5");
+    store.save("HLDSVantry", "Options", "Default", "");
+    EXPECT_EQ(std::tuple(s.ShowIn(), s.MainY(), s.DefaultGameForSelectors()), std::tuple(2L, 35.0f, ""));
+}
+
+class StartTest : public ::testing::Test {
 protected:
-    StartPlan Plan(const std::string& text) { return PlanStart(text, settings, fs); }
     fakes::FakeSettingsStore store;
     Settings settings{store};
     fakes::FakeFileSystem fs;
 };
 
-TEST_F(PlanStartTest, SwitchesOpenTheirWindowAndAnExistingFileOpensInTheEditor) {
-    EXPECT_EQ(Plan("").window, StartWindow::Main);
-    EXPECT_EQ(Plan("/server").window, StartWindow::ServerRun);
-    EXPECT_EQ(Plan("/c C:\\x.cfg").window, StartWindow::Cfg);
-    EXPECT_EQ(Plan("/M").window, StartWindow::MapCycle);
-    EXPECT_EQ(Plan("/o").window, StartWindow::Motd);
-
+TEST_F(StartTest, SwitchesOpenTheirWindowAndAnExistingFileOpensInTheEditor) {
     fs.addFile("C:\\HLServer\\valve\\server.cfg", "hostname x\r\n");
-    const auto plan = Plan("  C:\\HLServer\\valve\\server.cfg ");
+    using W = StartWindow;
+    for (const auto& [text, window] :
+         {std::pair{"", W::Main}, {"/server", W::ServerRun}, {"/c C:\\x.cfg", W::Cfg}, {"/M", W::MapCycle},
+          {"/o", W::Motd}, {"\"C:\\HLServer\\valve\\server.cfg\"", W::CfgOpenFile},
+          {"C:\\HLServer\\valve\\missing.cfg", W::Main}, {"-s", W::Main}, {"   ", W::Main}})
+        EXPECT_EQ(PlanStart(text, settings, fs).window, window) << text;
+    const auto plan = PlanStart("  C:\\HLServer\\valve\\server.cfg ", settings, fs);
     EXPECT_EQ(plan.window, StartWindow::CfgOpenFile);
     EXPECT_EQ(plan.filePath, "C:\\HLServer\\valve\\server.cfg");
-    EXPECT_EQ(Plan("c:\\hlserver\\VALVE\\SERVER.CFG").window, StartWindow::CfgOpenFile);
     // As the shell passes a file dropped on the program: the quotes are no part of the path.
-    EXPECT_EQ(Plan("\"C:\\HLServer\\valve\\server.cfg\"").filePath, "C:\\HLServer\\valve\\server.cfg");
-    for (const char* other : {"C:\\HLServer\\valve\\missing.cfg", "-s", "   "})
-        EXPECT_EQ(Plan(other).window, StartWindow::Main) << other;
+    EXPECT_EQ(PlanStart("\"C:\\HLServer\\valve\\server.cfg\"", settings, fs).filePath,
+              "C:\\HLServer\\valve\\server.cfg");
     // "/c" takes what follows its first three characters as the file to open.
-    EXPECT_EQ(Plan("/C C:\\x.cfg").filePath, "C:\\x.cfg");
-    EXPECT_EQ(Plan("/c").filePath, "");
-    EXPECT_EQ(Plan("/c \"C:\\a b.cfg\" ").filePath, "C:\\a b.cfg");
+    for (const auto& [text, path] : {std::pair{"/C C:\\x.cfg", "C:\\x.cfg"}, {"/c", ""},
+                                     {"/c \"C:\\a b.cfg\" ", "C:\\a b.cfg"}})
+        EXPECT_EQ(PlanStart(text, settings, fs).filePath, path) << text;
 }
 
-TEST_F(PlanStartTest, RegistersTheAssociationOnlyWhenRegOnStartIsOne) {
-    EXPECT_TRUE(Plan("").registerCfgAssociation) << "absent counts as 1";
-    settings.SetRegOnStart(0);
-    EXPECT_FALSE(Plan("/s").registerCfgAssociation);
-    settings.SetRegOnStart(2);
-    EXPECT_FALSE(Plan("").registerCfgAssociation);
-    store.save("HLDSVantry", "Options", "RegOnStart", "yes");
-    EXPECT_TRUE(Plan("").registerCfgAssociation);
+TEST_F(StartTest, TheAssociationIsRegisteredOnlyWhenRegOnStartIsOneAndAnUnknownShowInCountsAsTrayOnly) {
+    EXPECT_TRUE(PlanStart("", settings, fs).registerCfgAssociation) << "absent counts as 1";
+    for (long stored : {0L, 2L}) {
+        settings.SetRegOnStart(stored);
+        EXPECT_FALSE(PlanStart("/s", settings, fs).registerCfgAssociation) << stored;
+    }
+    for (auto [stored, mode] : {std::pair{0L, 0}, {1L, 1}, {2L, 2}, {3L, 0}, {-1L, 0}}) {
+        settings.SetShowIn(stored);
+        EXPECT_EQ(ShowInMode(settings), mode) << stored;
+    }
 }

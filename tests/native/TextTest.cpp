@@ -16,24 +16,14 @@ TEST(TextFile, LinesEndAtACrWithAnOptionalLfAndALoneLfIsText) {
     EXPECT_EQ(SplitTextLines(""), Lines{});
 }
 
-TEST(TextFile, WritingEndsEveryLineWithCrLfAndKeepsAllOtherBytes) {
-    EXPECT_EQ(JoinTextLines({"cstrike;1", "valve;1"}), "cstrike;1\r\nvalve;1\r\n");
-    EXPECT_EQ(JoinTextLines({""}), "\r\n");
-    EXPECT_EQ(JoinTextLines({}), "\r\n");
-    const std::string line = std::string("tab\there \xE9\x80\xFF ", 12) + "end  ";
-    EXPECT_EQ(SplitTextLines(JoinTextLines({line, "  spaced  "})), (Lines{line, "  spaced  "}));
-}
-
-TEST(TextFile, ReadAndWriteGoThroughTheFileSystem) {
+TEST(TextFile, AWrittenLineKeepsAllItsBytesAndAFailedWriteSaysSo) {
     fakes::FakeFileSystem fs;
-    fs.addDir("C:\\HL\\valve");
-    EXPECT_FALSE(ReadTextLines(fs, "C:\\HL\\valve\\motd.txt"));
-    ASSERT_TRUE(WriteTextLines(fs, "C:\\HL\\valve\\motd.txt", {"hello", "world"}));
-    EXPECT_EQ(fs.bytes("C:\\HL\\valve\\motd.txt"), "hello\r\nworld\r\n");
-    EXPECT_EQ(ReadTextLines(fs, "C:\\HL\\valve\\motd.txt"), (Lines{"hello", "world"}));
-
-    fs.failWrites = true;  // a failed save must say so
-    EXPECT_FALSE(WriteTextLines(fs, "C:\\HL\\valve\\motd.txt", {"lost"}));
+    fs.addDir("C:\\HL");
+    const Lines lines{"tab\there \xE9\x80\xFF" "end  ", "  spaced  ", ""};
+    ASSERT_TRUE(WriteTextLines(fs, "C:\\HL\\motd.txt", lines));
+    EXPECT_EQ(ReadTextLines(fs, "C:\\HL\\motd.txt"), lines);
+    fs.failWrites = true;
+    EXPECT_FALSE(WriteTextLines(fs, "C:\\HL\\motd.txt", {"lost"}));
 }
 
 TEST(Text, TrimTakesSpacesOnlyAndSplitKeepsEmptyPieces) {
@@ -53,7 +43,6 @@ TEST(Text, NumbersParseStrictlyAndSinglesAreWrittenShortestWithAPoint) {
     for (const char* bad : {"", "1,5", "1.5.2", "nan", "inf", "x", "1e99"})
         EXPECT_FALSE(ParseNumber<float>(bad)) << bad;
 
-    EXPECT_EQ(FormatSingle(3540.0f), "3540");
     EXPECT_EQ(FormatSingle(100000.0f), "100000") << "never with an exponent";
     EXPECT_EQ(FormatSingle(0.00001f), "0.00001");
     EXPECT_EQ(FormatSingle(0.1f), "0.1");
@@ -71,4 +60,43 @@ TEST(FileDialogText, FilterBarsBecomeNulsAndResultsStopAtTheTerminator) {
     EXPECT_EQ(DialogResultText(buffer, sizeof buffer), "C:\\a\\server.cfg");
     const char full[4] = {'a', 'b', ' ', ' '};  // no terminator at all
     EXPECT_EQ(DialogResultText(full, sizeof full), "ab");
+}
+
+TEST(Paths, FileNameIsWhatFollowsTheLastBackslashAndSplitStopsAtTheFirstBlankPiece) {
+    EXPECT_EQ(FileNameOf("C:\\a\\b\\c.txt"), "c.txt");
+    EXPECT_EQ(FileNameOf("C:\\a\\"), "");
+    EXPECT_EQ(FileNameOf("C:/a/b.txt"), "C:/a/b.txt");
+    for (const auto& [path, split] : {
+             std::pair{"C:\\Program Files\\ HL \\hlds.exe", "C:\\Program Files\\ HL \\|hlds.exe|"},
+             {"hlds.exe", "hlds.exe\\|hlds.exe|"},  // a bare name is both the directory and the file
+             {"\\\\srv\\share\\HL\\hlds.exe", "\\\\srv\\share\\HL\\|hlds.exe|"},
+             {"C:\\a\\\\b.exe", "C:\\|a|"}, {"C:\\a\\ \\b.exe", "C:\\|a|"}, {"C:\\HL\\", "C:\\|HL|"},
+             // Without any usable piece there is no choice.
+             {"", ""}, {"   ", ""}, {"\\HL\\hlds.exe", ""}, {"\\\\", ""}})
+        EXPECT_EQ(SplitPath(path), split) << path;
+}
+
+// Hidden, system and directory entries are left out by the listing itself.
+TEST(Paths, AFileExistsOnlyWhenItsListingGivesBackThatNameWhateverItsCase) {
+    fakes::FakeFileSystem fs;
+    fs.addFile("C:\\HL\\hlds.exe");
+    fs.addFile("C:\\HL\\hidden.cfg", "", attr::Hidden);
+    EXPECT_TRUE(FileExists(fs, "c:\\hl\\Hlds.Exe"));
+    // A wildcard that matches it does not name the file.
+    for (const char* absent : {"C:\\HL\\hidden.cfg", "C:\\HL", "C:\\HL\\missing.exe", "", "C:\\HL\\",
+                               "C:\\HL\\*.exe", "C:\\HL\\hlds.ex?"})
+        EXPECT_FALSE(FileExists(fs, absent)) << absent;
+}
+
+TEST(Paths, ListingsSortByUpperCaseBytesAndWildcardsMatchLongNamesWithoutRegardToCase) {
+    Lines names{"valve", "Cstrike", "a_b", "ab", "AB2", "dmc", "_x", "~1"};
+    SortListing(names);
+    // "_" sorts after the letters once they are upper case, "~" after "_".
+    EXPECT_EQ(names, (Lines{"ab", "AB2", "a_b", "Cstrike", "dmc", "valve", "_x", "~1"}));
+
+    for (const auto& [pattern, name, matches] :
+         {std::tuple{"*.bsp", "de_dust.BSP", true}, {"*.bsp", ".bsp", true}, {"*.bsp", "de_dust.bsp2", false},
+          {"*.bsp", "de_dust.bsp.bak", false}, {"c?_*", "cs_office", true}, {"c?_*", "c_office", false},
+          {"*.*", "nodot", true}, {"hlds.exe", "hlds.exe ", false}, {"a**b", "ab", true}})
+        EXPECT_EQ(WildcardMatch(pattern, name), matches) << pattern << " " << name;
 }

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <functional>
-#include <utility>
+#include <map>
 #include <string>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "core/platform/DesktopWindows.h"
@@ -12,52 +12,35 @@
 
 namespace vantry::fakes {
 
-// Top-level windows in window order, the first one on top.
+// Top-level windows in window order, the first one on top. A new window goes to
+// the bottom, so the order is that of the handles.
 class FakeDesktopWindows : public DesktopWindows {
 public:
     struct Window {
-        DesktopWindow handle;
         std::string className, title;
-        bool visible = true;
+        bool visible;
         bool ownProcess = false;
     };
 
     DesktopWindow add(const std::string& className, const std::string& title, bool visible = true) {
-        windows.push_back({nextHandle, className, title, visible});
-        index_[nextHandle] = windows.size() - 1;
-        return nextHandle++;
+        windows_[next_] = {className, title, visible};
+        return next_++;
     }
-    void close(DesktopWindow h) {
-        std::erase_if(windows, [&](const Window& w) { return w.handle == h; });
-        index_.clear();
-        for (std::size_t i = 0; i < windows.size(); ++i)
-            index_[windows[i].handle] = i;
-    }
+    void close(DesktopWindow h) { windows_.erase(h); }
     Window* find(DesktopWindow h) {
-        const auto it = index_.find(h);
-        return it == index_.end() ? nullptr : &windows[it->second];
+        const auto it = windows_.find(h);
+        return it == windows_.end() ? nullptr : &it->second;
     }
 
-    DesktopWindow first() override { return windows.empty() ? 0 : windows.front().handle; }
+    DesktopWindow first() override { return windows_.empty() ? 0 : windows_.begin()->first; }
+    // A closed window has no place in the order any more.
     DesktopWindow next(DesktopWindow h) override {
-        const auto it = index_.find(h);
-        if (it == index_.end() || it->second + 1 >= windows.size())
-            return 0;
-        return windows[it->second + 1].handle;
+        const auto it = windows_.find(h);
+        return it == windows_.end() || std::next(it) == windows_.end() ? 0 : std::next(it)->first;
     }
-    bool ofThisProcess(DesktopWindow h) override {
-        const Window* w = find(h);
-        return w && w->ownProcess;
-    }
-    std::string title(DesktopWindow h) override {
-        ++titleReads;
-        const Window* w = find(h);
-        return w ? w->title : std::string();
-    }
-    bool isVisible(DesktopWindow h) override {
-        const Window* w = find(h);
-        return w && w->visible;
-    }
+    bool ofThisProcess(DesktopWindow h) override { return find(h) && find(h)->ownProcess; }
+    std::string title(DesktopWindow h) override { return find(h) ? find(h)->title : std::string(); }
+    bool isVisible(DesktopWindow h) override { return find(h) && find(h)->visible; }
     void setVisible(DesktopWindow h, bool visible) override {
         if (Window* w = find(h))
             w->visible = visible;
@@ -69,12 +52,9 @@ public:
         return w != nullptr;
     }
 
-    std::vector<Window> windows;
-    DesktopWindow nextHandle = 1000;
-    int titleReads = 0;
-
 private:
-    std::unordered_map<DesktopWindow, std::size_t> index_;  // position in window order
+    std::map<DesktopWindow, Window> windows_;
+    DesktopWindow next_ = 1000;
 };
 
 // The main window in memory: the list's entries and marks, the fields, and a
@@ -93,8 +73,7 @@ public:
     void addEntry(const std::string& text, bool ticked) override { entries.push_back({text, ticked}); }
     void removeEntry(int i) override {
         entries.erase(entries.begin() + i);
-        if (current >= entryCount())
-            current = entryCount() - 1;
+        current = std::min(current, entryCount() - 1);
     }
     void setEntryText(int i, const std::string& text) override { entries.at(i).text = text; }
     void setEntryTicked(int i, bool ticked) override { entries.at(i).ticked = ticked; }
@@ -117,9 +96,7 @@ public:
         log.push_back(shown ? "show" : "hide");
     }
     void activateModalWindow() override { log.push_back("activate modal"); }
-    void setTitleWindowMinimized(bool minimized) override {
-        log.push_back(minimized ? "minimize title" : "restore title");
-    }
+    void setTitleWindowMinimized(bool min) override { log.push_back(min ? "minimize title" : "restore title"); }
     Rect windowTwips() override { return place; }
     void addTrayIcon() override { log.push_back("tray icon"); }
     int popupMenu(const Menu& menu, MenuAnchor anchor) override {
@@ -146,8 +123,8 @@ public:
     Rect place;
     std::vector<std::string> log;
     std::vector<Menu> menus;
-    std::vector<int> chosen;            // the next menu's answer
-    std::function<void()> onMenu;       // runs while a menu is open
+    std::vector<int> chosen;       // the next menu's answer
+    std::function<void()> onMenu;  // runs while a menu is open
 };
 
 }  // namespace vantry::fakes

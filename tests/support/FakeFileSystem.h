@@ -3,11 +3,12 @@
 #include <cstdint>
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "core/platform/FileSystem.h"
+#include "core/text/Paths.h"
+#include "core/text/Text.h"
 
 namespace vantry::fakes {
 
@@ -15,22 +16,63 @@ namespace vantry::fakes {
 // regard to case, wildcard listings in listing order.
 class FakeFileSystem : public FileSystem {
 public:
-    void addFile(const std::string& path, const std::string& bytes = {},
-                 std::uint32_t attributes = attr::Archive);
+    void addFile(const std::string& path, const std::string& bytes = {}, std::uint32_t attributes = attr::Archive) {
+        addDir(ParentOf(path));
+        put(path, attributes, bytes);
+    }
     // Creates the directory and every missing parent ("C:" is a drive).
-    void addDir(const std::string& path, std::uint32_t attributes = attr::Directory);
-    void remove(const std::string& path);
-    std::optional<std::string> bytes(const std::string& path) const;
-
+    void addDir(const std::string& path, std::uint32_t attributes = attr::Directory) {
+        if (path.empty() || find(path))
+            return;
+        addDir(ParentOf(path));
+        put(path, attributes | attr::Directory, {});
+    }
     // Every later atomic write fails (and leaves the files as they were).
     bool failWrites = false;
-    int writeCount = 0;
 
-    std::vector<std::string> list(const std::string& pattern, ListFilter filter) override;
-    std::optional<std::uint32_t> attributes(const std::string& path) override;
-    std::optional<std::string> readFile(const std::string& path) override;
-    bool writeFileAtomic(const std::string& path, const std::string& bytes) override;
-    bool createDirectory(const std::string& path) override;
+    std::vector<std::string> list(const std::string& pattern, ListFilter filter) override {
+        std::vector<std::string> names;
+        const std::string dir = ParentOf(pattern), namePattern = NameOf(pattern);
+        if (!isDirectory(dir))
+            return names;
+        const bool withDirs = filter == ListFilter::WithDirectories;
+        // Every directory but a drive's root lists itself and its parent first.
+        if (withDirs && dir.find('\\') != std::string::npos)
+            for (const char* dots : {".", ".."})
+                if (WildcardMatch(namePattern, dots))
+                    names.emplace_back(dots);
+        for (const auto& [key, e] : entries_) {
+            const bool wanted = !(e.attributes & (attr::Hidden | attr::System)) &&
+                                (withDirs || !(e.attributes & attr::Directory));
+            if (wanted && EqualsIgnoreCase(ParentOf(e.path), dir) && WildcardMatch(namePattern, NameOf(e.path)))
+                names.push_back(NameOf(e.path));
+        }
+        SortListing(names);
+        return names;
+    }
+    std::optional<std::uint32_t> attributes(const std::string& path) override {
+        const Entry* e = find(path);
+        return e ? std::optional(e->attributes) : std::nullopt;
+    }
+    std::optional<std::string> readFile(const std::string& path) override {
+        const Entry* e = find(path);
+        return e && !(e->attributes & attr::Directory) ? std::optional(e->bytes) : std::nullopt;
+    }
+    bool writeFileAtomic(const std::string& path, const std::string& bytes) override {
+        const Entry* existing = find(path);
+        if (failWrites || !isDirectory(ParentOf(path)) ||
+            (existing && (existing->attributes & (attr::Directory | attr::ReadOnly))))
+            return false;
+        // A replaced file keeps the case of its name and its attributes.
+        put(existing ? existing->path : path, existing ? existing->attributes : attr::Archive, bytes);
+        return true;
+    }
+    bool createDirectory(const std::string& path) override {
+        if (find(path) || !isDirectory(ParentOf(path)))
+            return false;
+        put(path, attr::Directory, {});
+        return true;
+    }
 
 private:
     struct Entry {
@@ -38,8 +80,22 @@ private:
         std::uint32_t attributes;
         std::string bytes;
     };
-    const Entry* find(const std::string& path) const;
-    bool isDirectory(const std::string& path) const;
+    static std::string ParentOf(const std::string& path) {
+        const auto slash = path.rfind('\\');
+        return slash == std::string::npos ? std::string() : path.substr(0, slash);
+    }
+    static std::string NameOf(const std::string& path) { return path.substr(path.rfind('\\') + 1); }
+    const Entry* find(const std::string& path) const {
+        const auto it = entries_.find(ToUpperAscii(path));
+        return it == entries_.end() ? nullptr : &it->second;
+    }
+    bool isDirectory(const std::string& path) const {
+        const Entry* e = find(path);
+        return e && (e->attributes & attr::Directory);
+    }
+    void put(const std::string& path, std::uint32_t attributes, const std::string& bytes) {
+        entries_[ToUpperAscii(path)] = Entry{path, attributes, bytes};
+    }
 
     std::map<std::string, Entry> entries_;  // keyed by the upper-case path
 };

@@ -1,0 +1,383 @@
+#include <gtest/gtest.h>
+
+#include "FakeFileSystem.h"
+#include "FakeListControl.h"
+#include "FakePlatform.h"
+#include "core/catalogue/GameCatalogue.h"
+#include "core/catalogue/MapLists.h"
+#include "core/catalogue/PipeList.h"
+#include "core/servers/LauncherPresenter.h"
+
+using namespace vantry;
+using Texts = std::vector<std::string>;
+
+namespace {
+
+WindowHandle const Owner = reinterpret_cast<WindowHandle>(0x1234);
+constexpr char CfgPath[] = "C:\\Vantry\\games\\games.cfg";
+
+TEST(PipeList, ItemsAreOneBasedAsGivenCountStopsAtTheFirstBlankOneAndRemoveRebuildsFromThoseCounted) {
+    PipeList list;
+    for (const char* item : {"a", " c ", "a"})
+        list.Add(item);
+    EXPECT_EQ(list.text(), "a| c |a|");
+    EXPECT_EQ(list.Count(), 3);
+    EXPECT_EQ(list.Item(2), " c ");
+    for (int outside : {-1, 0, 5})
+        EXPECT_EQ(list.Item(outside), "") << outside;
+    list.Remove(2);
+    EXPECT_EQ(list.text(), "a|a|");
+
+    EXPECT_EQ(PipeList("a|  |b|").Count(), 1);
+    EXPECT_EQ(PipeList("|a|").Count(), 0);
+    EXPECT_EQ(PipeList("a|b").Count(), 2);  // a missing final bar still counts the last item
+    EXPECT_EQ(PipeList("a||b|").Item(3), "b") << "Item reaches past a blank";
+    // Out of range removes nothing, but the rebuild still drops what follows a blank.
+    PipeList tail("a|b||c|");
+    tail.Remove(9);
+    EXPECT_EQ(tail.text(), "a|b|");
+}
+
+// A Half-Life directory and the program's own, both where the settings say.
+class Installation : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs.addFile("C:\\HL\\hlds.exe");
+        fs.addFile("C:\\Vantry\\HLDS Vantry.exe");
+        settings.SetHLdir("C:\\HL\\");
+        settings.SetHLexe("hlds.exe");
+        settings.SetHLDSdir("C:\\Vantry\\");
+        settings.SetHLDSexe("HLDS Vantry.exe");
+    }
+    void Games(std::initializer_list<const char*> dirs) {
+        for (const char* dir : dirs)
+            fs.addDir(std::string("C:\\HL\\") + dir);
+    }
+    std::string Cfg() { return fs.readFile(CfgPath).value_or("<none>"); }
+    LocateResult Load() { return LoadGameCatalogue(services, lists, Owner); }
+    LocateResult Fill(fakes::FakeListControl& combo) { return FillGameSelector(services, lists, Owner, combo); }
+    static std::string Box(const fakes::BoxCall& c) { return c.text + " / " + c.title + " / " + std::to_string(c.style); }
+    static std::string Dialog(const fakes::DialogCall& c) { return c.title + " / " + c.filter + " / " + c.initialDir; }
+
+    // A file held open by another program can be there and still not be read.
+    struct FileSystem : fakes::FakeFileSystem {
+        std::optional<std::string> readFile(const std::string& path) override {
+            return path == unreadable ? std::nullopt : FakeFileSystem::readFile(path);
+        }
+        std::string unreadable;
+    } fs;
+    fakes::FakeSettingsStore store;
+    Settings settings{store};
+    fakes::FakeRegistry registry;
+    fakes::FakeFileDialogs dialogs;
+    fakes::FakeMessageBoxes boxes;
+    CatalogueServices services{settings, fs, registry, dialogs, boxes, "C:\\Start"};
+    GameLists lists;
+};
+
+using GameCatalogueTest = Installation;
+using LocateTest = Installation;
+using MapListsTest = Installation;
+
+TEST_F(GameCatalogueTest, FirstRunCreatesTheGamesDirectoryAndListsEveryGameChecked) {
+    Games({"valve", "Logos", "MEDIA", "Auth", "gldrv", "~sigspat", "cstrike", "a;b"});
+    fs.addDir("C:\\HL\\secret", attr::Directory | attr::Hidden);
+    fs.addFile("C:\\HL\\readme.txt");
+
+    ASSERT_EQ(Load(), LocateResult::Known);
+    EXPECT_TRUE(fs.attributes("C:\\Vantry\\games").has_value());
+    EXPECT_EQ(Cfg(), "cstrike;1\r\nvalve;1\r\n");
+    EXPECT_TRUE(boxes.calls.empty() && dialogs.calls.empty()) << "both programs were where the settings said";
+}
+
+TEST_F(GameCatalogueTest, HandEditsAreNormalisedKeepingOrderSpacesAndFlagsReadAsNumbers) {
+    Games({"valve", "cstrike", "dod", "a", "b", "c", "d", "e", "f", "g"});
+    fs.addFile(CfgPath, "gone;1\r\nvalve;1\r\n\r\n   \r\n CStrike ;1\r\nvalve|x;1\r\n"
+                        "a;2\r\nb;01\r\nc; 1 \r\nd;0\r\ne\r\nf;x\r\ng;\r\n");
+    ASSERT_EQ(Load(), LocateResult::Known);
+    // A flag other than 0 and 1 drops the game; a missing or unreadable one
+    // keeps it once, not offered.
+    EXPECT_EQ(Cfg(), "valve;1\r\n CStrike ;1\r\nb;1\r\nc;1\r\nd;0\r\ne;0\r\nf;0\r\ng;0\r\ndod;1\r\n");
+}
+
+TEST_F(GameCatalogueTest, TheUsersCatalogueIsKeptWhenItIsHiddenOrCannotBeReadNow) {
+    // A hidden games.cfg is the user's file too, not to be replaced by an empty one.
+    Games({"valve", "tfc", "cstrike"});
+    fs.addFile(CfgPath, "valve;1\r\ntfc;0\r\ncstrike;0\r\n", attr::Hidden);
+    fakes::FakeListControl combo;
+    ASSERT_EQ(Fill(combo), LocateResult::Known);
+    EXPECT_EQ(Cfg(), "valve;1\r\ntfc;0\r\ncstrike;0\r\n");
+    EXPECT_EQ(combo.texts(), Texts{"valve"});
+
+    // One held open by another program is there but cannot be read: not overwritten.
+    fs.addFile(CfgPath, "valve;0\r\n");
+    fs.unreadable = CfgPath;
+    ASSERT_EQ(Load(), LocateResult::Known);
+    fs.unreadable.clear();
+    EXPECT_EQ(Cfg(), "valve;0\r\n");
+}
+
+TEST_F(GameCatalogueTest, SelectorOffersCheckedGamesAndSelectsTheDefault) {
+    // Without any game directory the catalogue and the selector are emptied.
+    fs.addFile(CfgPath, "valve;1\r\n");
+    fakes::FakeListControl empty;
+    empty.AddItem("stale");
+    ASSERT_EQ(Fill(empty), LocateResult::Known);
+    EXPECT_EQ(Cfg(), "\r\n");
+    EXPECT_EQ(empty.ListCount() + empty.clicks.size(), 0u);
+
+    Games({"cstrike", "tfc", "valve", "dod"});
+    fs.addFile(CfgPath, "dod;1\r\ncstrike;1\r\ntfc;0\r\nvalve;1\r\n");
+    using Case = std::pair<std::optional<std::string>, std::string>;  // stored default, selected
+    for (const auto& [stored, selected] : {Case{"CStrike", "cstrike"}, Case{std::nullopt, "valve"},
+                                           Case{"   ", "valve"}, Case{"tfc", "dod"}, Case{" valve", "dod"}}) {
+        SCOPED_TRACE(stored.value_or("<absent>"));
+        if (stored)
+            settings.SetDefaultGame(*stored);
+        else
+            store.values.erase({SettingsApp, "Options", "Default"});
+        fakes::FakeListControl combo;
+        ASSERT_EQ(Fill(combo), LocateResult::Known);
+        EXPECT_EQ(combo.texts(), (Texts{"dod", "cstrike", "valve"}));
+        EXPECT_EQ(combo.clicks, Texts{selected});
+    }
+}
+
+TEST_F(GameCatalogueTest, OptionsListShowsEveryEntryAndWritesTheChecksBack) {
+    Games({"cstrike", "tfc", "valve"});
+    fs.addFile(CfgPath, "valve;1\r\n tfc ;0\r\ncstrike;1\r\n");
+    fakes::FakeListControl lstGames;
+    ASSERT_EQ(FillOptionsGameList(services, lists, Owner, lstGames), LocateResult::Known);
+    ASSERT_EQ(lstGames.texts(), (Texts{"valve", " tfc ", "cstrike"}));
+    EXPECT_EQ((std::vector<bool>{lstGames.Checked(0), lstGames.Checked(1), lstGames.Checked(2)}),
+              (std::vector<bool>{true, false, true}));
+
+    lstGames.SetChecked(0, false);
+    lstGames.SetChecked(1, true);
+    WriteGamesCfgFromOptions(settings, fs, lstGames);
+    EXPECT_EQ(Cfg(), "valve;0\r\n tfc ;1\r\ncstrike;1\r\n");
+}
+
+TEST_F(LocateTest, FirstRunAsksForBothProgramsAndStoresTheirPlaces) {
+    store.values.clear();
+    registry.SetRegString(RegRoot::LocalMachine, "SOFTWARE\\Valve\\Half-Life", "InstallPath", "C:\\Games");
+    // The server's dialog first gives a path with no usable piece, which is as
+    // good as a cancel.
+    dialogs.answers = {"\\", "C:\\HL\\hlds.exe", "C:\\Vantry\\HLDS Vantry.exe"};
+    ASSERT_EQ(Load(), LocateResult::Known);
+
+    EXPECT_EQ((Texts{settings.HLdir(), settings.HLexe(), settings.HLDSdir(), settings.HLDSexe()}),
+              (Texts{"C:\\HL\\", "hlds.exe", "C:\\Vantry\\", "HLDS Vantry.exe"}));
+    ASSERT_EQ(boxes.calls.size(), 3u);
+    EXPECT_EQ(Box(boxes.calls[0]), "Please locate the Half-Life Dedicated Server (HLDS.exe). / HLDS.exe / 0");
+    EXPECT_EQ(Box(boxes.calls[1]), "Cannot continue without location of the Half-Life Dedicated Server (HLDS.exe).\r\n"
+                                   "Please press OK to locate, or Cancel to exit HLDS Vantry. / HLDS.exe / 49");
+    EXPECT_EQ(Box(boxes.calls[2]), "Please locate HLDS Vantry (HLDS Vantry.exe). / HLDS Vantry.exe / 0");
+    ASSERT_EQ(dialogs.calls.size(), 3u);
+    EXPECT_EQ(Dialog(dialogs.calls[1]),
+              "Locate HLDS.exe / HLDS.exe (hlds.exe)|hlds.exe|EXE Files (*.exe)|*.exe / C:\\Games");
+    EXPECT_EQ(Dialog(dialogs.calls[2]), "Locate HLDS Vantry.exe / HLDS Vantry.exe (HLDS Vantry.exe)|"
+                                        "hlds vantry.exe|EXE Files (*.exe)|*.exe / C:\\Start");
+    EXPECT_TRUE(boxes.calls[0].owner == Owner && dialogs.calls[0].owner == Owner);
+
+    // The game's 32-bit installer writes to the 32-bit view on 64-bit Windows: it is read first.
+    registry.SetRegString(RegRoot::LocalMachine32, "SOFTWARE\\Valve\\Half-Life", "InstallPath", "C:\\Sierra");
+    settings.SetHLexe("gone.exe");
+    dialogs.answers = {"C:\\HL\\hlds.exe"};
+    ASSERT_EQ(LocateServerExe(settings, fs, registry, dialogs, boxes, Owner), LocateResult::Known);
+    EXPECT_EQ(dialogs.calls.back().initialDir, "C:\\Sierra");
+}
+
+// The server's place is read trimmed, the program's as stored: here only the
+// program is asked for, and a cancel on its retry ends with nothing written.
+TEST_F(LocateTest, CancelOnTheRetryEndsWithNothingWritten) {
+    settings.SetHLdir(" C:\\HL\\ ");
+    settings.SetHLexe(" hlds.exe ");
+    settings.SetHLDSdir(" C:\\Vantry\\");
+    settings.SetHLDSexe("HLDS Vantry.exe");
+    boxes.answers = {mb::Ok, mb::Cancel};
+    EXPECT_EQ(Load(), LocateResult::EndNow);
+    ASSERT_EQ(boxes.calls.size(), 2u);
+    EXPECT_EQ(Box(boxes.calls[1]), "Cannot continue without location of HLDS Vantry (HLDS Vantry.exe).\r\n"
+                                   "Please press OK to locate, or Cancel to exit HLDS Vantry. / HLDS Vantry.exe / 49");
+    EXPECT_EQ(dialogs.calls.size(), 1u);
+    EXPECT_EQ(settings.HLDSdir(), " C:\\Vantry\\");
+    EXPECT_FALSE(fs.attributes("C:\\Vantry\\games").has_value());
+}
+
+TEST_F(MapListsTest, EachFillMergesBothSourcesAfreshOnceEachLowerCased) {
+    fs.addFile("C:\\Vantry\\games\\cstrike.mps", "Crossfire\r\n\r\n  \r\n Spaced \r\nde_dust\r\n");
+    for (const char* map : {"!first.bsp", ".bsp", "crossfire.bsp", "DE_Aztec.BSP", "de_dust.bsp", "spaced.bsp",
+                            "zz.bsp", "notes.txt"})
+        fs.addFile(std::string("C:\\HL\\cstrike\\maps\\") + map);
+    fakes::FakeListControl control;
+    MapList maps{control};
+    FillMapList(maps, "cstrike", settings, fs);
+    // The .mps names first, then the map files in listing order; a file named
+    // just ".bsp" does not end the scan.
+    EXPECT_EQ(control.texts(), (Texts{"crossfire", " spaced ", "de_dust", "!first", "de_aztec", "spaced", "zz"}));
+
+    // Rows that came, went or were replaced behind the list's back still count.
+    control.Clear();
+    maps.AddMapName("CrossFire");
+    control.AddItem("extra");
+    maps.AddMapName("EXTRA");
+    control.rows[1].text = "other";
+    maps.AddMapName("Other");
+    EXPECT_EQ(control.texts(), (Texts{"crossfire", "other"}));
+
+    // No game reads the Half-Life maps folder. The blank game is still part of
+    // the .mps name, so only an exactly empty selection finds ".mps".
+    fs.addFile("C:\\HL\\maps\\boot_camp.bsp");
+    fs.addFile("C:\\Vantry\\games\\.mps", "Extra\r\n");
+    FillMapList(maps, "  ", settings, fs);
+    EXPECT_EQ(control.texts(), Texts{"boot_camp"});
+    FillMapList(maps, "", settings, fs);
+    EXPECT_EQ(control.texts(), (Texts{"extra", "boot_camp"}));
+}
+
+TEST_F(MapListsTest, DirMapsShowsTheFileAsItStandsAndSaveMapListWritesTheListsOrder) {
+    fs.addFile("C:\\Vantry\\games\\valve.mps", "zz\r\n\r\nAA\r\naa\r\n");
+    fakes::FakeListControl sorted(true);
+    DirMaps(sorted, "valve", settings, fs);
+    EXPECT_EQ(sorted.texts(), (Texts{"", "AA", "aa", "zz"}));
+    SaveMapList(sorted, "valve", settings, fs);
+    EXPECT_EQ(fs.readFile("C:\\Vantry\\games\\valve.mps"), "\r\nAA\r\naa\r\nzz\r\n");
+
+    SaveMapList(fakes::FakeListControl(), "valve", settings, fs);
+    EXPECT_EQ(fs.readFile("C:\\Vantry\\games\\valve.mps"), "\r\n");
+    DirMaps(sorted, "tfc", settings, fs);
+    EXPECT_EQ(sorted.ListCount(), 0);
+}
+
+// The launcher window in memory: its fields and lists, and a record of
+// everything else it was told.
+struct FakeLauncherView : LauncherView {
+    std::string portText() override { return port; }
+    void setPortText(const std::string& t) override { port = t; }
+    std::string paramsText() override { return params; }
+    void setParamsText(const std::string& t) override { params = t; }
+    ListControl& gameSelector() override { return games; }
+    MapList& maps() override { return mapList; }
+    void insertNoMapEntry() override {
+        mapRows.rows.insert(mapRows.rows.begin(), {"", "", false});
+        mapRows.index = 0;
+    }
+    std::string mapText() override { return mapRows.List(mapRows.index); }
+    void setStartEnabled(bool e) override { log.push_back(e ? "enable start" : "disable start"); }
+    void setWindowEnabled(bool e) override { log.push_back(e ? "enable window" : "disable window"); }
+    void startPause(int milliseconds) override { log.push_back("pause " + std::to_string(milliseconds)); }
+    void centre() override {}
+    void showTrayIcon(const std::string& tooltip) override { log.push_back("tray icon " + tooltip); }
+    WindowHandle windowHandle() override { return nullptr; }
+
+    std::string port, params;
+    fakes::FakeListControl games, mapRows;
+    MapList mapList{mapRows};
+    Texts log;
+};
+
+// Two games, only one with maps.
+class LauncherTest : public Installation {
+protected:
+    void SetUp() override {
+        Installation::SetUp();
+        fs.addFile("C:\\HL\\valve\\maps\\crossfire.bsp");
+        fs.addFile("C:\\HL\\valve\\maps\\Boot_Camp.BSP");
+        Games({"cstrike"});
+    }
+    LauncherOutcome Open(FakeLauncherView& view, bool standalone = false) {
+        presenter = std::make_unique<LauncherPresenter>(
+            view, LauncherServices{services, lists, shell, boxes, lastPort, standalone});
+        return presenter->onLoad();
+    }
+
+    fakes::FakeShell shell;
+    int lastPort = 27014;
+    std::unique_ptr<LauncherPresenter> presenter;
+};
+
+TEST_F(LauncherTest, PortsCountUpFromStartsAndCancelGivesTheNumberBack) {
+    Texts proposed;
+    for (bool start : {false, true, false, false}) {
+        FakeLauncherView view;
+        Open(view);
+        proposed.push_back(view.port);
+        if (start)
+            presenter->onStart();
+        EXPECT_EQ(start ? presenter->onPauseElapsed() : presenter->onCancel(), LauncherOutcome::Close);
+    }
+    EXPECT_EQ(proposed, (Texts{"27015", "27015", "27016", "27016"}));
+}
+
+TEST_F(LauncherTest, StartRunsTheServerWithTheBuiltCommandLine) {
+    settings.SetParams("  +maxplayers 8 ");
+    FakeLauncherView view;
+    ASSERT_EQ(Open(view), LauncherOutcome::StayOpen);
+    EXPECT_EQ(view.params, "  +maxplayers 8 ");
+    view.mapRows.index = 2;  // below the empty entry, "boot_camp" and "crossfire"
+    view.params = " +maxplayers 16  ";
+    presenter->onStart();
+    ASSERT_EQ(shell.executed.size(), 1u);
+    const fakes::ShellCall& run = shell.executed[0];
+    EXPECT_EQ((Texts{run.verb, run.file, run.parameters, run.directory, std::to_string(run.showCommand)}),
+              (Texts{"Open", "C:\\HL\\hlds.exe", "+maxplayers 16  -game valve +map crossfire +port 27015", "C:\\HL\\",
+                     "1"}));
+    EXPECT_EQ(settings.Params(), " +maxplayers 16  ");
+    // Half a second for the console to come up, with Start and the window
+    // disabled; then the launcher goes, and the game lists with it.
+    EXPECT_EQ(view.log, (Texts{"disable start", "disable window", "pause 500"}));
+    EXPECT_FALSE(lists.GameEntries.text().empty());
+    EXPECT_EQ(presenter->onPauseElapsed(), LauncherOutcome::Close);
+    EXPECT_TRUE(lists.GameEntries.text().empty());
+}
+
+TEST_F(LauncherTest, ARefusedLaunchSaysSoAndStaysOpen) {
+    FakeLauncherView view;
+    Open(view);
+    // Changing to cstrike, which has no maps, leaves only the empty first entry.
+    view.games.index = 0;
+    presenter->onGameClick();
+    EXPECT_EQ(view.mapRows.texts(), Texts{""});
+
+    shell.succeed = false;
+    presenter->onStart();
+    ASSERT_EQ(boxes.calls.size(), 1u);
+    EXPECT_EQ(Box(boxes.calls[0]), "Could not start 'C:\\HL\\hlds.exe'. / Start Server / 64");
+    EXPECT_EQ(view.log, (Texts{"disable start", "disable window", "enable window", "enable start"}));
+    EXPECT_EQ(lastPort, 27015) << "a refused launch uses no port";
+}
+
+TEST_F(LauncherTest, AloneItProposes27015ShowsItsTrayIconAndEndsTheProgramAsDoesGivingUpTheSearch) {
+    lastPort = 0;
+    FakeLauncherView view;
+    Open(view, true);
+    EXPECT_EQ(view.port, "27015");
+    EXPECT_EQ(view.log, Texts{"tray icon Launch Server"});
+    presenter->onStart();
+    EXPECT_EQ(presenter->onPauseElapsed(), LauncherOutcome::EndProgramNow);
+    FakeLauncherView again;
+    Open(again, true);
+    EXPECT_EQ(presenter->onCancel(), LauncherOutcome::EndProgram);
+
+    settings.SetHLexe("gone.exe");
+    boxes.answers = {mb::Ok, mb::Cancel};
+    FakeLauncherView third;
+    EXPECT_EQ(Open(third), LauncherOutcome::EndProgramNow);
+}
+
+TEST(LaunchCommandLine, ParametersFirstThenGameMapAndPortAllTrimmedAndThePortFieldTakesDigitsOnly) {
+    EXPECT_EQ(LaunchCommandLine("valve", "crossfire", "27015", ""), " -game valve +map crossfire +port 27015");
+    EXPECT_EQ(LaunchCommandLine("valve", "  ", "  ", "   "), " -game valve");
+    EXPECT_EQ(LaunchCommandLine("cstrike", " de_dust ", " 27016 ", "  +maxplayers 8 "),
+              "+maxplayers 8  -game cstrike +map de_dust +port 27016");
+    // A pasted port is passed as it is, trimmed.
+    EXPECT_EQ(LaunchCommandLine("valve", "", "27o15", ""), " -game valve +port 27o15");
+
+    for (char c : std::string("0123456789\b"))
+        EXPECT_TRUE(PortFieldAccepts(c));
+    for (int c : {int{'a'}, int{' '}, int{'-'}, int{'+'}, int{'.'}, 13, 127, 0xB2})
+        EXPECT_FALSE(PortFieldAccepts(c)) << c;
+}
+
+}  // namespace

@@ -1,0 +1,290 @@
+#include <gtest/gtest.h>
+
+#include "FakeDesktop.h"
+#include "FakePlatform.h"
+#include "core/servers/MainPresenter.h"
+
+using namespace vantry;
+using Texts = std::vector<std::string>;
+
+namespace {
+
+class ServersTest : public ::testing::Test {
+protected:
+    // Consoles listed as a poll finds them.
+    DesktopWindow Console(const std::string& title, bool visible = true) {
+        const DesktopWindow h = desktop.add("tty", title, visible);
+        list.tChkNew();
+        return h;
+    }
+    // The list's entries with their marks.
+    Texts Entries() const {
+        Texts texts;
+        for (const auto& e : view.entries)
+            texts.push_back(e.text + (e.ticked ? " [x]" : " [ ]"));
+        return texts;
+    }
+    // Each menu entry as caption, with "*" when ticked and "(off)" when greyed; a
+    // submenu in brackets, a separator as "-".
+    static std::string Describe(const Menu& menu) {
+        std::string out;
+        for (const MenuItem& item : menu) {
+            out += out.empty() ? "" : " | ";
+            if (!item.submenu.empty())
+                out += item.caption + " [" + Describe(item.submenu) + "]";
+            else if (item.isSeparator())
+                out += "-";
+            else
+                out += item.caption + (item.checked ? "*" : "") + (item.enabled ? "" : "(off)");
+        }
+        return out;
+    }
+
+    fakes::FakeDesktopWindows desktop;
+    fakes::FakeSettingsStore store;
+    Settings settings{store};
+    fakes::FakeMessageBoxes boxes;
+    fakes::FakeShell shell;
+    fakes::FakeMainView view;
+    int lastPort = 27100;
+    MainPresenter main{view, MainServices{settings, desktop, boxes, shell, lastPort}};
+    ServerList& list = main.servers();
+};
+
+using ServerListTest = ServersTest;
+using MainPresenterTest = ServersTest;
+
+TEST_F(ServerListTest, FindsConsolesOfAnyClassInWindowOrderButNeverItsOwnWindows) {
+    // A real console above the first "tty" stand-in is found too.
+    const auto top = desktop.add("WineConsoleClass", "HLDS - gamma");
+    const auto a = desktop.add("tty", "HLDS - alpha");
+    desktop.add("Notepad", "hlds - lower case");
+    desktop.add("#32770", "HLDS.exe");
+    desktop.find(top + 3)->ownProcess = true;      // the program's own locate question
+    desktop.add("Notepad", "HLDS Vantry v3.3.1");  // another copy of the program
+    desktop.add("Other", "HLDSVANTRY");
+    const auto hidden = desktop.add("ConsoleWindowClass", "HLDS", false);
+
+    list.tChkNew();
+    list.tChkNew();
+    EXPECT_EQ(Entries(), (Texts{"HLDS - gamma [x]", "HLDS - alpha [x]", "HLDS [ ]"})) << "each listed once";
+    EXPECT_EQ(list.handlesText(),
+              std::to_string(top) + "|" + std::to_string(a) + "|" + std::to_string(hidden) + "|");
+    EXPECT_FALSE(desktop.find(hidden)->visible) << "a console hidden when found stays hidden";
+}
+
+TEST_F(ServerListTest, ChkAliveDropsOneClosedConsoleATick) {
+    const auto a = Console("HLDS - a");
+    const auto b = Console("HLDS - b");
+    Console("HLDS - c");
+    view.current = 0;
+    list.ShowServerDetails();
+    desktop.close(a);
+    desktop.close(b);
+    list.chkAlive();
+    EXPECT_EQ(Entries(), (Texts{"HLDS - b [x]", "HLDS - c [x]"}));
+    EXPECT_EQ(view.name1Text + view.name2Text, "") << "the shown details were of the closed one";
+    list.chkAlive();
+    list.chkAlive();
+    EXPECT_EQ(Entries(), Texts{"HLDS - c [x]"});
+    EXPECT_EQ(list.handlesText(), std::to_string(a + 2) + "|");
+}
+
+TEST_F(ServerListTest, DetailsSplitTheTitleAtTheFirstTwoSeparatorsAndRenameKeepsThePrefix) {
+    for (const auto& [title, names] : {std::pair{"HLDS - a - b", "HLDS|a"}, {"HLDS-x", "HLDS-x|"},
+                                       {"HLDS -    - x", "HLDS|"}, {"HLDS -  my server ", "HLDS| my server "}}) {
+        view.entries = {{title, false}};
+        view.current = 0;
+        list.ShowServerDetails();
+        EXPECT_EQ(view.name1Text + "|" + view.name2Text, names) << title;
+    }
+    EXPECT_EQ(view.hideCaption, "Un&hide") << "for an unticked entry";
+    EXPECT_TRUE(view.buttonsEnabled);
+
+    view.entries.clear();
+    const auto h = Console("HLDS");
+    view.name2Text = "  de_dust  ";
+    list.rename();
+    EXPECT_EQ(desktop.find(h)->title + " / " + view.entries[0].text, "HLDS - de_dust / HLDS - de_dust");
+    view.name2Text = "   ";
+    list.rename();
+    EXPECT_EQ(desktop.find(h)->title, "HLDS");
+}
+
+TEST_F(ServerListTest, TogglesAndClicksOnTheMarkShowOrHideAndRefreshTheText) {
+    const auto a = Console("HLDS - a");
+    const auto b = Console("HLDS - b", false);
+    view.current = 0;
+    desktop.find(a)->title = "HLDS - a renamed";
+    // Which consoles are shown, the Hide button's caption and how often the window took the focus.
+    const auto state = [&] {
+        return std::string(desktop.find(a)->visible ? "a" : "-") + (desktop.find(b)->visible ? "b " : "- ") +
+               view.hideCaption + " " + std::to_string(view.focused);
+    };
+
+    list.toggleCurrent();
+    EXPECT_EQ(state(), "-- Un&hide 0");
+    EXPECT_EQ(Entries(), (Texts{"HLDS - a renamed [ ]", "HLDS - b [ ]"}));
+    list.toggleCurrent();
+    EXPECT_EQ(state(), "a- &Hide 1");
+    list.toggleEntry(1);
+    EXPECT_EQ(state(), "ab &Hide 1") << "the tray submenu does not move the focus";
+    list.hideAll();
+    EXPECT_EQ(state(), "-- Un&hide 1");
+    EXPECT_EQ(Entries(), (Texts{"HLDS - a renamed [ ]", "HLDS - b [ ]"}));
+    view.visible = false;
+    list.unhideAll();
+    EXPECT_EQ(state(), "ab &Hide 1") << "no focus for a window hidden in the tray";
+
+    view.entries[0].ticked = false;  // the user's click has already set the mark
+    list.onListClick();
+    EXPECT_EQ(state() + " " + list.contextMenuHideCaption(), "-b Un&hide 1 Unhide Server");
+    view.entries[0].ticked = true;
+    list.onListClick();
+    EXPECT_EQ(state() + " " + list.contextMenuHideCaption(), "ab &Hide 2 Hide Server");
+}
+
+TEST_F(ServerListTest, EveryCommandOnAnEmptyListDoesNothing) {
+    list.onListClick();
+    list.onListKeyUp();
+    list.toggleCurrent();
+    list.toggleEntry(0);
+    list.hideAll();
+    list.unhideAll();
+    list.rename();
+    list.chkAlive();
+    EXPECT_EQ(list.contextMenuHideCaption(), "");
+    EXPECT_FALSE(view.buttonsEnabled);
+    EXPECT_EQ(view.focused, 0);
+}
+
+TEST_F(MainPresenterTest, TheTrayMenuOffersTheServersOnlyWhenThereAreAny) {
+    const auto tail = [](const char* min) {
+        return "Hide All | Unhide All | - | Start Server | CFG Editor | Map Cycle(off) | MOTD(off) | "
+               "Options(off) | - | Report Bug | About | - | " + std::string(min) + " | Exit";
+    };
+    main.onTrayMenuRequest();
+    EXPECT_EQ(Describe(view.menus.back()), tail("Minimize"));
+
+    Console("HLDS - a");
+    Console("HLDS - b", false);
+    view.visible = false;
+    main.onTrayMenuRequest();
+    EXPECT_EQ(Describe(view.menus.back()), "Servers [HLDS - a* | HLDS - b] | " + tail("Restore"));
+    // The icon's menu shows what the last tray opening chose, under the icon.
+    view.visible = true;
+    main.onIconClick();
+    EXPECT_EQ(view.menus.back().at(13).caption, "Restore");
+    EXPECT_EQ(view.log, (Texts{"menu at cursor", "menu at cursor", "menu below icon"}));
+
+    // While a modal window or the About box is open, the tray menu waits, and
+    // that window comes forward.
+    view.enabled = false;
+    main.onTrayMenuRequest();
+    EXPECT_EQ(view.menus.size(), 3u);
+    EXPECT_EQ(view.log.back(), "activate modal");
+}
+
+TEST_F(MainPresenterTest, AServersChoiceTogglesTheConsoleItNamedEvenWhenAPollDroppedAnotherMeanwhile) {
+    const DesktopWindow a = Console("HLDS - a");
+    const DesktopWindow b = Console("HLDS - b");
+    view.onMenu = [&] {
+        view.chosen = {view.menus.back().at(0).submenu.at(1).command};  // "HLDS - b"
+        desktop.close(a);
+        list.chkAlive();
+    };
+    main.onTrayMenuRequest();
+    EXPECT_FALSE(desktop.find(b)->visible);
+    EXPECT_EQ(Entries(), Texts{"HLDS - b [ ]"});
+}
+
+TEST_F(MainPresenterTest, MinimizeAndRestoreGoByTheShowInMode) {
+    for (const auto& [mode, log] : {std::pair<int, Texts>{0, {"tray icon", "hide", "show", "hide", "show"}},
+                                    {1, {"minimize title", "restore title", "minimize title", "restore title"}},
+                                    {2, {"tray icon", "minimize title", "restore title", "minimize title",
+                                         "restore title"}}}) {
+        view.log.clear();
+        settings.SetShowIn(mode);
+        main.onLoad();
+        main.minimize();
+        main.onTrayActivate();
+        // The tray menu's Minimize, then its Restore once the window is hidden.
+        for (bool visible : {true, false}) {
+            view.visible = visible;
+            view.chosen = {mainwin::MinCommand};
+            main.onTrayMenuRequest();
+        }
+        std::erase_if(view.log, [](const std::string& e) { return e.rfind("menu", 0) == 0; });
+        EXPECT_EQ(view.log, log) << mode;
+    }
+    // The mode is read afresh each time: the options window may change it.
+    settings.SetShowIn(0);
+    main.minimize();
+    EXPECT_EQ(view.log.back(), "hide");
+}
+
+TEST_F(MainPresenterTest, ExitAsksOnlyWhenAConsoleIsHiddenAndNoKeepsTheProgram) {
+    Console("HLDS - a");
+    main.exit();
+    EXPECT_TRUE(boxes.calls.empty());
+    EXPECT_EQ(view.log, Texts{"end"});
+
+    Console("HLDS - b", false);
+    boxes.answers = {mb::No, mb::Yes};
+    main.exit();
+    view.chosen = {mainwin::ExitCommand};
+    main.onTrayMenuRequest();
+    ASSERT_EQ(boxes.calls.size(), 2u);
+    const fakes::BoxCall& box = boxes.calls[0];
+    EXPECT_EQ(box.text + " / " + box.title + " / " + std::to_string(box.style),
+              "Exit although you currently have hidden servers? / Exit / 36");
+    EXPECT_EQ(std::count(view.log.begin(), view.log.end(), "end"), 2);
+}
+
+TEST_F(MainPresenterTest, ClosingStoresThePositionOnlyWhileVisible) {
+    view.place = {1440, 720, 4500, 5000};
+    view.visible = false;
+    main.onUnload();
+    EXPECT_TRUE(store.values.empty());
+    view.visible = true;
+    main.onUnload();
+    // Next time it comes back there; with nothing stored, 35 twips from the top, centred.
+    EXPECT_EQ(MainWindowPlace(settings, 15360, {0, 0, 4500, 5000}), (Rect{1440, 720, 4500, 5000}));
+    store.values.clear();
+    EXPECT_EQ(MainWindowPlace(settings, 15360, {0, 0, 4500, 5000}), (Rect{5430, 35, 4500, 5000}));
+}
+
+TEST_F(MainPresenterTest, TheListMenuComesBeforeTheDetailsOfTheEntryItPicked) {
+    main.onListMouseUp(mouse::Right);
+    EXPECT_TRUE(view.menus.empty()) << "no menu on an empty list";
+
+    Console("HLDS - alpha", false);
+    view.current = 0;
+    view.onMenu = [&] { EXPECT_EQ(view.name1Text, "") << "details after the menu"; };
+    view.chosen = {mainwin::HideServerCommand};
+    main.onListMouseUp(mouse::Right);
+    EXPECT_EQ(Describe(view.menus.back()), "Unhide Server | - | Hide All | Unhide All");
+    EXPECT_EQ(Entries(), Texts{"HLDS - alpha [x]"});
+    EXPECT_EQ(view.name2Text, "alpha");
+    main.onListMouseUp(mouse::Left);
+    EXPECT_EQ(view.menus.size(), 1u);
+}
+
+TEST_F(MainPresenterTest, AboutDisablesTheWindowUntilItClosesAndReportBugOpensThePage) {
+    view.chosen = {mainwin::AboutCommand};
+    main.onTrayMenuRequest();
+    main.onAboutClosed();
+    view.aboutOpens = false;
+    main.onAbout();
+    std::erase(view.log, "menu at cursor");
+    EXPECT_EQ(view.log, (Texts{"disable", "about", "enable", "disable", "about", "enable"}));
+
+    view.chosen = {mainwin::ReportBugCommand};
+    main.onIconClick();
+    ASSERT_EQ(shell.executed.size(), 1u);
+    const fakes::ShellCall& run = shell.executed[0];
+    EXPECT_EQ(run.verb + " " + run.file + " " + std::to_string(run.showCommand),
+              "Open https://vantry.example.org/report 1");
+}
+
+}  // namespace

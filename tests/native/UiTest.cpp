@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+#include "FakePlatform.h"
+#include "core/ui/AboutPresenter.h"
+#include "core/ui/ActivityLook.h"
+#include "core/ui/ControlLayout.h"
+#include "core/ui/FlatButtonLook.h"
+#include "core/ui/Look.h"
+#include "core/ui/WindowSet.h"
+
+using namespace vantry;
+using Texts = std::vector<std::string>;
+
+TEST(ActivityLook, TitleColourFollowsEveryChangePicturesOnlyTransitions) {
+    ActivityLook look;
+    using Seen = std::pair<std::uint32_t, std::string>;  // title colour, pictures if they change
+    const auto seen = [&](bool active) {
+        const auto u = look.onActivity(active);
+        return Seen{u.titleColour,
+                    u.pictures ? u.pictures->exit + " " + u.pictures->minimize + " " + u.pictures->help : "-"};
+    };
+    // Starting inactive: dim title, but the normal pictures stay until once active.
+    EXPECT_EQ(seen(false), (Seen{0x004BAA, "-"}));
+    EXPECT_EQ(seen(true), (Seen{0x0067F0, "EX1 MIN1 HELP1"}));
+    EXPECT_EQ(seen(true), (Seen{0x0067F0, "-"}));
+    EXPECT_EQ(seen(false), (Seen{0x004BAA, "EXD MIND HELPD"}));
+    EXPECT_EQ(seen(false), (Seen{0x004BAA, "-"}));
+}
+
+TEST(Chrome, CentringAndTwips) {
+    EXPECT_EQ(Centred(15360, 11520, 4155, 4125), (Rect{5602, 3697, 4155, 4125}));
+    EXPECT_EQ(TwipsToPixels(15, 96), 1);     // a frame strip never vanishes at 96 DPI
+    EXPECT_EQ(TwipsToPixels(-100, 96), -7);  // off-screen positions round symmetrically
+    EXPECT_DOUBLE_EQ(PixelsToTwips(96, 96), 1440.0);
+    EXPECT_EQ((std::vector{PictureScale(120), PictureScale(144), PictureScale(288)}), (std::vector{1, 2, 3}));
+}
+
+TEST(WindowSet, EndProgramHidesTheTitleThenUnloadsNewestFirstEvenWhenAWindowForgetsToSaySo) {
+    WindowSet set;
+    Texts log;
+    struct Recording : ProgramWindow {
+        Recording(WindowSet& set, Texts& log, std::string name, bool tells)
+            : set(set), log(log), name(std::move(name)), tells(tells) {}
+        void Unload() override {
+            log.push_back(name);
+            if (tells)
+                set.Unloaded(this);
+        }
+        WindowSet& set;
+        Texts& log;
+        std::string name;
+        bool tells;
+    } main(set, log, "main", true), title(set, log, "title", false), gone(set, log, "gone", true),
+        launcher(set, log, "launcher", true);
+    int emptied = 0;
+    set.onEmpty = [&] { ++emptied; };
+    for (auto* window : {&main, &title, &gone, &launcher, &main})  // loading twice does not reorder
+        set.Loaded(window);
+    set.Unloaded(&gone);
+    set.EndProgram([&] { log.push_back("hide title"); });
+    EXPECT_EQ(log, (Texts{"hide title", "launcher", "title", "main"}));
+    EXPECT_EQ(set.Count(), 0u);
+    EXPECT_EQ(emptied, 1);
+}
+
+TEST(ControlLayout, TheTextFieldKeepsItsHeightAndFramesTheField) {
+    const struct { int dpi, width, height; Rect field; } cases[] = {
+        {96, 133, 21, {1, 1, 131, 19}},   // 2000 twips
+        {120, 167, 26, {1, 1, 164, 24}},  // 30 twips = 2.5 px rounds up
+        {144, 200, 31, {1, 1, 197, 29}},  // 285 twips = 28.5 px rounds up
+    };
+    for (const auto& c : cases) {
+        const TextFieldLayout l = TextFieldPixels(c.width, c.dpi);
+        EXPECT_EQ((std::tuple{l.width, l.height, l.field}), (std::tuple{c.width, c.height, c.field})) << c.dpi;
+    }
+    // Narrower than its own frame: the field vanishes rather than turning inside out.
+    EXPECT_EQ(TextFieldPixels(1, 96).field.width, 0);
+}
+
+TEST(ControlLayout, TheGameListsFrameIsClosedAndHidesTheListEdgesAtEveryDpi) {
+    // At 120 DPI the top and bottom strips would start a pixel right of the left one.
+    EXPECT_EQ(GameComboPixels(120).strips,
+              (std::array<Rect, 4>{{{0, 0, 1, 28}, {1, 0, 160, 1}, {1, 24, 160, 1}, {160, 0, 2, 29}}}));
+    for (int dpi = 96; dpi <= 288; dpi += 24) {
+        SCOPED_TRACE(dpi);
+        const GameComboLayout l = GameComboPixels(dpi);
+        const Rect &left = l.strips[0], &top = l.strips[1], &bottom = l.strips[2], &right = l.strips[3];
+        for (const Rect* strip : {&top, &bottom}) {
+            EXPECT_LE(strip->left, left.right());
+            EXPECT_GE(strip->right(), right.left);
+        }
+        EXPECT_GE(std::min(left.width, top.height), 1);
+        EXPECT_LT(bottom.top, l.height) << "the bottom strip shows inside the control";
+        EXPECT_LT(right.left, l.width) << "the right strip shows inside the control";
+        EXPECT_GE(std::min(left.height, right.height), l.height);
+        // The list's own right and lower edges lie under a strip or outside the control.
+        EXPECT_GE(std::min(l.list.width - l.width, l.list.height - l.height), 0);
+    }
+}
+
+TEST(FlatButtonLook, PicturesAreCentredScaledByWholePixelsAndPressedOnePixelDownRight) {
+    EXPECT_EQ(PicturePlacement(26, 27, 6, 9, 3, false), (Rect{4, 0, 18, 27}));
+    // A scale below one (no DPI known) still draws the picture at its size.
+    EXPECT_EQ(PicturePlacement(20, 20, 10, 10, 0, false), (Rect{5, 5, 10, 10}));
+    // Larger than its button: an odd overhang is cut on the left and top,
+    // mirroring where the extra pixel of room goes.
+    EXPECT_EQ(PicturePlacement(7, 6, 10, 10, 1, false), (Rect{-2, -2, 10, 10}));
+    // An odd pixel of spare room goes to the right and below; the press moves
+    // the picture by one pixel whatever the scale.
+    EXPECT_EQ(PicturePlacement(17, 15, 10, 10, 1, true), (Rect{4, 3, 10, 10}));
+    EXPECT_EQ(PicturePlacement(34, 30, 10, 10, 2, true), (Rect{8, 6, 20, 20}));
+}
+
+TEST(FlatButtonLook, CaptionsLoseTheMnemonicMarkerAndNeitherPictureNorFocusCueVanishes) {
+    EXPECT_EQ(WithoutMnemonic("&Start Server"), "Start Server");
+    EXPECT_EQ(WithoutMnemonic("Maps && Games"), "Maps & Games");
+    EXPECT_EQ(WithoutMnemonic("&&&Save"), "&Save");
+    EXPECT_EQ(WithoutMnemonic("Fish &"), "Fish &");
+    // The hover picture shows while hovering, unless there is none.
+    const std::string ex1 = "EX1", ex2 = "EX2", none;
+    EXPECT_EQ((Texts{ShownPicture(ex1, ex2, true), ShownPicture(ex1, none, true), ShownPicture(none, ex2, false)}),
+              (Texts{"EX2", "EX1", ""}));
+    EXPECT_EQ(FocusCueColour(0x0067F0, 0x000000), 0x0067F0u);
+    EXPECT_EQ(FocusCueColour(0x000000, 0x000000), 0xFFFFFFu);
+    EXPECT_EQ(FocusCueColour(0x0067F0, 0x0067F0), 0xFF980Fu);
+}
+
+namespace {
+struct FakeAboutView : AboutView {
+    void setLabelText(int label, const std::string& text) override { labels[label] = text; }
+    void showSplashView(bool splash) override { views.push_back(splash ? "splash" : "info"); }
+    void setSplashClickable(bool clickable) override { this->clickable = clickable; }
+    void showCentredOnTop() override { ++shown; }
+    void startSplashTimer(int milliseconds) override { timers.push_back(milliseconds); }
+    WindowHandle windowHandle() override { return nullptr; }
+    std::map<int, std::string> labels;
+    Texts views;
+    bool clickable = true;
+    int shown = 0;
+    std::vector<int> timers;
+};
+}  // namespace
+
+TEST(AboutBox, SplashForTwoSecondsWithClicksIgnoredThenTheInformationAndItsLinks) {
+    FakeAboutView view;
+    fakes::FakeShell shell;
+    AboutPresenter about{view, shell};
+    about.onLoad();
+    EXPECT_TRUE(about.splashShown());
+    EXPECT_FALSE(view.clickable);
+    EXPECT_EQ(view.shown, 1);
+    EXPECT_EQ(view.timers, std::vector<int>{2000});
+    EXPECT_EQ((Texts{view.labels[0], view.labels[1], view.labels[2], view.labels[7]}),
+              (Texts{"About HLDS Vantry v3.3.1", "HLDS Vantry v3.3.1", "Please             any bugs you may find.",
+                     "report"}));
+    about.onSplashElapsed();
+    EXPECT_FALSE(about.splashShown());
+    EXPECT_TRUE(view.clickable);
+    // The icon brings the splash back until the next click on it.
+    about.onImageClick();
+    about.onSplashClick();
+    about.onSplashClick();
+    EXPECT_EQ(view.views, (Texts{"splash", "info", "splash", "info"}));
+
+    for (int label = 0; label <= 11; ++label) {
+        const auto opened = shell.executed.size();
+        about.onLinkClick(label);
+        EXPECT_EQ(shell.executed.size() > opened, about::IsLinkLabel(label)) << label;
+    }
+    Texts opened;
+    for (const auto& run : shell.executed)
+        opened.push_back(run.verb + " " + run.file);
+    EXPECT_EQ(opened, (Texts{"Open https://vantry.example.org/report", "Open https://vantry.example.org/commands",
+                             "Open mailto:team@vantry.example.org", "Open https://vantry.example.org/"}));
+}
