@@ -81,12 +81,7 @@ static void BM_CatalogueRebuild300Games(benchmark::State& state) {
     fakes::FakeRegistry registry;
     fakes::FakeFileDialogs dialogs;
     fakes::FakeMessageBoxes boxes;
-    fs.addFile("C:\\HL\\hlds.exe");
-    fs.addFile("C:\\Vantry\\HLDS Vantry.exe");
-    settings.SetHLdir("C:\\HL\\");
-    settings.SetHLexe("hlds.exe");
-    settings.SetHLDSdir("C:\\Vantry\\");
-    settings.SetHLDSexe("HLDS Vantry.exe");
+    fakes::Install(fs, settings);
     for (int i = 0; i < 300; ++i)
         fs.addDir("C:\\HL\\mod" + std::to_string(i));
     CatalogueServices services{settings, fs, registry, dialogs, boxes, ""};

@@ -42,12 +42,7 @@ TEST(PipeList, ItemsAreOneBasedAsGivenCountStopsAtTheFirstBlankOneAndRemoveRebui
 class Installation : public ::testing::Test {
 protected:
     void SetUp() override {
-        fs.addFile("C:\\HL\\hlds.exe");
-        fs.addFile("C:\\Vantry\\HLDS Vantry.exe");
-        settings.SetHLdir("C:\\HL\\");
-        settings.SetHLexe("hlds.exe");
-        settings.SetHLDSdir("C:\\Vantry\\");
-        settings.SetHLDSexe("HLDS Vantry.exe");
+        fakes::Install(fs, settings);
     }
     void Games(std::initializer_list<const char*> dirs) {
         for (const char* dir : dirs)

@@ -67,13 +67,8 @@ struct FakeCfgView : CfgEditorView {
 class CfgEditorTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        fs.addFile("C:\\HL\\hlds.exe");
-        fs.addFile("C:\\Vantry\\HLDS Vantry.exe");
+        fakes::Install(fs, settings);
         fs.addDir("C:\\HL\\valve\\maps");
-        settings.SetHLdir("C:\\HL\\");
-        settings.SetHLexe("hlds.exe");
-        settings.SetHLDSdir("C:\\Vantry\\");
-        settings.SetHLDSexe("HLDS Vantry.exe");
     }
     CfgEditorPresenter& Open(CfgEditorMode mode = CfgEditorMode::FromMain, const std::string& path = {}) {
         editor = std::make_unique<CfgEditorPresenter>(

@@ -68,14 +68,7 @@ TEST_F(MainWindowTest, TheTrayMenuWhileAModalWindowIsOpenActivatesThatWindow) {
     DestroyWindow(modal);
 }
 
-TEST(MainWindowDpi, MovedToA144DpiMonitorItIsLaidOutAsIfCreatedThere) {
-    fakes::FakeSettingsStore store;
-    Settings settings{store};
-    fakes::FakeDesktopWindows desktop;
-    fakes::FakeMessageBoxes boxes;
-    fakes::FakeShell shell;
-    int lastPort = 0;
-    WindowSet windows;
+TEST_F(MainWindowTest, MovedToA144DpiMonitorItIsLaidOutAsIfCreatedThere) {
     const MainServices services{settings, desktop, boxes, shell, lastPort};
     win::MainWindow moved{windows, services}, born{windows, services};
     ASSERT_TRUE(moved.load(nullptr, 96));
