@@ -176,7 +176,7 @@ void Program::openCfgEditor(CfgEditorMode mode, const std::string& path) {
         if (owner)
             EnableWindow(owner, TRUE);
         cfgEditor_->Unload();
-        if (owner)
+        if (owner && IsWindowVisible(owner))
             SetForegroundWindow(owner);
     };
     if (owner)

@@ -12,8 +12,14 @@ namespace {
 
 struct FakeClipboard : Clipboard {
     std::string text() override { return held; }
-    void setText(const std::string& t) override { held = t; }
+    bool setText(const std::string& t) override {
+        if (!free)
+            return false;
+        held = t;
+        return true;
+    }
     std::string held;
+    bool free = true;
 };
 
 // frmCFG in memory: the text box's text and selection, and a record of the rest.
@@ -254,6 +260,11 @@ TEST_F(CfgEditorTest, CutCopyAndPasteGoThroughTheClipboard) {
     view.select(0, 0);
     editor->Cut();
     EXPECT_EQ(clipboard.held, "") << "with nothing selected, the clipboard holds the empty text";
+    // A clipboard another program holds: the text stays where it is.
+    clipboard.free = false;
+    view.select(0, 4);
+    editor->Cut();
+    EXPECT_EQ(view.body, " twoone");
 }
 
 TEST_F(CfgEditorTest, ClosingStoresTheGeometryOnlyWhileVisibleAndASizeTooSmallIsNotTaken) {

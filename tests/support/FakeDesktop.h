@@ -32,11 +32,11 @@ public:
         return it == windows_.end() ? nullptr : &it->second;
     }
 
-    DesktopWindow first() override { return windows_.empty() ? 0 : windows_.begin()->first; }
-    // A closed window has no place in the order any more.
-    DesktopWindow next(DesktopWindow h) override {
-        const auto it = windows_.find(h);
-        return it == windows_.end() || std::next(it) == windows_.end() ? 0 : std::next(it)->first;
+    std::vector<DesktopWindow> topLevel() override {
+        std::vector<DesktopWindow> all;
+        for (const auto& [handle, window] : windows_)
+            all.push_back(handle);
+        return all;
     }
     bool ofThisProcess(DesktopWindow h) override { return find(h) && find(h)->ownProcess; }
     std::string title(DesktopWindow h) override { return find(h) ? find(h)->title : std::string(); }

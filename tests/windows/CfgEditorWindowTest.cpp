@@ -15,8 +15,14 @@ namespace {
 
 struct FakeClipboard : Clipboard {
     std::string text() override { return held; }
-    void setText(const std::string& t) override { held = t; }
+    bool setText(const std::string& t) override {
+        if (!free)
+            return false;
+        held = t;
+        return true;
+    }
     std::string held;
+    bool free = true;
 };
 
 // The editor over a real Half-Life folder, alone with a file to open.
@@ -90,6 +96,12 @@ TEST_F(CfgEditorWindowTest, TypingMarksTheDocumentAndAFailedSaveKeepsWhatWasType
     for (char c : std::string("new "))
         SendMessageA(Text(), WM_CHAR, static_cast<unsigned char>(c), 1);
     EXPECT_TRUE(editor->presenter().changed());
+    // Esc in the text box, through the loop's dialog keys, closes nothing.
+    SetFocus(Text());
+    PostMessageA(Text(), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    PumpMessages();
+    EXPECT_TRUE(boxes.calls.empty()) << "no question to close";
+    EXPECT_TRUE(IsWindow(editor->hwnd()));
     EXPECT_FALSE(editor->presenter().Save());
     ASSERT_EQ(boxes.calls.size(), 1u);
     EXPECT_EQ(boxes.calls[0].title, "Error Saving File");

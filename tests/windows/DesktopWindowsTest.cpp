@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -21,10 +22,8 @@ DesktopWindow Id(HWND hwnd) { return reinterpret_cast<DesktopWindow>(hwnd); }
 
 // Whether walking the window order from the first window reaches this one.
 bool Reaches(DesktopWindows& desktop, DesktopWindow window) {
-    for (DesktopWindow w = desktop.first(); w; w = desktop.next(w))
-        if (w == window)
-            return true;
-    return false;
+    const auto all = desktop.topLevel();
+    return std::find(all.begin(), all.end(), window) != all.end();
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "core/catalogue/ListControl.h"
-#include "core/text/Text.h"
 
 namespace vantry {
 
@@ -15,9 +14,11 @@ class SortedList final : public ListControl {
 public:
     void Clear() override { rows_.clear(); }
     int AddItem(const std::string& item) override {
-        const std::string key = ToLowerAscii(item);
-        const auto at = std::upper_bound(rows_.begin(), rows_.end(), key,
-                                         [](const std::string& k, const std::string& row) { return k < ToLowerAscii(row); });
+        const auto at = std::upper_bound(rows_.begin(), rows_.end(), item, [](const std::string& a, const std::string& b) {
+            return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+                return static_cast<unsigned char>(Lower(x)) < static_cast<unsigned char>(Lower(y));
+            });
+        });
         return static_cast<int>(rows_.insert(at, item) - rows_.begin());
     }
     std::string List(int row) const override {
@@ -30,6 +31,8 @@ public:
     const std::vector<std::string>& rows() const { return rows_; }
 
 private:
+    static char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
     std::vector<std::string> rows_;
 };
 

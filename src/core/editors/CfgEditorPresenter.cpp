@@ -223,9 +223,12 @@ std::string CfgEditorPresenter::selectedText() {
 }
 
 void CfgEditorPresenter::Cut() {
-    s_.clipboard.setText(selectedText());
-    view_.replace(view_.selectionStart(), view_.selectionLength(), "");
-    changed_ = true;
+    // Removed only once it is on the clipboard: a clipboard another program
+    // holds would otherwise swallow the text.
+    if (s_.clipboard.setText(selectedText())) {
+        view_.replace(view_.selectionStart(), view_.selectionLength(), "");
+        changed_ = true;
+    }
     view_.focusText();
 }
 
@@ -302,14 +305,14 @@ void CfgEditorPresenter::onInsertButton() {
 
 void CfgEditorPresenter::onMenuCommand(int command) {
     using namespace cfgeditor;
-    if (command >= VariableCommand) {
-        if (command - VariableCommand < VariableCount)
-            insertVariable(command - VariableCommand);
-        return;
-    }
     if (command >= MapCommand) {
         if (command - MapCommand < mapRows_.ListCount())
             insertMapName(command - MapCommand);
+        return;
+    }
+    if (command >= VariableCommand) {
+        if (command - VariableCommand < VariableCount)
+            insertVariable(command - VariableCommand);
         return;
     }
     switch (command) {

@@ -44,8 +44,8 @@ inline constexpr int MinWidthTwips = 3000, MinHeightTwips = 1500;
 enum Command : int {
     NewCommand = 1, OpenCommand, SaveCommand, SaveAsCommand, ExitCommand,
     CutCommand, CopyCommand, PasteCommand,
-    MapCommand = 100,        // + the map's row
-    VariableCommand = 1000,  // + the variable's row
+    VariableCommand = 100,  // + the variable's row, up to 173
+    MapCommand = 1000,      // + the map's row: a game may have thousands
 };
 }  // namespace cfgeditor
 
@@ -142,6 +142,7 @@ public:
     void insertMapName(int row);
 
     bool changed() const { return changed_; }
+    CfgEditorMode mode() const { return s_.mode; }
     const std::string& path() const { return path_; }
 
 private:

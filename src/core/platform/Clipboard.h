@@ -8,8 +8,10 @@ class Clipboard {
 public:
     virtual ~Clipboard() = default;
 
+    // The clipboard's text; the empty text when it holds none.
     virtual std::string text() = 0;
-    virtual void setText(const std::string& text) = 0;
+    // False when the clipboard could not be had (another program holds it).
+    virtual bool setText(const std::string& text) = 0;
 };
 
 }  // namespace vantry

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vantry {
 
@@ -13,10 +14,10 @@ class DesktopWindows {
 public:
     virtual ~DesktopWindows() = default;
 
-    // The first top-level window in the window order, or 0.
-    virtual DesktopWindow first() = 0;
-    // The window after this one in the window order, or 0.
-    virtual DesktopWindow next(DesktopWindow window) = 0;
+    // Every top-level window, from the top of the window order down, as it
+    // stands at the call: windows that come, go or move meanwhile cannot make
+    // a walk over them skip, repeat or never end.
+    virtual std::vector<DesktopWindow> topLevel() = 0;
     // Whether the window belongs to this very process.
     virtual bool ofThisProcess(DesktopWindow window) = 0;
     // The title; empty when the window has none or no longer exists.

@@ -88,7 +88,7 @@ void ServerList::tChkNew() {
     // The whole window order, from the top: consoles of any class are found
     // wherever they stand. The program's own windows (its questions and
     // dialogs among them) are never servers.
-    for (DesktopWindow h = desktop_.first(); h; h = desktop_.next(h)) {
+    for (const DesktopWindow h : desktop_.topLevel()) {
         if (desktop_.ofThisProcess(h))
             continue;
         const std::string title = WindowTitle(h);

@@ -17,7 +17,7 @@ constexpr int SizingEdgeTwips = 60;
 }  // namespace
 
 CfgEditorWindow::CfgEditorWindow(WindowSet& windows, const CfgEditorServices& services)
-    : Frame(windows), presenter_(*this, services), mode_(services.mode) {}
+    : Frame(windows), presenter_(*this, services) {}
 
 CfgEditorWindow::~CfgEditorWindow() { destroy(); }
 
@@ -33,7 +33,7 @@ LocateResult CfgEditorWindow::load(HWND owner) {
     createControls();
     if (presenter_.onLoad() == LocateResult::EndNow)
         return LocateResult::EndNow;
-    if (mode_ == CfgEditorMode::AloneHidden) {
+    if (presenter_.mode() == CfgEditorMode::AloneHidden) {
         // The file is read once the window is up and the message loop runs.
         SetTimer(hwnd_, TimerOpen, 1, nullptr);
     } else {
@@ -62,6 +62,7 @@ void CfgEditorWindow::createControls() {
     const CfgEditorLayout l = LayOutCfgEditor(cfgeditor::DefaultWidthTwips, cfgeditor::DefaultHeightTwips);
     addLabel(lbGame_, l.gameLabel, {.text = cfgeditor::GameCaption});
     cmbGame_.create(hwnd_, IdGame, px(l.games.left), px(l.games.top));
+    keepPlaced(cmbGame_.hwnd(), l.games);
 
     const Rect text = px(l.text);
     txtCFG_.attach(CreateWindowExA(
@@ -77,6 +78,8 @@ void CfgEditorWindow::createControls() {
 }
 
 void CfgEditorWindow::layOut() {
+    if (!txtCFG_.hwnd())
+        return;  // the frame's own first sizing, before the controls exist
     const Rect place = placeTwips();
     const CfgEditorLayout l = LayOutCfgEditor(place.width, place.height);
     const auto move = [this](HWND control, const Rect& twips, bool size) {
@@ -158,10 +161,6 @@ void CfgEditorWindow::place(const Rect& twips) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-int CfgEditorWindow::screenHeightTwips() {
-    return static_cast<int>(PixelsToTwips(GetSystemMetrics(SM_CYSCREEN), WindowDpi(hwnd_)));
-}
-
 void CfgEditorWindow::endProgram() {
     if (onEndProgram)
         onEndProgram();
@@ -229,6 +228,13 @@ bool CfgEditorWindow::Text::onReflected(UINT msg, WPARAM wp, LPARAM, LRESULT& re
 LRESULT CfgEditorWindow::Text::subclassed(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     // Ctrl+X, Ctrl+C and Ctrl+V come here too: the text box turns them into these.
     switch (msg) {
+    case WM_KEYDOWN:
+    case WM_CHAR:
+        // In a window that handles dialog keys, the text box would take Esc
+        // for closing its window: the document is not to go on a slip.
+        if (wp == VK_ESCAPE)
+            return 0;
+        break;
     case WM_CUT:
         presenter_.Cut();
         return 0;

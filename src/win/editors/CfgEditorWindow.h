@@ -58,12 +58,13 @@ private:
     ListControl& gameSelector() override { return gameList_; }
     int popupMenu(const Menu& menu, MenuButton under) override;
     void resetMenuButtons() override;
-    bool windowVisible() override { return IsWindowVisible(hwnd_) != FALSE; }
+    // Minimized, the window's place is nowhere the user could find it again.
+    bool windowVisible() override { return IsWindowVisible(hwnd_) && !IsIconic(hwnd_); }
     void showWindow() override;
     Rect placeTwips() override { return Frame::placeTwips(); }
     void place(const Rect& twips) override;
     int screenWidthTwips() override { return Frame::screenWidthTwips(); }
-    int screenHeightTwips() override;
+    int screenHeightTwips() override { return Frame::screenHeightTwips(); }
     WindowHandle windowHandle() override { return hwnd_; }
     void endProgram() override;
     void closeToMain() override;
@@ -75,7 +76,6 @@ private:
     void layOut();
 
     CfgEditorPresenter presenter_;
-    CfgEditorMode mode_;
     FlatButton cmdFile_, cmdedit_, cmdInsert_;
     Label lbGame_;
     GameCombo cmbGame_;

@@ -70,22 +70,24 @@ std::string Win32Clipboard::text() {
     return std::string(lock.data(), strnlen(lock.data(), GlobalSize(memory)));
 }
 
-void Win32Clipboard::setText(const std::string& text) {
+bool Win32Clipboard::setText(const std::string& text) {
     OpenClipboardScope clipboard(owner());
     if (!clipboard || !EmptyClipboard())
-        return;
+        return false;
     UniqueGlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
     if (!memory)
-        return;
+        return false;
     {
         const GlobalLockScope lock(memory.get());
         if (!lock.data())
-            return;
+            return false;
         std::memcpy(lock.data(), text.c_str(), text.size() + 1);
     }
     // On success the memory is the clipboard's to free.
-    if (SetClipboardData(CF_TEXT, memory.get()))
-        memory.release();
+    if (!SetClipboardData(CF_TEXT, memory.get()))
+        return false;
+    memory.release();
+    return true;
 }
 
 }  // namespace vantry::win

@@ -12,10 +12,15 @@ DesktopWindow FromHwnd(HWND hwnd) { return reinterpret_cast<DesktopWindow>(hwnd)
 constexpr UINT kSetTitleTimeoutMs = 1000;
 }  // namespace
 
-DesktopWindow Win32DesktopWindows::first() { return FromHwnd(GetTopWindow(nullptr)); }
-
-DesktopWindow Win32DesktopWindows::next(DesktopWindow window) {
-    return FromHwnd(GetWindow(ToHwnd(window), GW_HWNDNEXT));
+std::vector<DesktopWindow> Win32DesktopWindows::topLevel() {
+    std::vector<DesktopWindow> windows;
+    EnumWindows(
+        [](HWND hwnd, LPARAM list) {
+            reinterpret_cast<std::vector<DesktopWindow>*>(list)->push_back(FromHwnd(hwnd));
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
 }
 
 bool Win32DesktopWindows::ofThisProcess(DesktopWindow window) {

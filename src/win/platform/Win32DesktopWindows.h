@@ -8,8 +8,7 @@ namespace vantry::win {
 // other processes that may hang: nothing here waits on them for long.
 class Win32DesktopWindows : public DesktopWindows {
 public:
-    DesktopWindow first() override;
-    DesktopWindow next(DesktopWindow window) override;
+    std::vector<DesktopWindow> topLevel() override;
     bool ofThisProcess(DesktopWindow window) override;
     std::string title(DesktopWindow window) override;
     bool isVisible(DesktopWindow window) override;

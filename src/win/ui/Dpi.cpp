@@ -13,7 +13,10 @@ constexpr char DpiProperty[] = "HLDSVantry.Dpi";
 }  // namespace
 
 void SetWindowDpi(HWND topLevel, int dpi) {
-    SetPropA(topLevel, DpiProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(dpi)));
+    if (dpi)
+        SetPropA(topLevel, DpiProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(dpi)));
+    else
+        RemovePropA(topLevel, DpiProperty);
 }
 
 int WindowDpi(HWND hwnd) {

@@ -6,7 +6,8 @@ namespace vantry::win {
 
 // The DPI the window is shown at (the system DPI where per-window DPI is not
 // available), and twips converted at that DPI. A top-level window that was
-// told its DPI (SetWindowDpi) answers with that for itself and its children.
+// told its DPI (SetWindowDpi) answers with that for itself and its children;
+// telling it 0 forgets it.
 int WindowDpi(HWND hwnd);
 void SetWindowDpi(HWND topLevel, int dpi);
 

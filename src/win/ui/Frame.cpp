@@ -121,6 +121,10 @@ int Frame::screenWidthTwips() const {
     return static_cast<int>(std::lround(PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), WindowDpi(hwnd_))));
 }
 
+int Frame::screenHeightTwips() const {
+    return static_cast<int>(std::lround(PixelsToTwips(GetSystemMetrics(SM_CYSCREEN), WindowDpi(hwnd_))));
+}
+
 void Frame::moveTo(const Rect& twips) {
     SetWindowPos(hwnd_, nullptr, px(twips.left), px(twips.top), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -215,6 +219,9 @@ LRESULT Frame::handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
         onExit();
         return 0;
+    case WM_NCDESTROY:
+        SetWindowDpi(hwnd_, 0);  // the window's last moment with its properties
+        break;
     case WM_DPICHANGED:
         changeDpi(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
         return 0;

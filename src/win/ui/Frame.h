@@ -56,6 +56,7 @@ public:
     // The window's place on the screen, and the screen's width, in twips.
     Rect placeTwips() const;
     int screenWidthTwips() const;
+    int screenHeightTwips() const;
     void moveTo(const Rect& twips);
     void centre();
     void makeTopmost();
