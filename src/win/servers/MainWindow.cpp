@@ -35,10 +35,7 @@ constexpr Rect OptionsPlace{120, 4500, 4260, 330};
 MainWindow::MainWindow(WindowSet& windows, const MainServices& services)
     : Frame(windows), presenter_(*this, services) {}
 
-MainWindow::~MainWindow() {
-    tray_.reset();
-    destroy();
-}
+MainWindow::~MainWindow() { destroy(); }
 
 bool MainWindow::load(HWND owner, int dpi) {
     FrameArgs args;
@@ -160,7 +157,6 @@ void MainWindow::Unload() {
     if (!hwnd_)
         return;
     presenter_.onUnload();
-    tray_.reset();
     KillTimer(hwnd_, TimerChkNew);
     KillTimer(hwnd_, TimerAlive);
     Frame::Unload();
@@ -193,13 +189,7 @@ LRESULT MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case AddTrayIconMessage:
-        if (!tray_) {
-            tray_ = std::make_unique<TrayIcon>();
-            tray_->onActivate = [this] { presenter_.onTrayActivate(); };
-            tray_->onMenuRequest = [this] { presenter_.onTrayMenuRequest(); };
-            tray_->setTooltip(ProgramTitle);
-            tray_->setShown(true);
-        }
+        showTrayIcon(ProgramTitle);
         return 0;
     case WM_ENDSESSION:
         // Whatever the mode: with the tray only there is no title window to hear it.

@@ -32,7 +32,6 @@ public:
     void startPolling();
 
     MainPresenter& presenter() { return presenter_; }
-    TrayIcon* trayIcon() { return tray_.get(); }
 
     // What the program does for the window.
     std::function<void()> onEndProgram;
@@ -80,6 +79,8 @@ private:
 
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
     void onExit() override { presenter_.exit(); }
+    void onTrayActivate() override { presenter_.onTrayActivate(); }
+    void onTrayMenu() override { presenter_.onTrayMenuRequest(); }
     void createControls();
     void paintFrameLines(HDC dc);
 
@@ -88,7 +89,6 @@ private:
     ServerListBox lstServers_;
     TextField txtName1_, txtName2_;
     FlatButton cmdHide_, cmdRename_, cmdStart_, cmdCFGEdit_, cmdMapCycle_, cmdMOTD_, cmdOptions_;
-    std::unique_ptr<TrayIcon> tray_;
     UniqueIcon smallIcon_;
 };
 

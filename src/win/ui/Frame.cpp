@@ -165,14 +165,16 @@ void Frame::applyLook(bool active) {
 void Frame::showTrayIcon(const std::string& tooltip) {
     if (!tray_) {
         tray_ = std::make_unique<TrayIcon>();
-        tray_->onActivate = [this] {
-            ShowWindow(hwnd_, SW_SHOW);
-            SetForegroundWindow(hwnd_);
-        };
+        tray_->onActivate = [this] { onTrayActivate(); };
         tray_->onMenuRequest = [this] { onTrayMenu(); };
     }
     tray_->setTooltip(tooltip);
     tray_->setShown(true);
+}
+
+void Frame::onTrayActivate() {
+    ShowWindow(hwnd_, SW_SHOW);
+    SetForegroundWindow(hwnd_);
 }
 
 void Frame::onTrayMenu() {

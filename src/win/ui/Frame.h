@@ -64,7 +64,8 @@ public:
     // Starts a system move of the window when the button is the left one.
     static void DragWindow(HWND hwnd, int button);
 
-    // Shows the tray icon of a tool window running alone.
+    // Shows the window's tray icon: a tool window's running alone, the main
+    // window's unless the taskbar alone was chosen.
     void showTrayIcon(const std::string& tooltip);
     TrayIcon* trayIcon() { return tray_.get(); }
     // The tray menu's "Minimize" or "Restore", as a click on it does.
@@ -91,9 +92,13 @@ protected:
 
     WindowSet& windows_;
 
+    // The tray icon's click and menu request; a tool window shows itself and
+    // its Minimize/Restore and Exit menu.
+    virtual void onTrayActivate();
+    virtual void onTrayMenu();
+
 private:
     void applyLook(bool active);
-    void onTrayMenu();
 
     void changeDpi(int dpi, const RECT& suggested);
 
