@@ -10,18 +10,6 @@ using Log = std::vector<std::string>;
 
 namespace {
 
-struct FakeClipboard : Clipboard {
-    std::string text() override { return held; }
-    bool setText(const std::string& t) override {
-        if (!free)
-            return false;
-        held = t;
-        return true;
-    }
-    std::string held;
-    bool free = true;
-};
-
 // frmCFG in memory: the text box's text and selection, and a record of the rest.
 struct FakeCfgView : CfgEditorView {
     std::string text() override { return body; }
@@ -100,7 +88,7 @@ protected:
     fakes::FakeMessageBoxes boxes;
     CatalogueServices catalogue{settings, fs, registry, dialogs, boxes, "C:\\Vantry\\"};
     GameLists lists;
-    FakeClipboard clipboard;
+    fakes::FakeClipboard clipboard;
     FakeCfgView view;
     std::unique_ptr<CfgEditorPresenter> editor;
 };

@@ -8,6 +8,7 @@
 #include <tuple>
 #include <vector>
 
+#include "core/platform/Clipboard.h"
 #include "core/platform/FileDialogs.h"
 #include "core/platform/MessageBoxes.h"
 #include "core/platform/Registry.h"
@@ -117,6 +118,19 @@ public:
     }
     bool succeed = true;
     std::vector<ShellCall> executed;
+};
+
+// A clipboard in memory; not free, it refuses text as one held by another program does.
+struct FakeClipboard : Clipboard {
+    std::string text() override { return held; }
+    bool setText(const std::string& t) override {
+        if (!free)
+            return false;
+        held = t;
+        return true;
+    }
+    std::string held;
+    bool free = true;
 };
 
 }  // namespace vantry::fakes

@@ -13,18 +13,6 @@ using namespace vantry::testutil;
 
 namespace {
 
-struct FakeClipboard : Clipboard {
-    std::string text() override { return held; }
-    bool setText(const std::string& t) override {
-        if (!free)
-            return false;
-        held = t;
-        return true;
-    }
-    std::string held;
-    bool free = true;
-};
-
 // The editor over a real Half-Life folder, alone with a file to open.
 class CfgEditorWindowTest : public ::testing::Test {
 protected:
@@ -54,7 +42,7 @@ protected:
     fakes::FakeMessageBoxes boxes;
     CatalogueServices catalogue{settings, fs, registry, dialogs, boxes, ""};
     GameLists lists;
-    FakeClipboard clipboard;
+    fakes::FakeClipboard clipboard;
     WindowSet windows;
     std::unique_ptr<win::CfgEditorWindow> editor;
 };
