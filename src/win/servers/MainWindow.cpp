@@ -181,13 +181,9 @@ LRESULT MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
         else if (wp == TimerAlive)
             presenter_.servers().chkAlive();
         return 0;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd_, &ps);
-        paintFrameLines(dc);
-        EndPaint(hwnd_, &ps);
+    case WM_PAINT:
+        paintFrameLines(PaintDC(hwnd_).get());
         return 0;
-    }
     case AddTrayIconMessage:
         showTrayIcon(ProgramTitle);
         return 0;

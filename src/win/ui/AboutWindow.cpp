@@ -119,13 +119,9 @@ bool AboutWindow::Splash::create(HWND parent) {
 
 LRESULT AboutWindow::Splash::handle(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd_, &ps);
-        paint(dc);
-        EndPaint(hwnd_, &ps);
+    case WM_PAINT:
+        paint(PaintDC(hwnd_).get());
         return 0;
-    }
     // A click is a press and a release on the splash itself: the press that
     // brought it back, on the icon below, must not take it away again.
     case WM_LBUTTONDOWN:
