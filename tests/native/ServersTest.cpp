@@ -160,7 +160,7 @@ TEST_F(ServerListTest, EveryCommandOnAnEmptyListDoesNothing) {
 
 TEST_F(MainPresenterTest, TheTrayMenuOffersTheServersOnlyWhenThereAreAny) {
     const auto tail = [](const char* min) {
-        return "Hide All | Unhide All | - | Start Server | CFG Editor | Map Cycle(off) | MOTD(off) | "
+        return "Hide All | Unhide All | - | Start Server | CFG Editor | Map Cycle | MOTD | "
                "Options(off) | - | Report Bug | About | - | " + std::string(min) + " | Exit";
     };
     main.onTrayMenuRequest();

@@ -101,8 +101,8 @@ Menu MainPresenter::TrayMenu() {
         Separator(),
         {StartCommand, "Start Server"},
         {CfgCommand, "CFG Editor"},
-        greyed(MapCycleCommand, "Map Cycle"),
-        greyed(MotdCommand, "MOTD"),
+        {MapCycleCommand, "Map Cycle"},
+        {MotdCommand, "MOTD"},
         greyed(OptionsCommand, "Options"),
         Separator(),
         {ReportBugCommand, "Report Bug"},
@@ -153,6 +153,12 @@ void MainPresenter::onMenuCommand(int command) {
         break;
     case CfgCommand:
         onCfgEditor();
+        break;
+    case MapCycleCommand:
+        onMapCycleEditor();
+        break;
+    case MotdCommand:
+        onMotdEditor();
         break;
     case ReportBugCommand:
         // Shown normally: a browser started hidden would look like nothing happened.
