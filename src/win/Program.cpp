@@ -29,6 +29,7 @@ Program::~Program() {
     launcher_.reset();
     cfgEditor_.reset();
     motdEditor_.reset();
+    mapCycleEditor_.reset();
     main_.reset();
     title_.reset();
     TrayIcon::RemoveAll();
@@ -53,10 +54,9 @@ int Program::run(const std::string& fullCommandLine) {
     case StartWindow::Motd:
         openMotdEditor(true);
         break;
-    default:
-        // The tool windows come with their own releases: their switches open
-        // nothing yet, and the program ends.
-        return 0;
+    case StartWindow::MapCycle:
+        openMapCycleEditor(true);
+        break;
     }
     if (windows.Count() == 0)
         return 0;  // nothing could be opened
@@ -88,6 +88,7 @@ void Program::ShowMainWindow() {
         main_->onStartServer = [this] { openLauncher(false); };
         main_->onCfgEditor = [this] { openCfgEditor(CfgEditorMode::FromMain); };
         main_->onMotdEditor = [this] { openMotdEditor(false); };
+        main_->onMapCycleEditor = [this] { openMapCycleEditor(false); };
         main_->onTitleWindowState = [this](bool minimized) {
             if (title_ && title_->hwnd())
                 title_->setMinimized(minimized);
@@ -215,6 +216,11 @@ void OpenGameFileEditor(Program& program, std::unique_ptr<Window>& editor, HWND 
 
 void Program::openMotdEditor(bool standalone) {
     OpenGameFileEditor(*this, motdEditor_, !standalone && main_ ? main_->hwnd() : nullptr, standalone,
+                       CloseToOwner);
+}
+
+void Program::openMapCycleEditor(bool standalone) {
+    OpenGameFileEditor(*this, mapCycleEditor_, !standalone && main_ ? main_->hwnd() : nullptr, standalone,
                        CloseToOwner);
 }
 

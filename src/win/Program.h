@@ -8,6 +8,7 @@
 #include "core/startup/Settings.h"
 #include "core/ui/WindowSet.h"
 #include "win/editors/CfgEditorWindow.h"
+#include "win/editors/MapCycleEditorWindow.h"
 #include "win/editors/MotdEditorWindow.h"
 #include "win/platform/Win32Clipboard.h"
 #include "win/platform/Win32DesktopWindows.h"
@@ -44,6 +45,8 @@ public:
     void openCfgEditor(CfgEditorMode mode, const std::string& path = {});
     // frmMOTD: modal over the main window, or alone with "/o".
     void openMotdEditor(bool standalone);
+    // frmMapCycle: modal over the main window, or alone with "/m".
+    void openMapCycleEditor(bool standalone);
     // The steps that end the program at once: no window is unloaded, nothing
     // is saved, but no tray icon is left behind.
     [[noreturn]] static void EndProgramNow();
@@ -74,6 +77,7 @@ private:
     std::unique_ptr<LauncherWindow> launcher_;
     std::unique_ptr<CfgEditorWindow> cfgEditor_;
     std::unique_ptr<MotdEditorWindow> motdEditor_;
+    std::unique_ptr<MapCycleEditorWindow> mapCycleEditor_;
 };
 
 }  // namespace vantry::win

@@ -304,6 +304,7 @@ TEST_F(EndToEnd, FromTheMainWindowEachEditorIsModalAndClosingItGivesTheWindowBac
     } editors[] = {
         {106, "HLDSVantryCfgEditor", "CFG Editor"},
         {108, "HLDSVantryMotdEditor", "MOTD (motd.txt) Editor"},
+        {107, "HLDSVantryMapCycleEditor", "Map Cycle Editor"},
     };
     for (const auto& e : editors) {
         SCOPED_TRACE(e.className);
@@ -326,6 +327,7 @@ TEST_F(EndToEnd, AnEditorStartedBySwitchRunsAloneAndClosingItEndsTheProgram) {
         const char *option, *className, *closeQuestion;
     } editors[] = {
         {"/o", "HLDSVantryMotdEditor", "Save changes to current MOTD.txt?"},
+        {"/m", "HLDSVantryMapCycleEditor", "Save changes to current Mapcycle?"},
     };
     for (const auto& e : editors) {
         SCOPED_TRACE(e.option);
@@ -333,9 +335,15 @@ TEST_F(EndToEnd, AnEditorStartedBySwitchRunsAloneAndClosingItEndsTheProgram) {
         HWND editor = program.waitForShownWindow(e.className);
         ASSERT_NE(editor, nullptr);
         EXPECT_EQ(GetWindow(editor, GW_OWNER), nullptr);
-        // An edit, then the exit button: the question, and No ends the program.
+        // An edit (a character typed, or crossfire added), then the exit
+        // button: the question, and No ends the program.
         HWND document = GetDlgItem(editor, 503);
-        SendMessageA(document, WM_CHAR, 'x', 1);
+        if (HWND add = GetDlgItem(editor, 505)) {
+            SendMessageA(document, LB_SETCURSEL, 0, 0);
+            PostMessageA(add, BM_CLICK, 0, 0);
+        } else {
+            SendMessageA(document, WM_CHAR, 'x', 1);
+        }
         ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(editor, 501)) != FALSE; }));
         PostMessageA(GetDlgItem(editor, IdExit), BM_CLICK, 0, 0);
         HWND question = program.waitForWindow("#32770", "Exit");

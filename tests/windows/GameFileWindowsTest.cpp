@@ -4,6 +4,7 @@
 #include "FakePlatform.h"
 #include "TempDir.h"
 #include "UiDriver.h"
+#include "win/editors/MapCycleEditorWindow.h"
 #include "win/editors/MotdEditorWindow.h"
 #include "win/platform/Win32FileSystem.h"
 
@@ -83,4 +84,37 @@ TEST_F(GameFileWindowsTest, MotdTypedSavedAndAKeyChangeOfGameAsksOnceAboutTheGam
 
     SendMessageA(Item(*motd, Ids::IdClose), BM_CLICK, 0, 0);
     EXPECT_EQ(log, std::vector<std::string>{"back to main"});
+}
+
+TEST_F(GameFileWindowsTest, MapCycleBuiltWithTheArrowsAndSavedToTheGameItCameFrom) {
+    CreateDirectoryA((dir / "valve\\maps").c_str(), nullptr);
+    WriteBytes(dir / "valve\\maps\\stalkyard.bsp", "");
+    WriteBytes(dir / "valve\\maps\\Crossfire.bsp", "");
+    WriteBytes(dir / "valve\\mapcycle.txt", "a\r\n\r\nb\r\n");
+    using W = win::MapCycleEditorWindow;
+    auto editor = Open<W>();
+    HWND maps = Item(*editor, W::IdDocument), cycle = Item(*editor, W::IdCycle), save = Item(*editor, W::IdSave);
+    ASSERT_EQ(SendMessageA(maps, LB_GETCOUNT, 0, 0), 2);
+    EXPECT_EQ(ControlText(Item(*editor, W::IdCycleFrame)), "Map Cycle");
+    ASSERT_EQ(SendMessageA(cycle, LB_GETCOUNT, 0, 0), 3) << "the empty line is an entry";
+
+    // crossfire to the end, then up one: a, "", crossfire, b.
+    SendMessageA(maps, LB_SETCURSEL, 0, 0);
+    SendMessageA(Item(*editor, W::IdAdd), BM_CLICK, 0, 0);
+    EXPECT_EQ(SendMessageA(cycle, LB_GETCURSEL, 0, 0), 3);
+    EXPECT_TRUE(IsWindowEnabled(save));
+    SendMessageA(Item(*editor, W::IdMoveUp), BM_CLICK, 0, 0);
+    SendMessageA(save, BM_CLICK, 0, 0);
+    EXPECT_FALSE(IsWindowEnabled(save));
+    EXPECT_EQ(ReadBytes(dir / "valve\\mapcycle.txt"), "a\r\n\r\ncrossfire\r\nb\r\n");
+
+    // Delete, then leave for cstrike and say Yes: the edits go to valve's file.
+    SendMessageA(Item(*editor, W::IdDel), BM_CLICK, 0, 0);
+    EXPECT_EQ(SendMessageA(cycle, LB_GETCURSEL, 0, 0), 1);
+    boxes.answers = {mb::Yes};
+    Key(*editor, VK_UP);
+    ASSERT_EQ(boxes.calls.size(), 1u);
+    EXPECT_EQ(ReadBytes(dir / "valve\\mapcycle.txt"), "a\r\n\r\nb\r\n");
+    EXPECT_EQ(SendMessageA(cycle, LB_GETCOUNT, 0, 0), 0);
+    EXPECT_EQ(GetFileAttributesA((dir / "cstrike\\mapcycle.txt").c_str()), INVALID_FILE_ATTRIBUTES);
 }

@@ -88,8 +88,8 @@ Menu MainPresenter::TrayMenu() {
         sub.submenu = servers;
         menu.push_back(std::move(sub));
     }
-    // The tool windows come with their own releases; until then their entries
-    // are there but greyed.
+    // The options window comes with its own release; until then its entry
+    // is there but greyed.
     const auto greyed = [](int command, const char* caption) {
         MenuItem item{command, caption};
         item.enabled = false;

@@ -90,8 +90,8 @@ void MainWindow::createControls() {
     };
     button(cmdHide_, IdHide, HidePlace, mainwin::HideCaption, false);
     button(cmdRename_, IdRename, RenamePlace, "&Rename", false);
-    // The tool windows come with their own releases; until then their buttons
-    // are there but cannot be pressed.
+    // The options window comes with its own release; until then its button
+    // is there but cannot be pressed.
     button(cmdStart_, IdStart, StartPlace, "&Start Server", true);
     button(cmdCFGEdit_, IdCfgEditor, CfgPlace, "CFG &Editor", true);
     button(cmdMapCycle_, IdMapCycle, MapCyclePlace, "M&ap Cycle", true);
