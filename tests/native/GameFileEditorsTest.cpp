@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "FakeFileSystem.h"
+#include "FakeCatalogue.h"
 #include "FakeListControl.h"
-#include "FakePlatform.h"
 #include "core/editors/MapCycleEditorPresenter.h"
 #include "core/editors/MotdEditorPresenter.h"
 
@@ -45,17 +44,11 @@ struct FakeMapCycleView : FakeGameFileView<MapCycleEditorView> {
     MapList mapList{lstMaps};
 };
 
-class GameFileEditorsTest : public ::testing::Test {
+class GameFileEditorsTest : public ::testing::Test, protected fakes::FakeCatalogue {
 protected:
     void SetUp() override {
-        fs.addFile("C:\\HL\\hlds.exe");
-        fs.addFile("C:\\Vantry\\HLDS Vantry.exe");
         fs.addDir("C:\\HL\\cstrike");
         fs.addDir("C:\\HL\\valve\\maps");
-        settings.SetHLdir("C:\\HL\\");
-        settings.SetHLexe("hlds.exe");
-        settings.SetHLDSdir("C:\\Vantry\\");
-        settings.SetHLDSexe("HLDS Vantry.exe");
     }
     template <typename Presenter, typename View>
     std::unique_ptr<Presenter> Load(View& view, bool standalone = false) {
@@ -84,19 +77,7 @@ protected:
         mv.body += text;
         motd->onTextChanged();
     }
-    std::string Box(std::size_t i) const {
-        const auto& c = boxes.calls.at(i);
-        return c.title + " / " + c.text + " / " + std::to_string(c.style);
-    }
 
-    fakes::FakeFileSystem fs;
-    fakes::FakeSettingsStore store;
-    Settings settings{store};
-    fakes::FakeRegistry registry;
-    fakes::FakeFileDialogs dialogs;
-    fakes::FakeMessageBoxes boxes;
-    CatalogueServices catalogue{settings, fs, registry, dialogs, boxes, "C:\\Vantry\\"};
-    GameLists lists;
     FakeMotdView mv;
     FakeMapCycleView cv;
     std::unique_ptr<MotdEditorPresenter> motd;
@@ -126,6 +107,7 @@ TEST_F(GameFileEditorsTest, MotdFilesComeBackByteForByteAndAMissingOneIsCreatedA
         EXPECT_FALSE(mv.saveEnabled);
         EXPECT_EQ(fs.readFile("C:\\HL\\valve\\motd.txt"), c.saved);
         fs = fakes::FakeFileSystem();
+        fakes::Install(fs, settings);
         SetUp();
     }
 }

@@ -20,9 +20,19 @@ private:
     std::string text() override { return TextOf(txtMOTD_.hwnd()); }
     void setText(const std::string& text) override { SetWindowTextA(txtMOTD_.hwnd(), text.c_str()); }
 
+    // txtMOTD. Through the dialog keys of the message loop the text box would
+    // take Esc for closing its window: the message is not to go on a slip.
+    class Text final : public SystemControl {
+        LRESULT subclassed(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override {
+            if ((msg == WM_KEYDOWN || msg == WM_CHAR) && wp == VK_ESCAPE)
+                return 0;
+            return SystemControl::subclassed(hwnd, msg, wp, lp);
+        }
+    };
+
     MotdEditorPresenter presenter_;
     Label lbText_;
-    SystemControl txtMOTD_;
+    Text txtMOTD_;
 };
 
 }  // namespace vantry::win
