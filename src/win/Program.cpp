@@ -28,6 +28,8 @@ Program::~Program() {
     about_.reset();
     launcher_.reset();
     cfgEditor_.reset();
+    motdEditor_.reset();
+    mapCycleEditor_.reset();
     main_.reset();
     title_.reset();
     TrayIcon::RemoveAll();
@@ -49,10 +51,12 @@ int Program::run(const std::string& fullCommandLine) {
     case StartWindow::CfgOpenFile:
         openCfgEditor(CfgEditorMode::AloneHidden, plan.filePath);
         break;
-    default:
-        // The tool windows come with their own releases: their switches open
-        // nothing yet, and the program ends.
-        return 0;
+    case StartWindow::Motd:
+        openMotdEditor(true);
+        break;
+    case StartWindow::MapCycle:
+        openMapCycleEditor(true);
+        break;
     }
     if (windows.Count() == 0)
         return 0;  // nothing could be opened
@@ -83,6 +87,8 @@ void Program::ShowMainWindow() {
         main_->onAbout = [this] { return openAbout(); };
         main_->onStartServer = [this] { openLauncher(false); };
         main_->onCfgEditor = [this] { openCfgEditor(CfgEditorMode::FromMain); };
+        main_->onMotdEditor = [this] { openMotdEditor(false); };
+        main_->onMapCycleEditor = [this] { openMapCycleEditor(false); };
         main_->onTitleWindowState = [this](bool minimized) {
             if (title_ && title_->hwnd())
                 title_->setMinimized(minimized);
@@ -147,12 +153,7 @@ void Program::openLauncher(bool standalone) {
 void Program::finishLauncher(LauncherOutcome outcome, HWND owner) {
     switch (outcome) {
     case LauncherOutcome::Close:
-        // Enabled before the launcher goes, so Windows hands it the activation.
-        if (owner)
-            EnableWindow(owner, TRUE);
-        launcher_->Unload();
-        if (owner)
-            SetForegroundWindow(owner);
+        CloseToOwner(*launcher_, owner);
         break;
     case LauncherOutcome::EndProgram:
         EndProgram();
@@ -171,20 +172,56 @@ void Program::openCfgEditor(CfgEditorMode mode, const std::string& path) {
     cfgEditor_ = std::make_unique<CfgEditorWindow>(
         windows, CfgEditorServices{catalogue, gameLists, clipboard, mode, path});
     cfgEditor_->onEndProgram = [this] { EndProgram(); };
-    cfgEditor_->onClosedToMain = [this, owner] {
-        // Enabled before the editor goes, so Windows hands it the activation.
-        if (owner)
-            EnableWindow(owner, TRUE);
-        cfgEditor_->Unload();
-        if (owner && IsWindowVisible(owner))
-            SetForegroundWindow(owner);
-    };
+    cfgEditor_->onClosedToMain = [this, owner] { CloseToOwner(*cfgEditor_, owner); };
     if (owner)
         EnableWindow(owner, FALSE);
     if (cfgEditor_->load(owner) == LocateResult::EndNow)
         EndProgramNow();
     if (owner && !cfgEditor_->hwnd())
         EnableWindow(owner, TRUE);
+}
+
+void Program::CloseToOwner(Frame& window, HWND owner) {
+    // Enabled before the window goes, so Windows hands it the activation.
+    if (owner)
+        EnableWindow(owner, TRUE);
+    window.Unload();
+    // A main window hidden in the tray stays there.
+    if (owner && IsWindowVisible(owner))
+        SetForegroundWindow(owner);
+}
+
+namespace {
+
+// Opens an editor of one file per game, modal over the main window or alone.
+template <typename Window>
+void OpenGameFileEditor(Program& program, std::unique_ptr<Window>& editor, HWND owner, bool standalone,
+                        const std::function<void(Frame&, HWND)>& closeToOwner) {
+    if (editor && editor->hwnd())
+        return;
+    editor = std::make_unique<Window>(program.windows,
+                                      GameFileServices{program.catalogue, program.gameLists, standalone});
+    Window& window = *editor;
+    window.onEndProgram = [&program] { program.EndProgram(); };
+    window.onClosedToMain = [&window, owner, closeToOwner] { closeToOwner(window, owner); };
+    if (owner)
+        EnableWindow(owner, FALSE);
+    if (window.load(owner) == LocateResult::EndNow)
+        Program::EndProgramNow();
+    if (owner && !window.hwnd())
+        EnableWindow(owner, TRUE);
+}
+
+}  // namespace
+
+void Program::openMotdEditor(bool standalone) {
+    OpenGameFileEditor(*this, motdEditor_, !standalone && main_ ? main_->hwnd() : nullptr, standalone,
+                       CloseToOwner);
+}
+
+void Program::openMapCycleEditor(bool standalone) {
+    OpenGameFileEditor(*this, mapCycleEditor_, !standalone && main_ ? main_->hwnd() : nullptr, standalone,
+                       CloseToOwner);
 }
 
 }  // namespace vantry::win

@@ -8,6 +8,8 @@
 #include "core/startup/Settings.h"
 #include "core/ui/WindowSet.h"
 #include "win/editors/CfgEditorWindow.h"
+#include "win/editors/MapCycleEditorWindow.h"
+#include "win/editors/MotdEditorWindow.h"
 #include "win/platform/Win32Clipboard.h"
 #include "win/platform/Win32DesktopWindows.h"
 #include "win/platform/Win32FileDialogs.h"
@@ -41,6 +43,10 @@ public:
     // frmCFG: modal over the main window, alone with "/c", or loaded hidden
     // for a file named on the command line.
     void openCfgEditor(CfgEditorMode mode, const std::string& path = {});
+    // frmMOTD: modal over the main window, or alone with "/o".
+    void openMotdEditor(bool standalone);
+    // frmMapCycle: modal over the main window, or alone with "/m".
+    void openMapCycleEditor(bool standalone);
     // The steps that end the program at once: no window is unloaded, nothing
     // is saved, but no tray icon is left behind.
     [[noreturn]] static void EndProgramNow();
@@ -62,12 +68,16 @@ public:
 
 private:
     void finishLauncher(LauncherOutcome outcome, HWND owner);
+    // Hands the activation back to the main window as a modal tool window goes.
+    static void CloseToOwner(Frame& window, HWND owner);
 
     std::unique_ptr<TitleWindow> title_;
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<AboutWindow> about_;
     std::unique_ptr<LauncherWindow> launcher_;
     std::unique_ptr<CfgEditorWindow> cfgEditor_;
+    std::unique_ptr<MotdEditorWindow> motdEditor_;
+    std::unique_ptr<MapCycleEditorWindow> mapCycleEditor_;
 };
 
 }  // namespace vantry::win

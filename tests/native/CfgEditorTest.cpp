@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "FakeFileSystem.h"
+#include "FakeCatalogue.h"
 #include "FakeListControl.h"
-#include "FakePlatform.h"
 #include "core/editors/CfgEditorPresenter.h"
 
 using namespace vantry;
@@ -58,10 +57,9 @@ struct FakeCfgView : CfgEditorView {
     Log log;
 };
 
-class CfgEditorTest : public ::testing::Test {
+class CfgEditorTest : public ::testing::Test, protected fakes::FakeCatalogue {
 protected:
     void SetUp() override {
-        fakes::Install(fs, settings);
         fs.addDir("C:\\HL\\valve\\maps");
     }
     CfgEditorPresenter& Open(CfgEditorMode mode = CfgEditorMode::FromMain, const std::string& path = {}) {
@@ -75,19 +73,7 @@ protected:
         view.replace(view.start, view.length, text);
         editor->onTextChanged();
     }
-    std::string Box(std::size_t i) const {
-        const auto& c = boxes.calls.at(i);
-        return c.title + " / " + c.text + " / " + std::to_string(c.style);
-    }
 
-    fakes::FakeFileSystem fs;
-    fakes::FakeSettingsStore store;
-    Settings settings{store};
-    fakes::FakeRegistry registry;
-    fakes::FakeFileDialogs dialogs;
-    fakes::FakeMessageBoxes boxes;
-    CatalogueServices catalogue{settings, fs, registry, dialogs, boxes, "C:\\Vantry\\"};
-    GameLists lists;
     fakes::FakeClipboard clipboard;
     FakeCfgView view;
     std::unique_ptr<CfgEditorPresenter> editor;

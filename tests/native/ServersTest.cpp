@@ -160,7 +160,7 @@ TEST_F(ServerListTest, EveryCommandOnAnEmptyListDoesNothing) {
 
 TEST_F(MainPresenterTest, TheTrayMenuOffersTheServersOnlyWhenThereAreAny) {
     const auto tail = [](const char* min) {
-        return "Hide All | Unhide All | - | Start Server | CFG Editor | Map Cycle(off) | MOTD(off) | "
+        return "Hide All | Unhide All | - | Start Server | CFG Editor | Map Cycle | MOTD | "
                "Options(off) | - | Report Bug | About | - | " + std::string(min) + " | Exit";
     };
     main.onTrayMenuRequest();
@@ -176,6 +176,10 @@ TEST_F(MainPresenterTest, TheTrayMenuOffersTheServersOnlyWhenThereAreAny) {
     main.onIconClick();
     EXPECT_EQ(view.menus.back().at(13).caption, "Restore");
     EXPECT_EQ(view.log, (Texts{"menu at cursor", "menu at cursor", "menu below icon"}));
+    view.log.clear();
+    for (int command : {mainwin::CfgCommand, mainwin::MapCycleCommand, mainwin::MotdCommand})
+        main.onMenuCommand(command);
+    EXPECT_EQ(view.log, (Texts{"cfg editor", "map cycle editor", "motd editor"}));
 
     // While a modal window or the About box is open, the tray menu waits, and
     // that window comes forward.

@@ -113,6 +113,8 @@ public:
     }
     void openLauncher() override { log.push_back("launcher"); }
     void openCfgEditor() override { log.push_back("cfg editor"); }
+    void openMapCycleEditor() override { log.push_back("map cycle editor"); }
+    void openMotdEditor() override { log.push_back("motd editor"); }
     void endProgram() override { log.push_back("end"); }
 
     std::vector<Entry> entries;

@@ -293,19 +293,63 @@ TEST_F(EndToEnd, AFilePathOnTheCommandLineOpensInTheEditorWhichEndsTheProgramWhe
     EXPECT_EQ(ReadBytes(file), "hostname x\r\nsv_gravity 800") << "closed without a save";
 }
 
-TEST_F(EndToEnd, FromTheMainWindowTheEditorIsModalAndClosingItGivesTheWindowBack) {
+TEST_F(EndToEnd, FromTheMainWindowEachEditorIsModalAndClosingItGivesTheWindowBack) {
     Install();
     ChildProcess program(Program());
     HWND main = program.waitForShownWindow("HLDSVantryMain");
     ASSERT_NE(main, nullptr);
-    PostMessageA(GetDlgItem(main, 106), BM_CLICK, 0, 0);  // CFG Editor
-    HWND editor = program.waitForShownWindow("HLDSVantryCfgEditor");
-    ASSERT_NE(editor, nullptr);
-    EXPECT_EQ(WindowText(editor), "CFG Editor");
-    EXPECT_FALSE(IsWindowEnabled(main));
-    EXPECT_EQ(GetWindow(editor, GW_OWNER), main);
-    PostMessageA(GetDlgItem(editor, IdExit), BM_CLICK, 0, 0);
-    EXPECT_TRUE(WaitFor([&] { return !IsWindow(editor); }));
-    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main) != FALSE; }));
+    const struct {
+        int button;
+        const char *className, *title;
+    } editors[] = {
+        {106, "HLDSVantryCfgEditor", "CFG Editor"},
+        {108, "HLDSVantryMotdEditor", "MOTD (motd.txt) Editor"},
+        {107, "HLDSVantryMapCycleEditor", "Map Cycle Editor"},
+    };
+    for (const auto& e : editors) {
+        SCOPED_TRACE(e.className);
+        PostMessageA(GetDlgItem(main, e.button), BM_CLICK, 0, 0);
+        HWND editor = program.waitForShownWindow(e.className);
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(WindowText(editor), e.title);
+        EXPECT_FALSE(IsWindowEnabled(main));
+        EXPECT_EQ(GetWindow(editor, GW_OWNER), main);
+        PostMessageA(GetDlgItem(editor, IdExit), BM_CLICK, 0, 0);
+        EXPECT_TRUE(WaitFor([&] { return !IsWindow(editor); }));
+        EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main) != FALSE; }));
+    }
     EXPECT_FALSE(program.waitExit(200));
+}
+
+TEST_F(EndToEnd, AnEditorStartedBySwitchRunsAloneAndClosingItEndsTheProgram) {
+    Install();
+    const struct {
+        const char *option, *className, *closeQuestion;
+    } editors[] = {
+        {"/o", "HLDSVantryMotdEditor", "Save changes to current MOTD.txt?"},
+        {"/m", "HLDSVantryMapCycleEditor", "Save changes to current Mapcycle?"},
+    };
+    for (const auto& e : editors) {
+        SCOPED_TRACE(e.option);
+        ChildProcess program(Program(e.option));
+        HWND editor = program.waitForShownWindow(e.className);
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(GetWindow(editor, GW_OWNER), nullptr);
+        // An edit (a character typed, or crossfire added), then the exit
+        // button: the question, and No ends the program.
+        HWND document = GetDlgItem(editor, 503);
+        if (HWND add = GetDlgItem(editor, 505)) {
+            SendMessageA(document, LB_SETCURSEL, 0, 0);
+            PostMessageA(add, BM_CLICK, 0, 0);
+        } else {
+            SendMessageA(document, WM_CHAR, 'x', 1);
+        }
+        ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(editor, 501)) != FALSE; }));
+        PostMessageA(GetDlgItem(editor, IdExit), BM_CLICK, 0, 0);
+        HWND question = program.waitForWindow("#32770", "Exit");
+        ASSERT_NE(question, nullptr);
+        EXPECT_EQ(WindowText(GetDlgItem(question, 0xFFFF)), e.closeQuestion);
+        PressButton(question, IDNO);
+        EXPECT_TRUE(program.waitExit(10000));
+    }
 }

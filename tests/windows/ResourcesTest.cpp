@@ -38,6 +38,7 @@ TEST(ProgramResources, BitmapsHaveTheirSizesAndTwoColours) {
         {"EX1", 10, 10, orange},  {"EX2", 10, 10, green},  {"EXD", 10, 10, dim},
         {"MIN1", 9, 9, orange},   {"MIN2", 9, 9, green},   {"MIND", 9, 9, dim},
         {"help1", 6, 9, orange},  {"help2", 6, 9, green},  {"HELPD", 6, 9, dim},
+        {"ARROWR", 9, 9, orange}, {"ARROWL", 9, 9, orange}, {"ARROWU", 9, 9, orange}, {"ARROWD", 9, 9, orange},
     };
     for (const auto& e : expected) {
         SCOPED_TRACE(e.name);

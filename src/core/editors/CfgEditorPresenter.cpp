@@ -98,20 +98,12 @@ bool CfgEditorPresenter::read(const std::string& path) {
                                 cfgeditor::ErrorStyle);
         return false;
     }
-    const auto lines = SplitTextLines(*bytes);
-    std::string text;
-    text.reserve(bytes->size() + lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i)
-            text += "\r\n";
-        text += lines[i];
-    }
-    setDocument(text);
+    setDocument(DocumentText(*bytes));
     return true;
 }
 
 bool CfgEditorPresenter::save(const std::string& path) {
-    if (s_.catalogue.fs.writeFileAtomic(path, view_.text() + "\r\n"))
+    if (s_.catalogue.fs.writeFileAtomic(path, DocumentBytes(view_.text())))
         return true;
     // The text stays as it is: what the user typed is not on disk, and must
     // not be lost as well.

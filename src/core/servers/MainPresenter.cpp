@@ -88,8 +88,8 @@ Menu MainPresenter::TrayMenu() {
         sub.submenu = servers;
         menu.push_back(std::move(sub));
     }
-    // The tool windows come with their own releases; until then their entries
-    // are there but greyed.
+    // The options window comes with its own release; until then its entry
+    // is there but greyed.
     const auto greyed = [](int command, const char* caption) {
         MenuItem item{command, caption};
         item.enabled = false;
@@ -101,8 +101,8 @@ Menu MainPresenter::TrayMenu() {
         Separator(),
         {StartCommand, "Start Server"},
         {CfgCommand, "CFG Editor"},
-        greyed(MapCycleCommand, "Map Cycle"),
-        greyed(MotdCommand, "MOTD"),
+        {MapCycleCommand, "Map Cycle"},
+        {MotdCommand, "MOTD"},
         greyed(OptionsCommand, "Options"),
         Separator(),
         {ReportBugCommand, "Report Bug"},
@@ -153,6 +153,12 @@ void MainPresenter::onMenuCommand(int command) {
         break;
     case CfgCommand:
         onCfgEditor();
+        break;
+    case MapCycleCommand:
+        onMapCycleEditor();
+        break;
+    case MotdCommand:
+        onMotdEditor();
         break;
     case ReportBugCommand:
         // Shown normally: a browser started hidden would look like nothing happened.

@@ -69,6 +69,8 @@ public:
     virtual bool openAbout() = 0;  // false when it could not be opened
     virtual void openLauncher() = 0;
     virtual void openCfgEditor() = 0;
+    virtual void openMapCycleEditor() = 0;
+    virtual void openMotdEditor() = 0;
     virtual void endProgram() = 0;
 };
 
@@ -106,6 +108,8 @@ public:
 
     void onStartServer() { view_.openLauncher(); }
     void onCfgEditor() { view_.openCfgEditor(); }
+    void onMapCycleEditor() { view_.openMapCycleEditor(); }
+    void onMotdEditor() { view_.openMotdEditor(); }
     void onAbout();
     void onAboutClosed() { view_.setWindowEnabled(true); }
     void minimize();

@@ -34,6 +34,18 @@ std::string JoinTextLines(const std::vector<std::string>& lines) {
     return out;
 }
 
+std::string DocumentText(std::string_view bytes) {
+    const auto lines = SplitTextLines(bytes);
+    std::string text;
+    text.reserve(bytes.size() + lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i)
+            text += "\r\n";
+        text += lines[i];
+    }
+    return text;
+}
+
 std::optional<std::vector<std::string>> ReadTextLines(FileSystem& fs, const std::string& path) {
     const auto bytes = fs.readFile(path);
     if (!bytes)

@@ -16,6 +16,12 @@ std::vector<std::string> SplitTextLines(std::string_view bytes);
 // Every line followed by CR LF; no line at all is written as CR LF alone.
 std::string JoinTextLines(const std::vector<std::string>& lines);
 
+// An editor's document: the file's lines with CR LF between them and none
+// after the last. Its bytes are the text and one final CR LF, so a file that
+// ended with a line end comes back byte for byte.
+std::string DocumentText(std::string_view bytes);
+inline std::string DocumentBytes(const std::string& text) { return text + "\r\n"; }
+
 // Nothing when the file cannot be read.
 std::optional<std::vector<std::string>> ReadTextLines(FileSystem& fs, const std::string& path);
 

@@ -107,11 +107,7 @@ void CfgEditorWindow::onDpiChanged() {
     SendMessageA(txtCFG_.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(hwnd_))), TRUE);
 }
 
-std::string CfgEditorWindow::text() {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(txtCFG_.hwnd())) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(txtCFG_.hwnd(), text.data(), static_cast<int>(text.size()))));
-    return text;
-}
+std::string CfgEditorWindow::text() { return TextOf(txtCFG_.hwnd()); }
 
 void CfgEditorWindow::setText(const std::string& text) { SetWindowTextA(txtCFG_.hwnd(), text.c_str()); }
 

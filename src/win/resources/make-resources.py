@@ -94,6 +94,23 @@ def question(x, y):
 
 
 GLYPHS = (("ex", 10, 10, cross), ("min", 9, 9, bar), ("help", 6, 9, question))
+
+
+# --- map cycle arrows: solid triangles, 9 x 9, the point at the centre line --
+
+def right(x, y):
+    return 2 <= x <= 6 and abs(y - 4) <= 6 - x
+
+
+def arrows():
+    turn = {
+        "arrowr": right,
+        "arrowl": lambda x, y: right(8 - x, y),
+        "arrowu": lambda x, y: right(8 - y, x),
+        "arrowd": lambda x, y: right(y, x),
+    }
+    for stem, glyph in turn.items():
+        yield stem + ".bmp", bmp24(9, 9, lambda x, y, g=glyph: ORANGE if g(x, y) else BLACK)
 STATES = (("1", ORANGE), ("2", GREEN), ("d", DIMMED))
 
 
@@ -252,6 +269,7 @@ def outputs():
         for suffix, colour in STATES:
             pixel = lambda x, y, g=glyph, c=colour: c if g(x, y) else BLACK
             yield stem + suffix + ".bmp", bmp24(w, h, pixel)
+    yield from arrows()
     sizes = (16, 32, 48)
     yield "vantry.ico", ico([program_icon(n) for n in sizes])
     marks = (gear_mark, text_mark(ORANGE), text_mark(GREEN))

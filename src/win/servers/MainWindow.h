@@ -38,6 +38,8 @@ public:
     std::function<bool()> onAbout;
     std::function<void()> onStartServer;
     std::function<void()> onCfgEditor;
+    std::function<void()> onMapCycleEditor;
+    std::function<void()> onMotdEditor;
     std::function<void(bool minimized)> onTitleWindowState;
 
     void Unload() override;
@@ -74,6 +76,14 @@ private:
     void openCfgEditor() override {
         if (onCfgEditor)
             onCfgEditor();
+    }
+    void openMapCycleEditor() override {
+        if (onMapCycleEditor)
+            onMapCycleEditor();
+    }
+    void openMotdEditor() override {
+        if (onMotdEditor)
+            onMotdEditor();
     }
     void endProgram() override;
 

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "core/ui/Look.h"
 
 namespace vantry::win {
@@ -59,6 +61,9 @@ inline int MouseButtonOf(UINT msg) {
         return mouse::Left;
     }
 }
+
+// A window's whole text, however long.
+std::string TextOf(HWND hwnd);
 
 // Called first in a parent's window procedure: true when a child control took
 // the message, with its result.

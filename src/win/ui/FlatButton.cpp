@@ -87,9 +87,7 @@ void FlatButton::setCaption(const std::string& caption) {
 std::string FlatButton::caption() const {
     if (!hwnd_)
         return {};
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd_)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(hwnd_, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return TextOf(hwnd_);
 }
 
 void FlatButton::reset() {

@@ -41,9 +41,7 @@ void TextField::move(int x, int y, int widthPx, int heightPx) {
 std::string TextField::text() const {
     if (!field())
         return {};
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(field())) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(field(), text.data(), static_cast<int>(text.size()))));
-    return text;
+    return TextOf(field());
 }
 
 void TextField::setText(const std::string& text) { SetWindowTextA(field(), text.c_str()); }

@@ -1,0 +1,92 @@
+#include "core/editors/GameFileEditor.h"
+
+namespace vantry {
+
+std::string gamefile::SaveError(const std::string& path) { return "Error saving file '" + path + "'"; }
+
+LocateResult GameFileEditor::onLoad() {
+    if (FillGameSelector(s_.catalogue, s_.lists, view_.windowHandle(), view_.gameSelector()) ==
+        LocateResult::EndNow)
+        return LocateResult::EndNow;
+    // The selection's Click has read the file already; read once more, so the
+    // editor starts from the file even where no Click reached it.
+    show(selectedGame());
+    if (s_.standalone)
+        view_.showTrayIcon(texts_.trayTooltip);
+    return LocateResult::Known;
+}
+
+std::string GameFileEditor::pathOf(const std::string& game) const {
+    return s_.catalogue.settings.HLdir() + game + "\\" + texts_.fileName;
+}
+
+std::string GameFileEditor::selectedGame() const {
+    const ListControl& games = view_.gameSelector();
+    return games.List(games.ListIndex());
+}
+
+void GameFileEditor::show(const std::string& game) {
+    shownGame_ = game;
+    read(game);
+    setChanged(false);
+}
+
+void GameFileEditor::setChanged(bool changed) {
+    changed_ = changed;
+    view_.setSaveEnabled(changed);
+}
+
+bool GameFileEditor::askToSave(const std::string& question) {
+    return s_.catalogue.boxes.show(view_.windowHandle(), question, gamefile::QuestionTitle,
+                                   gamefile::QuestionStyle) == mb::Yes;
+}
+
+bool GameFileEditor::write() {
+    // No game was ever shown (an empty selector): the edits have no file, and
+    // the Half-Life directory itself is not one.
+    if (shownGame_.empty())
+        return false;
+    const std::string path = pathOf(shownGame_);
+    if (s_.catalogue.fs.writeFileAtomic(path, fileBytes()))
+        return true;
+    s_.catalogue.boxes.show(view_.windowHandle(), gamefile::SaveError(path), gamefile::SaveErrorTitle,
+                            gamefile::SaveErrorStyle);
+    return false;
+}
+
+void GameFileEditor::onGameChange() {
+    const std::string game = selectedGame();
+    if (game == shownGame_)
+        return;
+    if (changed_ && askToSave(std::string("Save changes to ") + texts_.questionName + " for '" + shownGame_ +
+                              "' before changing to '" + game + "'?") &&
+        !write()) {
+        // The edits are not on disk: they stay, with the game they belong to.
+        // Its Click finds that game shown and does nothing.
+        ListControl& games = view_.gameSelector();
+        for (int row = 0; row < games.ListCount(); ++row)
+            if (games.List(row) == shownGame_) {
+                games.SetListIndex(row);
+                break;
+            }
+        return;
+    }
+    show(game);
+}
+
+void GameFileEditor::onSave() {
+    if (write())
+        setChanged(false);
+}
+
+void GameFileEditor::onClose() {
+    // A failed save keeps the window open: closing would lose what it could not write.
+    if (changed_ && askToSave(texts_.closeQuestion) && !write())
+        return;
+    if (s_.standalone)
+        view_.endProgram();
+    else
+        view_.closeToMain();
+}
+
+}  // namespace vantry

@@ -1,0 +1,22 @@
+#include "core/editors/MotdEditorPresenter.h"
+
+#include "core/text/Paths.h"
+#include "core/text/TextFile.h"
+
+namespace vantry {
+
+void MotdEditorPresenter::read(const std::string& game) {
+    const std::string path = pathOf(game);
+    if (!FileExists(s_.catalogue.fs, path)) {
+        view_.setText("");
+        write();
+        return;
+    }
+    // Unreadable (locked or denied): an empty text; the file is left alone.
+    const auto bytes = s_.catalogue.fs.readFile(path);
+    view_.setText(bytes ? DocumentText(*bytes) : std::string());
+}
+
+std::string MotdEditorPresenter::fileBytes() { return DocumentBytes(view_.text()); }
+
+}  // namespace vantry

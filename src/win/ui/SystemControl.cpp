@@ -1,0 +1,73 @@
+#include "win/ui/SystemControl.h"
+
+#include <uxtheme.h>
+
+#include "win/ui/Dpi.h"
+#include "win/ui/Window.h"
+
+namespace vantry::win {
+
+bool SystemControl::create(HWND parent, const char* className, const std::string& text, DWORD style, int id,
+                           const Rect& pixels) {
+    if (!attach(CreateWindowExA(0, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, pixels.left, pixels.top,
+                                pixels.width, pixels.height, parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(), nullptr)))
+        return false;
+    // A themed group box draws its caption in the theme's colour, whatever it is given.
+    SetWindowTheme(hwnd_, L" ", L" ");
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(hwnd_))), FALSE);
+    return true;
+}
+
+bool SystemControl::onReflected(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
+    switch (msg) {
+    case WM_COMMAND:
+        if (onCommand)
+            onCommand(HIWORD(wp));
+        result = 0;
+        return true;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+        SetTextColor(reinterpret_cast<HDC>(wp), colour::Orange);
+        SetBkColor(reinterpret_cast<HDC>(wp), colour::Black);
+        result = reinterpret_cast<LRESULT>(SolidBrush(colour::Black));
+        return true;
+    }
+    return false;
+}
+
+LRESULT SystemControl::subclassed(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == DpiChangedAfterParent)
+        SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(hwnd))), TRUE);
+    return Control::subclassed(hwnd, msg, wp, lp);
+}
+
+bool ListBox::create(HWND parent, int id, const Rect& pixels, bool sorted) {
+    return SystemControl::create(parent, "LISTBOX", "",
+                                 WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+                                     LBS_HASSTRINGS | (sorted ? LBS_SORT : 0),
+                                 id, pixels);
+}
+
+int ListBox::AddItem(const std::string& item) {
+    return static_cast<int>(SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str())));
+}
+
+std::string ListBox::List(int row) const {
+    const LRESULT length = SendMessageA(hwnd_, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
+    if (length == LB_ERR)
+        return {};
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const LRESULT got =
+        SendMessageA(hwnd_, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(got == LB_ERR ? 0 : static_cast<std::size_t>(got));
+    return text;
+}
+
+void ListBox::insert(int row, const std::string& item) {
+    SendMessageA(hwnd_, LB_INSERTSTRING, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+}  // namespace vantry::win

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "core/catalogue/ListControl.h"
+#include "core/ui/Look.h"
+#include "win/ui/Control.h"
+
+namespace vantry::win {
+
+// A plain system control (a multi-line EDIT, a LISTBOX, a group box) in the
+// program's look: orange Tahoma on black, the font following the DPI.
+class SystemControl : public Control {
+public:
+    bool create(HWND parent, const char* className, const std::string& text, DWORD style, int id,
+                const Rect& pixels);
+
+    std::function<void(int code)> onCommand;  // its notifications (EN_CHANGE, LBN_SELCHANGE...)
+
+    bool onReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+protected:
+    LRESULT subclassed(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
+};
+
+// A list box as the catalogue and the editors reach it; sorted or not as created.
+class ListBox final : public SystemControl, public ListControl {
+public:
+    bool create(HWND parent, int id, const Rect& pixels, bool sorted);
+
+    void Clear() override { SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0); }
+    int AddItem(const std::string& item) override;
+    std::string List(int row) const override;
+    int ListCount() const override { return static_cast<int>(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
+    int ListIndex() const override { return static_cast<int>(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0)); }
+    void SetListIndex(int row) override { SendMessageA(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(row), 0); }
+    void insert(int row, const std::string& item);
+    void remove(int row) { SendMessageA(hwnd_, LB_DELETESTRING, static_cast<WPARAM>(row), 0); }
+};
+
+}  // namespace vantry::win

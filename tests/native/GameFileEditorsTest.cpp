@@ -1,0 +1,266 @@
+#include <gtest/gtest.h>
+
+#include "FakeCatalogue.h"
+#include "FakeListControl.h"
+#include "core/editors/MapCycleEditorPresenter.h"
+#include "core/editors/MotdEditorPresenter.h"
+
+using namespace vantry;
+using Log = std::vector<std::string>;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+// The parts both editors share, in memory.
+template <typename View>
+struct FakeGameFileView : View {
+    ListControl& gameSelector() override { return games; }
+    void setSaveEnabled(bool enabled) override { saveEnabled = enabled; }
+    void showTrayIcon(const std::string& tip) override { tray = tip; }
+    WindowHandle windowHandle() override { return nullptr; }
+    void endProgram() override { log.push_back("end program"); }
+    void closeToMain() override { log.push_back("back to main"); }
+
+    fakes::FakeListControl games;
+    bool saveEnabled = true;  // so that the load must clear it
+    std::string tray;
+    Log log;
+};
+
+struct FakeMotdView : FakeGameFileView<MotdEditorView> {
+    std::string text() override { return body; }
+    void setText(const std::string& t) override { body = t; }
+    std::string body;
+};
+
+struct FakeMapCycleView : FakeGameFileView<MapCycleEditorView> {
+    MapList& maps() override { return mapList; }
+    ListControl& cycle() override { return lstCycle; }
+    void insertCycleEntry(int row, const std::string& entry) override {
+        lstCycle.rows.insert(lstCycle.rows.begin() + row, {entry, entry, false});
+    }
+    void removeCycleEntry(int row) override { lstCycle.rows.erase(lstCycle.rows.begin() + row); }
+    fakes::FakeListControl lstMaps{true}, lstCycle;
+    MapList mapList{lstMaps};
+};
+
+class GameFileEditorsTest : public ::testing::Test, protected fakes::FakeCatalogue {
+protected:
+    void SetUp() override {
+        fs.addDir("C:\\HL\\cstrike");
+        fs.addDir("C:\\HL\\valve\\maps");
+    }
+    template <typename Presenter, typename View>
+    std::unique_ptr<Presenter> Load(View& view, bool standalone = false) {
+        auto p = std::make_unique<Presenter>(view, GameFileServices{catalogue, lists, standalone});
+        EXPECT_EQ(p->onLoad(), LocateResult::Known);
+        EXPECT_FALSE(view.saveEnabled);
+        return p;
+    }
+    MotdEditorPresenter& Motd(bool standalone = false) {
+        motd = Load<MotdEditorPresenter>(mv, standalone);
+        return *motd;
+    }
+    MapCycleEditorPresenter& Cycle() {
+        cycle = Load<MapCycleEditorPresenter>(cv);
+        return *cycle;
+    }
+    // A change of game as the wheel makes it: a Click, no DropDown before it.
+    template <typename View>
+    void Pick(View& view, GameFileEditor& editor, const std::string& game) {
+        for (int row = 0; row < view.games.ListCount(); ++row)
+            if (view.games.List(row) == game)
+                view.games.index = row;
+        editor.onGameChange();
+    }
+    void Type(const std::string& text) {
+        mv.body += text;
+        motd->onTextChanged();
+    }
+
+    FakeMotdView mv;
+    FakeMapCycleView cv;
+    std::unique_ptr<MotdEditorPresenter> motd;
+    std::unique_ptr<MapCycleEditorPresenter> cycle;
+};
+
+}  // namespace
+
+TEST_F(GameFileEditorsTest, MotdFilesComeBackByteForByteAndAMissingOneIsCreatedAtOnce) {
+    const struct {
+        const char *bytes, *shown, *saved;
+    } cases[] = {
+        {"a\r\nb\r\n", "a\r\nb", "a\r\nb\r\n"},
+        {"a", "a", "a\r\n"},
+        {"\n\n", "\n\n", "\n\n\r\n"},  // line feeds alone end no line
+        {nullptr, "", "\r\n"},         // none: created before the user does anything
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.saved);
+        if (c.bytes)
+            fs.addFile("C:\\HL\\valve\\motd.txt", c.bytes);
+        Motd();
+        EXPECT_EQ(mv.body, c.shown);
+        EXPECT_EQ(fs.readFile("C:\\HL\\valve\\motd.txt"), c.bytes ? c.bytes : "\r\n");
+        Type("");
+        motd->onSave();
+        EXPECT_FALSE(mv.saveEnabled);
+        EXPECT_EQ(fs.readFile("C:\\HL\\valve\\motd.txt"), c.saved);
+        fs = fakes::FakeFileSystem();
+        fakes::Install(fs, settings);
+        SetUp();
+    }
+}
+
+TEST_F(GameFileEditorsTest, AChangeOfGameAsksAboutAndWritesToTheGameThatWasShown) {
+    fs.addFile("C:\\HL\\valve\\motd.txt", "v\r\n");
+    fs.addFile("C:\\HL\\cstrike\\motd.txt", "c\r\n");
+    Motd();
+    ASSERT_EQ(mv.games.texts(), (Lines{"cstrike", "valve"}));
+    EXPECT_EQ(motd->shownGame(), "valve");
+    Type("!");
+    // The wheel: neither DropDown nor KeyDown came first.
+    boxes.answers = {mb::Yes};
+    Pick(mv, *motd, "cstrike");
+    EXPECT_EQ(Box(0), "Exit / Save changes to MOTD.txt for 'valve' before changing to 'cstrike'? / 36");
+    EXPECT_EQ(fs.readFile("C:\\HL\\valve\\motd.txt"), "v!\r\n");
+    EXPECT_EQ(fs.readFile("C:\\HL\\cstrike\\motd.txt"), "c\r\n");
+    EXPECT_EQ(mv.body, "c");
+    EXPECT_FALSE(mv.saveEnabled);
+
+    // The same game again does nothing, even with edits.
+    Type("?");
+    motd->onGameDropDown();
+    Pick(mv, *motd, "cstrike");
+    EXPECT_EQ(boxes.calls.size(), 1u);
+    EXPECT_EQ(mv.body, "c?");
+
+    // A key: KeyDown, Click, KeyUp asks once; No throws the edits away.
+    boxes.answers = {mb::No};
+    motd->onGameKeyDown();
+    Pick(mv, *motd, "valve");
+    motd->onGameChange();
+    ASSERT_EQ(boxes.calls.size(), 2u);
+    EXPECT_EQ(boxes.calls[1].text, "Save changes to MOTD.txt for 'cstrike' before changing to 'valve'?");
+    EXPECT_EQ(fs.readFile("C:\\HL\\cstrike\\motd.txt"), "c\r\n");
+    EXPECT_EQ(mv.body, "v!");
+
+    // The map cycle asks in its own words.
+    Cycle();
+    cv.insertCycleEntry(0, "x");
+    cv.lstCycle.index = 0;
+    cycle->onDelete();
+    boxes.answers = {mb::Yes};
+    Pick(cv, *cycle, "cstrike");
+    EXPECT_EQ(boxes.calls.back().text, "Save changes to mapcycle.txt for 'valve' before changing to 'cstrike'?");
+    EXPECT_EQ(fs.readFile("C:\\HL\\valve\\mapcycle.txt"), "\r\n");
+    EXPECT_FALSE(fs.readFile("C:\\HL\\cstrike\\mapcycle.txt"));
+}
+
+TEST_F(GameFileEditorsTest, AFailedWriteSaysSoAndKeepsTheEditsTheFlagAndTheGame) {
+    fs.addFile("C:\\HL\\valve\\motd.txt", "old\r\n");
+    Motd(true);
+    Type(" new");
+    fs.failWrites = true;
+    motd->onSave();
+    EXPECT_EQ(Box(0), "Error Saving File / Error saving file 'C:\\HL\\valve\\motd.txt' / 64");
+    EXPECT_TRUE(mv.saveEnabled);
+
+    boxes.answers = {mb::Yes};
+    mv.games.clicks.clear();
+    Pick(mv, *motd, "cstrike");
+    EXPECT_EQ(boxes.calls.back().title, "Error Saving File");
+    EXPECT_EQ(mv.games.clicks, Lines{"valve"}) << "the selector is put back";
+    EXPECT_EQ(mv.body, "old new");
+    EXPECT_TRUE(mv.saveEnabled);
+
+    // Closing: Yes and a failed save stay open; No leaves the file and ends the program.
+    boxes.answers = {mb::Yes, mb::No};
+    motd->onClose();
+    EXPECT_TRUE(mv.log.empty());
+    motd->onClose();
+    EXPECT_EQ(boxes.calls.back().text, "Save changes to current MOTD.txt?");
+    EXPECT_EQ(mv.log, Log{"end program"});
+    EXPECT_EQ(mv.tray, "MOTD Editor");
+    EXPECT_EQ(fs.readFile("C:\\HL\\valve\\motd.txt"), "old\r\n");
+}
+
+TEST_F(GameFileEditorsTest, MapCycleReadsEveryLineInFileOrderAndWritesItBack) {
+    fs.addFile("C:\\HL\\valve\\maps\\Stalkyard.bsp");
+    fs.addFile("C:\\HL\\valve\\maps\\crossfire.bsp");
+    const struct {
+        const char* bytes;
+        Lines entries;
+        const char* saved;
+    } cases[] = {
+        {"a\r\n\r\nb\r\n", {"a", "", "b"}, "a\r\n\r\nb\r\n"},
+        {"b\r\na", {"b", "a"}, "b\r\na\r\n"},
+        {"", {}, "\r\n"},
+    };
+    for (const auto& c : cases) {
+        fs.addFile("C:\\HL\\valve\\mapcycle.txt", c.bytes);
+        Cycle();
+        EXPECT_EQ(cv.lstCycle.texts(), c.entries);
+        cycle->onSave();
+        EXPECT_EQ(fs.readFile("C:\\HL\\valve\\mapcycle.txt"), c.saved);
+    }
+    EXPECT_EQ(cv.lstMaps.texts(), (Lines{"crossfire", "stalkyard"}));
+
+    // None: an empty cycle, and nothing is created until a save.
+    Pick(cv, *cycle, "cstrike");
+    EXPECT_TRUE(cv.lstCycle.texts().empty());
+    EXPECT_TRUE(cv.lstMaps.texts().empty());
+    EXPECT_FALSE(fs.readFile("C:\\HL\\cstrike\\mapcycle.txt"));
+    cycle->onClose();
+    EXPECT_EQ(cv.log, Log{"back to main"});
+    EXPECT_EQ(cv.tray, "");
+}
+
+TEST_F(GameFileEditorsTest, AddDeleteAndMoveFollowTheirSelectionAndFlagRules) {
+    enum Step { Add, Del, Up, Down };
+    const struct {
+        const char* name;
+        Lines cycle;
+        int selected;     // in lstCycle
+        int map;          // selected in lstMaps: 0 "  ", 1 "crossfire", -1 none
+        Step step;
+        Lines after;
+        int selectedAfter;
+        bool flag;
+    } cases[] = {
+        {"add with no map", {"a"}, 0, -1, Add, {"a"}, 0, false},
+        {"add a blank map", {"a"}, 0, 0, Add, {"a"}, 0, false},
+        {"add appends and selects", {"crossfire"}, 0, 1, Add, {"crossfire", "crossfire"}, 1, true},
+        {"delete with none selected", {"a"}, -1, -1, Del, {"a"}, -1, false},
+        {"delete the first", {"a", "b"}, 0, -1, Del, {"b"}, -1, true},
+        {"delete selects the one before", {"a", "b", "c"}, 2, -1, Del, {"a", "b"}, 1, true},
+        {"up on the first", {"a", "b"}, 0, -1, Up, {"a", "b"}, 0, false},
+        {"up with none", {"a", "b"}, -1, -1, Up, {"a", "b"}, -1, false},
+        {"up", {"a", "b", "c"}, 2, -1, Up, {"a", "c", "b"}, 1, true},
+        {"down on the last", {"a", "b"}, 1, -1, Down, {"a", "b"}, 1, false},
+        {"down", {"a", "b", "c"}, 0, -1, Down, {"b", "a", "c"}, 1, true},
+    };
+    Cycle();
+    cv.lstMaps.AddItem("crossfire");
+    cv.lstMaps.AddItem("  ");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        cv.lstCycle.Clear();
+        for (const auto& entry : c.cycle)
+            cv.lstCycle.AddItem(entry);
+        cv.lstCycle.index = c.selected;
+        cv.lstMaps.index = c.map;
+        cycle->onSave();
+        ASSERT_FALSE(cv.saveEnabled);
+        switch (c.step) {
+        case Add: cycle->onAdd(); break;
+        case Del: cycle->onDelete(); break;
+        case Up: cycle->onMoveUp(); break;
+        case Down: cycle->onMoveDown(); break;
+        }
+        EXPECT_EQ(cv.lstCycle.texts(), c.after);
+        EXPECT_EQ(cv.lstCycle.index, c.selectedAfter);
+        EXPECT_EQ(cv.saveEnabled, c.flag);
+        EXPECT_EQ(cycle->changed(), c.flag);
+    }
+}
