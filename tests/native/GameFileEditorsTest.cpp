@@ -110,6 +110,11 @@ TEST_F(GameFileEditorsTest, MotdFilesComeBackByteForByteAndAMissingOneIsCreatedA
         fakes::Install(fs, settings);
         SetUp();
     }
+    // A hidden motd.txt is the user's file too: read, never replaced by an empty one.
+    fs.addFile("C:\\HL\\valve\\motd.txt", "hidden\r\n", attr::Hidden);
+    Motd();
+    EXPECT_EQ(mv.body, "hidden");
+    EXPECT_EQ(fs.readFile("C:\\HL\\valve\\motd.txt"), "hidden\r\n");
 }
 
 TEST_F(GameFileEditorsTest, AChangeOfGameAsksAboutAndWritesToTheGameThatWasShown) {

@@ -1,13 +1,14 @@
 #include "core/editors/MotdEditorPresenter.h"
 
-#include "core/text/Paths.h"
 #include "core/text/TextFile.h"
 
 namespace vantry {
 
 void MotdEditorPresenter::read(const std::string& game) {
     const std::string path = pathOf(game);
-    if (!FileExists(s_.catalogue.fs, path)) {
+    // Created only where nothing of that name is: a hidden or system motd.txt
+    // is the user's file all the same.
+    if (!s_.catalogue.fs.attributes(path)) {
         view_.setText("");
         write();
         return;
