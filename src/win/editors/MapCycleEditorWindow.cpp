@@ -34,14 +34,15 @@ void MapCycleEditorWindow::createDocumentControls() {
     };
     list(lstMaps_, IdDocument, MapsPlace, true);
     list(lstCycle_, IdCycle, CyclePlace, false);
-    const auto arrow = [this](FlatButton& button, int id, const Rect& place, const char* picture, auto step) {
-        addButton(button, place, {.id = id, .picture = picture});
+    const auto arrow = [this](FlatButton& button, int id, const Rect& place, const char* name, const char* picture,
+                              auto step) {
+        addButton(button, place, {.id = id, .caption = name, .picture = picture});
         button.onClick = [this, step] { (presenter_.*step)(); };
     };
-    arrow(cmdAdd_, IdAdd, AddPlace, "ARROWR", &MapCycleEditorPresenter::onAdd);
-    arrow(cmdDel_, IdDel, DelPlace, "ARROWL", &MapCycleEditorPresenter::onDelete);
-    arrow(cmdMoveUp_, IdMoveUp, UpPlace, "ARROWU", &MapCycleEditorPresenter::onMoveUp);
-    arrow(cmdMoveDown_, IdMoveDown, DownPlace, "ARROWD", &MapCycleEditorPresenter::onMoveDown);
+    arrow(cmdAdd_, IdAdd, AddPlace, "Add", "ARROWR", &MapCycleEditorPresenter::onAdd);
+    arrow(cmdDel_, IdDel, DelPlace, "Delete", "ARROWL", &MapCycleEditorPresenter::onDelete);
+    arrow(cmdMoveUp_, IdMoveUp, UpPlace, "Move Up", "ARROWU", &MapCycleEditorPresenter::onMoveUp);
+    arrow(cmdMoveDown_, IdMoveDown, DownPlace, "Move Down", "ARROWD", &MapCycleEditorPresenter::onMoveDown);
 }
 
 }  // namespace vantry::win

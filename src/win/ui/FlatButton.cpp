@@ -146,7 +146,9 @@ void FlatButton::paint(HDC dc, const RECT& rc, bool pressed, bool focusCue,
         // up under the mouse shows where it can be pressed.
         FrameRect(dc, &rc, SolidBrush(hovering_ && !disabled ? colour::Orange : colour::DimOrange));
     }
-    if (!text.empty()) {
+    // A picture button's caption is its name for the keyboard and screen
+    // readers; the picture alone is drawn.
+    if (!text.empty() && picture_.empty()) {
         RECT box = rc;
         if (pressed)
             OffsetRect(&box, PressedShift, PressedShift);
