@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "DiskCatalogue.h"
 #include "FakePlatform.h"
 #include "TempDir.h"
 #include "TestHost.h"
 #include "UiDriver.h"
 #include "win/editors/CfgEditorWindow.h"
-#include "win/platform/Win32FileSystem.h"
 
 using namespace vantry;
 using namespace vantry::testutil;
@@ -14,7 +14,7 @@ using namespace vantry::testutil;
 namespace {
 
 // The editor over a real Half-Life folder, alone with a file to open.
-class CfgEditorWindowTest : public ::testing::Test {
+class CfgEditorWindowTest : public ::testing::Test, protected DiskCatalogue {
 protected:
     void SetUp() override {
         CreateDirectoryA((dir / "valve").c_str(), nullptr);
@@ -34,14 +34,6 @@ protected:
     HWND Text() const { return GetDlgItem(editor->hwnd(), win::CfgEditorWindow::IdText); }
 
     TempDir dir;
-    win::Win32FileSystem fs;
-    fakes::FakeSettingsStore store;
-    Settings settings{store};
-    fakes::FakeRegistry registry;
-    fakes::FakeFileDialogs dialogs;
-    fakes::FakeMessageBoxes boxes;
-    CatalogueServices catalogue{settings, fs, registry, dialogs, boxes, ""};
-    GameLists lists;
     fakes::FakeClipboard clipboard;
     WindowSet windows;
     std::unique_ptr<win::CfgEditorWindow> editor;

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "DiskCatalogue.h"
 #include "FakePlatform.h"
 #include "TempDir.h"
 #include "UiDriver.h"
 #include "win/editors/MapCycleEditorWindow.h"
 #include "win/editors/MotdEditorWindow.h"
-#include "win/platform/Win32FileSystem.h"
 
 using namespace vantry;
 using namespace vantry::testutil;
@@ -14,7 +14,7 @@ using namespace vantry::testutil;
 namespace {
 
 // The editors over a real Half-Life folder with two games, opened from the main window.
-class GameFileWindowsTest : public ::testing::Test {
+class GameFileWindowsTest : public ::testing::Test, protected DiskCatalogue {
 protected:
     void SetUp() override {
         CreateDirectoryA((dir / "valve").c_str(), nullptr);
@@ -43,14 +43,6 @@ protected:
     }
 
     TempDir dir, program;  // apart, so that the program's games folder is no game
-    win::Win32FileSystem fs;
-    fakes::FakeSettingsStore store;
-    Settings settings{store};
-    fakes::FakeRegistry registry;
-    fakes::FakeFileDialogs dialogs;
-    fakes::FakeMessageBoxes boxes;
-    CatalogueServices catalogue{settings, fs, registry, dialogs, boxes, ""};
-    GameLists lists;
     WindowSet windows;
     std::vector<std::string> log;
 };
