@@ -4,7 +4,7 @@
 ARGS ?=
 RUN_PREFIX := $(CURDIR)/build/run/wineprefix
 
-.PHONY: all deps native win64 test test-native test-win64 run clean
+.PHONY: all deps native sanitize win64 test test-native test-sanitize test-win64 run clean
 
 all: native win64
 
@@ -15,6 +15,11 @@ native: deps
 	cmake --preset native >/dev/null
 	cmake --build --preset native
 
+# The core's tests again, with AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: deps
+	cmake --preset sanitize >/dev/null
+	cmake --build --preset sanitize
+
 win64: deps
 	cmake --preset win64 >/dev/null
 	cmake --build --preset win64
@@ -22,10 +27,13 @@ win64: deps
 test-native: native
 	ctest --preset native
 
+test-sanitize: sanitize
+	ctest --preset sanitize
+
 test-win64: win64
 	tools/with-wine ctest --preset win64
 
-test: test-native test-win64
+test: test-native test-sanitize test-win64
 
 run: win64
 	WINEPREFIX=$(RUN_PREFIX) tools/with-wine tools/run-program $(ARGS)
