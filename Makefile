@@ -4,7 +4,7 @@
 ARGS ?=
 RUN_PREFIX := $(CURDIR)/build/run/wineprefix
 
-.PHONY: all deps native sanitize win64 test test-native test-sanitize test-win64 run clean
+.PHONY: all deps native sanitize fuzz win64 test test-native test-sanitize test-fuzz test-win64 run clean
 
 all: native win64
 
@@ -20,6 +20,11 @@ sanitize: deps
 	cmake --preset sanitize >/dev/null
 	cmake --build --preset sanitize
 
+# libFuzzer targets over the core (clang).
+fuzz: deps
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz
+
 win64: deps
 	cmake --preset win64 >/dev/null
 	cmake --build --preset win64
@@ -30,10 +35,14 @@ test-native: native
 test-sanitize: sanitize
 	ctest --preset sanitize
 
+# A few seconds a target; `tools/fuzz 600` is the long run.
+test-fuzz: fuzz
+	tools/fuzz 3
+
 test-win64: win64
 	tools/with-wine ctest --preset win64
 
-test: test-native test-sanitize test-win64
+test: test-native test-sanitize test-fuzz test-win64
 
 run: win64
 	WINEPREFIX=$(RUN_PREFIX) tools/with-wine tools/run-program $(ARGS)
