@@ -110,6 +110,11 @@ TEST_F(GameFileEditorsTest, MotdFilesComeBackByteForByteAndAMissingOneIsCreatedA
         fakes::Install(fs, settings);
         SetUp();
     }
+    // A NUL byte: shown as nothing rather than cut short, and the file is left alone.
+    fs.addFile("C:\\HL\\valve\\motd.txt", std::string("ab\0cd", 5));
+    Motd();
+    EXPECT_EQ(mv.body, "");
+    EXPECT_EQ(fs.readFile("C:\\HL\\valve\\motd.txt"), std::string("ab\0cd", 5));
     // A hidden motd.txt is the user's file too: read, never replaced by an empty one.
     fs.addFile("C:\\HL\\valve\\motd.txt", "hidden\r\n", attr::Hidden);
     Motd();

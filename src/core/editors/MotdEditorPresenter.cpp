@@ -13,9 +13,12 @@ void MotdEditorPresenter::read(const std::string& game) {
         write();
         return;
     }
-    // Unreadable (locked or denied): an empty text; the file is left alone.
+    // Unreadable (locked or denied), or holding a NUL byte, at which the text
+    // box would end its text and show a cut-off copy: an empty text, and the
+    // file is left alone.
     const auto bytes = s_.catalogue.fs.readFile(path);
-    view_.setText(bytes ? DocumentText(*bytes) : std::string());
+    const bool readable = bytes && bytes->find('\0') == std::string::npos;
+    view_.setText(readable ? DocumentText(*bytes) : std::string());
 }
 
 std::string MotdEditorPresenter::fileBytes() { return DocumentBytes(view_.text()); }
