@@ -17,6 +17,17 @@ struct DiskCatalogue {
     fakes::FakeMessageBoxes boxes;
     CatalogueServices catalogue{settings, fs, registry, dialogs, boxes, ""};
     GameLists lists;
+
+    // hlds.exe and the program in existing folders (paths with a final "\"),
+    // where the settings say, so that nothing asks where they are.
+    void install(const std::string& hlDir, const std::string& programDir) {
+        fs.writeFileAtomic(hlDir + "hlds.exe", "MZ");
+        fs.writeFileAtomic(programDir + "HLDS Vantry.exe", "MZ");
+        settings.SetHLdir(hlDir);
+        settings.SetHLexe("hlds.exe");
+        settings.SetHLDSdir(programDir);
+        settings.SetHLDSexe("HLDS Vantry.exe");
+    }
 };
 
 }  // namespace vantry::testutil

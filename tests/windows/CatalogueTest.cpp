@@ -25,13 +25,8 @@ protected:
         for (const char* dir : {"HL", "HL\\valve", "HL\\cstrike", "HL\\secret", "Vantry"})
             ASSERT_TRUE(CreateDirectoryA((root / dir).c_str(), nullptr));
         SetFileAttributesA((root / "HL\\secret").c_str(), FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN);
-        WriteBytes(root / "HL\\hlds.exe", "MZ");
         WriteBytes(root / "HL\\readme.txt", "");
-        WriteBytes(root / "Vantry\\HLDS Vantry.exe", "MZ");
-        settings.SetHLdir(root / "HL\\");
-        settings.SetHLexe("hlds.exe");
-        settings.SetHLDSdir(root / "Vantry\\");
-        settings.SetHLDSexe("HLDS Vantry.exe");
+        install(root / "HL\\", root / "Vantry\\");
         ASSERT_TRUE(combo.create(host.hwnd(), 301, 10, 10));
     }
     std::string Cfg() const { return ReadBytes(root / "Vantry\\games\\games.cfg"); }

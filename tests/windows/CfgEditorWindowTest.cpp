@@ -18,12 +18,7 @@ class CfgEditorWindowTest : public ::testing::Test, protected DiskCatalogue {
 protected:
     void SetUp() override {
         CreateDirectoryA((dir / "valve").c_str(), nullptr);
-        WriteBytes(dir / "hlds.exe", "MZ");
-        WriteBytes(dir / "HLDS Vantry.exe", "MZ");
-        settings.SetHLdir(dir.path() + "\\");
-        settings.SetHLexe("hlds.exe");
-        settings.SetHLDSdir(dir.path() + "\\");
-        settings.SetHLDSexe("HLDS Vantry.exe");
+        install(dir.path() + "\\", dir.path() + "\\");
     }
     win::CfgEditorWindow& Open(const std::string& path) {
         editor = std::make_unique<win::CfgEditorWindow>(

@@ -19,12 +19,7 @@ protected:
     void SetUp() override {
         CreateDirectoryA((dir / "valve").c_str(), nullptr);
         CreateDirectoryA((dir / "cstrike").c_str(), nullptr);
-        WriteBytes(dir / "hlds.exe", "MZ");
-        WriteBytes(program / "HLDS Vantry.exe", "MZ");
-        settings.SetHLdir(dir.path() + "\\");
-        settings.SetHLexe("hlds.exe");
-        settings.SetHLDSdir(program.path() + "\\");
-        settings.SetHLDSexe("HLDS Vantry.exe");
+        install(dir.path() + "\\", program.path() + "\\");
     }
     template <typename Window>
     std::unique_ptr<Window> Open() {
