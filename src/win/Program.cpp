@@ -9,18 +9,23 @@ namespace vantry::win {
 
 namespace {
 
-// The directory the running program was started from, with its backslash.
-std::string ProgramDirectory() {
+std::string ModulePath() {
     char path[MAX_PATH] = {};
     const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string dir(path, n);
-    return dir.substr(0, dir.rfind('\\') + 1);
+    return std::string(path, n);
+}
+
+// The directory the running program was started from, with its backslash.
+std::string ProgramDirectory() {
+    const std::string path = ModulePath();
+    return path.substr(0, path.rfind('\\') + 1);
 }
 
 }  // namespace
 
 Program::Program()
-    : catalogue{settings, fileSystem, registry, fileDialogs, messageBoxes, ProgramDirectory()} {
+    : catalogue{settings, fileSystem, registry, fileDialogs, messageBoxes, ProgramDirectory()},
+      association{settings, registry, shell, RegisteredProgramPath(ModulePath())} {
     windows.onEmpty = [] { PostQuitMessage(0); };
 }
 
@@ -30,6 +35,7 @@ Program::~Program() {
     cfgEditor_.reset();
     motdEditor_.reset();
     mapCycleEditor_.reset();
+    options_.reset();
     main_.reset();
     title_.reset();
     TrayIcon::RemoveAll();
@@ -37,7 +43,8 @@ Program::~Program() {
 
 int Program::run(const std::string& fullCommandLine) {
     const StartPlan plan = PlanStart(CommandLineText(fullCommandLine), settings, fileSystem);
-    // Registering the .cfg association at start comes with the options release.
+    if (plan.registerCfgAssociation)
+        RegisterCfgAssociation(association);
     switch (plan.window) {
     case StartWindow::Main:
         ShowMainWindow();
@@ -67,7 +74,7 @@ void Program::ShowMainWindow() {
     const int mode = ShowInMode(settings);
     const bool taskbar = MinimizesByTitleWindow(mode);
     // The title window owns the main window, so it must exist first.
-    if (taskbar && !title_) {
+    if (taskbar && (!title_ || !title_->hwnd())) {
         title_ = std::make_unique<TitleWindow>(windows);
         title_->load(ProgramTitle);
         title_->onHandFocus = [this] {
@@ -89,6 +96,7 @@ void Program::ShowMainWindow() {
         main_->onCfgEditor = [this] { openCfgEditor(CfgEditorMode::FromMain); };
         main_->onMotdEditor = [this] { openMotdEditor(false); };
         main_->onMapCycleEditor = [this] { openMapCycleEditor(false); };
+        main_->onOptions = [this] { openOptions(); };
         main_->onTitleWindowState = [this](bool minimized) {
             if (title_ && title_->hwnd())
                 title_->setMinimized(minimized);
@@ -222,6 +230,39 @@ void Program::openMotdEditor(bool standalone) {
 void Program::openMapCycleEditor(bool standalone) {
     OpenGameFileEditor(*this, mapCycleEditor_, !standalone && main_ ? main_->hwnd() : nullptr, standalone,
                        CloseToOwner);
+}
+
+void Program::openOptions() {
+    if (!main_ || !main_->hwnd() || (options_ && options_->hwnd()))
+        return;
+    HWND owner = main_->hwnd();
+    options_ = std::make_unique<OptionsWindow>(
+        windows, OptionsServices{catalogue, gameLists, shell, association.programPath});
+    // The main window may have been made anew meanwhile (a change of ShowIn).
+    options_->onClosed = [this] { CloseToOwner(*options_, main_ ? main_->hwnd() : nullptr); };
+    options_->onShowInChanged = [this] { showMainWindowAgain(); };
+    options_->onEndProgramNow = [] { EndProgramNow(); };
+    EnableWindow(owner, FALSE);
+    options_->load(owner);
+    if (!options_->hwnd())
+        EnableWindow(owner, TRUE);
+}
+
+void Program::showMainWindowAgain() {
+    HWND options = options_ ? options_->hwnd() : nullptr;
+    // An owned window goes with its owner: the options window is let go first.
+    if (options)
+        SetWindowLongPtrA(options, GWLP_HWNDPARENT, 0);
+    if (main_)
+        main_->Unload();
+    if (title_)
+        title_->Unload();
+    ShowMainWindow();
+    if (options && main_->hwnd()) {
+        SetWindowLongPtrA(options, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(main_->hwnd()));
+        EnableWindow(main_->hwnd(), FALSE);
+        SetForegroundWindow(options);
+    }
 }
 
 }  // namespace vantry::win

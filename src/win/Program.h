@@ -5,11 +5,13 @@
 
 #include "core/catalogue/GameCatalogue.h"
 #include "core/catalogue/PipeList.h"
+#include "core/options/CfgAssociation.h"
 #include "core/startup/Settings.h"
 #include "core/ui/WindowSet.h"
 #include "win/editors/CfgEditorWindow.h"
 #include "win/editors/MapCycleEditorWindow.h"
 #include "win/editors/MotdEditorWindow.h"
+#include "win/options/OptionsWindow.h"
 #include "win/platform/Win32Clipboard.h"
 #include "win/platform/Win32DesktopWindows.h"
 #include "win/platform/Win32FileDialogs.h"
@@ -47,6 +49,8 @@ public:
     void openMotdEditor(bool standalone);
     // frmMapCycle: modal over the main window, or alone with "/m".
     void openMapCycleEditor(bool standalone);
+    // frmOptions: modal over the main window.
+    void openOptions();
     // The steps that end the program at once: no window is unloaded, nothing
     // is saved, but no tray icon is left behind.
     [[noreturn]] static void EndProgramNow();
@@ -65,11 +69,15 @@ public:
     int LastPort = 0;
     GameLists gameLists;
     CatalogueServices catalogue;
+    AssociationServices association;
 
 private:
     void finishLauncher(LauncherOutcome outcome, HWND owner);
     // Hands the activation back to the main window as a modal tool window goes.
     static void CloseToOwner(Frame& window, HWND owner);
+    // The main window and the title window go and come back as ShowIn now
+    // says, while the options window stays open over them.
+    void showMainWindowAgain();
 
     std::unique_ptr<TitleWindow> title_;
     std::unique_ptr<MainWindow> main_;
@@ -78,6 +86,7 @@ private:
     std::unique_ptr<CfgEditorWindow> cfgEditor_;
     std::unique_ptr<MotdEditorWindow> motdEditor_;
     std::unique_ptr<MapCycleEditorWindow> mapCycleEditor_;
+    std::unique_ptr<OptionsWindow> options_;
 };
 
 }  // namespace vantry::win

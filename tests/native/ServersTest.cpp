@@ -161,7 +161,7 @@ TEST_F(ServerListTest, EveryCommandOnAnEmptyListDoesNothing) {
 TEST_F(MainPresenterTest, TheTrayMenuOffersTheServersOnlyWhenThereAreAny) {
     const auto tail = [](const char* min) {
         return "Hide All | Unhide All | - | Start Server | CFG Editor | Map Cycle | MOTD | "
-               "Options(off) | - | Report Bug | About | - | " + std::string(min) + " | Exit";
+               "Options | - | Report Bug | About | - | " + std::string(min) + " | Exit";
     };
     main.onTrayMenuRequest();
     EXPECT_EQ(Describe(view.menus.back()), tail("Minimize"));
@@ -177,9 +177,9 @@ TEST_F(MainPresenterTest, TheTrayMenuOffersTheServersOnlyWhenThereAreAny) {
     EXPECT_EQ(view.menus.back().at(13).caption, "Restore");
     EXPECT_EQ(view.log, (Texts{"menu at cursor", "menu at cursor", "menu below icon"}));
     view.log.clear();
-    for (int command : {mainwin::CfgCommand, mainwin::MapCycleCommand, mainwin::MotdCommand})
+    for (int command : {mainwin::CfgCommand, mainwin::MapCycleCommand, mainwin::MotdCommand, mainwin::OptionsCommand})
         main.onMenuCommand(command);
-    EXPECT_EQ(view.log, (Texts{"cfg editor", "map cycle editor", "motd editor"}));
+    EXPECT_EQ(view.log, (Texts{"cfg editor", "map cycle editor", "motd editor", "options"}));
 
     // While a modal window or the About box is open, the tray menu waits, and
     // that window comes forward.

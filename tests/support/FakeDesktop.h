@@ -115,6 +115,7 @@ public:
     void openCfgEditor() override { log.push_back("cfg editor"); }
     void openMapCycleEditor() override { log.push_back("map cycle editor"); }
     void openMotdEditor() override { log.push_back("motd editor"); }
+    void openOptions() override { log.push_back("options"); }
     void endProgram() override { log.push_back("end"); }
 
     std::vector<Entry> entries;

@@ -4,6 +4,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -42,27 +43,61 @@ public:
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
 };
 
-// Text values, their key and value names compared without regard to case as
-// the registry does. The core only ever reads a text, so the other writes are
-// not kept.
+// Keys and values in memory, their names compared without regard to case as
+// the registry does. A root in `refused` refuses every write, as
+// HKEY_CLASSES_ROOT does a user without administrator rights. `writes` logs
+// each write that took, in order, as "root:key|value=data".
 class FakeRegistry : public Registry {
 public:
     std::string GetRegString(RegRoot root, const std::string& keyPath, const std::string& valueName) override {
-        const auto it = texts_.find(Name(root, keyPath, valueName));
-        return it == texts_.end() ? std::string() : it->second.substr(0, it->second.find('\0'));
+        const auto it = values_.find(Name(root, keyPath, valueName));
+        if (it == values_.end() || it->second.rfind("sz:", 0) != 0)
+            return {};
+        const std::string text = it->second.substr(3);
+        return text.substr(0, text.find('\0'));
     }
-    void SetRegString(RegRoot root, const std::string& keyPath, const std::string& valueName,
+    bool SetRegString(RegRoot root, const std::string& keyPath, const std::string& valueName,
                       const std::string& text) override {
-        texts_[Name(root, keyPath, valueName)] = text;
+        return set(root, keyPath, valueName, "sz:" + text);
     }
-    void SetRegDword(RegRoot, const std::string&, const std::string&, std::uint32_t) override {}
-    void DeleteRegKey(RegRoot, const std::string&) override {}
+    bool SetRegDword(RegRoot root, const std::string& keyPath, const std::string& valueName,
+                     std::uint32_t value) override {
+        return set(root, keyPath, valueName, "dword:" + std::to_string(value));
+    }
+    void DeleteRegKey(RegRoot root, const std::string& keyPath) override {
+        const std::string key = Key(root, keyPath);
+        std::erase_if(values_, [&](const auto& v) { return v.first.rfind(key + "\\", 0) == 0 || v.first.rfind(key + "|", 0) == 0; });
+    }
+    // Every value under the key, subkeys included: "sub\\key|value" to "sz:text" or "dword:n".
+    std::map<std::string, std::string> under(RegRoot root, const std::string& keyPath) const {
+        std::map<std::string, std::string> found;
+        const std::string key = Key(root, keyPath);
+        for (const auto& [name, data] : values_)
+            if (name.rfind(key, 0) == 0 && (name[key.size()] == '\\' || name[key.size()] == '|'))
+                found[name.substr(key.size())] = data;
+        return found;
+    }
+
+    std::set<RegRoot> refused;
+    std::vector<std::string> writes;
 
 private:
-    static std::string Name(RegRoot root, const std::string& keyPath, const std::string& valueName) {
-        return std::to_string(static_cast<int>(root)) + ":" + ToUpperAscii(keyPath) + "|" + ToUpperAscii(valueName);
+    bool set(RegRoot root, const std::string& keyPath, const std::string& valueName, const std::string& data) {
+        if (refused.count(root))
+            return false;
+        values_[Name(root, keyPath, valueName)] = data;
+        writes.push_back(Name(root, keyPath, valueName) + "=" + data);
+        return true;
     }
-    std::map<std::string, std::string> texts_;
+    static std::string Key(RegRoot root, const std::string& keyPath) {
+        const std::size_t start = keyPath.find_first_not_of('\\');
+        return std::to_string(static_cast<int>(root)) + ":" +
+               ToUpperAscii(start == std::string::npos ? std::string() : keyPath.substr(start));
+    }
+    static std::string Name(RegRoot root, const std::string& keyPath, const std::string& valueName) {
+        return Key(root, keyPath) + "|" + ToUpperAscii(valueName);
+    }
+    std::map<std::string, std::string> values_;
 };
 
 struct DialogCall {
@@ -111,6 +146,8 @@ struct ShellCall {
 
 class FakeShell : public Shell {
 public:
+    void associationsChanged() override { ++associationNotices; }
+    int associationNotices = 0;
     bool execute(WindowHandle, const std::string& verb, const std::string& file,
                  const std::string& parameters, const std::string& directory, int showCommand) override {
         executed.push_back({verb, file, parameters, directory, showCommand});

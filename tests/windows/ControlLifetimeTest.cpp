@@ -8,7 +8,7 @@
 
 #include "TestHost.h"
 #include "win/platform/Handles.h"
-#include "win/servers/ServerListBox.h"
+#include "win/ui/CheckListBox.h"
 #include "win/ui/FlatButton.h"
 #include "win/ui/GameCombo.h"
 #include "win/ui/Label.h"
@@ -50,7 +50,7 @@ struct Controls {
     }
     win::Label label;
     win::FlatButton button;
-    win::ServerListBox list;
+    win::CheckListBox list;
     win::TextField field;
     win::GameCombo combo;
 };

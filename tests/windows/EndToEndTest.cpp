@@ -2,6 +2,7 @@
 // clicks and keys reach it, against stand-in server consoles and a real one.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <shellapi.h>
 
 #include <chrono>
 #include <string>
@@ -352,4 +353,189 @@ TEST_F(EndToEnd, AnEditorStartedBySwitchRunsAloneAndClosingItEndsTheProgram) {
         PressButton(question, IDNO);
         EXPECT_TRUE(program.waitExit(10000));
     }
+}
+
+namespace {
+
+enum : int {
+    IdOptions = 109, IdOptionGames = 604, IdOptionGame = 607, IdShowInFirst = 612, IdAssociate = 615,
+    IdOptionsOk = 620, IdApply = 622
+};
+
+std::string ClassesText(const char* key, const char* value = nullptr) {
+    char data[512] = {};
+    DWORD size = sizeof data;
+    if (RegGetValueA(HKEY_CLASSES_ROOT, key, value, RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS)
+        return "<none>";
+    return data;
+}
+
+std::string Option(const char* key) {
+    char data[64] = {};
+    DWORD size = sizeof data;
+    RegGetValueA(HKEY_CURRENT_USER, "Software\\HLDSVantry\\Options", key, RRF_RT_REG_SZ, nullptr, data, &size);
+    return data;
+}
+
+bool ClassesKeyExists(const char* key) {
+    HKEY k = nullptr;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key, 0, KEY_READ, &k) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(k);
+    return true;
+}
+
+// The program's windows of a class, shown or not.
+std::vector<HWND> WindowsOf(const ChildProcess& program, const char* className) {
+    std::vector<HWND> found;
+    for (HWND w = FindWindowExA(nullptr, nullptr, className, nullptr); w;
+         w = FindWindowExA(nullptr, w, className, nullptr)) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        if (pid == program.pid())
+            found.push_back(w);
+    }
+    return found;
+}
+
+// A first start on a profile that has never run the program.
+class Association : public EndToEnd {
+protected:
+    void SetUp() override {
+        EndToEnd::SetUp();
+        RegDeleteTreeA(HKEY_CLASSES_ROOT, ".cfg");
+        RegDeleteTreeA(HKEY_CLASSES_ROOT, "cfgfile");
+        Install();
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\HLDSVantry\\Options", "RegOnStart");
+        DeleteFileA((BinDir() + "\\games\\games.cfg").c_str());  // every game checked
+    }
+    void TearDown() override {
+        RegDeleteTreeA(HKEY_CLASSES_ROOT, ".cfg");
+        RegDeleteTreeA(HKEY_CLASSES_ROOT, "cfgfile");
+    }
+    // The program as the association names it.
+    static std::string Registered() {
+        std::string exe = BinDir() + "\\HLDS Vantry.EXE";
+        char full[MAX_PATH] = {};
+        GetFullPathNameA(exe.c_str(), MAX_PATH, full, nullptr);
+        return full;
+    }
+};
+
+}  // namespace
+
+TEST_F(Association, TheFirstStartRegistersItAndTheShellThenOpensCfgFilesInTheEditor) {
+    {
+        ChildProcess program(Program());
+        HWND main = program.waitForShownWindow("HLDSVantryMain");
+        ASSERT_NE(main, nullptr);
+        EXPECT_EQ(ClassesText(".cfg"), "cfgfile");
+        EXPECT_EQ(ClassesText(".cfg", "Content Type"), "text/plain");
+        EXPECT_EQ(ClassesText("cfgfile"), "CFG File");
+        DWORD flags = 1, size = sizeof flags;
+        EXPECT_EQ(RegGetValueA(HKEY_CLASSES_ROOT, "cfgfile", "EditFlags", RRF_RT_REG_DWORD, nullptr, &flags, &size),
+                  ERROR_SUCCESS);
+        EXPECT_EQ(flags, 0u);
+        EXPECT_EQ(ClassesText("cfgfile\\DefaultIcon"), Registered() + ",2");
+        EXPECT_EQ(ClassesText("cfgfile\\Shell"), "");
+        EXPECT_EQ(ClassesText("cfgfile\\Shell\\Open"), "");
+        EXPECT_EQ(ClassesText("cfgfile\\Shell\\Open\\command"), '"' + Registered() + "\" %1");
+        EXPECT_EQ(Option("RegOnStart"), "1");
+        PostMessageA(GetDlgItem(main, IdExit), BM_CLICK, 0, 0);
+        EXPECT_TRUE(program.waitExit(10000));
+    }
+
+    // The shell opens a .cfg file, in a directory whose name has spaces, with the program.
+    CreateDirectoryA((hl / "my server configs").c_str(), nullptr);
+    const std::string file = hl / "my server configs\\listen server.cfg";
+    WriteBytes(file, "hostname \"x\"\r\n");
+    SHELLEXECUTEINFOA run{sizeof run};
+    run.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+    run.lpVerb = "open";
+    run.lpFile = file.c_str();
+    run.nShow = SW_SHOWNORMAL;
+    ASSERT_TRUE(ShellExecuteExA(&run));
+    HWND editor = nullptr;
+    EXPECT_TRUE(WaitFor([&] {
+        editor = FindWindowA("HLDSVantryCfgEditor", nullptr);
+        return editor && IsWindowVisible(editor);
+    }));
+    EXPECT_EQ(WindowText(editor), "CFG Editor - listen server.cfg");
+    EXPECT_EQ(ControlText(GetDlgItem(editor, 404)), "hostname \"x\"");
+    PostMessageA(GetDlgItem(editor, IdExit), BM_CLICK, 0, 0);
+    if (run.hProcess) {
+        EXPECT_EQ(WaitForSingleObject(run.hProcess, 10000), WAIT_OBJECT_0);
+        CloseHandle(run.hProcess);
+    }
+}
+
+TEST_F(Association, TheOptionsWindowRemovesItRefreshesItsSelectorAndKeepsOneMainWindow) {
+    CreateDirectoryA((hl / "cstrike").c_str(), nullptr);
+    SetOption("ShowIn", "2");
+    ChildProcess program(Program());
+    HWND main = program.waitForShownWindow("HLDSVantryMain");
+    ASSERT_NE(main, nullptr);
+    PostMessageA(GetDlgItem(main, IdOptions), BM_CLICK, 0, 0);
+    HWND options = program.waitForShownWindow("HLDSVantryOptions");
+    ASSERT_NE(options, nullptr);
+    EXPECT_EQ(WindowText(options), "Options");
+    EXPECT_FALSE(IsWindowEnabled(main));
+    HWND apply = GetDlgItem(options, IdApply);
+    EXPECT_FALSE(IsWindowEnabled(apply));
+    HWND associate = GetDlgItem(options, IdAssociate);
+    EXPECT_EQ(SendMessageA(associate, BM_GETCHECK, 0, 0), BST_CHECKED);
+
+    // Unticking a game takes it out of the selector on Apply.
+    HWND games = GetDlgItem(options, IdOptionGames);
+    const int cstrike = IndexOf(games, "cstrike");
+    ASSERT_NE(cstrike, -1);
+    HWND selector = Inner(options, IdOptionGame, "ComboBox");
+    EXPECT_EQ(SendMessageA(selector, CB_GETCOUNT, 0, 0), 2);
+    ClickEntry(games, cstrike, 3);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(apply) != FALSE; }));
+    PostMessageA(apply, BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return SendMessageA(selector, CB_GETCOUNT, 0, 0) == 1; }));
+    EXPECT_NE(ReadBytes(BinDir() + "\\games\\games.cfg").find("cstrike;0\r\n"), std::string::npos);
+
+    // Unticking the association removes every entry.
+    PostMessageA(associate, BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(apply) != FALSE; }));
+    PostMessageA(apply, BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return !ClassesKeyExists("cfgfile") && !ClassesKeyExists(".cfg"); }));
+    EXPECT_EQ(Option("RegOnStart"), "0");
+
+    // Each place to show in, and back: one main window, owned as the mode says,
+    // with the options window still over it.
+    for (int mode : {0, 1, 2}) {
+        SCOPED_TRACE(mode);
+        PostMessageA(GetDlgItem(options, IdShowInFirst + mode), BM_CLICK, 0, 0);
+        ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(apply) != FALSE; }));
+        PostMessageA(apply, BM_CLICK, 0, 0);
+        ASSERT_TRUE(WaitFor([&] { return Option("ShowIn") == std::to_string(mode); }));
+        // Done once a new main window is disabled under the options window.
+        std::vector<HWND> mains;
+        ASSERT_TRUE(WaitFor([&] {
+            mains = WindowsOf(program, "HLDSVantryMain");
+            return mains.size() == 1 && mains[0] != main && IsWindowVisible(mains[0]) &&
+                   !IsWindowEnabled(mains[0]);
+        }));
+        main = mains[0];
+        HWND owner = GetWindow(main, GW_OWNER);
+        const auto titles = WindowsOf(program, "HLDSVantryTitle");
+        if (mode == 0) {
+            EXPECT_EQ(owner, nullptr);
+            EXPECT_TRUE(titles.empty());
+        } else {
+            ASSERT_EQ(titles.size(), 1u);
+            EXPECT_EQ(owner, titles[0]);
+        }
+        EXPECT_TRUE(IsWindow(options));
+        EXPECT_EQ(GetWindow(options, GW_OWNER), main);
+        EXPECT_FALSE(IsWindowEnabled(main));
+    }
+
+    PostMessageA(GetDlgItem(options, IdOptionsOk), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(options); }));
+    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main) != FALSE; }));
+    EXPECT_FALSE(program.waitExit(200));
 }

@@ -51,7 +51,6 @@ bool IsExcludedDir(const std::string& name) {
 }
 
 std::string GamesDir(const Settings& settings) { return settings.HLDSdir() + "games"; }
-std::string GamesCfg(const Settings& settings) { return GamesDir(settings) + "\\games.cfg"; }
 
 // MergeGameList without the write. Each list is split once and names are
 // matched through sets, so a few hundred game directories stay immediate.
@@ -148,6 +147,8 @@ std::string FindGameDirs(FileSystem& fs, const std::string& baseDir) {
     return result;
 }
 
+std::string GamesCfg(const Settings& settings) { return GamesDir(settings) + "\\games.cfg"; }
+
 void MergeGameList(const Settings& settings, FileSystem& fs, GameLists& lists) {
     Merge(lists);
     WriteGamesCfg(settings, fs, lists);
@@ -157,14 +158,14 @@ void WriteGamesCfg(const Settings& settings, FileSystem& fs, const GameLists& li
     WriteTextLines(fs, GamesCfg(settings), Items(lists.GameEntries));
 }
 
-void WriteGamesCfgFromOptions(const Settings& settings, FileSystem& fs,
+bool WriteGamesCfgFromOptions(const Settings& settings, FileSystem& fs,
                               const CheckListControl& lstGames) {
     std::vector<std::string> lines;
     const int rows = lstGames.ListCount();
     lines.reserve(static_cast<std::size_t>(std::max(rows, 0)));
     for (int row = 0; row < rows; ++row)
         lines.push_back(lstGames.List(row) + (lstGames.Checked(row) ? ";1" : ";0"));
-    WriteTextLines(fs, GamesCfg(settings), lines);
+    return WriteTextLines(fs, GamesCfg(settings), lines);
 }
 
 LocateResult FillGameSelector(CatalogueServices& services, GameLists& lists, WindowHandle window,

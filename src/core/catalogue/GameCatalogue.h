@@ -42,9 +42,13 @@ std::string FindGameDirs(FileSystem& fs, const std::string& baseDir);
 // games.cfg.
 void MergeGameList(const Settings& settings, FileSystem& fs, GameLists& lists);
 
-// games.cfg from GameEntries, or from the options window's checked list.
+// The catalogue file: HLDSdir, then "games\games.cfg".
+std::string GamesCfg(const Settings& settings);
+
+// games.cfg from GameEntries, or from the options window's checked list; the
+// second says whether the file was written.
 void WriteGamesCfg(const Settings& settings, FileSystem& fs, const GameLists& lists);
-void WriteGamesCfgFromOptions(const Settings& settings, FileSystem& fs,
+bool WriteGamesCfgFromOptions(const Settings& settings, FileSystem& fs,
                               const CheckListControl& lstGames);
 
 // Rebuilds the catalogue, then fills the window's cmbGame with the checked

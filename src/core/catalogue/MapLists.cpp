@@ -8,11 +8,11 @@
 
 namespace vantry {
 
-namespace {
-
 std::string MapListFile(const Settings& settings, const std::string& game) {
     return settings.HLDSdir() + "games\\" + game + ".mps";
 }
+
+namespace {
 
 // Nothing when the file is missing or cannot be read.
 std::vector<std::string> MapListLines(const Settings& settings, const std::string& game, FileSystem& fs) {
@@ -65,13 +65,13 @@ void DirMaps(ListControl& lstMaps, const std::string& game, const Settings& sett
         lstMaps.AddItem(line);
 }
 
-void SaveMapList(const ListControl& lstMaps, const std::string& shownGame, const Settings& settings,
+bool SaveMapList(const ListControl& lstMaps, const std::string& shownGame, const Settings& settings,
                  FileSystem& fs) {
     std::vector<std::string> rows;
     const int count = lstMaps.ListCount();
     for (int row = 0; row < count; ++row)
         rows.push_back(lstMaps.List(row));
-    WriteTextLines(fs, MapListFile(settings, shownGame), rows);
+    return WriteTextLines(fs, MapListFile(settings, shownGame), rows);
 }
 
 }  // namespace vantry

@@ -40,12 +40,16 @@ private:
 // directory's own maps folder is read.
 void FillMapList(MapList& lstMaps, const std::string& game, const Settings& settings, FileSystem& fs);
 
+// The game's .mps list: HLDSdir, "games\", the game and ".mps".
+std::string MapListFile(const Settings& settings, const std::string& game);
+
 // The game's .mps list exactly as it stands in the file, blank lines included,
 // for the options window to edit. The window then takes the game as its shown game.
 void DirMaps(ListControl& lstMaps, const std::string& game, const Settings& settings, FileSystem& fs);
 
-// Writes the rows, in the list's order, as the shown game's .mps list.
-void SaveMapList(const ListControl& lstMaps, const std::string& shownGame, const Settings& settings,
+// Writes the rows, in the list's order, as the shown game's .mps list; false
+// when the file could not be written.
+bool SaveMapList(const ListControl& lstMaps, const std::string& shownGame, const Settings& settings,
                  FileSystem& fs);
 
 }  // namespace vantry

@@ -9,8 +9,9 @@ namespace vantry {
 // Windows, the installers of 32-bit programs write their keys there.
 enum class RegRoot { ClassesRoot, CurrentUser, LocalMachine, LocalMachine32 };
 
-// The four registry operations. All are silent: a failure leaves the registry
-// as it was and is seen only as the empty text of GetRegString.
+// The four registry operations. None reports anything to the user: a failure
+// leaves the registry as it was. The writes tell their caller whether they
+// took, so a refused write can be made again where the user may write.
 class Registry {
 public:
     virtual ~Registry() = default;
@@ -20,9 +21,9 @@ public:
     virtual std::string GetRegString(RegRoot root, const std::string& keyPath,
                                      const std::string& valueName) = 0;
     // Creates the key and any missing parents. An empty value name is the default value.
-    virtual void SetRegString(RegRoot root, const std::string& keyPath,
+    virtual bool SetRegString(RegRoot root, const std::string& keyPath,
                               const std::string& valueName, const std::string& text) = 0;
-    virtual void SetRegDword(RegRoot root, const std::string& keyPath,
+    virtual bool SetRegDword(RegRoot root, const std::string& keyPath,
                              const std::string& valueName, std::uint32_t value) = 0;
     // Removes the key together with all its subkeys.
     virtual void DeleteRegKey(RegRoot root, const std::string& keyPath) = 0;

@@ -16,6 +16,9 @@ public:
     virtual bool execute(WindowHandle owner, const std::string& verb, const std::string& file,
                          const std::string& parameters, const std::string& directory,
                          int showCommand) = 0;
+    // Tells the shell that file associations changed, so the new document
+    // icon shows at once.
+    virtual void associationsChanged() = 0;
 };
 
 }  // namespace vantry

@@ -88,13 +88,6 @@ Menu MainPresenter::TrayMenu() {
         sub.submenu = servers;
         menu.push_back(std::move(sub));
     }
-    // The options window comes with its own release; until then its entry
-    // is there but greyed.
-    const auto greyed = [](int command, const char* caption) {
-        MenuItem item{command, caption};
-        item.enabled = false;
-        return item;
-    };
     menu.insert(menu.end(), {
         {HideAllCommand, "Hide All"},
         {UnhideAllCommand, "Unhide All"},
@@ -103,7 +96,7 @@ Menu MainPresenter::TrayMenu() {
         {CfgCommand, "CFG Editor"},
         {MapCycleCommand, "Map Cycle"},
         {MotdCommand, "MOTD"},
-        greyed(OptionsCommand, "Options"),
+        {OptionsCommand, "Options"},
         Separator(),
         {ReportBugCommand, "Report Bug"},
         {AboutCommand, "About"},
@@ -159,6 +152,9 @@ void MainPresenter::onMenuCommand(int command) {
         break;
     case MotdCommand:
         onMotdEditor();
+        break;
+    case OptionsCommand:
+        onOptions();
         break;
     case ReportBugCommand:
         // Shown normally: a browser started hidden would look like nothing happened.

@@ -71,6 +71,7 @@ public:
     virtual void openCfgEditor() = 0;
     virtual void openMapCycleEditor() = 0;
     virtual void openMotdEditor() = 0;
+    virtual void openOptions() = 0;
     virtual void endProgram() = 0;
 };
 
@@ -110,6 +111,7 @@ public:
     void onCfgEditor() { view_.openCfgEditor(); }
     void onMapCycleEditor() { view_.openMapCycleEditor(); }
     void onMotdEditor() { view_.openMotdEditor(); }
+    void onOptions() { view_.openOptions(); }
     void onAbout();
     void onAboutClosed() { view_.setWindowEnabled(true); }
     void minimize();

@@ -77,16 +77,16 @@ std::string Win32Registry::GetRegString(RegRoot root, const std::string& keyPath
     return ReadRegSz(root, keyPath, valueName).value_or(std::string());
 }
 
-void Win32Registry::SetRegString(RegRoot root, const std::string& keyPath,
+bool Win32Registry::SetRegString(RegRoot root, const std::string& keyPath,
                                  const std::string& valueName, const std::string& text) {
-    WriteRegValue(root, keyPath, valueName, REG_SZ, text.c_str(),
+    return WriteRegValue(root, keyPath, valueName, REG_SZ, text.c_str(),
                   static_cast<DWORD>(text.size() + 1));
 }
 
-void Win32Registry::SetRegDword(RegRoot root, const std::string& keyPath,
+bool Win32Registry::SetRegDword(RegRoot root, const std::string& keyPath,
                                 const std::string& valueName, std::uint32_t value) {
     const DWORD data = value;
-    WriteRegValue(root, keyPath, valueName, REG_DWORD, &data, sizeof data);
+    return WriteRegValue(root, keyPath, valueName, REG_DWORD, &data, sizeof data);
 }
 
 void Win32Registry::DeleteRegKey(RegRoot root, const std::string& keyPath) {

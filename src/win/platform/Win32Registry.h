@@ -12,9 +12,9 @@ class Win32Registry : public Registry {
 public:
     std::string GetRegString(RegRoot root, const std::string& keyPath,
                              const std::string& valueName) override;
-    void SetRegString(RegRoot root, const std::string& keyPath, const std::string& valueName,
+    bool SetRegString(RegRoot root, const std::string& keyPath, const std::string& valueName,
                       const std::string& text) override;
-    void SetRegDword(RegRoot root, const std::string& keyPath, const std::string& valueName,
+    bool SetRegDword(RegRoot root, const std::string& keyPath, const std::string& valueName,
                      std::uint32_t value) override;
     void DeleteRegKey(RegRoot root, const std::string& keyPath) override;
 };

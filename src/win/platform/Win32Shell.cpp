@@ -23,4 +23,10 @@ bool Win32Shell::execute(WindowHandle owner, const std::string& verb, const std:
                                              OrNull(parameters), OrNull(directory), showCommand)) > 32;
 }
 
+void Win32Shell::associationsChanged() {
+    using NotifyFunction = void(WINAPI*)(LONG, UINT, LPCVOID, LPCVOID);
+    if (const auto notify = LateBound<NotifyFunction>("shell32.dll", "SHChangeNotify"))
+        notify(0x08000000 /* SHCNE_ASSOCCHANGED */, 0 /* SHCNF_IDLIST */, nullptr, nullptr);
+}
+
 }  // namespace vantry::win

@@ -9,6 +9,7 @@ public:
     bool execute(WindowHandle owner, const std::string& verb, const std::string& file,
                  const std::string& parameters, const std::string& directory,
                  int showCommand) override;
+    void associationsChanged() override;
 };
 
 }  // namespace vantry::win

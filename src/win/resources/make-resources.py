@@ -111,6 +111,9 @@ def arrows():
     }
     for stem, glyph in turn.items():
         yield stem + ".bmp", bmp24(9, 9, lambda x, y, g=glyph: ORANGE if g(x, y) else BLACK)
+    # The options window's icon arrows are disabled at either end of the choice.
+    for stem in ("arrowr", "arrowl"):
+        yield stem + "d.bmp", bmp24(9, 9, lambda x, y, g=turn[stem]: DIMMED if g(x, y) else BLACK)
 STATES = (("1", ORANGE), ("2", GREEN), ("d", DIMMED))
 
 

@@ -87,17 +87,16 @@ void MainWindow::createControls() {
     };
     button(cmdHide_, IdHide, HidePlace, mainwin::HideCaption, false);
     button(cmdRename_, IdRename, RenamePlace, "&Rename", false);
-    // The options window comes with its own release; until then its button
-    // is there but cannot be pressed.
     button(cmdStart_, IdStart, StartPlace, "&Start Server", true);
     button(cmdCFGEdit_, IdCfgEditor, CfgPlace, "CFG &Editor", true);
     button(cmdMapCycle_, IdMapCycle, MapCyclePlace, "M&ap Cycle", true);
     button(cmdMOTD_, IdMotd, MotdPlace, "&MOTD", true);
-    button(cmdOptions_, IdOptions, OptionsPlace, "&Options", false);
+    button(cmdOptions_, IdOptions, OptionsPlace, "&Options", true);
     cmdStart_.onClick = [this] { presenter_.onStartServer(); };
     cmdCFGEdit_.onClick = [this] { presenter_.onCfgEditor(); };
     cmdMapCycle_.onClick = [this] { presenter_.onMapCycleEditor(); };
     cmdMOTD_.onClick = [this] { presenter_.onMotdEditor(); };
+    cmdOptions_.onClick = [this] { presenter_.onOptions(); };
     cmdHide_.onClick = [this] { presenter_.servers().toggleCurrent(); };
     cmdRename_.onClick = [this] { presenter_.servers().rename(); };
 }

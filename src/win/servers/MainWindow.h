@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/servers/MainPresenter.h"
-#include "win/servers/ServerListBox.h"
+#include "win/ui/CheckListBox.h"
 #include "win/ui/Frame.h"
 #include "win/ui/TextField.h"
 #include "win/ui/TrayIcon.h"
@@ -38,6 +38,7 @@ public:
     std::function<bool()> onAbout;
     std::function<void()> onStartServer;
     std::function<void()> onCfgEditor;
+    std::function<void()> onOptions;
     std::function<void()> onMapCycleEditor;
     std::function<void()> onMotdEditor;
     std::function<void(bool minimized)> onTitleWindowState;
@@ -85,6 +86,10 @@ private:
         if (onMotdEditor)
             onMotdEditor();
     }
+    void openOptions() override {
+        if (onOptions)
+            onOptions();
+    }
     void endProgram() override;
 
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -96,7 +101,7 @@ private:
 
     MainPresenter presenter_;
     Label imIcon_, lbServers_, lbServerName_;
-    ServerListBox lstServers_;
+    CheckListBox lstServers_;
     TextField txtName1_, txtName2_;
     FlatButton cmdHide_, cmdRename_, cmdStart_, cmdCFGEdit_, cmdMapCycle_, cmdMOTD_, cmdOptions_;
     UniqueIcon smallIcon_;

@@ -49,6 +49,8 @@ void Label::setColour(COLORREF colour) {
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
+void Label::setIcon(HICON icon) { SendMessageA(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0); }
+
 void Label::setVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
 
 bool Label::onReflected(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {

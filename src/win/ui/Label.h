@@ -32,6 +32,8 @@ public:
     COLORREF colour() const { return colour_; }
     void setColour(COLORREF colour);
     void setVisible(bool visible);
+    // For a label made with an icon: shows another; the caller keeps it alive.
+    void setIcon(HICON icon);
 
     std::function<void(int button)> onMouseDown;  // 1 left, 2 right, 4 middle
     std::function<void()> onClick;

@@ -1,4 +1,4 @@
-#include "win/servers/ServerListBox.h"
+#include "win/ui/CheckListBox.h"
 
 #include "win/platform/Handles.h"
 #include "win/ui/Dpi.h"
@@ -12,7 +12,7 @@ constexpr int ItemHeightTwips = 255;
 constexpr COLORREF SelectedBack = RGB(80, 36, 0);
 }  // namespace
 
-bool ServerListBox::create(HWND parent, int id, int x, int y, int width, int height) {
+bool CheckListBox::create(HWND parent, int id, int x, int y, int width, int height) {
     HWND hwnd = CreateWindowExA(
         0, "LISTBOX", "",
         WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED |
@@ -25,16 +25,16 @@ bool ServerListBox::create(HWND parent, int id, int x, int y, int width, int hei
     return true;
 }
 
-void ServerListBox::scale(bool redraw) {
+void CheckListBox::scale(bool redraw) {
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(hwnd_))), redraw);
     SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, Px(hwnd_, ItemHeightTwips));
 }
 
-int ServerListBox::count() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
-int ServerListBox::current() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0)); }
-void ServerListBox::setCurrent(int index) { SendMessageA(hwnd_, LB_SETCURSEL, index, 0); }
+int CheckListBox::count() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
+int CheckListBox::current() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0)); }
+void CheckListBox::setCurrent(int index) { SendMessageA(hwnd_, LB_SETCURSEL, index, 0); }
 
-std::string ServerListBox::text(int index) const {
+std::string CheckListBox::text(int index) const {
     const LRESULT length = SendMessageA(hwnd_, LB_GETTEXTLEN, index, 0);
     if (length == LB_ERR)
         return {};
@@ -44,19 +44,26 @@ std::string ServerListBox::text(int index) const {
     return text;
 }
 
-bool ServerListBox::ticked(int index) const {
+bool CheckListBox::ticked(int index) const {
     return SendMessageA(hwnd_, LB_GETITEMDATA, index, 0) == 1;
 }
 
-void ServerListBox::add(const std::string& text, bool ticked) {
+void CheckListBox::add(const std::string& text, bool ticked) {
     const LRESULT at = SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     if (at >= 0)
         SendMessageA(hwnd_, LB_SETITEMDATA, at, ticked ? 1 : 0);
 }
 
-void ServerListBox::remove(int index) { SendMessageA(hwnd_, LB_DELETESTRING, index, 0); }
+void CheckListBox::Clear() { SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0); }
 
-void ServerListBox::setText(int index, const std::string& text) {
+int CheckListBox::AddItem(const std::string& item) {
+    add(item, false);
+    return count() - 1;  // never sorted: a new entry is the last
+}
+
+void CheckListBox::remove(int index) { SendMessageA(hwnd_, LB_DELETESTRING, index, 0); }
+
+void CheckListBox::setText(int index, const std::string& text) {
     if (index < 0 || index >= count())
         return;
     // A list box has no "set text": replace the entry where it stands.
@@ -69,28 +76,30 @@ void ServerListBox::setText(int index, const std::string& text) {
         setCurrent(index);
 }
 
-void ServerListBox::setTicked(int index, bool ticked) {
+void CheckListBox::setTicked(int index, bool ticked) {
     SendMessageA(hwnd_, LB_SETITEMDATA, index, ticked ? 1 : 0);
     RECT rc;
     if (SendMessageA(hwnd_, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rc)) != LB_ERR)
         InvalidateRect(hwnd_, &rc, FALSE);
 }
 
-int ServerListBox::boxWidth() const { return Px(hwnd_, ItemHeightTwips); }
+int CheckListBox::boxWidth() const { return Px(hwnd_, ItemHeightTwips); }
 
-void ServerListBox::toggle(int index) {
+void CheckListBox::toggle(int index) {
     if (index < 0 || index >= count())
         return;
     setTicked(index, !ticked(index));
+    if (onToggle)
+        onToggle(index);
     raiseClick();
 }
 
-void ServerListBox::raiseClick() {
+void CheckListBox::raiseClick() {
     if (onClick)
         onClick();
 }
 
-void ServerListBox::draw(const DRAWITEMSTRUCT& item) const {
+void CheckListBox::draw(const DRAWITEMSTRUCT& item) const {
     HDC dc = item.hDC;
     RECT rc = item.rcItem;
     const bool selected = item.itemState & ODS_SELECTED;
@@ -123,7 +132,7 @@ void ServerListBox::draw(const DRAWITEMSTRUCT& item) const {
         FrameRect(dc, &rc, SolidBrush(RGB(150, 65, 0)));
 }
 
-bool ServerListBox::onReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+bool CheckListBox::onReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     switch (msg) {
     case WM_DRAWITEM:
         draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
@@ -142,7 +151,7 @@ bool ServerListBox::onReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
     return false;
 }
 
-LRESULT ServerListBox::subclassed(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT CheckListBox::subclassed(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {

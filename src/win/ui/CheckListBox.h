@@ -3,14 +3,16 @@
 #include <functional>
 #include <string>
 
+#include "core/catalogue/ListControl.h"
 #include "win/ui/Control.h"
 
 namespace vantry::win {
 
-// lstServers: a list with a tick box in front of every entry, orange on black.
-// The mark is the entry's item data (1 ticked, 0 not), so it can be read like
-// the text from outside the program. A click on a tick box or Space toggles it.
-class ServerListBox : public Control {
+// A list with a tick box in front of every entry, orange on black: the main
+// window's servers and the options window's games. The mark is the entry's
+// item data (1 ticked, 0 not), so it can be read like the text from outside
+// the program. A click on a tick box or Space toggles it.
+class CheckListBox : public Control, public CheckListControl {
 public:
     bool create(HWND parent, int id, int x, int y, int width, int height);
 
@@ -24,7 +26,18 @@ public:
     void setText(int index, const std::string& text);
     void setTicked(int index, bool ticked);
 
+    // CheckListControl, for the catalogue.
+    void Clear() override;
+    int AddItem(const std::string& item) override;
+    std::string List(int row) const override { return text(row); }
+    int ListCount() const override { return count(); }
+    int ListIndex() const override { return current(); }
+    void SetListIndex(int row) override { setCurrent(row); }
+    bool Checked(int row) const override { return ticked(row); }
+    void SetChecked(int row, bool checked) override { setTicked(row, checked); }
+
     std::function<void()> onClick;  // the current entry or its mark changed
+    std::function<void(int index)> onToggle;  // the user changed the entry's mark
     std::function<void()> onKeyUp;
     std::function<void(int button)> onMouseUp;  // 1 left, 2 right, 4 middle
 

@@ -1,0 +1,326 @@
+#include <gtest/gtest.h>
+
+#include "FakeCatalogue.h"
+#include "FakeListControl.h"
+#include "core/options/OptionsPresenter.h"
+
+using namespace vantry;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+constexpr char Program[] = "C:\\Tools\\HLDS Vantry.EXE";
+constexpr RegRoot HKCR = RegRoot::ClassesRoot;
+constexpr RegRoot HKCU = RegRoot::CurrentUser;
+
+struct FakeOptionsView : OptionsView {
+    ListControl& gameSelector() override { return cmbGame; }
+    ListControl& maps() override { return lstMaps; }
+    void removeMap(int row) override { lstMaps.rows.erase(lstMaps.rows.begin() + row); }
+    CheckListControl& games() override { return lstGames; }
+    void setServerPath(const std::string& p) override { serverPath = p; }
+    void setProgramPath(const std::string& p) override { programPath = p; }
+    std::string newMap() override { return txtNewMap; }
+    void setNewMap(const std::string& t) override { txtNewMap = t; }
+    void focusNewMap() override { log.push_back("focus new map"); }
+    std::string defaultGame() override { return lblDefault; }
+    void setDefaultGame(const std::string& g) override { lblDefault = g; }
+    int showIn() override { return chkVis; }
+    void setShowIn(int mode) override { chkVis = mode; }
+    bool associated() override { return chkAssoc; }
+    void setAssociated(bool c) override { chkAssoc = c; }
+    bool registerOnStart() override { return chkReg; }
+    void setRegisterOnStart(bool enabled, bool checked) override {
+        regEnabled = enabled;
+        chkReg = checked;
+    }
+    void setIconButtons(bool next, bool previous) override {
+        nextEnabled = next;
+        previousEnabled = previous;
+    }
+    void showIcon(int choice) override { icon = choice; }
+    void setApplyEnabled(bool e) override { applyEnabled = e; }
+    WindowHandle windowHandle() override { return nullptr; }
+    void close() override { log.push_back("close"); }
+    void showMainWindowAgain() override { log.push_back("main window again"); }
+    ShownSelectors shownSelectors() override { return {.frmOptions = {nullptr, &cmbGame}}; }
+    void endProgramNow() override { log.push_back("end now"); }
+
+    fakes::FakeListControl cmbGame, lstMaps{true}, lstGames;
+    std::string serverPath, programPath, txtNewMap, lblDefault;
+    int chkVis = -1, icon = 0;
+    bool chkAssoc = false, chkReg = false, regEnabled = false, nextEnabled = false, previousEnabled = false;
+    bool applyEnabled = true;  // so that the load must clear it
+    Lines log;
+};
+
+class OptionsTest : public ::testing::Test, protected fakes::FakeCatalogue {
+protected:
+    void SetUp() override {
+        fs.addDir("C:\\HL\\cstrike");
+        fs.addDir("C:\\HL\\tfc");
+        fs.addDir("C:\\HL\\valve");
+        fs.addFile("C:\\Vantry\\games\\valve.mps", "crossfire\r\nDE_DUST\r\n");
+        fs.addFile("C:\\Vantry\\games\\cstrike.mps", "de_aztec\r\n");
+    }
+    OptionsPresenter& Load() {
+        presenter = std::make_unique<OptionsPresenter>(view, OptionsServices{catalogue, lists, shell, Program});
+        presenter->onLoad();
+        EXPECT_FALSE(view.applyEnabled);
+        return *presenter;
+    }
+    void Pick(const std::string& game) {
+        for (int row = 0; row < view.cmbGame.ListCount(); ++row)
+            if (view.cmbGame.List(row) == game)
+                view.cmbGame.index = row;
+        presenter->onGameChange();
+    }
+    std::string File(const std::string& path) { return fs.readFile(path).value_or("<none>"); }
+    AssociationServices Association() { return {settings, registry, shell, Program}; }
+
+    fakes::FakeShell shell;
+    FakeOptionsView view;
+    std::unique_ptr<OptionsPresenter> presenter;
+};
+
+TEST(CfgAssociationTest, ProgramPathAsRegistered) {
+    EXPECT_EQ(RegisteredProgramPath("C:\\Tools\\HLDS Vantry.exe"), "C:\\Tools\\HLDS Vantry.EXE");
+    EXPECT_EQ(RegisteredProgramPath("C:\\HLDS Vantry.exe"), "C:\\HLDS Vantry.EXE");
+    EXPECT_EQ(RegisteredProgramPath("D:\\a.b\\vantry.v3.exe"), "D:\\a.b\\vantry.v3.EXE");
+}
+
+TEST_F(OptionsTest, RegisteringWritesTheEightEntriesInOrderThenRegOnStart) {
+    AssociationServices s = Association();
+    settings.SetRegOnStart(0);
+    RegisterCfgAssociation(s);
+    const Lines expected{
+        "0:.CFG|=sz:cfgfile",
+        "0:.CFG|CONTENT TYPE=sz:text/plain",
+        "0:CFGFILE|=sz:CFG File",
+        "0:CFGFILE|EDITFLAGS=dword:0",
+        "0:CFGFILE\\DEFAULTICON|=sz:C:\\Tools\\HLDS Vantry.EXE,2",
+        "0:CFGFILE\\SHELL|=sz:",
+        "0:CFGFILE\\SHELL\\OPEN|=sz:",
+        "0:CFGFILE\\SHELL\\OPEN\\COMMAND|=sz:\"C:\\Tools\\HLDS Vantry.EXE\" %1",
+    };
+    EXPECT_EQ(registry.writes, expected);
+    EXPECT_EQ(settings.RegOnStart(), 1);
+    EXPECT_EQ(shell.associationNotices, 1);
+    EXPECT_TRUE(CfgAssociated(s));
+
+    // The same entries again change nothing the shell shows: no notice.
+    RegisterCfgAssociation(s);
+    EXPECT_EQ(shell.associationNotices, 1);
+
+    // Another directory is another program; case alone is not.
+    AssociationServices moved{settings, registry, shell, "C:\\Other\\HLDS Vantry.EXE"};
+    AssociationServices cased{settings, registry, shell, "c:\\tools\\hlds vantry.exe"};
+    EXPECT_FALSE(CfgAssociated(moved));
+    EXPECT_TRUE(CfgAssociated(cased));
+}
+
+TEST_F(OptionsTest, RefusedMachineClassesFallBackToTheUsersAndRemovalClearsBoth) {
+    AssociationServices s = Association();
+    registry.refused = {HKCR};
+    settings.SetIconIndex(9);  // kept to the last of the four icons
+    RegisterCfgAssociation(s);
+    const auto user = registry.under(HKCU, "Software\\Classes");
+    EXPECT_EQ(user.size(), 8u);
+    EXPECT_EQ(user.at("\\CFGFILE\\DEFAULTICON|"), "sz:C:\\Tools\\HLDS Vantry.EXE,3");
+    EXPECT_TRUE(CfgAssociated(s));
+
+    registry.refused.clear();
+    RegisterCfgAssociation(s);
+    RemoveCfgAssociation(s);
+    EXPECT_TRUE(registry.under(HKCU, "Software\\Classes").empty());
+    EXPECT_TRUE(registry.under(HKCR, ".cfg").empty());
+    EXPECT_TRUE(registry.under(HKCR, "cfgfile").empty());
+    EXPECT_EQ(settings.RegOnStart(), 0);
+    EXPECT_EQ(shell.associationNotices, 2);
+}
+
+TEST_F(OptionsTest, LoadShowsTheStoredChoices) {
+    settings.SetShowIn(1);
+    settings.SetDefaultGame("  cstrike ");
+    settings.SetIconIndex(7);
+    AssociationServices s = Association();
+    RegisterCfgAssociation(s);
+    settings.SetRegOnStart(0);
+    Load();
+    EXPECT_EQ(view.chkVis, 1);
+    EXPECT_TRUE(view.chkAssoc);
+    EXPECT_TRUE(view.regEnabled);
+    EXPECT_FALSE(view.chkReg);
+    EXPECT_EQ(view.icon, 4);
+    EXPECT_FALSE(view.nextEnabled);
+    EXPECT_TRUE(view.previousEnabled);
+    EXPECT_EQ(view.lblDefault, "cstrike");
+    EXPECT_EQ(view.serverPath, "C:\\HL\\hlds.exe");
+    EXPECT_EQ(view.programPath, "C:\\Vantry\\HLDS Vantry.exe");
+    EXPECT_EQ(view.lstGames.texts(), (Lines{"cstrike", "tfc", "valve"}));
+    EXPECT_EQ(presenter->shownGame(), "cstrike");
+    EXPECT_EQ(view.lstMaps.texts(), Lines{"de_aztec"});
+
+    // A negative index shows the first icon; without the association the
+    // buttons and the box are off.
+    settings.SetIconIndex(-3);
+    registry.refused.clear();
+    RemoveCfgAssociation(s);
+    settings.SetShowIn(5);
+    Load();
+    EXPECT_EQ(view.chkVis, 0);
+    EXPECT_EQ(view.icon, 1);
+    EXPECT_FALSE(view.chkAssoc || view.regEnabled || view.nextEnabled || view.previousEnabled);
+    presenter->onNextIcon();  // only the icon changes
+    EXPECT_EQ(presenter->iconChoice(), 2);
+    EXPECT_TRUE(view.applyEnabled);
+}
+
+TEST_F(OptionsTest, ApplyWritesEverythingInItsOrderAndSkipsWhatDidNotChange) {
+    settings.SetShowIn(2);
+    Load();
+    view.chkAssoc = true;
+    presenter->onAssociationClick();
+    EXPECT_TRUE(view.regEnabled && view.chkReg);
+    view.chkReg = false;  // registered, but not again at every start
+    view.chkVis = 0;
+    view.lstGames.SetChecked(1, false);  // tfc
+    presenter->onGameChecked();
+    view.lstGames.index = 0;
+    presenter->onMakeDefault();
+    dialogs.answers = {"D:\\Half-Life\\hlds.exe"};
+    presenter->onBrowseServer();
+    EXPECT_EQ(view.serverPath, "D:\\Half-Life\\hlds.exe");
+    EXPECT_EQ(settings.HLdir(), "C:\\HL\\");  // not before Apply
+    view.lstGames.SetChecked(1, false);  // the browse read games.cfg again
+    presenter->onGameChecked();
+
+    presenter->onApply();
+    EXPECT_FALSE(view.applyEnabled);
+    EXPECT_TRUE(CfgAssociated(*std::make_unique<AssociationServices>(Association())));
+    EXPECT_EQ(settings.RegOnStart(), 0);
+    EXPECT_EQ(settings.DefaultGameForOptions(), "cstrike");
+    EXPECT_EQ(settings.ShowIn(), 0);
+    EXPECT_EQ(File("C:\\Vantry\\games\\games.cfg"), "cstrike;1\r\ntfc;0\r\nvalve;1\r\n");
+    EXPECT_EQ(File("C:\\Vantry\\games\\cstrike.mps"), "de_aztec\r\n");
+    EXPECT_EQ(view.cmbGame.texts(), (Lines{"cstrike", "valve"}));  // refreshed
+    EXPECT_EQ(settings.HLdir(), "D:\\Half-Life\\");
+    EXPECT_EQ(settings.HLexe(), "hlds.exe");
+    EXPECT_EQ(view.log, Lines{"main window again"});
+
+    // A second Apply with nothing changed: no new window, no games.cfg write.
+    fs.addFile("C:\\Vantry\\games\\games.cfg", "kept");
+    presenter->onApply();
+    EXPECT_EQ(File("C:\\Vantry\\games\\games.cfg"), "kept");
+    EXPECT_EQ(view.log, Lines{"main window again"});
+
+    // Unticking the association removes it and stores RegOnStart 0.
+    view.chkAssoc = false;
+    presenter->onAssociationClick();
+    EXPECT_FALSE(view.regEnabled || view.nextEnabled || view.previousEnabled);
+    presenter->onOk();
+    EXPECT_TRUE(registry.under(HKCR, "cfgfile").empty());
+    EXPECT_EQ(view.log.back(), "close");
+}
+
+TEST_F(OptionsTest, MapListEditsAskWhereTheyWouldBeLost) {
+    settings.SetDefaultGame("valve");
+    Load();
+    EXPECT_EQ(view.lstMaps.texts(), (Lines{"crossfire", "DE_DUST"}));
+
+    // One question per equal row; No stops with the text kept.
+    view.lstMaps.AddItem("de_dust");
+    boxes.answers = {mb::Yes, mb::No};
+    view.txtNewMap = " De_Dust ";
+    presenter->onAddMap();
+    EXPECT_EQ(view.lstMaps.ListCount(), 3);
+    EXPECT_EQ(view.txtNewMap, " De_Dust ");
+    boxes.answers = {mb::Yes, mb::Yes};
+    presenter->onAddMap();
+    EXPECT_EQ(view.lstMaps.texts(), (Lines{"crossfire", "DE_DUST", "de_dust", "De_Dust"}));
+    EXPECT_EQ(view.txtNewMap, "");
+    EXPECT_EQ(Box(0), "Map Exists / Map already exists, do you wish to add anyway? / 36");
+    EXPECT_EQ(boxes.calls.size(), 4u);
+
+    view.txtNewMap = "   ";
+    presenter->onAddMap();
+    EXPECT_EQ(Box(4), "Mapname / Please enter a mapname / 0");
+    EXPECT_EQ(view.log, Lines{"focus new map"});
+
+    view.lstMaps.index = 0;
+    boxes.answers = {mb::Yes};
+    presenter->onDeleteMap();
+    EXPECT_EQ(Box(5), "Del Map / Are you sure you wish to delete this map? / 36");
+
+    // Changing game asks to save under the game the list belongs to.
+    boxes.answers = {mb::Yes};
+    Pick("cstrike");
+    EXPECT_EQ(Box(6), "Exit / Save changes to Map List for 'valve' before changing to 'cstrike'? / 36");
+    EXPECT_EQ(File("C:\\Vantry\\games\\valve.mps"), "DE_DUST\r\nde_dust\r\nDe_Dust\r\n");
+    EXPECT_EQ(view.lstMaps.texts(), Lines{"de_aztec"});
+
+    // A save that fails says so and keeps the edits with their game.
+    view.txtNewMap = "de_nuke";
+    presenter->onAddMap();
+    fs.failWrites = true;
+    boxes.answers = {mb::Yes};
+    Pick("valve");
+    EXPECT_EQ(Box(8), "Error Saving File / Error saving file 'C:\\Vantry\\games\\cstrike.mps' / 64");
+    EXPECT_EQ(presenter->shownGame(), "cstrike");
+    EXPECT_EQ(view.cmbGame.List(view.cmbGame.index), "cstrike");
+    EXPECT_EQ(view.lstMaps.texts(), (Lines{"de_aztec", "de_nuke"}));
+}
+
+TEST_F(OptionsTest, CloseButtonSavesLessAndOnlyWhenAsked) {
+    settings.SetShowIn(2);
+    settings.SetDefaultGame("valve");
+    Load();
+    presenter->onExitButton();  // nothing to apply: no question
+    EXPECT_TRUE(boxes.calls.empty());
+    EXPECT_EQ(view.log, Lines{"close"});
+
+    view.chkVis = 0;
+    presenter->onShowInClick();
+    view.lstGames.index = 0;
+    presenter->onMakeDefault();
+    view.txtNewMap = "de_nuke";
+    presenter->onAddMap();
+    boxes.answers = {mb::Yes};
+    presenter->onExitButton();
+    EXPECT_EQ(Box(0), "Exit / Save changes to settings? / 36");
+    EXPECT_EQ(File("C:\\Vantry\\games\\valve.mps"), "crossfire\r\nDE_DUST\r\nde_nuke\r\n");
+    EXPECT_EQ(File("C:\\Vantry\\games\\games.cfg"), "cstrike;1\r\ntfc;1\r\nvalve;1\r\n");
+    EXPECT_EQ(settings.ShowIn(), 2);
+    EXPECT_EQ(settings.DefaultGameForOptions(), "valve");
+    EXPECT_EQ(settings.RegOnStart(), 1);  // the association is not touched
+    EXPECT_TRUE(registry.writes.empty());
+
+    // A write that fails keeps the window open; Cancel never asks.
+    view.log.clear();
+    fs.failWrites = true;
+    boxes.answers = {mb::Yes};
+    presenter->onExitButton();
+    EXPECT_TRUE(view.log.empty());
+    presenter->onOk();  // the rest of Apply takes place
+    EXPECT_TRUE(view.applyEnabled);
+    EXPECT_EQ(view.log, Lines{"main window again"});
+    view.log.clear();
+    const std::size_t asked = boxes.calls.size();
+    presenter->onCancel();
+    EXPECT_EQ(boxes.calls.size(), asked);
+    EXPECT_EQ(view.log, Lines{"close"});
+}
+
+TEST_F(OptionsTest, MakeDefaultNeedsAGame) {
+    Load();
+    view.lstGames.index = 1;
+    view.lstGames.SetChecked(1, false);
+    presenter->onMakeDefault();
+    EXPECT_EQ(Box(0),
+              "HLDS Vantry / Selection must first be marked as a game before it can be made the default "
+              "selection. / 64");
+    EXPECT_EQ(view.lblDefault, "");
+    EXPECT_FALSE(view.applyEnabled);
+}
+
+}  // namespace
