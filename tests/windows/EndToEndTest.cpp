@@ -359,7 +359,7 @@ namespace {
 
 enum : int {
     IdOptions = 109, IdOptionGames = 604, IdOptionGame = 607, IdShowInFirst = 612, IdAssociate = 615,
-    IdOptionsOk = 620, IdApply = 622
+    IdOptionMaps = 608, IdNewMap = 609, IdOptionsOk = 620, IdApply = 622
 };
 
 std::string ClassesText(const char* key, const char* value = nullptr) {
@@ -496,6 +496,17 @@ TEST_F(Association, TheOptionsWindowRemovesItRefreshesItsSelectorAndKeepsOneMain
     PostMessageA(apply, BM_CLICK, 0, 0);
     EXPECT_TRUE(WaitFor([&] { return SendMessageA(selector, CB_GETCOUNT, 0, 0) == 1; }));
     EXPECT_NE(ReadBytes(BinDir() + "\\games\\games.cfg").find("cstrike;0\r\n"), std::string::npos);
+
+    // While a map name is being typed, Enter adds it.
+    HWND maps = GetDlgItem(options, IdOptionMaps);
+    HWND newMap = Inner(options, IdNewMap, "Edit");
+    SendMessageA(newMap, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageA(newMap, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    SendMessageA(newMap, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(" de_nuke "));
+    PostMessageA(newMap, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    PostMessageA(newMap, WM_KEYUP, VK_RETURN, 0xC01C0001);
+    EXPECT_TRUE(WaitFor([&] { return IndexOf(maps, "de_nuke") != -1; }));
+    EXPECT_EQ(ControlText(newMap), "");
 
     // Unticking the association removes every entry.
     PostMessageA(associate, BM_CLICK, 0, 0);

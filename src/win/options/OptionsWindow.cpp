@@ -32,9 +32,9 @@ constexpr Rect ShowInPlaces[3]{{240, 4920, 1920, 255}, {240, 5205, 1920, 255}, {
 constexpr const char* ShowInCaptions[3]{"System Tray", "Taskbar", "Both"};
 
 constexpr Rect CfgFrame{2400, 4680, 4920, 1140};
-constexpr Rect AssociatePlace{2520, 4920, 3420, 255}, RegisterPlace{2520, 5205, 3420, 255};
-constexpr Rect PreviousIconPlace{6000, 5130, 300, 300}, IconPlace{6360, 5040, 480, 480},
-    NextIconPlace{6900, 5130, 300, 300};
+constexpr Rect AssociatePlace{2520, 4920, 3660, 255}, RegisterPlace{2520, 5205, 3660, 255};
+constexpr Rect PreviousIconPlace{6180, 5130, 300, 300}, IconPlace{6500, 5040, 480, 480},
+    NextIconPlace{6990, 5130, 300, 300};
 
 constexpr Rect OkPlace{120, 5940, 2325, 360}, CancelPlace{2557, 5940, 2325, 360}, ApplyPlace{4995, 5940, 2325, 360};
 
