@@ -4,7 +4,7 @@
 ARGS ?=
 RUN_PREFIX := $(CURDIR)/build/run/wineprefix
 
-.PHONY: all deps native sanitize fuzz win64 test test-native test-sanitize test-fuzz test-win64 run clean
+.PHONY: all deps native sanitize fuzz win64 dist test test-native test-sanitize test-fuzz test-win64 run clean
 
 all: native win64
 
@@ -39,7 +39,12 @@ test-sanitize: sanitize
 test-fuzz: fuzz
 	tools/fuzz 3
 
-test-win64: win64
+# build/dist/HLDS-Vantry-<version>.zip: HLDS Vantry.exe and its user guide.
+dist: win64
+	cmake --build --preset win64 --target dist
+
+# The Windows tests unpack the zip and run the program from it.
+test-win64: dist
 	tools/with-wine ctest --preset win64
 
 test: test-native test-sanitize test-fuzz test-win64
