@@ -8,105 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "Processes.h"
-#include "TempDir.h"
-#include "UiDriver.h"
+#include "EndToEnd.h"
 
 using namespace vantry::testutil;
 using namespace std::chrono_literals;
 
-namespace {
-
-// Control ids as a user's keyboard and a screen reader reach them.
-enum : int {
-    IdList = 100, IdName2 = 102, IdRename = 104, IdMainStart = 105, IdExit = 1001,
-    IdMaps = 301, IdPort = 302, IdParams = 303, IdStart = 304
-};
-
-struct Entry {
-    std::string text;
-    bool ticked;
-};
-
-// lstServers as another process sees it.
-std::vector<Entry> Entries(HWND list) {
-    std::vector<Entry> entries;
-    const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        wchar_t wide[512] = {};
-        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
-        entries.push_back({Narrow(wide), SendMessageA(list, LB_GETITEMDATA, i, 0) == 1});
-    }
-    return entries;
-}
-
-int IndexOf(HWND list, const std::string& text) {
-    const auto entries = Entries(list);
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        if (entries[i].text == text)
-            return static_cast<int>(i);
-    return -1;
-}
-
-// A click at a point of an entry: on its tick box (x small) or on its text.
-void ClickEntry(HWND list, int index, int x) {
-    const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
-    const LPARAM at = MAKELPARAM(x, index * height + height / 2);
-    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageA(list, WM_LBUTTONUP, 0, at);
-}
-
-// The inner edit or combo box of one of the program's own controls.
-HWND Inner(HWND window, int id, const char* className) {
-    return FindWindowExA(GetDlgItem(window, id), nullptr, className, nullptr);
-}
-
-void SetOption(const char* key, const std::string& value) {
-    RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\HLDSVantry\\Options", key, REG_SZ, value.c_str(),
-                    static_cast<DWORD>(value.size() + 1));
-}
-
-// Every stand-in console still open when a test ends is closed, whatever
-// assertion failed on the way, so the next test starts on a clean desktop.
-struct StandinsClosed {
-    ~StandinsClosed() {
-        for (HWND w = FindWindowA("tty", nullptr); w; w = FindWindowA("tty", nullptr)) {
-            PostMessageA(w, WM_CLOSE, 0, 0);
-            if (!WaitFor([&] { return !IsWindow(w); }, 5s))
-                break;
-        }
-    }
-};
-
-// A Half-Life directory with the stand-in as hlds.exe, from a first start: no
-// settings from an earlier run, or settings that point at the directory and
-// at the program so nothing asks where they are.
-class EndToEnd : public ::testing::Test {
-protected:
-    void SetUp() override {
-        RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\HLDSVantry");
-        CopyFileA((BinDir() + "\\hlds-standin.exe").c_str(), (hl / "hlds.exe").c_str(), FALSE);
-    }
-    void Install() {
-        CreateDirectoryA((hl / "valve").c_str(), nullptr);
-        CreateDirectoryA((hl / "valve\\maps").c_str(), nullptr);
-        WriteBytes(hl / "valve\\maps\\crossfire.bsp", "");
-        SetOption("HLdir", hl.path() + "\\");
-        SetOption("HLexe", "hlds.exe");
-        SetOption("HLDSdir", BinDir() + "\\");
-        SetOption("HLDSexe", "HLDS Vantry.exe");
-        SetOption("RegOnStart", "0");
-    }
-    std::string Program(const std::string& arguments = {}) const {
-        return '"' + BinDir() + "\\HLDS Vantry.exe\"" + (arguments.empty() ? "" : " " + arguments);
-    }
-    std::string Server(const std::string& arguments) { return '"' + (hl / "hlds.exe") + "\" " + arguments; }
-
-    TempDir hl;
-    StandinsClosed standins;
-};
-
-}  // namespace
 
 TEST_F(EndToEnd, TheMainWindowListsConsolesAndHidesShowsRenamesAndExits) {
     ChildProcess program(Program());
@@ -407,7 +313,6 @@ protected:
         RegDeleteTreeA(HKEY_CLASSES_ROOT, "cfgfile");
         Install();
         RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\HLDSVantry\\Options", "RegOnStart");
-        DeleteFileA((BinDir() + "\\games\\games.cfg").c_str());  // every game checked
     }
     void TearDown() override {
         RegDeleteTreeA(HKEY_CLASSES_ROOT, ".cfg");

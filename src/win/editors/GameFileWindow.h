@@ -39,8 +39,10 @@ public:
         if (!createFrame(args))
             return LocateResult::Known;
         centre();
-        createSharedControls();
+        // In the order the keyboard goes: the game, the document, the buttons below.
+        createGameSelector();
         createDocumentControls();
+        createButtons();
         if (editor_.onLoad() == LocateResult::EndNow)
             return LocateResult::EndNow;
         ShowWindow(hwnd_, SW_SHOW);
@@ -84,7 +86,7 @@ protected:
     void onExit() override { editor_.onClose(); }
 
 private:
-    void createSharedControls() {
+    void createGameSelector() {
         addLabel(lbGame_, layout_.gameLabel, {.text = gamefile::GameCaption});
         cmbGame_.create(hwnd_, IdGame, px(layout_.game.left), px(layout_.game.top));
         keepPlaced(cmbGame_.hwnd(), layout_.game);
@@ -92,6 +94,8 @@ private:
         cmbGame_.onKeyDown = [this](int&, int&) { editor_.onGameKeyDown(); };
         cmbGame_.onClick = [this] { editor_.onGameChange(); };
         cmbGame_.onKeyUp = [this](int&, int&) { editor_.onGameChange(); };
+    }
+    void createButtons() {
         addButton(cmdSave_, layout_.save,
                   {.id = IdSave, .caption = gamefile::SaveCaption, .textColor = colour::Black, .enabled = false});
         addButton(cmdClose_, layout_.close, {.id = IdClose, .caption = gamefile::CloseCaption});

@@ -32,15 +32,16 @@ void MapCycleEditorWindow::createDocumentControls() {
         control.create(hwnd_, id, px(place), sorted);
         keepPlaced(control.hwnd(), place);
     };
-    list(lstMaps_, IdDocument, MapsPlace, true);
-    list(lstCycle_, IdCycle, CyclePlace, false);
     const auto arrow = [this](FlatButton& button, int id, const Rect& place, const char* name, const char* picture,
                               auto step) {
         addButton(button, place, {.id = id, .caption = name, .picture = picture});
         button.onClick = [this, step] { (presenter_.*step)(); };
     };
+    // Left to right, as the keyboard goes: the maps, the arrows between, the cycle, its arrows.
+    list(lstMaps_, IdDocument, MapsPlace, true);
     arrow(cmdAdd_, IdAdd, AddPlace, "Add", "ARROWR", &MapCycleEditorPresenter::onAdd);
     arrow(cmdDel_, IdDel, DelPlace, "Delete", "ARROWL", &MapCycleEditorPresenter::onDelete);
+    list(lstCycle_, IdCycle, CyclePlace, false);
     arrow(cmdMoveUp_, IdMoveUp, UpPlace, "Move Up", "ARROWU", &MapCycleEditorPresenter::onMoveUp);
     arrow(cmdMoveDown_, IdMoveDown, DownPlace, "Move Down", "ARROWD", &MapCycleEditorPresenter::onMoveDown);
 }

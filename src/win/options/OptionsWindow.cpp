@@ -237,27 +237,9 @@ void OptionsWindow::Unload() {
     Frame::Unload();
 }
 
-LRESULT OptionsWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
-    switch (msg) {
-    case DM_GETDEFID: {
-        // Enter presses the focused button, adds the map being typed, and is OK
-        // everywhere else.
-        HWND focus = GetFocus();
-        if (focus == txtNewMap_.field())
-            return MAKELRESULT(IdAddMap, DC_HASDEFID);
-        if (GetParent(focus) == hwnd_ && (GetWindowLongA(focus, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW &&
-            IsWindowEnabled(focus))
-            return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
-        return MAKELRESULT(IdOk, DC_HASDEFID);
-    }
-    case WM_COMMAND:
-        if (LOWORD(wp) == IDCANCEL && lp == 0) {  // Esc
-            presenter_.onCancel();
-            return 0;
-        }
-        break;
-    }
-    return Frame::handle(msg, wp, lp);
+int OptionsWindow::defaultButton() {
+    // Enter adds the map being typed, and is OK everywhere else.
+    return GetFocus() == txtNewMap_.field() ? IdAddMap : IdOk;
 }
 
 }  // namespace vantry::win

@@ -70,7 +70,8 @@ private:
 
     void createControls();
     void onExit() override { presenter_.onExitButton(); }
-    LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
+    void onEscape() override { presenter_.onCancel(); }
+    int defaultButton() override;
 
     OptionsPresenter presenter_;
     SystemControl frLocations_, frGames_, frMaps_, frShowIn_, frCfg_;  // Frame1

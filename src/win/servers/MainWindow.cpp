@@ -163,6 +163,11 @@ void MainWindow::Unload() {
     Frame::Unload();
 }
 
+int MainWindow::defaultButton() {
+    // Enter renames while the new name is being typed.
+    return GetFocus() == txtName2_.field() && cmdRename_.enabled() ? IdRename : 0;
+}
+
 void MainWindow::paintFrameLines(HDC dc) {
     RECT list;
     GetWindowRect(lstServers_.hwnd(), &list);
@@ -193,11 +198,21 @@ LRESULT MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
         if (wp)
             presenter_.onEndSession();
         return 0;
-    case DM_GETDEFID:
-        // Enter renames while the new name is being typed.
-        if (GetFocus() == txtName2_.field() && cmdRename_.enabled())
-            return MAKELRESULT(IdRename, DC_HASDEFID);
-        return 0;
+    case WM_HELP:
+        // F1, wherever the focus is.
+        presenter_.onAbout();
+        return TRUE;
+    case WM_CONTEXTMENU:
+        // The menu key or Shift+F10: the list's menu on the list, the icon's
+        // menu anywhere else, as the right button and the icon give them.
+        if (lp == -1) {
+            if (reinterpret_cast<HWND>(wp) == lstServers_.hwnd())
+                presenter_.onListMouseUp(mouse::Right);
+            else
+                presenter_.onIconClick();
+            return 0;
+        }
+        break;
     }
     return Frame::handle(msg, wp, lp);
 }

@@ -195,6 +195,28 @@ void Frame::trayMenuMinimizeOrRestore(TrayMinAction action) {
     ShowWindow(hwnd_, action == TrayMinAction::Minimize ? SW_HIDE : SW_SHOW);
 }
 
+bool Frame::restoreFocus(bool active, bool minimized) {
+    // The keyboard comes back to the control it left, as in a dialog box;
+    // left alone, the activation would give the focus to the window itself,
+    // where no key does anything.
+    if (!active) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(hwnd_, focus))
+            lastFocus_ = focus;
+        return false;
+    }
+    if (minimized)
+        return false;
+    HWND target = lastFocus_ && IsChild(hwnd_, lastFocus_) && IsWindowVisible(lastFocus_) &&
+                          IsWindowEnabled(lastFocus_)
+                      ? lastFocus_
+                      : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+    if (!target)
+        return false;
+    SetFocus(target);
+    return true;
+}
+
 void Frame::Unload() {
     tray_.reset();
     destroy();
@@ -214,6 +236,8 @@ LRESULT Frame::handle(UINT msg, WPARAM wp, LPARAM lp) {
         // Sent on every change of the active window, this application's or
         // another's, so the look needs no polling.
         applyLook(LOWORD(wp) != WA_INACTIVE);
+        if (restoreFocus(LOWORD(wp) != WA_INACTIVE, HIWORD(wp) != 0))
+            return 0;
         break;
     case WM_LBUTTONDOWN:
         DragWindow(hwnd_, mouse::Left);
@@ -221,6 +245,23 @@ LRESULT Frame::handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
         onExit();
         return 0;
+    case DM_GETDEFID: {
+        // Asked by the dialog keys on Enter. An owner-drawn button does not say
+        // it is a push button, so Enter would pass it by: it presses it here.
+        HWND focus = GetFocus();
+        const bool button = GetParent(focus) == hwnd_ &&
+                            (GetWindowLongA(focus, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW &&
+                            IsWindowEnabled(focus);
+        const int id = button ? GetDlgCtrlID(focus) : defaultButton();
+        return id ? MAKELRESULT(id, DC_HASDEFID) : 0;
+    }
+    case WM_COMMAND:
+        // The dialog keys' Esc: IDCANCEL from no control.
+        if (LOWORD(wp) == IDCANCEL && lp == 0) {
+            onEscape();
+            return 0;
+        }
+        break;
     case WM_NCDESTROY:
         SetWindowDpi(hwnd_, 0);  // the window's last moment with its properties
         break;

@@ -76,6 +76,10 @@ public:
 protected:
     // The exit button, the tray menu's Exit and Alt+F4: unload by default.
     virtual void onExit() { Unload(); }
+    // Esc, where no control takes it: what the exit button does.
+    virtual void onEscape() { onExit(); }
+    // The button Enter presses where no focused button takes it; 0 for none.
+    virtual int defaultButton() { return 0; }
     // Children call this from their own handle() for messages they do not take.
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
     void onDestroyed() override;
@@ -101,6 +105,8 @@ private:
     void applyLook(bool active);
 
     void changeDpi(int dpi, const RECT& suggested);
+    // On activation, true when the focus went back to a control.
+    bool restoreFocus(bool active, bool minimized);
 
     ActivityLook look_;
     std::vector<std::pair<HWND, Rect>> placed_;  // in twips
@@ -109,6 +115,7 @@ private:
     bool captionButtons_ = false;
     std::string trayExitCaption_;
     std::unique_ptr<TrayIcon> tray_;
+    HWND lastFocus_ = nullptr;  // the control that had the keyboard when the window went inactive
 };
 
 }  // namespace vantry::win

@@ -1,0 +1,172 @@
+// One road through each window by keys alone, typed into HLDS Vantry.exe from
+// another process as a keyboard types them.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "EndToEnd.h"
+
+using namespace vantry::testutil;
+
+namespace {
+
+void Key(WORD vk, bool down) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+    in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &in, sizeof in);
+}
+
+// Each key in turn, with the modifier held throughout (0: none).
+void Press(std::initializer_list<WORD> keys, WORD modifier = 0) {
+    if (modifier)
+        Key(modifier, true);
+    for (WORD vk : keys) {
+        Key(vk, true);
+        Key(vk, false);
+    }
+    if (modifier)
+        Key(modifier, false);
+}
+
+void Type(const std::string& text) {
+    for (char c : text) {
+        const SHORT scan = VkKeyScanA(c);
+        Press({static_cast<WORD>(LOBYTE(scan))}, (HIBYTE(scan) & 1) ? VK_SHIFT : 0);
+    }
+}
+
+// The control that has the keyboard in another process's window.
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{sizeof info};
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+class Keyboard : public EndToEnd {
+protected:
+    void SetUp() override {
+        EndToEnd::SetUp();
+        Install();
+    }
+    // The window once it has the keyboard, so that the keys go to it.
+    HWND Ready(const ChildProcess& program, const char* className) {
+        HWND window = program.waitForShownWindow(className);
+        EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == window; })) << className;
+        return window;
+    }
+};
+
+}  // namespace
+
+TEST_F(Keyboard, MainWindowLauncherAndServerList) {
+    ChildProcess program(Program());
+    HWND main = Ready(program, "HLDSVantryMain");
+    ASSERT_NE(main, nullptr);
+
+    // A mnemonic opens the launcher, Esc takes it away, Enter starts the server.
+    Press({'S'}, VK_MENU);
+    HWND launcher = Ready(program, "HLDSVantryLauncher");
+    ASSERT_NE(launcher, nullptr);
+    Press({VK_ESCAPE});
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(launcher); }));
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == main; }));
+    Press({'S'}, VK_MENU);
+    launcher = Ready(program, "HLDSVantryLauncher");
+    Press({VK_RETURN});
+    HWND list = GetDlgItem(main, IdList);
+    ASSERT_TRUE(WaitFor([&] { return Entries(list).size() == 1; }));
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == main; }));
+
+    // The keyboard is back on the button that opened the launcher; Shift+Tab
+    // goes back up to the list, where Space unticks the entry and hides its console.
+    EXPECT_TRUE(WaitFor([&] { return FocusOf(main) == GetDlgItem(main, IdMainStart); }));
+    for (int i = 0; i < 6 && FocusOf(main) != list; ++i) {
+        const HWND before = FocusOf(main);
+        Press({VK_TAB}, VK_SHIFT);
+        WaitFor([&] { return FocusOf(main) != before; }, std::chrono::seconds(2));
+    }
+    ASSERT_EQ(FocusOf(main), list);
+    Press({VK_HOME, VK_SPACE});
+    EXPECT_TRUE(WaitFor([&] { return !Entries(list).empty() && !Entries(list)[0].ticked; }));
+    HWND console = FindWindowA("tty", nullptr);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(console); }));
+
+    // F1 shows the About box, Esc closes it.
+    Press({VK_F1});
+    HWND about = program.waitForShownWindow("HLDSVantryAbout");
+    ASSERT_NE(about, nullptr);
+    Press({VK_ESCAPE});
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(about); }));
+
+    // Alt+F4 asks about the hidden console; Y ends the program.
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == main; }));
+    Press({VK_F4}, VK_MENU);
+    HWND question = program.waitForWindow("#32770", "Exit");
+    ASSERT_NE(question, nullptr);
+    Press({'Y'});
+    EXPECT_TRUE(program.waitExit(10000));
+}
+
+TEST_F(Keyboard, OptionsWindow) {
+    ChildProcess program(Program());
+    HWND main = Ready(program, "HLDSVantryMain");
+    Press({'O'}, VK_MENU);
+    HWND options = Ready(program, "HLDSVantryOptions");
+    ASSERT_NE(options, nullptr);
+    // The games list has the keyboard: Space unticks valve, Alt+A applies.
+    Press({VK_HOME, VK_SPACE});
+    Press({'A'}, VK_MENU);
+    EXPECT_TRUE(WaitFor([&] { return ReadBytes(BinDir() + "\\games\\games.cfg").find("valve;0") != std::string::npos; }));
+    Press({VK_SPACE});
+    Press({VK_ESCAPE});  // Cancel: the tick goes back unsaved
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(options); }));
+    EXPECT_NE(ReadBytes(BinDir() + "\\games\\games.cfg").find("valve;0"), std::string::npos);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main) != FALSE; }));
+    PostMessageA(GetDlgItem(main, IdExit), BM_CLICK, 0, 0);
+    EXPECT_TRUE(program.waitExit(10000));
+}
+
+TEST_F(Keyboard, EditorsAlone) {
+    // MOTD: Tab from the game to the text, type, Alt+S saves, Alt+C closes.
+    {
+        ChildProcess program(Program("/o"));
+        ASSERT_NE(Ready(program, "HLDSVantryMotdEditor"), nullptr);
+        Press({VK_TAB});
+        Type("hello");
+        Press({'S'}, VK_MENU);
+        EXPECT_TRUE(WaitFor([&] { return ReadBytes(hl / "valve\\motd.txt") == "hello\r\n"; }))
+            << ReadBytes(hl / "valve\\motd.txt");
+        Press({'C'}, VK_MENU);
+        EXPECT_TRUE(program.waitExit(10000));
+    }
+    // Map cycle: Tab to the maps, pick one, Tab to Add, Space, Alt+S.
+    {
+        ChildProcess program(Program("/m"));
+        ASSERT_NE(Ready(program, "HLDSVantryMapCycleEditor"), nullptr);
+        Press({VK_TAB, VK_HOME, VK_TAB, VK_SPACE});
+        Press({'S'}, VK_MENU);
+        EXPECT_TRUE(WaitFor([&] { return ReadBytes(hl / "valve\\mapcycle.txt") == "crossfire\r\n"; }))
+            << ReadBytes(hl / "valve\\mapcycle.txt");
+        Press({VK_F4}, VK_MENU);
+        EXPECT_TRUE(program.waitExit(10000));
+    }
+    // Configuration editor: the Insert menu by keys puts a map name in the text.
+    {
+        ChildProcess program(Program("/c"));
+        HWND editor = Ready(program, "HLDSVantryCfgEditor");
+        ASSERT_NE(editor, nullptr);
+        Press({'I'}, VK_MENU);
+        Press({VK_DOWN, VK_RIGHT, VK_RETURN});
+        EXPECT_TRUE(WaitFor([&] { return ControlText(GetDlgItem(editor, 404)).find("crossfire") != std::string::npos; }))
+            << ControlText(GetDlgItem(editor, 404));
+        Press({VK_F4}, VK_MENU);
+        HWND question = program.waitForWindow("#32770");
+        ASSERT_NE(question, nullptr);
+        Press({'N'});
+        EXPECT_TRUE(program.waitExit(10000));
+    }
+}
