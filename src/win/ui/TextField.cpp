@@ -14,13 +14,21 @@ bool TextField::create(HWND parent, int id, int x, int y, int widthPx, bool tabS
                                {"HLDSVantryTextField", IDC_IBEAM, colour::Orange, {x, y, l.width, l.height},
                                 "EDIT", ES_AUTOHSCROLL, l.field}))
         return false;
+    return true;
+}
+
+void TextField::ensureTip() {
+    // Made when the mouse first comes, not with the field: a tooltip is a
+    // top-level window, and two of them cost the main window a visible part
+    // of its start-up.
+    if (tip_.hwnd() || !hwnd_)
+        return;
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
     tip_.attach(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                                 Instance(), nullptr));
     sendTool(TTM_ADDTOOLA, const_cast<char*>(""));
-    return true;
 }
 
 void TextField::sendTool(UINT msg, char* text) const {
@@ -52,6 +60,7 @@ void TextField::setLocked(bool locked) { SendMessageA(field(), EM_SETREADONLY, l
 
 void TextField::setToolTipText(const std::string& text) {
     toolTip_ = text;
+    ensureTip();
     sendTool(TTM_UPDATETIPTEXTA, toolTip_.data());
 }
 

@@ -37,6 +37,7 @@ private:
     void layOut() override;
     void placeField();
     void sendTool(UINT msg, char* text) const;
+    void ensureTip();
 
     Control tip_;
     std::string toolTip_;
