@@ -87,6 +87,12 @@ class EndToEnd : public ::testing::Test {
 protected:
     void SetUp() override {
         RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\HLDSVantry");
+        // Nor the game list and map lists an earlier test left beside the program.
+        const std::string games = BinDir() + "\\games\\";
+        WIN32_FIND_DATAA found{};
+        const vantry::win::UniqueFindHandle search(FindFirstFileA((games + "*").c_str(), &found));
+        for (bool more = static_cast<bool>(search); more; more = FindNextFileA(search.get(), &found))
+            DeleteFileA((games + found.cFileName).c_str());
         CopyFileA((BinDir() + "\\hlds-standin.exe").c_str(), (hl / "hlds.exe").c_str(), FALSE);
     }
     void Install() {
