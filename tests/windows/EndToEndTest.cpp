@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <shellapi.h>
+#include <oleacc.h>
 
 #include <chrono>
 #include <string>
 #include <vector>
 
 #include "EndToEnd.h"
+#include "ScreenReader.h"
 
 using namespace vantry::testutil;
 using namespace std::chrono_literals;
@@ -453,5 +455,95 @@ TEST_F(Association, TheOptionsWindowRemovesItRefreshesItsSelectorAndKeepsOneMain
     PostMessageA(GetDlgItem(options, IdOptionsOk), BM_CLICK, 0, 0);
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(options); }));
     EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main) != FALSE; }));
+    EXPECT_FALSE(program.waitExit(200));
+}
+
+namespace {
+
+enum : int { IdNextIcon = 619, IdOptionsCancel = 621 };
+
+// A window's framed fields and selectors in their order, each named as a
+// screen reader in another process hears it: the frame and its inner control
+// alike, or both names when they differ.
+std::vector<std::string> FramedControlNames(HWND window) {
+    std::vector<std::string> names;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const std::string kind = ClassOf(child);
+        const char* inner = kind == "HLDSVantryTextField"  ? "Edit"
+                            : kind == "HLDSVantryGameCombo" ? "ComboBox"
+                                                            : nullptr;
+        if (!inner)
+            continue;
+        const std::string frame = ScreenReader(child).name();
+        const std::string control = ScreenReader(FindWindowExA(child, nullptr, inner, nullptr)).name();
+        names.push_back(frame == control ? frame : frame + " | " + control);
+    }
+    return names;
+}
+
+}  // namespace
+
+TEST_F(EndToEnd, AScreenReaderInAnotherProcessHearsEachWindowsControlsNamed) {
+    using Names = std::vector<std::string>;
+    CreateDirectoryA((hl / "cstrike").c_str(), nullptr);
+    Install();
+    ChildProcess program(Program());
+    HWND main = program.waitForShownWindow("HLDSVantryMain");
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(FramedControlNames(main), (Names{"Server Name:", "Server Name:"}));
+    const ScreenReader list(GetDlgItem(main, IdList)), exit(GetDlgItem(main, IdExit)),
+        rename(GetDlgItem(main, IdRename));
+    ASSERT_TRUE(list) << std::hex << list.result();
+    EXPECT_EQ(list.name(), "Servers:");
+    EXPECT_EQ(exit.name(), "Close");
+    EXPECT_EQ(exit.role(), ROLE_SYSTEM_PUSHBUTTON);
+    EXPECT_EQ(rename.name(), "Rename");
+    EXPECT_EQ(rename.role(), ROLE_SYSTEM_PUSHBUTTON);
+    EXPECT_TRUE(rename.has(STATE_SYSTEM_UNAVAILABLE));
+
+    const struct {
+        int button;
+        const char* className;
+        Names names;
+    } windows[] = {
+        {IdMainStart, "HLDSVantryLauncher", {"Game:", "Mapname:", "Port:", "Additional Parameters:"}},
+        {IdOptions, "HLDSVantryOptions", {"HLDS:", "HLDS Vantry:", "Game:", "New Map:"}},
+        {106, "HLDSVantryCfgEditor", {"Game:"}},
+        {108, "HLDSVantryMotdEditor", {"Game:"}},
+        {107, "HLDSVantryMapCycleEditor", {"Game:"}},
+    };
+    for (const auto& w : windows) {
+        SCOPED_TRACE(w.className);
+        PostMessageA(GetDlgItem(main, w.button), BM_CLICK, 0, 0);
+        HWND window = program.waitForShownWindow(w.className);
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(FramedControlNames(window), w.names);
+        if (w.button == IdOptions) {
+            EXPECT_EQ(ScreenReader(GetDlgItem(window, IdNextIcon)).name(), "Next Icon");
+            // Each game a check box named by its folder, checked as ticked,
+            // before and after a click on the first one's box.
+            HWND games = GetDlgItem(window, IdOptionGames);
+            const ScreenReader reader(games);
+            EXPECT_EQ(reader.name(), "Check the HL subdirectories that contain HL games or mods.");
+            for (int round = 0; round < 2; ++round) {
+                const auto entries = Entries(games);
+                ASSERT_EQ(entries.size(), 2u);
+                for (LONG i = 0; i < 2; ++i) {
+                    EXPECT_EQ(reader.name(i + 1), entries[i].text);
+                    EXPECT_EQ(reader.role(i + 1), ROLE_SYSTEM_CHECKBUTTON);
+                    EXPECT_EQ(reader.has(STATE_SYSTEM_CHECKED, i + 1), entries[i].ticked) << entries[i].text;
+                }
+                if (round == 0) {
+                    ClickEntry(games, 0, 3);
+                    ASSERT_TRUE(WaitFor([&] { return Entries(games)[0].ticked != entries[0].ticked; }));
+                }
+            }
+        }
+        // The options window's exit would ask about the changed tick.
+        const int close = w.button == IdOptions ? static_cast<int>(IdOptionsCancel) : static_cast<int>(IdExit);
+        PostMessageA(GetDlgItem(window, close), BM_CLICK, 0, 0);
+        EXPECT_TRUE(WaitFor([&] { return !IsWindow(window); }));
+        EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main) != FALSE; }));
+    }
     EXPECT_FALSE(program.waitExit(200));
 }

@@ -63,6 +63,7 @@ void CfgEditorWindow::createControls() {
     addLabel(lbGame_, l.gameLabel, {.text = cfgeditor::GameCaption});
     cmbGame_.create(hwnd_, IdGame, px(l.games.left), px(l.games.top));
     keepPlaced(cmbGame_.hwnd(), l.games);
+    cmbGame_.setLabel(lbGame_.text());  // its name for screen readers
 
     const Rect text = px(l.text);
     txtCFG_.attach(CreateWindowExA(

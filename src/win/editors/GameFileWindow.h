@@ -101,6 +101,7 @@ private:
         addButton(cmdClose_, layout_.close, {.id = IdClose, .caption = gamefile::CloseCaption});
         cmdSave_.onClick = [this] { editor_.onSave(); };
         cmdClose_.onClick = [this] { editor_.onClose(); };
+        cmbGame_.setLabel(lbGame_.text());  // its name for screen readers
     }
 
     GameFileEditor& editor_;

@@ -159,6 +159,14 @@ void OptionsWindow::createControls() {
     frame(frMaps_, MapsFrame, "Maps");
     frame(frShowIn_, ShowInFrame, "Show HLDS Vantry In:");
     frame(frCfg_, CfgFrame, "CFG Editor");
+
+    // Screen readers name the fields, lists and selectors by their labels; the
+    // new map's field, which has none, by what it holds.
+    txtHLexe_.setLabel(lbServer_.text());
+    txtHLDS_.setLabel(lbProgram_.text());
+    lstGames_.setLabel(lbGames_.text());
+    cmbGame_.setLabel(lbGame_.text());
+    txtNewMap_.setLabel("New Map:");
 }
 
 int OptionsWindow::showIn() {

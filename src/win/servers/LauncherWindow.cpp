@@ -64,6 +64,12 @@ void LauncherWindow::createControls() {
     addButton(cmdCancel_, CancelPlace, {.id = IdCancel, .caption = "&Cancel"});
     cmdStart_.onClick = [this] { presenter_.onStart(); };
     cmdCancel_.onClick = [this] { onExit(); };
+
+    // Screen readers name the selectors and fields by their labels.
+    cmbGame_.setLabel(lbGame_.text());
+    lstMaps_.setLabel(lbMap_.text());
+    txtPort_.setLabel(lbPort_.text());
+    txtCmmndLine_.setLabel(lbParams_.text());
 }
 
 void LauncherWindow::insertNoMapEntry() {

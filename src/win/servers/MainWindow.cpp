@@ -99,6 +99,11 @@ void MainWindow::createControls() {
     cmdOptions_.onClick = [this] { presenter_.onOptions(); };
     cmdHide_.onClick = [this] { presenter_.servers().toggleCurrent(); };
     cmdRename_.onClick = [this] { presenter_.servers().rename(); };
+
+    // Screen readers name the list and the fields by their labels.
+    lstServers_.setLabel(lbServers_.text());
+    txtName1_.setLabel(lbServerName_.text());
+    txtName2_.setLabel(lbServerName_.text());
 }
 
 void MainWindow::addTrayIcon() {

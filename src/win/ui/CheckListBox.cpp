@@ -1,6 +1,9 @@
 #include "win/ui/CheckListBox.h"
 
+#include <oleacc.h>
+
 #include "win/platform/Handles.h"
+#include "win/ui/Accessible.h"
 #include "win/ui/Dpi.h"
 #include "core/ui/Look.h"
 #include "win/ui/Window.h"
@@ -10,6 +13,43 @@ namespace vantry::win {
 namespace {
 constexpr int ItemHeightTwips = 255;
 constexpr COLORREF SelectedBack = RGB(80, 36, 0);
+
+std::string ItemText(HWND hwnd, int index) {
+    const LRESULT length = SendMessageA(hwnd, LB_GETTEXTLEN, index, 0);
+    if (length == LB_ERR)
+        return {};
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    SendMessageA(hwnd, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+bool ItemTicked(HWND hwnd, int index) { return SendMessageA(hwnd, LB_GETITEMDATA, index, 0) == 1; }
+
+// For screen readers: each entry a check box named by its title, checked when
+// ticked, among the standard list item's states; the list named by its label.
+class CheckListAnswers final : public LabelledAnswers {
+public:
+    using LabelledAnswers::LabelledAnswers;
+    bool covers(HWND hwnd, LONG child) const override {
+        return child == CHILDID_SELF || (child > 0 && child <= SendMessageA(hwnd, LB_GETCOUNT, 0, 0));
+    }
+    std::optional<std::string> name(HWND hwnd, LONG child) const override {
+        if (child == CHILDID_SELF)
+            return LabelledAnswers::name(hwnd, child);
+        return ItemText(hwnd, child - 1);
+    }
+    std::optional<LONG> role(HWND, LONG child) const override {
+        if (child == CHILDID_SELF)
+            return std::nullopt;
+        return ROLE_SYSTEM_CHECKBUTTON;
+    }
+    LONG state(HWND hwnd, LONG child, LONG standard) const override {
+        if (child == CHILDID_SELF)
+            return standard;
+        return ItemTicked(hwnd, child - 1) ? standard | STATE_SYSTEM_CHECKED : standard & ~STATE_SYSTEM_CHECKED;
+    }
+};
 }  // namespace
 
 bool CheckListBox::create(HWND parent, int id, int x, int y, int width, int height) {
@@ -34,19 +74,9 @@ int CheckListBox::count() const { return static_cast<int>(SendMessageA(hwnd_, LB
 int CheckListBox::current() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0)); }
 void CheckListBox::setCurrent(int index) { SendMessageA(hwnd_, LB_SETCURSEL, index, 0); }
 
-std::string CheckListBox::text(int index) const {
-    const LRESULT length = SendMessageA(hwnd_, LB_GETTEXTLEN, index, 0);
-    if (length == LB_ERR)
-        return {};
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    SendMessageA(hwnd_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return text;
-}
+std::string CheckListBox::text(int index) const { return ItemText(hwnd_, index); }
 
-bool CheckListBox::ticked(int index) const {
-    return SendMessageA(hwnd_, LB_GETITEMDATA, index, 0) == 1;
-}
+bool CheckListBox::ticked(int index) const { return ItemTicked(hwnd_, index); }
 
 void CheckListBox::add(const std::string& text, bool ticked) {
     const LRESULT at = SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -79,8 +109,11 @@ void CheckListBox::setText(int index, const std::string& text) {
 void CheckListBox::setTicked(int index, bool ticked) {
     SendMessageA(hwnd_, LB_SETITEMDATA, index, ticked ? 1 : 0);
     RECT rc;
-    if (SendMessageA(hwnd_, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rc)) != LB_ERR)
+    if (SendMessageA(hwnd_, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rc)) != LB_ERR) {
         InvalidateRect(hwnd_, &rc, FALSE);
+        // A screen reader says the entry's new state, as it does for any check box.
+        NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd_, OBJID_CLIENT, index + 1);
+    }
 }
 
 int CheckListBox::boxWidth() const { return Px(hwnd_, ItemHeightTwips); }
@@ -185,6 +218,10 @@ LRESULT CheckListBox::subclassed(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case DpiChangedAfterParent:
         scale(true);
         return 0;
+    case WM_GETOBJECT:
+        if (const LRESULT object = AnswerGetObject(hwnd, wp, lp, std::make_unique<CheckListAnswers>(label_)))
+            return object;
+        break;
     case WM_RBUTTONDOWN: {
         // The right button also picks the entry the menu will act on.
         const LRESULT hit = SendMessageA(hwnd, LB_ITEMFROMPOINT, 0, lp);

@@ -11,7 +11,8 @@ namespace vantry::win {
 // A list with a tick box in front of every entry, orange on black: the main
 // window's servers and the options window's games. The mark is the entry's
 // item data (1 ticked, 0 not), so it can be read like the text from outside
-// the program. A click on a tick box or Space toggles it.
+// the program. A click on a tick box or Space toggles it. Screen readers hear
+// each entry as a check box named by its text, checked while ticked.
 class CheckListBox : public Control, public CheckListControl {
 public:
     bool create(HWND parent, int id, int x, int y, int width, int height);
@@ -25,6 +26,8 @@ public:
     void remove(int index);
     void setText(int index, const std::string& text);
     void setTicked(int index, bool ticked);
+    // The text of the label that names the list for screen readers.
+    void setLabel(const std::string& text) { label_ = text; }
 
     // CheckListControl, for the catalogue.
     void Clear() override;
@@ -51,6 +54,8 @@ private:
     int boxWidth() const;
     void toggle(int index);
     void raiseClick();
+
+    std::string label_;
 };
 
 }  // namespace vantry::win

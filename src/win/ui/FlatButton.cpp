@@ -1,5 +1,8 @@
 #include "win/ui/FlatButton.h"
 
+#include <oleacc.h>
+
+#include "win/ui/Accessible.h"
 #include "win/ui/Dpi.h"
 #include "core/ui/FlatButtonLook.h"
 #include "core/ui/Look.h"
@@ -17,6 +20,21 @@ void Raise(const std::function<void()>& callback) noexcept {
     } catch (...) {
     }
 }
+
+// For screen readers: a push button named by its caption, whatever it draws
+// (the standard object of an owner-drawn button may call it a plain client
+// area, as Wine's does), and unavailable while disabled.
+class ButtonAnswers final : public AccessibleAnswers {
+public:
+    std::optional<std::string> name(HWND hwnd, LONG) const override {
+        std::string caption = WithoutMnemonic(TextOf(hwnd));
+        return caption.empty() ? std::nullopt : std::optional(std::move(caption));
+    }
+    std::optional<LONG> role(HWND, LONG) const override { return ROLE_SYSTEM_PUSHBUTTON; }
+    LONG state(HWND hwnd, LONG, LONG standard) const override {
+        return IsWindowEnabled(hwnd) ? standard & ~STATE_SYSTEM_UNAVAILABLE : standard | STATE_SYSTEM_UNAVAILABLE;
+    }
+};
 }  // namespace
 
 bool FlatButton::create(HWND parent, const FlatButtonArgs& args) {
@@ -207,6 +225,10 @@ LRESULT FlatButton::subclassed(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND:
         // WM_DRAWITEM paints every pixel; erasing first would flash.
         return 1;
+    case WM_GETOBJECT:
+        if (const LRESULT object = AnswerGetObject(hwnd, wp, lp, std::make_unique<ButtonAnswers>()))
+            return object;
+        break;
     case WM_MOUSEMOVE:
         if (!hovering_) {
             // Asked for on every entry, so a pointer that leaves faster than the

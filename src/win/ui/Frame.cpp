@@ -40,16 +40,17 @@ bool Frame::createFrame(const FrameArgs& args) {
              {titleLeft, TitleTop, args.widthTwips - titleLeft - 3 * (ButtonSize + ButtonGap) - 60, TitleHeight},
              {.id = IdTitle, .text = args.title, .bold = true});
 
-    auto button = [&](FlatButton& b, int id, int slot, const char* picture, const char* over) {
+    // The caption is not drawn: it names the picture for screen readers.
+    auto button = [&](FlatButton& b, int id, int slot, const char* caption, const char* picture, const char* over) {
         const int left = args.widthTwips - 60 - (slot + 1) * ButtonSize - slot * ButtonGap;
         addButton(b, {left, ButtonTop, ButtonSize, ButtonSize},
-                  {.id = id, .picture = picture, .pictureOver = over, .tabStop = false});
+                  {.id = id, .caption = caption, .picture = picture, .pictureOver = over, .tabStop = false});
     };
-    button(picEx_, IdExit, 0, "EX1", "EX2");
+    button(picEx_, IdExit, 0, "Close", "EX1", "EX2");
     picEx_.onClick = [this] { onExit(); };
     if (captionButtons_) {
-        button(picMin_, IdMinimize, 1, "MIN1", "MIN2");
-        button(picHelp_, IdHelp, 2, "HELP1", "HELP2");
+        button(picMin_, IdMinimize, 1, "Minimize", "MIN1", "MIN2");
+        button(picHelp_, IdHelp, 2, "About", "HELP1", "HELP2");
     }
     applyLook(GetActiveWindow() == hwnd_);
     return true;

@@ -1,5 +1,6 @@
 #include "win/ui/FramedControl.h"
 
+#include "win/ui/Accessible.h"
 #include "win/ui/Dpi.h"
 
 namespace vantry::win {
@@ -46,8 +47,18 @@ LRESULT FramedControl::handle(UINT msg, WPARAM wp, LPARAM lp) {
         setFont(true);
         layOut();
         return 0;
+    case WM_GETOBJECT:
+        if (const LRESULT object = accessibleObject(hwnd_, wp, lp))
+            return object;
+        break;
     }
     return Window::handle(msg, wp, lp);
+}
+
+LRESULT FramedControl::accessibleObject(HWND hwnd, WPARAM wp, LPARAM lp) const {
+    if (label_.empty())
+        return 0;
+    return AnswerGetObject(hwnd, wp, lp, std::make_unique<LabelledAnswers>(label_));
 }
 
 LRESULT FramedControl::innerMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -60,6 +71,10 @@ LRESULT FramedControl::innerMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         // A disabled control takes no keys, even ones sent to it directly.
         if (!IsWindowEnabled(hwnd) || !RaiseKeyEvent(msg, wp, onKeyDown, onKeyPress, onKeyUp))
             return 0;
+        break;
+    case WM_GETOBJECT:
+        if (const LRESULT object = accessibleObject(hwnd, wp, lp))
+            return object;
         break;
     }
     return innerDefault(hwnd, msg, wp, lp);

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "core/ui/Look.h"
 #include "win/ui/Control.h"
 #include "win/ui/KeyEvents.h"
@@ -11,13 +13,16 @@ namespace vantry::win {
 
 // A control built as a frame window of the program's own around one system
 // control (an EDIT, a COMBOBOX). The frame passes the focus on and is enabled
-// with the inner control; the inner control raises the key events.
+// with the inner control; the inner control raises the key events. Screen
+// readers hear the frame and the inner control named by the control's label.
 class FramedControl : public Window {
 public:
     ~FramedControl() override;
 
     bool enabled() const;
     void setEnabled(bool enabled);
+    // The text of the label that names the control for screen readers.
+    void setLabel(const std::string& text) { label_ = text; }
 
     // Shift state: 1 Shift, 2 Ctrl, 4 Alt, added up. A key or character set to 0
     // by a handler never reaches the control; a changed character is typed instead.
@@ -65,8 +70,11 @@ private:
     };
 
     void setFont(bool redraw);
+    // WM_GETOBJECT, for the frame or the inner control: 0 to answer as usual.
+    LRESULT accessibleObject(HWND hwnd, WPARAM wp, LPARAM lp) const;
 
     Inner inner_{*this};
+    std::string label_;
 };
 
 }  // namespace vantry::win
