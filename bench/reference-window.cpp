@@ -1,8 +1,11 @@
 // The fair yardstick for the main window's start-up: one window holding as
 // many standard child controls as the main window has (static texts, push
 // buttons, a list box and two edits, each edit in a frame), all in 8 pt
-// Tahoma, shown at once. What HLDS Vantry takes beyond this is its own doing.
+// Tahoma, shown at once, by a program that declares what HLDS Vantry declares
+// (its manifest, the common controls). What HLDS Vantry takes beyond this is
+// its own doing.
 #include <windows.h>
+#include <commctrl.h>
 
 namespace {
 
@@ -17,6 +20,8 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&icc);
     WNDCLASSA wc{};
     wc.lpfnWndProc = Proc;
     wc.hInstance = instance;
