@@ -216,6 +216,15 @@ TEST_F(GameFileEditorsTest, MapCycleReadsEveryLineInFileOrderAndWritesItBack) {
     }
     EXPECT_EQ(cv.lstMaps.texts(), (Lines{"crossfire", "stalkyard"}));
 
+    // A NUL byte: an empty cycle rather than entries cut short, and the file is left alone.
+    const std::string nul("de_dust\r\nde_\0nuke\r\n", 18);
+    fs.addFile("C:\\HL\\valve\\mapcycle.txt", nul);
+    Cycle();
+    EXPECT_TRUE(cv.lstCycle.texts().empty());
+    cycle->onClose();
+    EXPECT_EQ(fs.readFile("C:\\HL\\valve\\mapcycle.txt"), nul);
+    cv.log.clear();
+
     // None: an empty cycle, and nothing is created until a save.
     Pick(cv, *cycle, "cstrike");
     EXPECT_TRUE(cv.lstCycle.texts().empty());
