@@ -19,7 +19,13 @@ float Settings::single(const char* section, const char* key, float fallback) con
     const auto stored = store_.get(SettingsApp, section, key);
     if (!stored)
         return fallback;
-    return ParseNumber<float>(*stored).value_or(fallback);
+    // Every such value is a window's place or size in twips, which its
+    // readers take as a whole number: one beyond that range (a damaged or
+    // hand-edited setting) would not convert, and counts as absent.
+    const auto value = ParseNumber<float>(*stored);
+    if (!value || !(*value >= -2147483648.0f && *value < 2147483648.0f))
+        return fallback;
+    return *value;
 }
 
 void Settings::save(const char* section, const char* key, const std::string& value) {
