@@ -408,6 +408,7 @@ protected:
         Install();
         RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\HLDSVantry\\Options", "RegOnStart");
         DeleteFileA((BinDir() + "\\games\\games.cfg").c_str());  // every game checked
+        DeleteFileA((BinDir() + "\\games\\valve.mps").c_str());  // no map added by an earlier run
     }
     void TearDown() override {
         RegDeleteTreeA(HKEY_CLASSES_ROOT, ".cfg");
