@@ -122,6 +122,16 @@ TEST_F(GameFileEditorsTest, MotdFilesComeBackByteForByteAndAMissingOneIsCreatedA
     EXPECT_EQ(fs.readFile("C:\\HL\\valve\\motd.txt"), "hidden\r\n");
 }
 
+TEST_F(GameFileEditorsTest, AMotdThatCannotBeMadeIsToldOfOnceWhenTheEditorOpens) {
+    fs.failWrites = true;
+    MotdEditorPresenter editor(mv, GameFileServices{catalogue, lists, false});
+    mv.games.onClick = [&] { editor.onGameChange(); };
+    ASSERT_EQ(editor.onLoad(), LocateResult::Known);
+    ASSERT_EQ(boxes.calls.size(), 1u);
+    EXPECT_EQ(Box(0), "Error Saving File / Error saving file 'C:\\HL\\valve\\motd.txt' / 64");
+    EXPECT_FALSE(mv.saveEnabled);
+}
+
 TEST_F(GameFileEditorsTest, AChangeOfGameAsksAboutAndWritesToTheGameThatWasShown) {
     fs.addFile("C:\\HL\\valve\\motd.txt", "v\r\n");
     fs.addFile("C:\\HL\\cstrike\\motd.txt", "c\r\n");
