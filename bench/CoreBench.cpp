@@ -51,19 +51,24 @@ BENCHMARK(BM_SortListing)->Arg(10000)->Unit(benchmark::kMillisecond);
 #include "FakeDesktop.h"
 #include "core/servers/ServerList.h"
 
-// One tChkNew tick over a desktop of 2,000 top-level windows with 20 consoles
-// already listed: the main window's steady background cost, without the system.
-static void BM_tChkNewTick2000Windows(benchmark::State& state) {
+// One tChkNew and one chkAlive tick over a desktop of 2,000 top-level windows
+// with 20, 100 or 500 consoles already listed: the main window's steady
+// background cost, without the system.
+static void BM_PollTicks2000Windows(benchmark::State& state) {
     vantry::fakes::FakeDesktopWindows desktop;
     vantry::fakes::FakeMainView view;
     vantry::ServerList list(view, desktop);
+    const int consoles = static_cast<int>(state.range(0));
+    const int every = 2000 / consoles;
     desktop.add("tty", "HLDS - first");
     for (int i = 1; i < 2000; ++i)
-        desktop.add(i % 100 == 0 ? "tty" : "Other", i % 100 == 0 ? "HLDS - server " + std::to_string(i)
-                                                                  : "Window " + std::to_string(i));
+        desktop.add(i % every == 0 ? "tty" : "Other", i % every == 0 ? "HLDS - server " + std::to_string(i)
+                                                                    : "Window " + std::to_string(i));
     list.tChkNew();
-    for (auto _ : state)
+    for (auto _ : state) {
         list.tChkNew();
+        list.chkAlive();
+    }
     state.counters["listed"] = static_cast<double>(view.entries.size());
 }
-BENCHMARK(BM_tChkNewTick2000Windows)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PollTicks2000Windows)->Arg(20)->Arg(100)->Arg(500)->Unit(benchmark::kMicrosecond);

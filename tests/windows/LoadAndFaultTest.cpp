@@ -3,9 +3,17 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <atomic>
+#include <map>
+#include <mutex>
+#include <random>
+#include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "Installation.h"
 #include "Processes.h"
 #include "TempDir.h"
 #include "UiDriver.h"
@@ -57,4 +65,183 @@ TEST(KilledSave, LeavesTheOldOrTheNewFileWholeAndNoTemporaryFile) {
         EXPECT_TRUE(WaitFor([&] { return EverythingIn(dir.path()).size() == 1; }, 3s))
             << "left beside it: " << EverythingIn(dir.path()).back();
     }
+}
+
+namespace {
+
+// Consoles of the test's own making: top-level windows of class "tty" titled
+// "HLDS - c<slot>.<life>", that a thread of their own opens and closes at
+// random, a quarter of them hidden, while the program watches from its
+// process. Once the churn is over, the consoles left stay open until the end.
+class ConsoleChurn {
+public:
+    ConsoleChurn(int slots, std::chrono::milliseconds length, std::chrono::milliseconds step)
+        : thread_([=, this] { run(slots, length, step); }) {}
+    ~ConsoleChurn() {
+        stop_ = true;
+        thread_.join();
+    }
+
+    bool churning() const { return churning_; }
+    // The consoles open now, by title.
+    std::map<std::string, HWND> live() const {
+        std::lock_guard lock(mutex_);
+        return live_;
+    }
+    bool everOpened(const std::string& title) const {
+        std::lock_guard lock(mutex_);
+        return opened_.count(title) != 0;
+    }
+    int closed() const { return closed_; }
+
+private:
+    void run(int slots, std::chrono::milliseconds length, std::chrono::milliseconds step) {
+        WNDCLASSA cls = {};
+        cls.lpfnWndProc = DefWindowProcA;
+        cls.hInstance = GetModuleHandleA(nullptr);
+        cls.lpszClassName = "tty";
+        RegisterClassA(&cls);
+        std::mt19937 random(20240607);
+        std::vector<HWND> windows(static_cast<std::size_t>(slots));
+        std::vector<int> lives(static_cast<std::size_t>(slots));
+        const auto toggle = [&](std::size_t slot) {
+            std::lock_guard lock(mutex_);
+            if (HWND w = windows[slot]) {
+                live_.erase(WindowText(w));
+                DestroyWindow(w);
+                windows[slot] = nullptr;
+                ++closed_;
+                return;
+            }
+            const std::string title = "HLDS - c" + std::to_string(slot) + "." + std::to_string(++lives[slot]);
+            const DWORD shown = random() % 4 ? WS_VISIBLE : 0;
+            windows[slot] = CreateWindowExA(0, "tty", title.c_str(), WS_OVERLAPPED | shown, 10 + 5 * static_cast<int>(slot),
+                                            10, 200, 60, nullptr, nullptr, cls.hInstance, nullptr);
+            live_[title] = windows[slot];
+            opened_.insert(title);
+        };
+        const auto pump = [] {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageA(&msg);
+        };
+        for (std::size_t slot = 0; slot < windows.size(); slot += 2)
+            toggle(slot);
+        const auto end = std::chrono::steady_clock::now() + length;
+        while (std::chrono::steady_clock::now() < end) {
+            toggle(random() % windows.size());
+            pump();
+            std::this_thread::sleep_for(step);
+        }
+        churning_ = false;
+        while (!stop_) {
+            pump();
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        for (HWND w : windows)
+            if (w)
+                DestroyWindow(w);
+    }
+
+    mutable std::mutex mutex_;
+    std::map<std::string, HWND> live_;
+    std::set<std::string> opened_;
+    std::atomic<int> closed_{0};
+    std::atomic<bool> churning_{true}, stop_{false};
+    std::thread thread_;
+};
+
+enum : int { IdList = 100 };
+
+struct Entry {
+    std::string text;
+    bool ticked;
+};
+
+// lstServers as another process sees it. An entry dropped while it is read
+// ends the reading there.
+std::vector<Entry> Entries(HWND list) {
+    std::vector<Entry> entries;
+    const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        wchar_t wide[512] = {};
+        if (SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide)) == LB_ERR)
+            break;
+        entries.push_back({Narrow(wide), SendMessageA(list, LB_GETITEMDATA, i, 0) == 1});
+    }
+    return entries;
+}
+
+std::set<std::string> Titles(const std::vector<Entry>& entries) {
+    std::set<std::string> titles;
+    for (const auto& e : entries)
+        titles.insert(e.text);
+    return titles;
+}
+
+// A click on an entry's tick box, scrolled into view first.
+void ClickTick(HWND list, int index) {
+    SendMessageA(list, LB_SETTOPINDEX, index, 0);
+    const int row = index - static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+    const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+    const LPARAM at = MAKELPARAM(3, row * height + height / 2);
+    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(list, WM_LBUTTONUP, 0, at);
+}
+
+}  // namespace
+
+// A hundred consoles come and go at random for a minute while the main
+// window polls: it never lists one twice or one that never was, and once
+// the churn is over its list is the consoles open, each entry's tick box
+// working on the console it names.
+TEST(ConsoleChurn, TheListFollowsAHundredConsolesComingAndGoingAndEndsAsTheLiveSet) {
+    Installation installation;
+    ChildProcess program(ProgramLine(""));
+    HWND main = program.waitForShownWindow("HLDSVantryMain");
+    ASSERT_NE(main, nullptr);
+    HWND list = GetDlgItem(main, IdList);
+
+    ConsoleChurn churn(100, 60s, 40ms);
+    int samples = 0;
+    std::size_t longest = 0;
+    while (churn.churning()) {
+        const auto entries = Entries(list);
+        longest = std::max(longest, entries.size());
+        std::set<std::string> seen;
+        for (const auto& e : entries) {
+            EXPECT_TRUE(seen.insert(e.text).second) << "listed twice: " << e.text;
+            EXPECT_TRUE(churn.everOpened(e.text)) << "never a console: " << e.text;
+        }
+        ++samples;
+        std::this_thread::sleep_for(250ms);
+    }
+    const auto live = churn.live();
+    std::set<std::string> liveTitles;
+    for (const auto& [title, window] : live)
+        liveTitles.insert(title);
+    const auto churnEnd = std::chrono::steady_clock::now();
+    const std::size_t listedAtEnd = Entries(list).size();
+    EXPECT_TRUE(WaitFor([&] { return Titles(Entries(list)) == liveTitles; }, 10s))
+        << Titles(Entries(list)).size() << " listed, " << liveTitles.size() << " open";
+    printf("churn: %d consoles closed, %d samples, at most %zu listed, %zu listed and %zu open at the end, "
+           "the list matched after %lld ms\n",
+           churn.closed(), samples, longest, listedAtEnd, liveTitles.size(),
+           static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                      std::chrono::steady_clock::now() - churnEnd).count()));
+
+    // In step: each entry's mark is its console's state, and its tick box
+    // hides or shows that console and no other.
+    const auto entries = Entries(list);
+    ASSERT_EQ(Titles(entries), liveTitles);
+    for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
+        HWND console = live.at(entries[i].text);
+        SCOPED_TRACE(entries[i].text);
+        EXPECT_EQ(entries[i].ticked, IsWindowVisible(console) != FALSE);
+        ClickTick(list, i);
+        EXPECT_TRUE(WaitFor([&] { return (IsWindowVisible(console) != FALSE) != entries[i].ticked; }, 3s));
+        ClickTick(list, i);
+        EXPECT_TRUE(WaitFor([&] { return (IsWindowVisible(console) != FALSE) == entries[i].ticked; }, 3s));
+    }
+    PostMessageA(GetDlgItem(main, 1001), BM_CLICK, 0, 0);
 }
