@@ -110,6 +110,11 @@ TEST_F(ServerListTest, DetailsSplitTheTitleAtTheFirstTwoSeparatorsAndRenameKeeps
     view.name2Text = "   ";
     list.rename();
     EXPECT_EQ(desktop.find(h)->title, "HLDS");
+    // A console that does not answer keeps its title, and the list says so.
+    desktop.find(h)->hung = true;
+    view.name2Text = "office";
+    list.rename();
+    EXPECT_EQ(desktop.find(h)->title + " / " + view.entries[0].text, "HLDS / HLDS");
 }
 
 TEST_F(ServerListTest, TogglesAndClicksOnTheMarkShowOrHideAndRefreshTheText) {

@@ -245,3 +245,73 @@ TEST(ConsoleChurn, TheListFollowsAHundredConsolesComingAndGoingAndEndsAsTheLiveS
     }
     PostMessageA(GetDlgItem(main, 1001), BM_CLICK, 0, 0);
 }
+
+namespace {
+
+enum : int { IdName2 = 102, IdHide = 103, IdRename = 104 };
+
+int IndexOf(HWND list, const std::string& text) {
+    const auto entries = Entries(list);
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].text == text)
+            return static_cast<int>(i);
+    return -1;
+}
+
+// A message that the program has handled within five seconds, as a program
+// that answers does; a frozen one never does, and the test goes on.
+bool Handled(HWND window, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, msg, wp, lp, SMTO_NORMAL, 5000, &result) != 0;
+}
+
+// A click on an entry, at x: on its tick box (small x) or on its text.
+bool ClickHandled(HWND list, int index, int x) {
+    const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+    const LPARAM at = MAKELPARAM(x, index * height + height / 2);
+    return Handled(list, WM_LBUTTONDOWN, MK_LBUTTON, at) && Handled(list, WM_LBUTTONUP, 0, at);
+}
+
+}  // namespace
+
+// A console that has stopped answering, renamed, hidden and shown from the
+// list: the program answers every click within seconds, does not list the
+// console under a name it did not take, and goes on working on the others.
+TEST(HungConsole, RenamingHidingAndShowingItNeverFreezesTheProgram) {
+    Installation installation;
+    ChildProcess program(ProgramLine(""));
+    HWND main = program.waitForShownWindow("HLDSVantryMain");
+    ASSERT_NE(main, nullptr);
+    HWND list = GetDlgItem(main, IdList);
+    const std::string server = '"' + (installation.hl / "hlds.exe") + "\" ";
+    ChildProcess frozen(server + "-standin-hang -standin-title \"HLDS - frozen\"");
+    ChildProcess fine(server + "-standin-title \"HLDS - fine\"");
+    HWND frozenConsole = frozen.waitForWindow("tty"), fineConsole = fine.waitForWindow("tty");
+    ASSERT_TRUE(frozenConsole && fineConsole);
+    ASSERT_TRUE(WaitFor([&] { return Entries(list).size() == 2; }));
+
+    // Renamed: picked, a name typed, Rename pressed, again and again.
+    HWND name = FindWindowExA(GetDlgItem(main, IdName2), nullptr, "Edit", nullptr);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        SCOPED_TRACE(attempt);
+        ASSERT_TRUE(ClickHandled(list, IndexOf(list, WindowText(frozenConsole)), 60));
+        ASSERT_TRUE(Handled(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Renamed")));
+        ASSERT_TRUE(Handled(GetDlgItem(main, IdRename), BM_CLICK));
+        EXPECT_EQ(IndexOf(list, "HLDS - Renamed"), -1) << "listed under a name the console does not have";
+        EXPECT_NE(IndexOf(list, WindowText(frozenConsole)), -1);
+    }
+
+    // Hidden and shown by its tick box and by the Hide button.
+    for (int step = 0; step < 4; ++step) {
+        SCOPED_TRACE(step);
+        const int index = IndexOf(list, WindowText(frozenConsole));
+        ASSERT_NE(index, -1);
+        ASSERT_TRUE(step % 2 ? Handled(GetDlgItem(main, IdHide), BM_CLICK) : ClickHandled(list, index, 3));
+    }
+
+    // The other console is still hidden and shown at once.
+    ASSERT_TRUE(ClickHandled(list, IndexOf(list, "HLDS - fine"), 3));
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(fineConsole); }));
+    ASSERT_TRUE(ClickHandled(list, IndexOf(list, "HLDS - fine"), 3));
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(fineConsole) != FALSE; }));
+}

@@ -199,8 +199,10 @@ void ServerList::rename() {
     const std::string title =
         name.empty() ? std::string(mainwin::ConsolePrefix)
                      : std::string(mainwin::ConsolePrefix) + mainwin::NameSeparator + name;
-    desktop_.setTitle(handleAt(idx), title);
-    view_.setEntryText(idx, title);
+    // A console that does not answer in time keeps its title: the list shows
+    // the one it has, not one it was asked to take.
+    const DesktopWindow h = handleAt(idx);
+    view_.setEntryText(idx, desktop_.setTitle(h, title) ? title : WindowTitle(h));
 }
 
 bool ServerList::anyHidden() {
