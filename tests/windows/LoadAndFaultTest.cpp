@@ -315,3 +315,75 @@ TEST(HungConsole, RenamingHidingAndShowingItNeverFreezesTheProgram) {
     ASSERT_TRUE(ClickHandled(list, IndexOf(list, "HLDS - fine"), 3));
     EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(fineConsole) != FALSE; }));
 }
+
+namespace {
+
+// Takes all the room there is on a volume but the given bytes, for as long
+// as it lives.
+class Filler {
+public:
+    Filler(const std::string& path, LONGLONG leave) : path_(path) {
+        vantry::win::UniqueKernelHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        const std::string chunk(4096, 'f');
+        DWORD written = 0;
+        LONGLONG size = 0;
+        while (WriteFile(file.get(), chunk.data(), static_cast<DWORD>(chunk.size()), &written, nullptr) && written)
+            size += written;
+        LARGE_INTEGER end;
+        end.QuadPart = std::max<LONGLONG>(size - leave, 0);
+        SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN);
+        SetEndOfFile(file.get());
+    }
+    ~Filler() { DeleteFileA(path_.c_str()); }
+
+private:
+    std::string path_;
+};
+
+}  // namespace
+
+// The disk fills up half-way through a save: the editor says it could not
+// save and keeps the text, and the old file is whole, with nothing beside it.
+TEST(FullDisk, ASaveThatRunsOutOfRoomSaysSoAndKeepsTheOldFile) {
+    const std::string volume = VolumesDir() + "\\full";
+    ULARGE_INTEGER total{};
+    if (!GetDiskFreeSpaceExA((volume + "\\").c_str(), nullptr, &total, nullptr) || total.QuadPart > (1u << 20))
+        GTEST_SKIP() << "no small volume at " << volume << ": tests/windows/volumes.sh mounts it, as root";
+    Installation installation;
+    TempDir hl(volume);
+    WriteBytes(hl / "hlds.exe", "");
+    CreateDirectoryA((hl / "valve").c_str(), nullptr);
+    const std::string old = "Welcome to the old server.\r\nRules: none.\r\n";
+    WriteBytes(hl / "valve\\motd.txt", old);
+    SetSetting("Options", "HLdir", hl.path() + "\\");
+    std::string message;
+    for (int line = 0; line < 2000; ++line)
+        message += "Line " + std::to_string(line) + " of the new message of the day\r\n";
+    const Filler filler(hl / "filler", 8192);  // far less than the message needs
+
+    ChildProcess program(ProgramLine("/o"));
+    HWND editor = program.waitForShownWindow("HLDSVantryMotdEditor");
+    ASSERT_NE(editor, nullptr);
+    HWND text = GetDlgItem(editor, 503);
+    SendMessageA(text, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(message.c_str()));
+    SendMessageA(text, WM_CHAR, '!', 1);
+    PostMessageA(GetDlgItem(editor, 1001), BM_CLICK, 0, 0);
+    HWND question = program.waitForWindow("#32770", "Exit");
+    ASSERT_NE(question, nullptr);
+    Answer(question, IDYES);
+
+    HWND box = program.waitForWindow("#32770", "Error Saving File");
+    ASSERT_NE(box, nullptr) << "no message";
+    EXPECT_EQ(WindowText(GetDlgItem(box, 0xFFFF)), "Error saving file '" + (hl / "valve\\motd.txt") + "'");
+    Answer(box, IDOK);
+    EXPECT_FALSE(program.waitExit(300)) << "closed, and the text lost";
+    EXPECT_EQ(SendMessageA(text, WM_GETTEXTLENGTH, 0, 0), static_cast<LRESULT>(message.size() + 1));
+    EXPECT_EQ(ReadBytes(hl / "valve\\motd.txt"), old);
+    EXPECT_EQ(EverythingIn(hl / "valve"), std::vector<std::string>{"motd.txt"});
+
+    PostMessageA(GetDlgItem(editor, 1001), BM_CLICK, 0, 0);
+    question = program.waitForWindow("#32770", "Exit");
+    ASSERT_NE(question, nullptr);
+    Answer(question, IDNO);
+    EXPECT_TRUE(program.waitExit(10000));
+}
