@@ -428,6 +428,8 @@ TEST(BadInput, DamagedCatalogueFilesAndSettingsStillOpenAWindow) {
          "/m", Cycle.className, "", "", 1},
         {"HLdir naming a file", [](Installation& i) { SetSetting("Options", "HLdir", i.hl / "hlds.exe\\"); },
          "/m", nullptr, locateServer, "", -1},
+        {"HLdir a folder that is gone", [](Installation& i) { SetSetting("Options", "HLdir", i.hl / "gone\\"); },
+         "/o", nullptr, locateServer, "", -1},
         {"HLdir empty", [](Installation&) { SetSetting("Options", "HLdir", ""); }, "/o", nullptr, locateServer, "", -1},
         {"HLdir a UNC path", [](Installation&) { SetSetting("Options", "HLdir", "\\\\nosuchhost\\share\\hl\\"); },
          "/s", nullptr, locateServer, "", -1},
@@ -440,7 +442,9 @@ TEST(BadInput, DamagedCatalogueFilesAndSettingsStillOpenAWindow) {
         {"ShowIn huge", [](Installation&) { SetSetting("Options", "ShowIn", "99999999999999999999"); }, "", "HLDSVantryMain", "", "", -1},
         {"main window place not numbers", [](Installation&) { SetSetting("Main", "X", "left"); SetSetting("Main", "Y", "1,5"); },
          "", "HLDSVantryMain", "", "", -1},
-        {"main window place negative", [](Installation&) { SetSetting("Main", "X", "-600"); SetSetting("Main", "Y", "-99999999"); },
+        {"main window place negative", [](Installation&) { SetSetting("Main", "X", "-600"); SetSetting("Main", "Y", "-5000000"); },
+         "", "HLDSVantryMain", "", "", -1},
+        {"main window place off every monitor", [](Installation&) { SetSetting("Main", "X", "1000000"); SetSetting("Main", "Y", "70000"); },
          "", "HLDSVantryMain", "", "", -1},
         {"main window place huge", [](Installation&) { SetSetting("Main", "X", "99999999"); SetSetting("Main", "Y", "1e30"); },
          "", "HLDSVantryMain", "", "", -1},
@@ -448,8 +452,8 @@ TEST(BadInput, DamagedCatalogueFilesAndSettingsStillOpenAWindow) {
          "/c", Cfg.className, "", "", -1},
         {"editor size negative", [](Installation&) { SetSetting("CFG", "X2", "-5175"); SetSetting("CFG", "Y2", "-1"); },
          "/c", Cfg.className, "", "", -1},
-        {"editor place and size huge", [](Installation&) {
-             SetSetting("CFG", "X", "99999999"); SetSetting("CFG", "Y", "-99999999");
+        {"editor place off every monitor and size huge", [](Installation&) {
+             SetSetting("CFG", "X", "-1000000"); SetSetting("CFG", "Y", "16000000");
              SetSetting("CFG", "X2", "1e30"); SetSetting("CFG", "Y2", "3e38"); },
          "/c", Cfg.className, "", "", -1},
     };
