@@ -86,6 +86,9 @@ protected:
     void SetUp() override {
         RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\HLDSVantry");
         CopyFileA((BinDir() + "\\hlds-standin.exe").c_str(), (hl / "hlds.exe").c_str(), FALSE);
+        // The games folder beside the program is shared by these tests: no
+        // map an earlier one added (the options window's de_nuke) is offered.
+        DeleteFileA((BinDir() + "\\games\\valve.mps").c_str());
     }
     void Install() {
         CreateDirectoryA((hl / "valve").c_str(), nullptr);
@@ -408,7 +411,6 @@ protected:
         Install();
         RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\HLDSVantry\\Options", "RegOnStart");
         DeleteFileA((BinDir() + "\\games\\games.cfg").c_str());  // every game checked
-        DeleteFileA((BinDir() + "\\games\\valve.mps").c_str());  // no map added by an earlier run
     }
     void TearDown() override {
         RegDeleteTreeA(HKEY_CLASSES_ROOT, ".cfg");
