@@ -138,17 +138,26 @@ bool Win32FileSystem::writeFileAtomic(const std::string& path, const std::string
     }
     if (!file)
         return false;
-    // Marked for deletion while it is written: if the program is killed, or
-    // the machine goes down, before the rename, the system removes the half
-    // file with its last handle, and the user never finds it. The mark comes
-    // off just before the rename, which takes the file by its handle.
+    // Marked for deletion while it is written: if the program is killed
+    // before the rename, the system removes the half file with its last
+    // handle, and the user never finds it. The mark comes off just before the
+    // rename, which takes the file by its handle.
     const bool marked = MarkForDeletion(file.get(), true);
-    if (!WriteAll(file.get(), bytes) || (marked && !MarkForDeletion(file.get(), false)) ||
-        !RenameOver(file.get(), path)) {
+    if (!WriteAll(file.get(), bytes) || (marked && !MarkForDeletion(file.get(), false))) {
         MarkForDeletion(file.get(), true);
         file.reset();
         DeleteFileA(temp.c_str());  // where the mark did not take
         return false;
+    }
+    if (!RenameOver(file.get(), path)) {
+        // A file system that cannot rename an open file gets the rename by
+        // name once the file is closed; a target that cannot be replaced
+        // refuses that too.
+        file.reset();
+        if (!MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            DeleteFileA(temp.c_str());
+            return false;
+        }
     }
     file.reset();
     // A hidden or system file stays so after it was saved.
