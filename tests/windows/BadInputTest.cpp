@@ -192,14 +192,16 @@ std::string WithPath(const char* text, const std::string& path) {
     return at == std::string::npos ? out : out.replace(at, 6, path);
 }
 
-// Runs an editor on its document as the user would: reads what it shows at
-// once, then, where a save is wanted, makes a change and exits saving it,
-// and in the end exits without saving. What the boxes said is recorded.
+// What the user saw: the message at opening, whether the document was
+// empty, the message at the save.
 struct EditorRun {
     std::optional<Box> atOpen, atSave;
     bool shownEmpty = false;
 };
 
+// Runs an editor on its document as the user would: looks at what it shows
+// first, then, where a save is wanted, makes a change and exits saving it,
+// and in the end exits without saving.
 EditorRun RunEditor(const Editor& editor, const std::string& hlDir, bool save) {
     EditorRun run;
     ChildProcess program(ProgramLine(Arguments(editor, hlDir)));
