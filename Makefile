@@ -53,4 +53,5 @@ run: win64
 	WINEPREFIX=$(RUN_PREFIX) tools/with-wine tools/run-program $(ARGS)
 
 clean:
+	tests/windows/volumes.sh unmount build/win64/volumes
 	rm -rf build

@@ -7,20 +7,19 @@
 #include "core/text/Paths.h"
 #include "core/text/TextFile.h"
 
-// A 5 MB configuration file split into lines and joined again: the editors'
-// open and save cost without the disk.
-static void BM_TextFileRoundTrip5MB(benchmark::State& state) {
+// A configuration file of 5 or 50 MB read as the editor's document and saved
+// again: the editors' open and save cost without the disk and the text box.
+static void BM_CfgDocumentRoundTrip(benchmark::State& state) {
     std::string bytes;
-    while (bytes.size() < 5u * 1024u * 1024u)
+    while (bytes.size() < static_cast<std::size_t>(state.range(0)) * 1024u * 1024u)
         bytes += "sv_maxspeed 320 // the fastest a player may move\r\n";
     for (auto _ : state) {
-        auto lines = vantry::SplitTextLines(bytes);
-        auto joined = vantry::JoinTextLines(lines);
-        benchmark::DoNotOptimize(joined.data());
+        auto saved = vantry::DocumentBytes(vantry::DocumentText(bytes));
+        benchmark::DoNotOptimize(saved.data());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
 }
-BENCHMARK(BM_TextFileRoundTrip5MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CfgDocumentRoundTrip)->Arg(5)->Arg(50)->Unit(benchmark::kMillisecond);
 
 // Reading every item of a catalogue list re-splits the whole text each time.
 static void BM_PipeListItemLoop(benchmark::State& state) {
@@ -51,19 +50,24 @@ BENCHMARK(BM_SortListing)->Arg(10000)->Unit(benchmark::kMillisecond);
 #include "FakeDesktop.h"
 #include "core/servers/ServerList.h"
 
-// One tChkNew tick over a desktop of 2,000 top-level windows with 20 consoles
-// already listed: the main window's steady background cost, without the system.
-static void BM_tChkNewTick2000Windows(benchmark::State& state) {
+// One tChkNew and one chkAlive tick over a desktop of 2,000 top-level windows
+// with 20, 100 or 500 consoles already listed: the main window's steady
+// background cost, without the system.
+static void BM_PollTicks2000Windows(benchmark::State& state) {
     vantry::fakes::FakeDesktopWindows desktop;
     vantry::fakes::FakeMainView view;
     vantry::ServerList list(view, desktop);
+    const int consoles = static_cast<int>(state.range(0));
+    const int every = 2000 / consoles;
     desktop.add("tty", "HLDS - first");
     for (int i = 1; i < 2000; ++i)
-        desktop.add(i % 100 == 0 ? "tty" : "Other", i % 100 == 0 ? "HLDS - server " + std::to_string(i)
-                                                                  : "Window " + std::to_string(i));
+        desktop.add(i % every == 0 ? "tty" : "Other", i % every == 0 ? "HLDS - server " + std::to_string(i)
+                                                                    : "Window " + std::to_string(i));
     list.tChkNew();
-    for (auto _ : state)
+    for (auto _ : state) {
         list.tChkNew();
+        list.chkAlive();
+    }
     state.counters["listed"] = static_cast<double>(view.entries.size());
 }
-BENCHMARK(BM_tChkNewTick2000Windows)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PollTicks2000Windows)->Arg(20)->Arg(100)->Arg(500)->Unit(benchmark::kMicrosecond);

@@ -1,9 +1,12 @@
-// The configuration editor on a 5 MB .cfg: how long opening it, saving it and
-// one insert take in the real window, text box included. Prints one line of
-// figures; run under Wine by bench/cfg-editor.
+// The configuration editor on a 5 MB .cfg (or as many megabytes as the first
+// argument says): how long opening it, saving it and one insert take in the
+// real window, text box included. Prints one line of figures; run under Wine
+// by bench/cfg-editor.
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <string>
 
@@ -25,7 +28,8 @@ double Milliseconds(const std::function<void()>& step) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    const int megabytes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     const std::string dir = std::string(temp) + "vantry-cfg-bench\\";
@@ -35,7 +39,7 @@ int main() {
     fs.writeFileAtomic(dir + "hlds.exe", "MZ");
     fs.writeFileAtomic(dir + "HLDS Vantry.exe", "MZ");
     std::string cfg;
-    for (int i = 0; cfg.size() < 5 * 1024 * 1024; ++i)
+    for (int i = 0; cfg.size() < static_cast<std::size_t>(megabytes) * 1024 * 1024; ++i)
         cfg += "// setting number " + std::to_string(i) + "\r\nsv_gravity " + std::to_string(i) + "\r\n";
     const std::string path = dir + "valve\\big.cfg";
     fs.writeFileAtomic(path, cfg);
@@ -67,8 +71,8 @@ int main() {
     SendMessageA(text, EM_SETSEL, 1000, 1000);
     const double insert = Milliseconds([&] { editor.presenter().insertVariable(34); });
     const double save = Milliseconds([&] { editor.presenter().Save(); });
-    std::printf("5 MB .cfg: read %.0f ms, open in the window %.0f ms, one insert %.0f ms, save %.0f ms\n", read, open,
-                insert, save);
+    std::printf("%d MB .cfg: read %.0f ms, open in the window %.0f ms, one insert %.0f ms, save %.0f ms\n", megabytes,
+                read, open, insert, save);
     editor.Unload();
     DeleteFileA(path.c_str());
     return 0;

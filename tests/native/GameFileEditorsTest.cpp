@@ -122,6 +122,16 @@ TEST_F(GameFileEditorsTest, MotdFilesComeBackByteForByteAndAMissingOneIsCreatedA
     EXPECT_EQ(fs.readFile("C:\\HL\\valve\\motd.txt"), "hidden\r\n");
 }
 
+TEST_F(GameFileEditorsTest, AMotdThatCannotBeMadeIsToldOfOnceWhenTheEditorOpens) {
+    fs.failWrites = true;
+    MotdEditorPresenter editor(mv, GameFileServices{catalogue, lists, false});
+    mv.games.onClick = [&] { editor.onGameChange(); };
+    ASSERT_EQ(editor.onLoad(), LocateResult::Known);
+    ASSERT_EQ(boxes.calls.size(), 1u);
+    EXPECT_EQ(Box(0), "Error Saving File / Error saving file 'C:\\HL\\valve\\motd.txt' / 64");
+    EXPECT_FALSE(mv.saveEnabled);
+}
+
 TEST_F(GameFileEditorsTest, AChangeOfGameAsksAboutAndWritesToTheGameThatWasShown) {
     fs.addFile("C:\\HL\\valve\\motd.txt", "v\r\n");
     fs.addFile("C:\\HL\\cstrike\\motd.txt", "c\r\n");
@@ -215,6 +225,15 @@ TEST_F(GameFileEditorsTest, MapCycleReadsEveryLineInFileOrderAndWritesItBack) {
         EXPECT_EQ(fs.readFile("C:\\HL\\valve\\mapcycle.txt"), c.saved);
     }
     EXPECT_EQ(cv.lstMaps.texts(), (Lines{"crossfire", "stalkyard"}));
+
+    // A NUL byte: an empty cycle rather than entries cut short, and the file is left alone.
+    const std::string nul("de_dust\r\nde_\0nuke\r\n", 18);
+    fs.addFile("C:\\HL\\valve\\mapcycle.txt", nul);
+    Cycle();
+    EXPECT_TRUE(cv.lstCycle.texts().empty());
+    cycle->onClose();
+    EXPECT_EQ(fs.readFile("C:\\HL\\valve\\mapcycle.txt"), nul);
+    cv.log.clear();
 
     // None: an empty cycle, and nothing is created until a save.
     Pick(cv, *cycle, "cstrike");

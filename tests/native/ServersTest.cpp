@@ -73,21 +73,22 @@ TEST_F(ServerListTest, FindsConsolesOfAnyClassInWindowOrderButNeverItsOwnWindows
     EXPECT_FALSE(desktop.find(hidden)->visible) << "a console hidden when found stays hidden";
 }
 
-TEST_F(ServerListTest, ChkAliveDropsOneClosedConsoleATick) {
+TEST_F(ServerListTest, ChkAliveDropsEveryClosedConsoleInOneTickWithItsHandle) {
     const auto a = Console("HLDS - a");
     const auto b = Console("HLDS - b");
-    Console("HLDS - c");
+    const auto c = Console("HLDS - c");
+    const auto d = Console("HLDS - d");
     view.current = 0;
     list.ShowServerDetails();
     desktop.close(a);
-    desktop.close(b);
+    desktop.close(c);
+    desktop.close(d);
     list.chkAlive();
-    EXPECT_EQ(Entries(), (Texts{"HLDS - b [x]", "HLDS - c [x]"}));
-    EXPECT_EQ(view.name1Text + view.name2Text, "") << "the shown details were of the closed one";
+    EXPECT_EQ(Entries(), Texts{"HLDS - b [x]"});
+    EXPECT_EQ(list.handlesText(), std::to_string(b) + "|");
+    EXPECT_EQ(view.name1Text + view.name2Text, "") << "the shown details were of a closed one";
     list.chkAlive();
-    list.chkAlive();
-    EXPECT_EQ(Entries(), Texts{"HLDS - c [x]"});
-    EXPECT_EQ(list.handlesText(), std::to_string(a + 2) + "|");
+    EXPECT_EQ(Entries(), Texts{"HLDS - b [x]"});
 }
 
 TEST_F(ServerListTest, DetailsSplitTheTitleAtTheFirstTwoSeparatorsAndRenameKeepsThePrefix) {
@@ -109,6 +110,11 @@ TEST_F(ServerListTest, DetailsSplitTheTitleAtTheFirstTwoSeparatorsAndRenameKeeps
     view.name2Text = "   ";
     list.rename();
     EXPECT_EQ(desktop.find(h)->title, "HLDS");
+    // A console that does not answer keeps its title, and the list says so.
+    desktop.find(h)->hung = true;
+    view.name2Text = "office";
+    list.rename();
+    EXPECT_EQ(desktop.find(h)->title + " / " + view.entries[0].text, "HLDS / HLDS");
 }
 
 TEST_F(ServerListTest, TogglesAndClicksOnTheMarkShowOrHideAndRefreshTheText) {

@@ -72,6 +72,12 @@ TEST(Settings, EachValueIsStoredAtItsAddressAsPlainTextAndReadFromThereUnlessItI
     store.save("HLDSVantry", "Main", "Y", "12,5");
     store.save("HLDSVantry", "Options", "Default", "");
     EXPECT_EQ(std::tuple(s.ShowIn(), s.MainY(), s.DefaultGameForSelectors()), std::tuple(2L, 35.0f, ""));
+    // So does a place or size beyond 2^24 twips, miles off any screen.
+    store.save("HLDSVantry", "Main", "X", "1e30");
+    store.save("HLDSVantry", "Main", "Y", "-3000000000");
+    store.save("HLDSVantry", "CFG", "X2", "16777218");
+    store.save("HLDSVantry", "CFG", "Y2", "-16777216");
+    EXPECT_EQ(std::tuple(s.MainX(7), s.MainY(), s.CfgX2(), s.CfgY2()), std::tuple(7.0f, 35.0f, 5175.0f, -16777216.0f));
 }
 
 class StartTest : public ::testing::Test {

@@ -22,6 +22,9 @@ TEST(TextFile, AWrittenLineKeepsAllItsBytesAndAFailedWriteSaysSo) {
     const Lines lines{"tab\there \xE9\x80\xFF" "end  ", "  spaced  ", ""};
     ASSERT_TRUE(WriteTextLines(fs, "C:\\HL\\motd.txt", lines));
     EXPECT_EQ(ReadTextLines(fs, "C:\\HL\\motd.txt"), lines);
+    // A NUL byte makes it no text file: read as none rather than cut short.
+    fs.addFile("C:\\HL\\mapcycle.txt", std::string("de_dust\r\nde_\0nuke\r\n", 18));
+    EXPECT_EQ(ReadTextLines(fs, "C:\\HL\\mapcycle.txt"), std::nullopt);
     fs.failWrites = true;
     EXPECT_FALSE(WriteTextLines(fs, "C:\\HL\\motd.txt", {"lost"}));
 }

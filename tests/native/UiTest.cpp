@@ -33,6 +33,13 @@ TEST(ActivityLook, TitleColourFollowsEveryChangePicturesOnlyTransitions) {
 
 TEST(Chrome, CentringAndTwips) {
     EXPECT_EQ(Centred(15360, 11520, 4155, 4125), (Rect{5602, 3697, 4155, 4125}));
+    // Onto a screen that shows none of it: just far enough, or to its corner when too big.
+    const Rect screen{-1280, 0, 1280, 1000};
+    for (const auto& [window, moved] : {std::pair{Rect{5000000, -40, 300, 200}, Rect{-300, 0, 300, 200}},
+                                        {Rect{-9000, 2000, 300, 200}, Rect{-1280, 800, 300, 200}},
+                                        {Rect{-3000, 50, 2000, 1200}, Rect{-1280, 0, 2000, 1200}},
+                                        {Rect{-700, 10, 300, 200}, Rect{-700, 10, 300, 200}}})
+        EXPECT_EQ(MovedInto(window, screen), moved);
     EXPECT_EQ(TwipsToPixels(15, 96), 1);     // a frame strip never vanishes at 96 DPI
     EXPECT_EQ(TwipsToPixels(-100, 96), -7);  // off-screen positions round symmetrically
     EXPECT_DOUBLE_EQ(PixelsToTwips(96, 96), 1440.0);

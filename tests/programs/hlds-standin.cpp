@@ -5,6 +5,8 @@
 // picks out only its own switches, wherever they stand:
 //   -standin-title "text"   the window title (default "HLDS")
 //   -standin-hidden         create the window without showing it
+//   -standin-hang           never read a message once the window is up: a
+//                           console that has stopped answering
 // At start it appends one line to standin.log beside its own exe:
 //   <pid> TAB <working directory> TAB <command line as received> CR LF
 // so that a test can see exactly how it was started, even while it runs.
@@ -23,9 +25,10 @@ std::string Title(const std::string& line) {
     return line.substr(start, line.find('"', start) - start);
 }
 
-bool Hidden(const std::string& line) {
-    const auto at = line.find(" -standin-hidden");
-    return at != std::string::npos && (at + 16 == line.size() || line[at + 16] == ' ');
+bool HasSwitch(const std::string& line, const std::string& name) {
+    const auto at = line.find(" " + name);
+    const auto end = at + 1 + name.size();
+    return at != std::string::npos && (end == line.size() || line[end] == ' ');
 }
 
 // Several stand-ins may start at once from the same folder: append-only access
@@ -73,8 +76,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     if (!hwnd)
         return 1;
     // A launcher's show command (say, minimised) reaches us through showCommand.
-    if (!Hidden(commandLine))
+    if (!HasSwitch(commandLine, "-standin-hidden"))
         ShowWindow(hwnd, showCommand);
+    if (HasSwitch(commandLine, "-standin-hang"))
+        Sleep(INFINITE);
 
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

@@ -20,6 +20,7 @@ public:
         std::string className, title;
         bool visible;
         bool ownProcess = false;
+        bool hung = false;  // answers no message: a retitle gives up on it
     };
 
     DesktopWindow add(const std::string& className, const std::string& title, bool visible = true) {
@@ -47,9 +48,10 @@ public:
     }
     bool setTitle(DesktopWindow h, const std::string& title) override {
         Window* w = find(h);
-        if (w)
-            w->title = title;
-        return w != nullptr;
+        if (!w || w->hung)
+            return false;
+        w->title = title;
+        return true;
     }
 
 private:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,8 @@ public:
     void SetListIndex(int row) override {
         index = valid(row) ? row : -1;
         clicks.push_back(List(index));
+        if (onClick)
+            onClick();
     }
     bool Checked(int row) const override { return valid(row) && rows[static_cast<std::size_t>(row)].checked; }
     void SetChecked(int row, bool checked) override {
@@ -58,6 +61,8 @@ public:
     std::vector<Row> rows;
     int index = -1;
     std::vector<std::string> clicks;  // the selected text at every SetListIndex
+    // Raised by every SetListIndex, as a real selector raises its Click.
+    std::function<void()> onClick;
 
 private:
     bool valid(int row) const { return row >= 0 && row < ListCount(); }

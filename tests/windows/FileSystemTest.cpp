@@ -91,6 +91,14 @@ TEST_F(Win32FileSystemTest, AtomicWriteCreatesAndReplacesKeepsHiddenAndLeavesNoT
     ASSERT_TRUE(fs.writeFileAtomic(dir / "hidden.cfg", "new"));
     EXPECT_TRUE(*fs.attributes(dir / "hidden.cfg") & attr::Hidden);
     EXPECT_EQ(ReadBytes(dir / "hidden.cfg"), "new");
+
+    // Names that an earlier program of our process number left behind are
+    // passed over, and left alone.
+    for (int n = 0; n < 10; ++n)
+        Make("server.cfg.~" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(n) + ".tmp");
+    ASSERT_TRUE(fs.writeFileAtomic(dir / "server.cfg", "saved"));
+    EXPECT_EQ(ReadBytes(dir / "server.cfg"), "saved");
+    EXPECT_EQ(fs.list(dir / "server.cfg.~*", ListFilter::NormalFiles).size(), 10u);
 }
 
 TEST_F(Win32FileSystemTest, AFailedWriteKeepsTheOldBytesAndSaysSo) {

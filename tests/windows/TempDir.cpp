@@ -33,10 +33,15 @@ void RemoveTree(const std::string& dir) {
 
 }  // namespace
 
-TempDir::TempDir() {
-    static std::atomic<int> counter{0};
+TempDir::TempDir() : TempDir([] {
     char base[MAX_PATH];
     GetTempPathA(MAX_PATH, base);
+    return std::string(base);
+}()) {}
+
+TempDir::TempDir(const std::string& dir) {
+    static std::atomic<int> counter{0};
+    const std::string base = dir.empty() || dir.back() == '\\' ? dir : dir + "\\";
     // Wine reuses process ids soon, and a folder that a finished test's child
     // process still held may be left over: take the next free name.
     for (int attempt = 0; attempt < 1000; ++attempt) {

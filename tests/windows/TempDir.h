@@ -9,6 +9,8 @@ namespace vantry::testutil {
 class TempDir {
 public:
     TempDir();
+    // Under the given folder instead of the temp folder.
+    explicit TempDir(const std::string& base);
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;

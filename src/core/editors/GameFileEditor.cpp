@@ -8,9 +8,13 @@ LocateResult GameFileEditor::onLoad() {
     if (FillGameSelector(s_.catalogue, s_.lists, view_.windowHandle(), view_.gameSelector()) ==
         LocateResult::EndNow)
         return LocateResult::EndNow;
-    // The selection's Click has read the file already; read once more, so the
-    // editor starts from the file even where no Click reached it.
-    show(selectedGame());
+    // The selection's Click has read the file already. Where no Click reached
+    // the editor, it reads it now, so that it starts from the file; but not
+    // twice: the MOTD editor makes a missing file as it reads, and a folder
+    // that refuses it would be told of twice.
+    const std::string game = selectedGame();
+    if (shownGame_.empty() || shownGame_ != game)
+        show(game);
     if (s_.standalone)
         view_.showTrayIcon(texts_.trayTooltip);
     return LocateResult::Known;

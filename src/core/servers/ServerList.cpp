@@ -1,5 +1,6 @@
 #include "core/servers/ServerList.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "core/text/Text.h"
@@ -28,11 +29,27 @@ std::string ServerList::lstServer_List(int index) const {
 
 void ServerList::lstServer_Remove(int index) { handles_.Remove(index + 1); }
 
-DesktopWindow ServerList::handleAt(int index) const {
-    const std::string item = TrimSpaces(lstServer_List(index));
+namespace {
+
+DesktopWindow HandleOf(const std::string& item) {
+    const std::string trimmed = TrimSpaces(item);
     DesktopWindow handle = 0;
-    std::from_chars(item.data(), item.data() + item.size(), handle);
+    std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), handle);
     return handle;
+}
+
+}  // namespace
+
+DesktopWindow ServerList::handleAt(int index) const { return HandleOf(lstServer_List(index)); }
+
+std::vector<DesktopWindow> ServerList::listedHandles() const {
+    std::vector<DesktopWindow> handles;
+    const auto items = SplitAt(handles_.text(), '|');
+    const std::size_t n = std::min(items.size(), static_cast<std::size_t>(std::max(view_.entryCount(), 0)));
+    handles.reserve(n);
+    for (std::size_t i = 0; i < n; ++i)
+        handles.push_back(HandleOf(items[i]));
+    return handles;
 }
 
 std::string ServerList::WindowTitle(DesktopWindow handle) {
@@ -43,10 +60,9 @@ void ServerList::AddServerWindow(const std::string& title, DesktopWindow handle)
     // Another copy of the program carries its name in its windows' titles.
     if (StartsWithIgnoreCase(title, "HLDS Vantry") || StartsWithIgnoreCase(title, "HLDSVantry"))
         return;
-    const int n = view_.entryCount();
-    for (int i = 0; i < n; ++i)
-        if (handleAt(i) == handle)
-            return;
+    const auto listed = listedHandles();
+    if (std::find(listed.begin(), listed.end(), handle) != listed.end())
+        return;
     // A console that was hidden when found stays hidden and is listed unticked.
     const bool wasVisible = desktop_.isVisible(handle);
     lstServer_Add(handle);
@@ -98,17 +114,23 @@ void ServerList::tChkNew() {
 }
 
 void ServerList::chkAlive() {
-    const int n = view_.entryCount();
-    for (int i = 0; i < n; ++i) {
-        if (!WindowTitle(handleAt(i)).empty())
+    // Every closed console in one tick, from the last entry up so that the
+    // places of those still to look at stay as they are. Dropping one a tick
+    // could not keep up: with consoles closing faster than one in 1.5
+    // seconds, the list filled with closed ones, each tick grew longer, and
+    // the list caught up only minutes after the last had closed.
+    const auto listed = listedHandles();
+    bool dropped = false;
+    for (int i = static_cast<int>(listed.size()) - 1; i >= 0; --i) {
+        if (!WindowTitle(listed[static_cast<std::size_t>(i)]).empty())
             continue;
         view_.removeEntry(i);
         lstServer_Remove(i);
-        if (!view_.name1().empty()) {
-            view_.setName1("");
-            view_.setName2("");
-        }
-        return;  // one closed console a tick
+        dropped = true;
+    }
+    if (dropped && !view_.name1().empty()) {
+        view_.setName1("");
+        view_.setName2("");
     }
 }
 
@@ -177,8 +199,10 @@ void ServerList::rename() {
     const std::string title =
         name.empty() ? std::string(mainwin::ConsolePrefix)
                      : std::string(mainwin::ConsolePrefix) + mainwin::NameSeparator + name;
-    desktop_.setTitle(handleAt(idx), title);
-    view_.setEntryText(idx, title);
+    // A console that does not answer in time keeps its title: the list shows
+    // the one it has, not one it was asked to take.
+    const DesktopWindow h = handleAt(idx);
+    view_.setEntryText(idx, desktop_.setTitle(h, title) ? title : WindowTitle(h));
 }
 
 bool ServerList::anyHidden() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/catalogue/PipeList.h"
 #include "core/platform/DesktopWindows.h"
@@ -66,7 +67,7 @@ public:
     // is shown; entry i has the command firstCommand + i.
     Menu BuildServerMenu(int firstCommand);
 
-    // The two 1.5-second ticks.
+    // The two 1.5-second ticks: new consoles are listed, closed ones dropped.
     void tChkNew();
     void chkAlive();
 
@@ -87,6 +88,8 @@ public:
 
 private:
     DesktopWindow handleAt(int index) const;
+    // The handles of the list's entries, read from ServerHandles at once.
+    std::vector<DesktopWindow> listedHandles() const;
     void setShown(int index, bool shown, bool refreshText);
 
     ServerListView& view_;

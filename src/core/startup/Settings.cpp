@@ -19,7 +19,15 @@ float Settings::single(const char* section, const char* key, float fallback) con
     const auto stored = store_.get(SettingsApp, section, key);
     if (!stored)
         return fallback;
-    return ParseNumber<float>(*stored).value_or(fallback);
+    // Every such value is a window's place or size in whole twips. Beyond
+    // 2^24 a single is no longer a whole number of twips, and is miles off
+    // any screen: a damaged or hand-edited setting, which would overflow the
+    // whole numbers the readers turn it into. It counts as absent.
+    constexpr float limit = 16777216.0f;
+    const auto value = ParseNumber<float>(*stored);
+    if (!value || *value < -limit || *value > limit)
+        return fallback;
+    return *value;
 }
 
 void Settings::save(const char* section, const char* key, const std::string& value) {

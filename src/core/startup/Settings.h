@@ -10,7 +10,8 @@ inline constexpr char SettingsApp[] = "HLDSVantry";
 
 // Every stored setting of the program, each with its readers' defaults. Values
 // are read afresh at every call: another window may have written them since.
-// A stored text that is not a number, where a number is read, counts as absent.
+// A stored text that is not a number, where a number is read, counts as
+// absent; so does a place or size beyond 2^24 twips either way.
 class Settings {
 public:
     explicit Settings(SettingsStore& store) : store_(store) {}

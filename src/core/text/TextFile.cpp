@@ -48,7 +48,7 @@ std::string DocumentText(std::string_view bytes) {
 
 std::optional<std::vector<std::string>> ReadTextLines(FileSystem& fs, const std::string& path) {
     const auto bytes = fs.readFile(path);
-    if (!bytes)
+    if (!bytes || bytes->find('\0') != std::string::npos)
         return std::nullopt;
     return SplitTextLines(*bytes);
 }

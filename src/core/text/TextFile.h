@@ -22,7 +22,9 @@ std::string JoinTextLines(const std::vector<std::string>& lines);
 std::string DocumentText(std::string_view bytes);
 inline std::string DocumentBytes(const std::string& text) { return text + "\r\n"; }
 
-// Nothing when the file cannot be read.
+// Nothing when the file cannot be read, or holds a NUL byte: every list and
+// text box that shows a line ends it there, and a save would write back the
+// lines cut short.
 std::optional<std::vector<std::string>> ReadTextLines(FileSystem& fs, const std::string& path);
 
 // Written through the atomic write, so a failure leaves the old file whole.

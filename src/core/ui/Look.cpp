@@ -1,5 +1,6 @@
 #include "core/ui/Look.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vantry {
@@ -12,6 +13,14 @@ double PixelsToTwips(int pixels, int dpi) { return dpi > 0 ? pixels * 1440.0 / d
 
 Rect Centred(int screenWidth, int screenHeight, int width, int height) {
     return {(screenWidth - width) / 2, (screenHeight - height) / 2, width, height};
+}
+
+Rect MovedInto(const Rect& window, const Rect& area) {
+    const auto into = [](int start, int size, int areaStart, int areaSize) {
+        return std::max(areaStart, std::min(start, areaStart + areaSize - size));
+    };
+    return {into(window.left, window.width, area.left, area.width), into(window.top, window.height, area.top, area.height),
+            window.width, window.height};
 }
 
 int PictureScale(int dpi) {

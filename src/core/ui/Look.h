@@ -28,6 +28,10 @@ struct Rect {
 // A window of the given size centred on the screen (any unit, twips in practice).
 Rect Centred(int screenWidth, int screenHeight, int width, int height);
 
+// The window moved just far enough to lie within the area; one larger than
+// the area keeps its top left corner at the area's.
+Rect MovedInto(const Rect& window, const Rect& area);
+
 // Mouse buttons as the program's events report them.
 namespace mouse {
 inline constexpr int Left = 1;

@@ -153,10 +153,7 @@ void CfgEditorWindow::showWindow() {
     focusText();
 }
 
-void CfgEditorWindow::place(const Rect& twips) {
-    SetWindowPos(hwnd_, nullptr, px(twips.left), px(twips.top), px(twips.width), px(twips.height),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-}
+void CfgEditorWindow::place(const Rect& twips) { placePixels(px(twips)); }
 
 void CfgEditorWindow::endProgram() {
     if (onEndProgram)

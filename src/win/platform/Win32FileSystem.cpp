@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <limits>
+#include <vector>
 
 #include "win/platform/Handles.h"
 #include "core/text/Paths.h"
@@ -80,6 +82,38 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
     return FlushFileBuffers(file) != 0;
 }
 
+bool MarkForDeletion(HANDLE file, bool deleted) {
+    FILE_DISPOSITION_INFO disposition{};
+    disposition.DeleteFile = deleted ? TRUE : FALSE;
+    return SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition) != 0;
+}
+
+// Renames the open file over the target through its own handle: no other
+// program can open the new file between its last write and the rename.
+bool RenameOver(HANDLE file, const std::string& target) {
+    const int length = MultiByteToWideChar(CP_ACP, 0, target.c_str(), -1, nullptr, 0);
+    if (length <= 0)
+        return false;
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, target.c_str(), -1, wide.data(), length);
+    const DWORD fullLength = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (fullLength == 0)
+        return false;
+    std::wstring full(fullLength, L'\0');
+    full.resize(GetFullPathNameW(wide.c_str(), fullLength, full.data(), nullptr));
+    if (full.empty())
+        return false;
+
+    const std::size_t nameBytes = full.size() * sizeof(wchar_t);
+    std::vector<unsigned char> buffer(sizeof(FILE_RENAME_INFO) + nameBytes);
+    auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+    info->ReplaceIfExists = TRUE;
+    info->RootDirectory = nullptr;
+    info->FileNameLength = static_cast<DWORD>(nameBytes);
+    std::copy(full.begin(), full.end(), info->FileName);
+    return SetFileInformationByHandle(file, FileRenameInfo, info, static_cast<DWORD>(buffer.size())) != 0;
+}
+
 }  // namespace
 
 bool Win32FileSystem::writeFileAtomic(const std::string& path, const std::string& bytes) {
@@ -88,25 +122,44 @@ bool Win32FileSystem::writeFileAtomic(const std::string& path, const std::string
         (old & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)))
         return false;
 
-    // Beside the target, so that the final rename stays on one volume.
+    // Beside the target, so that the final rename stays on one volume. A
+    // name that is taken (left by a program that died in the moment between
+    // the two steps before its rename, whose process number is ours now) is
+    // passed over.
     static std::atomic<unsigned> counter{0};
-    const std::string temp = path + ".~" + std::to_string(GetCurrentProcessId()) + "-" +
-                             std::to_string(counter++) + ".tmp";
-    {
-        UniqueKernelHandle file(CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                            FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file)
+    std::string temp;
+    UniqueKernelHandle file;
+    for (int attempt = 0; attempt < 100 && !file; ++attempt) {
+        temp = path + ".~" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++) + ".tmp";
+        file.reset(CreateFileA(temp.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file && GetLastError() != ERROR_FILE_EXISTS)
             return false;
-        if (!WriteAll(file.get(), bytes)) {
-            file.reset();
+    }
+    if (!file)
+        return false;
+    // Marked for deletion while it is written: if the program is killed
+    // before the rename, the system removes the half file with its last
+    // handle, and the user never finds it. The mark comes off just before the
+    // rename, which takes the file by its handle.
+    const bool marked = MarkForDeletion(file.get(), true);
+    if (!WriteAll(file.get(), bytes) || (marked && !MarkForDeletion(file.get(), false))) {
+        MarkForDeletion(file.get(), true);
+        file.reset();
+        DeleteFileA(temp.c_str());  // where the mark did not take
+        return false;
+    }
+    if (!RenameOver(file.get(), path)) {
+        // A file system that cannot rename an open file gets the rename by
+        // name once the file is closed; a target that cannot be replaced
+        // refuses that too.
+        file.reset();
+        if (!MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
             DeleteFileA(temp.c_str());
             return false;
         }
     }
-    if (!MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileA(temp.c_str());
-        return false;
-    }
+    file.reset();
     // A hidden or system file stays so after it was saved.
     if (old != INVALID_FILE_ATTRIBUTES && (old & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
         SetFileAttributesA(path.c_str(), old);

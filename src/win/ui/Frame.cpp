@@ -127,7 +127,22 @@ int Frame::screenHeightTwips() const {
 }
 
 void Frame::moveTo(const Rect& twips) {
-    SetWindowPos(hwnd_, nullptr, px(twips.left), px(twips.top), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT now;
+    GetWindowRect(hwnd_, &now);
+    placePixels({px(twips.left), px(twips.top), now.right - now.left, now.bottom - now.top});
+}
+
+void Frame::placePixels(const Rect& pixels) {
+    Rect place = pixels;
+    const RECT rc{place.left, place.top, place.right(), place.bottom()};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!MonitorFromRect(&rc, MONITOR_DEFAULTTONULL) &&
+        GetMonitorInfoA(MonitorFromRect(&rc, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        const RECT& work = monitor.rcWork;
+        place = MovedInto(place, {work.left, work.top, work.right - work.left, work.bottom - work.top});
+    }
+    SetWindowPos(hwnd_, nullptr, place.left, place.top, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Frame::centre() {

@@ -58,6 +58,11 @@ public:
     int screenWidthTwips() const;
     int screenHeightTwips() const;
     void moveTo(const Rect& twips);
+    // Moves and sizes the window in pixels. A place that no monitor shows
+    // (stored while a monitor since unplugged was there, or a damaged
+    // setting) would leave the window where nobody can reach it: it goes onto
+    // the nearest monitor instead.
+    void placePixels(const Rect& pixels);
     void centre();
     void makeTopmost();
 

@@ -1,0 +1,389 @@
+// The program under load and when things go wrong around it: consoles that
+// come and go by the hundred or stop answering, a save killed half-way or
+// cut short by a full disk.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#include <map>
+#include <mutex>
+#include <random>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "Installation.h"
+#include "Processes.h"
+#include "TempDir.h"
+#include "UiDriver.h"
+
+using namespace vantry::testutil;
+using namespace std::chrono_literals;
+
+namespace {
+
+// Every name in the folder, hidden and system files too, as a user's file
+// manager set to show everything lists them.
+std::vector<std::string> EverythingIn(const std::string& dir) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        const std::string name = data.cFileName;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    return names;
+}
+
+}  // namespace
+
+// Killed while a save is under way, again and again: the file is always one
+// whole save, the old or the new, and nothing is left beside it.
+TEST(KilledSave, LeavesTheOldOrTheNewFileWholeAndNoTemporaryFile) {
+    TempDir dir;
+    const std::string target = dir / "server.cfg";
+    constexpr std::size_t size = 8u << 20;
+    for (int round = 0; round < 4; ++round) {
+        SCOPED_TRACE(round);
+        ChildProcess saver('"' + BinDir() + "\\save-loop.exe\" \"" + target + "\" 8");
+        ASSERT_TRUE(saver.started());
+        // Half-way: the file is there from an earlier save and the next one
+        // has begun beside it.
+        ASSERT_TRUE(WaitFor([&] {
+            return GetFileAttributesA(target.c_str()) != INVALID_FILE_ATTRIBUTES && EverythingIn(dir.path()).size() > 1;
+        }));
+        saver.kill();
+
+        const std::string bytes = ReadBytes(target);
+        ASSERT_EQ(bytes.size(), size);
+        EXPECT_TRUE(bytes == std::string(size, 'a') || bytes == std::string(size, 'b')) << "a mix of two saves";
+        EXPECT_TRUE(WaitFor([&] { return EverythingIn(dir.path()).size() == 1; }, 3s))
+            << "left beside it: " << EverythingIn(dir.path()).back();
+    }
+}
+
+namespace {
+
+// Consoles of the test's own making: top-level windows of class "tty" titled
+// "HLDS - c<slot>.<life>", that a thread of their own opens and closes at
+// random, a quarter of them hidden, while the program watches from its
+// process. Once the churn is over, the consoles left stay open until the end.
+class ConsoleChurn {
+public:
+    ConsoleChurn(int slots, std::chrono::milliseconds length, std::chrono::milliseconds step)
+        : thread_([=, this] { run(slots, length, step); }) {}
+    ~ConsoleChurn() {
+        stop_ = true;
+        thread_.join();
+    }
+
+    bool churning() const { return churning_; }
+    // The consoles open now, by title.
+    std::map<std::string, HWND> live() const {
+        std::lock_guard lock(mutex_);
+        return live_;
+    }
+    bool everOpened(const std::string& title) const {
+        std::lock_guard lock(mutex_);
+        return opened_.count(title) != 0;
+    }
+    int closed() const { return closed_; }
+
+private:
+    void run(int slots, std::chrono::milliseconds length, std::chrono::milliseconds step) {
+        WNDCLASSA cls = {};
+        cls.lpfnWndProc = DefWindowProcA;
+        cls.hInstance = GetModuleHandleA(nullptr);
+        cls.lpszClassName = "tty";
+        RegisterClassA(&cls);
+        std::mt19937 random(20240607);
+        std::vector<HWND> windows(static_cast<std::size_t>(slots));
+        std::vector<int> lives(static_cast<std::size_t>(slots));
+        const auto toggle = [&](std::size_t slot) {
+            std::lock_guard lock(mutex_);
+            if (HWND w = windows[slot]) {
+                live_.erase(WindowText(w));
+                DestroyWindow(w);
+                windows[slot] = nullptr;
+                ++closed_;
+                return;
+            }
+            const std::string title = "HLDS - c" + std::to_string(slot) + "." + std::to_string(++lives[slot]);
+            const DWORD shown = random() % 4 ? WS_VISIBLE : 0;
+            windows[slot] = CreateWindowExA(0, "tty", title.c_str(), WS_OVERLAPPED | shown, 10 + 5 * static_cast<int>(slot),
+                                            10, 200, 60, nullptr, nullptr, cls.hInstance, nullptr);
+            live_[title] = windows[slot];
+            opened_.insert(title);
+        };
+        const auto pump = [] {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageA(&msg);
+        };
+        for (std::size_t slot = 0; slot < windows.size(); slot += 2)
+            toggle(slot);
+        const auto end = std::chrono::steady_clock::now() + length;
+        while (std::chrono::steady_clock::now() < end) {
+            toggle(random() % windows.size());
+            pump();
+            std::this_thread::sleep_for(step);
+        }
+        churning_ = false;
+        while (!stop_) {
+            pump();
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        for (HWND w : windows)
+            if (w)
+                DestroyWindow(w);
+    }
+
+    mutable std::mutex mutex_;
+    std::map<std::string, HWND> live_;
+    std::set<std::string> opened_;
+    std::atomic<int> closed_{0};
+    std::atomic<bool> churning_{true}, stop_{false};
+    std::thread thread_;
+};
+
+enum : int { IdList = 100 };
+
+struct Entry {
+    std::string text;
+    bool ticked;
+};
+
+// lstServers as another process sees it. An entry dropped while it is read
+// ends the reading there.
+std::vector<Entry> Entries(HWND list) {
+    std::vector<Entry> entries;
+    const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        wchar_t wide[512] = {};
+        if (SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide)) == LB_ERR)
+            break;
+        entries.push_back({Narrow(wide), SendMessageA(list, LB_GETITEMDATA, i, 0) == 1});
+    }
+    return entries;
+}
+
+std::set<std::string> Titles(const std::vector<Entry>& entries) {
+    std::set<std::string> titles;
+    for (const auto& e : entries)
+        titles.insert(e.text);
+    return titles;
+}
+
+// A click on an entry's tick box, scrolled into view first.
+void ClickTick(HWND list, int index) {
+    SendMessageA(list, LB_SETTOPINDEX, index, 0);
+    const int row = index - static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+    const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+    const LPARAM at = MAKELPARAM(3, row * height + height / 2);
+    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(list, WM_LBUTTONUP, 0, at);
+}
+
+}  // namespace
+
+// A hundred consoles come and go at random for a minute while the main
+// window polls: it never lists one twice or one that never was, and once
+// the churn is over its list is the consoles open, each entry's tick box
+// working on the console it names.
+TEST(ConsoleChurn, TheListFollowsAHundredConsolesComingAndGoingAndEndsAsTheLiveSet) {
+    Installation installation;
+    ChildProcess program(ProgramLine(""));
+    HWND main = program.waitForShownWindow("HLDSVantryMain");
+    ASSERT_NE(main, nullptr);
+    HWND list = GetDlgItem(main, IdList);
+
+    ConsoleChurn churn(100, 60s, 40ms);
+    int samples = 0;
+    std::size_t longest = 0;
+    while (churn.churning()) {
+        const auto entries = Entries(list);
+        longest = std::max(longest, entries.size());
+        std::set<std::string> seen;
+        for (const auto& e : entries) {
+            EXPECT_TRUE(seen.insert(e.text).second) << "listed twice: " << e.text;
+            EXPECT_TRUE(churn.everOpened(e.text)) << "never a console: " << e.text;
+        }
+        ++samples;
+        std::this_thread::sleep_for(250ms);
+    }
+    const auto live = churn.live();
+    std::set<std::string> liveTitles;
+    for (const auto& [title, window] : live)
+        liveTitles.insert(title);
+    const auto churnEnd = std::chrono::steady_clock::now();
+    const std::size_t listedAtEnd = Entries(list).size();
+    const bool matched = WaitFor([&] { return Titles(Entries(list)) == liveTitles; }, 10s);
+    const auto caughtUp = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - churnEnd);
+    ASSERT_TRUE(matched) << Titles(Entries(list)).size() << " listed, " << liveTitles.size() << " open";
+    printf("churn: %d consoles closed, %d looks at the list, at most %zu listed; at the end %zu listed and %zu open, "
+           "the same %lld ms later\n",
+           churn.closed(), samples, longest, listedAtEnd, liveTitles.size(), static_cast<long long>(caughtUp.count()));
+
+    // In step: each entry's mark is its console's state, and its tick box
+    // hides and shows that console.
+    const auto entries = Entries(list);
+    ASSERT_EQ(Titles(entries), liveTitles);
+    for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
+        HWND console = live.at(entries[i].text);
+        SCOPED_TRACE(entries[i].text);
+        EXPECT_EQ(entries[i].ticked, IsWindowVisible(console) != FALSE);
+        ClickTick(list, i);
+        EXPECT_TRUE(WaitFor([&] { return (IsWindowVisible(console) != FALSE) != entries[i].ticked; }, 3s));
+        ClickTick(list, i);
+        EXPECT_TRUE(WaitFor([&] { return (IsWindowVisible(console) != FALSE) == entries[i].ticked; }, 3s));
+    }
+    PostMessageA(GetDlgItem(main, 1001), BM_CLICK, 0, 0);
+}
+
+namespace {
+
+enum : int { IdName2 = 102, IdHide = 103, IdRename = 104 };
+
+int IndexOf(HWND list, const std::string& text) {
+    const auto entries = Entries(list);
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].text == text)
+            return static_cast<int>(i);
+    return -1;
+}
+
+// A message that the program has handled within five seconds, as a program
+// that answers does; a frozen one never does, and the test goes on.
+bool Handled(HWND window, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, msg, wp, lp, SMTO_NORMAL, 5000, &result) != 0;
+}
+
+// A click on an entry, at x: on its tick box (small x) or on its text.
+bool ClickHandled(HWND list, int index, int x) {
+    const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+    const LPARAM at = MAKELPARAM(x, index * height + height / 2);
+    return Handled(list, WM_LBUTTONDOWN, MK_LBUTTON, at) && Handled(list, WM_LBUTTONUP, 0, at);
+}
+
+}  // namespace
+
+// A console that has stopped answering, renamed, hidden and shown from the
+// list: the program answers every click within seconds, does not list the
+// console under a name it did not take, and goes on working on the others.
+TEST(HungConsole, RenamingHidingAndShowingItNeverFreezesTheProgram) {
+    Installation installation;
+    ChildProcess program(ProgramLine(""));
+    HWND main = program.waitForShownWindow("HLDSVantryMain");
+    ASSERT_NE(main, nullptr);
+    HWND list = GetDlgItem(main, IdList);
+    const std::string server = '"' + (installation.hl / "hlds.exe") + "\" ";
+    ChildProcess frozen(server + "-standin-hang -standin-title \"HLDS - frozen\"");
+    ChildProcess fine(server + "-standin-title \"HLDS - fine\"");
+    HWND frozenConsole = frozen.waitForWindow("tty"), fineConsole = fine.waitForWindow("tty");
+    ASSERT_TRUE(frozenConsole && fineConsole);
+    ASSERT_TRUE(WaitFor([&] { return Entries(list).size() == 2; }));
+
+    // Renamed: picked, a name typed, Rename pressed, again and again.
+    HWND name = FindWindowExA(GetDlgItem(main, IdName2), nullptr, "Edit", nullptr);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        SCOPED_TRACE(attempt);
+        ASSERT_TRUE(ClickHandled(list, IndexOf(list, WindowText(frozenConsole)), 60));
+        ASSERT_TRUE(Handled(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Renamed")));
+        ASSERT_TRUE(Handled(GetDlgItem(main, IdRename), BM_CLICK));
+        EXPECT_EQ(IndexOf(list, "HLDS - Renamed"), -1) << "listed under a name the console does not have";
+        EXPECT_NE(IndexOf(list, WindowText(frozenConsole)), -1);
+    }
+
+    // Hidden and shown by its tick box and by the Hide button.
+    for (int step = 0; step < 4; ++step) {
+        SCOPED_TRACE(step);
+        const int index = IndexOf(list, WindowText(frozenConsole));
+        ASSERT_NE(index, -1);
+        ASSERT_TRUE(step % 2 ? Handled(GetDlgItem(main, IdHide), BM_CLICK) : ClickHandled(list, index, 3));
+    }
+
+    // The other console is still hidden and shown at once.
+    ASSERT_TRUE(ClickHandled(list, IndexOf(list, "HLDS - fine"), 3));
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(fineConsole); }));
+    ASSERT_TRUE(ClickHandled(list, IndexOf(list, "HLDS - fine"), 3));
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(fineConsole) != FALSE; }));
+}
+
+namespace {
+
+// Takes all the room there is on a volume but the given bytes, for as long
+// as it lives.
+class Filler {
+public:
+    Filler(const std::string& path, LONGLONG leave) : path_(path) {
+        vantry::win::UniqueKernelHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        const std::string chunk(4096, 'f');
+        DWORD written = 0;
+        LONGLONG size = 0;
+        while (WriteFile(file.get(), chunk.data(), static_cast<DWORD>(chunk.size()), &written, nullptr) && written)
+            size += written;
+        LARGE_INTEGER end;
+        end.QuadPart = std::max<LONGLONG>(size - leave, 0);
+        SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN);
+        SetEndOfFile(file.get());
+    }
+    ~Filler() { DeleteFileA(path_.c_str()); }
+
+private:
+    std::string path_;
+};
+
+}  // namespace
+
+// The disk fills up half-way through a save: the editor says it could not
+// save and keeps the text, and the old file is whole, with nothing beside it.
+TEST(FullDisk, ASaveThatRunsOutOfRoomSaysSoAndKeepsTheOldFile) {
+    const std::string volume = VolumesDir() + "\\full";
+    ULARGE_INTEGER total{};
+    if (!GetDiskFreeSpaceExA((volume + "\\").c_str(), nullptr, &total, nullptr) || total.QuadPart > (1u << 20))
+        GTEST_SKIP() << "no small volume at " << volume << ": tests/windows/volumes.sh mounts it, as root";
+    Installation installation;
+    TempDir hl(volume);
+    WriteBytes(hl / "hlds.exe", "");
+    CreateDirectoryA((hl / "valve").c_str(), nullptr);
+    const std::string old = "Welcome to the old server.\r\nRules: none.\r\n";
+    WriteBytes(hl / "valve\\motd.txt", old);
+    SetSetting("Options", "HLdir", hl.path() + "\\");
+    std::string message;
+    for (int line = 0; line < 2000; ++line)
+        message += "Line " + std::to_string(line) + " of the new message of the day\r\n";
+    const Filler filler(hl / "filler", 8192);  // far less than the message needs
+
+    ChildProcess program(ProgramLine("/o"));
+    HWND editor = program.waitForShownWindow("HLDSVantryMotdEditor");
+    ASSERT_NE(editor, nullptr);
+    HWND text = GetDlgItem(editor, 503);
+    SendMessageA(text, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(message.c_str()));
+    SendMessageA(text, WM_CHAR, '!', 1);
+    PostMessageA(GetDlgItem(editor, 1001), BM_CLICK, 0, 0);
+    HWND question = program.waitForWindow("#32770", "Exit");
+    ASSERT_NE(question, nullptr);
+    Answer(question, IDYES);
+
+    HWND box = program.waitForWindow("#32770", "Error Saving File");
+    ASSERT_NE(box, nullptr) << "no message";
+    EXPECT_EQ(WindowText(GetDlgItem(box, 0xFFFF)), "Error saving file '" + (hl / "valve\\motd.txt") + "'");
+    Answer(box, IDOK);
+    EXPECT_FALSE(program.waitExit(300)) << "closed, and the text lost";
+    EXPECT_EQ(SendMessageA(text, WM_GETTEXTLENGTH, 0, 0), static_cast<LRESULT>(message.size() + 1));
+    EXPECT_EQ(ReadBytes(hl / "valve\\motd.txt"), old);
+    EXPECT_EQ(EverythingIn(hl / "valve"), std::vector<std::string>{"motd.txt"});
+
+    PostMessageA(GetDlgItem(editor, 1001), BM_CLICK, 0, 0);
+    question = program.waitForWindow("#32770", "Exit");
+    ASSERT_NE(question, nullptr);
+    Answer(question, IDNO);
+    EXPECT_TRUE(program.waitExit(10000));
+}
