@@ -197,7 +197,8 @@ TEST_F(OptionsTest, ApplyWritesEverythingInItsOrderAndSkipsWhatDidNotChange) {
 
     presenter->onApply();
     EXPECT_FALSE(view.applyEnabled);
-    EXPECT_TRUE(CfgAssociated(*std::make_unique<AssociationServices>(Association())));
+    AssociationServices s = Association();
+    EXPECT_TRUE(CfgAssociated(s));
     EXPECT_EQ(settings.RegOnStart(), 0);
     EXPECT_EQ(settings.DefaultGameForOptions(), "cstrike");
     EXPECT_EQ(settings.ShowIn(), 0);

@@ -9,9 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "Processes.h"
-#include "TempDir.h"
-#include "UiDriver.h"
+#include "Installation.h"
 
 namespace vantry::testutil {
 
@@ -61,10 +59,8 @@ inline HWND Inner(HWND window, int id, const char* className) {
     return FindWindowExA(GetDlgItem(window, id), nullptr, className, nullptr);
 }
 
-inline void SetOption(const char* key, const std::string& value) {
-    RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\HLDSVantry\\Options", key, REG_SZ, value.c_str(),
-                    static_cast<DWORD>(value.size() + 1));
-}
+inline void SetOption(const char* key, const std::string& value) { SetSetting("Options", key, value); }
+inline std::string Option(const char* key) { return Setting("Options", key); }
 
 // Every stand-in console still open when a test ends is closed, whatever
 // assertion failed on the way, so the next test starts on a clean desktop.
@@ -106,7 +102,7 @@ protected:
         SetOption("RegOnStart", "0");
     }
     std::string Program(const std::string& arguments = {}) const {
-        return '"' + BinDir() + "\\HLDS Vantry.exe\"" + (arguments.empty() ? "" : " " + arguments);
+        return ProgramLine(arguments);
     }
     std::string Server(const std::string& arguments) { return '"' + (hl / "hlds.exe") + "\" " + arguments; }
 

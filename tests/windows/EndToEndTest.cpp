@@ -15,7 +15,6 @@
 using namespace vantry::testutil;
 using namespace std::chrono_literals;
 
-
 TEST_F(EndToEnd, TheMainWindowListsConsolesAndHidesShowsRenamesAndExits) {
     ChildProcess program(Program());
     ASSERT_TRUE(program.started());
@@ -278,12 +277,6 @@ std::string ClassesText(const char* key, const char* value = nullptr) {
     return data;
 }
 
-std::string Option(const char* key) {
-    char data[64] = {};
-    DWORD size = sizeof data;
-    RegGetValueA(HKEY_CURRENT_USER, "Software\\HLDSVantry\\Options", key, RRF_RT_REG_SZ, nullptr, data, &size);
-    return data;
-}
 
 bool ClassesKeyExists(const char* key) {
     HKEY k = nullptr;

@@ -22,6 +22,13 @@ public:
     virtual void SetListIndex(int row) = 0;
 };
 
+// Selects the first row that reads exactly the text; nothing when none does.
+inline void SelectRow(ListControl& list, const std::string& text) {
+    for (int row = 0; row < list.ListCount(); ++row)
+        if (list.List(row) == text)
+            return list.SetListIndex(row);
+}
+
 // A list with a check box on every row, such as the options window's games.
 class CheckListControl : public ListControl {
 public:

@@ -1,5 +1,6 @@
 #include "core/editors/CfgEditorPresenter.h"
 
+#include "core/editors/SaveError.h"
 #include "core/editors/VariableCatalogue.h"
 #include "core/text/Paths.h"
 #include "core/text/Text.h"
@@ -16,7 +17,6 @@ std::string OpenQuestion(const std::string& path) {
     return "Save changes to '" + path + "' before opening new document?";
 }
 std::string LoadError(const std::string& path) { return "Error loading file '" + path + "'"; }
-std::string SaveError(const std::string& path) { return "Error saving file '" + path + "'"; }
 
 }  // namespace cfgeditor
 
@@ -107,8 +107,7 @@ bool CfgEditorPresenter::save(const std::string& path) {
         return true;
     // The text stays as it is: what the user typed is not on disk, and must
     // not be lost as well.
-    s_.catalogue.boxes.show(view_.windowHandle(), cfgeditor::SaveError(path), cfgeditor::SaveErrorTitle,
-                            cfgeditor::ErrorStyle);
+    ShowSaveError(s_.catalogue.boxes, view_.windowHandle(), path);
     return false;
 }
 

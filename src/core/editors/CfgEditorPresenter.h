@@ -28,14 +28,12 @@ inline constexpr char QuestionTitle[] = "Save Changes?";
 inline constexpr unsigned QuestionStyle = mb::YesNoCancel | mb::Question;
 inline constexpr char ExitQuestion[] = "Save changes before exiting?";
 inline constexpr char LoadErrorTitle[] = "Error Loading File";
-inline constexpr char SaveErrorTitle[] = "Error Saving File";
 inline constexpr unsigned ErrorStyle = mb::OkOnly | mb::Information;
 inline constexpr char NoMaps[] = "No Maps For Current Game Selection";
 
 std::string NewQuestion(const std::string& path);
 std::string OpenQuestion(const std::string& path);
 std::string LoadError(const std::string& path);
-std::string SaveError(const std::string& path);
 
 // The default size, and the least that still holds the menu strip and some text.
 inline constexpr int DefaultWidthTwips = 5175, DefaultHeightTwips = 4125;

@@ -1,8 +1,8 @@
 #include "core/editors/GameFileEditor.h"
 
-namespace vantry {
+#include "core/editors/SaveError.h"
 
-std::string gamefile::SaveError(const std::string& path) { return "Error saving file '" + path + "'"; }
+namespace vantry {
 
 LocateResult GameFileEditor::onLoad() {
     if (FillGameSelector(s_.catalogue, s_.lists, view_.windowHandle(), view_.gameSelector()) ==
@@ -53,8 +53,7 @@ bool GameFileEditor::write() {
     const std::string path = pathOf(shownGame_);
     if (s_.catalogue.fs.writeFileAtomic(path, fileBytes()))
         return true;
-    s_.catalogue.boxes.show(view_.windowHandle(), gamefile::SaveError(path), gamefile::SaveErrorTitle,
-                            gamefile::SaveErrorStyle);
+    ShowSaveError(s_.catalogue.boxes, view_.windowHandle(), path);
     return false;
 }
 
@@ -67,12 +66,7 @@ void GameFileEditor::onGameChange() {
         !write()) {
         // The edits are not on disk: they stay, with the game they belong to.
         // Its Click finds that game shown and does nothing.
-        ListControl& games = view_.gameSelector();
-        for (int row = 0; row < games.ListCount(); ++row)
-            if (games.List(row) == shownGame_) {
-                games.SetListIndex(row);
-                break;
-            }
+        SelectRow(view_.gameSelector(), shownGame_);
         return;
     }
     show(game);

@@ -14,9 +14,6 @@ inline constexpr char SaveCaption[] = "&Save";
 inline constexpr char CloseCaption[] = "&Close";
 inline constexpr char QuestionTitle[] = "Exit";
 inline constexpr unsigned QuestionStyle = mb::YesNo | mb::Question;
-inline constexpr char SaveErrorTitle[] = "Error Saving File";
-inline constexpr unsigned SaveErrorStyle = mb::OkOnly | mb::Information;
-std::string SaveError(const std::string& path);
 }  // namespace gamefile
 
 // What an editor of one file per game shows beyond its document: the game

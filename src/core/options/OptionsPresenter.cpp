@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/catalogue/MapLists.h"
-#include "core/editors/GameFileEditor.h"
+#include "core/editors/SaveError.h"
 #include "core/startup/StartUp.h"
 #include "core/text/Paths.h"
 #include "core/text/Text.h"
@@ -121,11 +121,7 @@ void OptionsPresenter::onGameChange() {
                                      game + "'?";
         if (ask(question.c_str(), options::QuestionTitle) && !saveMapList()) {
             // The edits are not on disk: they stay, with the game they belong to.
-            ListControl& games = view_.gameSelector();
-            for (int row = 0; row < games.ListCount(); ++row)
-                if (games.List(row) == shownGame_)
-                    return games.SetListIndex(row);
-            return;
+            return SelectRow(view_.gameSelector(), shownGame_);
         }
     }
     dirMaps(game);
@@ -188,8 +184,7 @@ bool OptionsPresenter::saveMapList() {
     const Settings& settings = s_.catalogue.settings;
     if (SaveMapList(view_.maps(), shownGame_, settings, s_.catalogue.fs))
         return true;
-    s_.catalogue.boxes.show(view_.windowHandle(), gamefile::SaveError(MapListFile(settings, shownGame_)),
-                            gamefile::SaveErrorTitle, gamefile::SaveErrorStyle);
+    ShowSaveError(s_.catalogue.boxes, view_.windowHandle(), MapListFile(settings, shownGame_));
     return false;
 }
 
@@ -197,8 +192,7 @@ bool OptionsPresenter::saveGamesCfg() {
     const Settings& settings = s_.catalogue.settings;
     if (WriteGamesCfgFromOptions(settings, s_.catalogue.fs, view_.games()))
         return true;
-    s_.catalogue.boxes.show(view_.windowHandle(), gamefile::SaveError(GamesCfg(settings)),
-                            gamefile::SaveErrorTitle, gamefile::SaveErrorStyle);
+    ShowSaveError(s_.catalogue.boxes, view_.windowHandle(), GamesCfg(settings));
     return false;
 }
 
