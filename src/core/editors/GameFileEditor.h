@@ -25,6 +25,10 @@ public:
     // The Save button: enabled with a white caption while there are unsaved
     // changes, disabled with a black one while there are none.
     virtual void setSaveEnabled(bool enabled) = 0;
+    // The document's own controls (the MOTD's text box; the map cycle's two
+    // lists and four arrow buttons): disabled while the shown game's file
+    // could not be read, so nothing can be typed that could never be saved.
+    virtual void setDocumentEnabled(bool enabled) = 0;
     virtual void showTrayIcon(const std::string& tooltip) = 0;
     virtual WindowHandle windowHandle() = 0;
     virtual void endProgram() = 0;   // running alone
