@@ -89,7 +89,8 @@ TEST_F(CfgEditorTest, FilesComeBackByteForByteWithOneFinalLineEnd) {
         {"a", "a", "a\r\n"},
         {"", "", "\r\n"},
         {"a\nb\n", "a\nb\n", "a\nb\n\r\n"},  // a line feed alone ends no line
-        {"x\ry\r\n\r\nz\t\xE9 ", "x\r\ny\r\n\r\nz\t\xE9 ", "x\r\ny\r\n\r\nz\t\xE9 \r\n"},
+        {"\xEF\xBB\xBF" "a\xC3\xA9\r\n", "a\xC3\xA9", "\xEF\xBB\xBF" "a\xC3\xA9\r\n"},  // UTF-8 stays UTF-8
+        {"x\ry\r\n\r\nz\t\xE9 ", "x\r\ny\r\n\r\nz\t\xC3\xA9 ", "x\r\ny\r\n\r\nz\t\xE9 \r\n"},
     };
     for (const auto& c : cases) {
         fs.addFile("C:\\HL\\valve\\server.cfg", c.bytes);
@@ -170,6 +171,37 @@ TEST_F(CfgEditorTest, AFailedOrCancelledSaveKeepsTheTextAndStopsTheCommandThatAs
     editor->New();
     EXPECT_EQ(view.body, "fresh");
     EXPECT_EQ(dialogs.calls.back().title, "Save File");
+}
+
+TEST_F(CfgEditorTest, TextTheFilesEncodingCannotStoreIsSavedAsUtf8OnlyWhenTheUserSaysSo) {
+    fs.addFile("C:\\HL\\valve\\server.cfg", "caf\xE9\r\n");
+    Open(CfgEditorMode::Alone, "C:\\HL\\valve\\server.cfg");
+    EXPECT_EQ(view.body, "caf\xC3\xA9");
+    Type("\xE6\x9D\xB1 ");
+    boxes.answers = {mb::No, mb::Yes, mb::No};
+    EXPECT_FALSE(editor->Save());
+    EXPECT_EQ(Box(0), "Save File / This text holds characters that the file's encoding cannot store. "
+                      "Save it as UTF-8? / 36");
+    editor->Exit();  // Yes to saving, No to UTF-8: the window stays
+    EXPECT_TRUE(view.log.empty());
+    EXPECT_TRUE(editor->changed());
+    EXPECT_EQ(fs.readFile("C:\\HL\\valve\\server.cfg"), "caf\xE9\r\n");
+
+    boxes.answers = {mb::Yes};
+    ASSERT_TRUE(editor->Save());
+    EXPECT_EQ(fs.readFile("C:\\HL\\valve\\server.cfg"), "\xE6\x9D\xB1 caf\xC3\xA9\r\n");
+    Type("!");
+    ASSERT_TRUE(editor->Save());
+    EXPECT_EQ(boxes.calls.size(), 4u) << "UTF-8 from then on, without asking again";
+
+    // A new document is in the code page again.
+    editor->New();
+    Type("\xE6\x9D\xB1");
+    dialogs.answers = {"C:\\HL\\valve\\new.cfg"};
+    boxes.answers = {mb::No};
+    EXPECT_FALSE(editor->SaveAs());
+    EXPECT_EQ(boxes.calls.back().title, "Save File");
+    EXPECT_FALSE(fs.readFile("C:\\HL\\valve\\new.cfg"));
 }
 
 TEST_F(CfgEditorTest, AFileThatCannotBeReadLeavesTheDocumentAsItWas) {

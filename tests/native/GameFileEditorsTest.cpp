@@ -16,6 +16,7 @@ template <typename View>
 struct FakeGameFileView : View {
     ListControl& gameSelector() override { return games; }
     void setSaveEnabled(bool enabled) override { saveEnabled = enabled; }
+    void setDocumentEnabled(bool enabled) override { documentEnabled = enabled; }
     void showTrayIcon(const std::string& tip) override { tray = tip; }
     WindowHandle windowHandle() override { return nullptr; }
     void endProgram() override { log.push_back("end program"); }
@@ -23,6 +24,7 @@ struct FakeGameFileView : View {
 
     fakes::FakeListControl games;
     bool saveEnabled = true;  // so that the load must clear it
+    bool documentEnabled = false;
     std::string tray;
     Log log;
 };
@@ -110,11 +112,26 @@ TEST_F(GameFileEditorsTest, MotdFilesComeBackByteForByteAndAMissingOneIsCreatedA
         fakes::Install(fs, settings);
         SetUp();
     }
-    // A NUL byte: shown as nothing rather than cut short, and the file is left alone.
-    fs.addFile("C:\\HL\\valve\\motd.txt", std::string("ab\0cd", 5));
-    Motd();
-    EXPECT_EQ(mv.body, "");
-    EXPECT_EQ(fs.readFile("C:\\HL\\valve\\motd.txt"), std::string("ab\0cd", 5));
+    // A NUL byte, or UTF-16: told of, shown as nothing rather than cut short,
+    // and never written over, whatever the user does.
+    for (const std::string bytes : {std::string("ab\0cd", 5), std::string("\xFF\xFEH\0i\0", 6)}) {
+        fs.addFile("C:\\HL\\valve\\motd.txt", bytes);
+        boxes.calls.clear();
+        Motd(true);
+        EXPECT_EQ(mv.body, "");
+        EXPECT_FALSE(mv.documentEnabled);
+        ASSERT_EQ(boxes.calls.size(), 1u);
+        EXPECT_EQ(Box(0), "Error Loading File / Error loading file 'C:\\HL\\valve\\motd.txt' / 64");
+        motd->onTextChanged();
+        motd->onSave();
+        motd->onClose();
+        EXPECT_EQ(boxes.calls.size(), 1u);
+        EXPECT_EQ(mv.log, Log{"end program"});
+        mv.log.clear();
+        EXPECT_EQ(fs.readFile("C:\\HL\\valve\\motd.txt"), bytes);
+    }
+    Pick(mv, *motd, "cstrike");
+    EXPECT_TRUE(mv.documentEnabled) << "another game's file can be edited again";
     // A hidden motd.txt is the user's file too: read, never replaced by an empty one.
     fs.addFile("C:\\HL\\valve\\motd.txt", "hidden\r\n", attr::Hidden);
     Motd();
@@ -205,6 +222,23 @@ TEST_F(GameFileEditorsTest, AFailedWriteSaysSoAndKeepsTheEditsTheFlagAndTheGame)
     EXPECT_EQ(fs.readFile("C:\\HL\\valve\\motd.txt"), "old\r\n");
 }
 
+TEST_F(GameFileEditorsTest, TextTheFilesEncodingCannotStoreStopsTheCloseUnlessSavedAsUtf8) {
+    fs.addFile("C:\\HL\\valve\\motd.txt", "caf\xE9\r\n");
+    Motd(true);
+    EXPECT_TRUE(mv.documentEnabled);
+    Type("\xE6\x9D\xB1");
+    boxes.answers = {mb::Yes, mb::No};
+    motd->onClose();
+    EXPECT_EQ(boxes.calls.back().text,
+              "This text holds characters that the file's encoding cannot store. Save it as UTF-8?");
+    EXPECT_TRUE(mv.log.empty());
+    EXPECT_TRUE(mv.saveEnabled);
+    boxes.answers = {mb::Yes};
+    motd->onSave();
+    EXPECT_FALSE(mv.saveEnabled);
+    EXPECT_EQ(fs.readFile("C:\\HL\\valve\\motd.txt"), "caf\xC3\xA9\xE6\x9D\xB1\r\n");
+}
+
 TEST_F(GameFileEditorsTest, MapCycleReadsEveryLineInFileOrderAndWritesItBack) {
     fs.addFile("C:\\HL\\valve\\maps\\Stalkyard.bsp");
     fs.addFile("C:\\HL\\valve\\maps\\crossfire.bsp");
@@ -226,11 +260,15 @@ TEST_F(GameFileEditorsTest, MapCycleReadsEveryLineInFileOrderAndWritesItBack) {
     }
     EXPECT_EQ(cv.lstMaps.texts(), (Lines{"crossfire", "stalkyard"}));
 
-    // A NUL byte: an empty cycle rather than entries cut short, and the file is left alone.
+    // A NUL byte: told of, an empty cycle and no maps rather than entries cut
+    // short, and the file is left alone.
     const std::string nul("de_dust\r\nde_\0nuke\r\n", 18);
     fs.addFile("C:\\HL\\valve\\mapcycle.txt", nul);
     Cycle();
+    EXPECT_EQ(boxes.calls.back().title, "Error Loading File");
     EXPECT_TRUE(cv.lstCycle.texts().empty());
+    EXPECT_TRUE(cv.lstMaps.texts().empty());
+    EXPECT_FALSE(cv.documentEnabled);
     cycle->onClose();
     EXPECT_EQ(fs.readFile("C:\\HL\\valve\\mapcycle.txt"), nul);
     cv.log.clear();

@@ -18,6 +18,8 @@ struct FakeOptionsView : OptionsView {
     ListControl& maps() override { return lstMaps; }
     void removeMap(int row) override { lstMaps.rows.erase(lstMaps.rows.begin() + row); }
     CheckListControl& games() override { return lstGames; }
+    void setMapListEnabled(bool e) override { mapsEnabled = e; }
+    void setGameListEnabled(bool e) override { gamesEnabled = e; }
     void setServerPath(const std::string& p) override { serverPath = p; }
     void setProgramPath(const std::string& p) override { programPath = p; }
     std::string newMap() override { return txtNewMap; }
@@ -51,6 +53,7 @@ struct FakeOptionsView : OptionsView {
     int chkVis = -1, icon = 0;
     bool chkAssoc = false, chkReg = false, regEnabled = false, nextEnabled = false, previousEnabled = false;
     bool applyEnabled = true;  // so that the load must clear it
+    bool mapsEnabled = false, gamesEnabled = false;
     Lines log;
 };
 
@@ -310,6 +313,32 @@ TEST_F(OptionsTest, CloseButtonSavesLessAndOnlyWhenAsked) {
     presenter->onCancel();
     EXPECT_EQ(boxes.calls.size(), asked);
     EXPECT_EQ(view.log, Lines{"close"});
+}
+
+TEST_F(OptionsTest, AListThatCouldNotBeReadIsToldOfOnceAndNeverWritten) {
+    settings.SetDefaultGame("valve");
+    const std::string mps("crossfire\r\nde_\0dust\r\n", 20), cfg("\xFF\xFEv\0a\0", 6);
+    fs.addFile("C:\\Vantry\\games\\valve.mps", mps);
+    fs.addFile("C:\\Vantry\\games\\games.cfg", cfg);
+    Load();
+    EXPECT_FALSE(view.mapsEnabled);
+    EXPECT_FALSE(view.gamesEnabled);
+    EXPECT_TRUE(view.lstMaps.texts().empty());
+    view.chkVis = 0;
+    presenter->onShowInClick();
+    presenter->onBrowseProgram();  // the dialog is cancelled; nothing is read afresh
+    view.lstGames.SetChecked(0, false);
+    presenter->onGameChecked();
+    presenter->onApply();
+    presenter->onOk();
+    ASSERT_EQ(boxes.calls.size(), 2u);
+    EXPECT_EQ(Box(0), "Error Loading File / Error loading file 'C:\\Vantry\\games\\valve.mps' / 64");
+    EXPECT_EQ(Box(1), "Error Loading File / Error loading file 'C:\\Vantry\\games\\games.cfg' / 64");
+    EXPECT_EQ(fs.readFile("C:\\Vantry\\games\\valve.mps"), mps);
+    EXPECT_EQ(fs.readFile("C:\\Vantry\\games\\games.cfg"), cfg);
+    EXPECT_EQ(view.log, (Lines{"main window again", "close"}));
+    Pick("cstrike");
+    EXPECT_TRUE(view.mapsEnabled);
 }
 
 TEST_F(OptionsTest, MakeDefaultNeedsAGame) {

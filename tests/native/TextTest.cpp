@@ -16,17 +16,51 @@ TEST(TextFile, LinesEndAtACrWithAnOptionalLfAndALoneLfIsText) {
     EXPECT_EQ(SplitTextLines(""), Lines{});
 }
 
-TEST(TextFile, AWrittenLineKeepsAllItsBytesAndAFailedWriteSaysSo) {
-    fakes::FakeFileSystem fs;
-    fs.addDir("C:\\HL");
-    const Lines lines{"tab\there \xE9\x80\xFF" "end  ", "  spaced  ", ""};
-    ASSERT_TRUE(WriteTextLines(fs, "C:\\HL\\motd.txt", lines));
-    EXPECT_EQ(ReadTextLines(fs, "C:\\HL\\motd.txt"), lines);
-    // A NUL byte makes it no text file: read as none rather than cut short.
-    fs.addFile("C:\\HL\\mapcycle.txt", std::string("de_dust\r\nde_\0nuke\r\n", 18));
-    EXPECT_EQ(ReadTextLines(fs, "C:\\HL\\mapcycle.txt"), std::nullopt);
+TEST(TextFile, EveryReadableFileComesBackInTheEncodingItWasReadIn) {
+    fakes::FakeFileSystem fs;  // its code page: U+0000 to U+00FF, without U+0081
+    using enum FileEncoding;
+    const struct {
+        std::string bytes;
+        std::optional<FileEncoding> read;  // nothing: unreadable
+        std::string text;
+    } cases[] = {
+        {"sv_gravity 800\r\n", Ansi, "sv_gravity 800\r\n"},
+        {"caf\xE9\r", Ansi, "caf\xC3\xA9\r"},  // a lone CR is text here; the editors end lines there
+        {"// \xE9\xBB\x98\xE8\xAE\xA4=30", Utf8, "// \xE9\xBB\x98\xE8\xAE\xA4=30"},
+        {"\xEF\xBB\xBFhostname", Utf8WithMark, "hostname"},
+        {"\xEF\xBB\xBF\xC5\x81\xC3\xB3" "d\xC5\xBA", Utf8WithMark, "\xC5\x81\xC3\xB3" "d\xC5\xBA"},
+        {"\xC3(", Ansi, "\xC3\x83("},                   // cut short
+        {"\xC0\xAF", Ansi, "\xC3\x80\xC2\xAF"},          // overlong
+        {"\xED\xA0\x80", Ansi, "\xC3\xAD\xC2\xA0\xC2\x80"},  // a surrogate
+        {"\xEF\xBB\xBF\xFF", Ansi, "\xC3\xAF\xC2\xBB\xC2\xBF\xC3\xBF"},
+        {std::string("a\0b", 3), std::nullopt, ""},
+        {"\xFF\xFEH\0i\0", std::nullopt, ""},            // UTF-16 as Notepad's "Unicode" writes it
+        {"\xFE\xFF\0H", std::nullopt, ""},
+        {"\x81x", std::nullopt, ""},                       // would not come back the same
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        const auto file = DecodeFileText(fs, c.bytes);
+        ASSERT_EQ(file.has_value(), c.read.has_value());
+        if (!file)
+            continue;
+        EXPECT_EQ(file->encoding, *c.read);
+        EXPECT_EQ(file->text, c.text);
+        EXPECT_EQ(EncodeFileText(fs, file->text, file->encoding), c.bytes);
+    }
+    EXPECT_EQ(EncodeFileText(fs, "\xE6\x9D\xB1", Ansi), std::nullopt) << "no place in the code page";
+
+    // The catalogue's files: in the code page where every character has its
+    // place there, else UTF-8 without a byte-order mark.
+    fs.addDir("C:\\Vantry");
+    const Lines lines{"tab\there \xC3\xA9 end  ", "", "  spaced  "};
+    ASSERT_TRUE(WriteTextLines(fs, "C:\\Vantry\\valve.mps", lines));
+    EXPECT_EQ(fs.readFile("C:\\Vantry\\valve.mps"), "tab\there \xE9 end  \r\n\r\n  spaced  \r\n");
+    EXPECT_EQ(ReadTextLines(fs, "C:\\Vantry\\valve.mps"), lines);
+    ASSERT_TRUE(WriteTextLines(fs, "C:\\Vantry\\valve.mps", {"\xE6\x9D\xB1", "\xC3\xA9"}));
+    EXPECT_EQ(fs.readFile("C:\\Vantry\\valve.mps"), "\xE6\x9D\xB1\r\n\xC3\xA9\r\n");
     fs.failWrites = true;
-    EXPECT_FALSE(WriteTextLines(fs, "C:\\HL\\motd.txt", {"lost"}));
+    EXPECT_FALSE(WriteTextLines(fs, "C:\\Vantry\\valve.mps", {"lost"}));
 }
 
 TEST(Text, TrimTakesSpacesOnlyAndSplitKeepsEmptyPieces) {

@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/platform/FileSystem.h"
@@ -73,6 +74,37 @@ public:
             return false;
         put(path, attr::Directory, {});
         return true;
+    }
+    // A code page of 256 characters, U+0000 to U+00FF, where 0x81 stands for
+    // a double-byte code page's lead byte without its pair: no text has it.
+    std::optional<std::string> decodeAnsi(std::string_view bytes) override {
+        std::string text;
+        for (const unsigned char b : bytes) {
+            if (b == 0x81)
+                return std::nullopt;
+            if (b < 0x80)
+                text += static_cast<char>(b);
+            else
+                text += {static_cast<char>(0xC0 | (b >> 6)), static_cast<char>(0x80 | (b & 0x3F))};
+        }
+        return text;
+    }
+    std::optional<std::string> encodeAnsi(std::string_view text) override {
+        std::string bytes;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const auto b = static_cast<unsigned char>(text[i]);
+            if (b < 0x80) {
+                bytes += static_cast<char>(b);
+                continue;
+            }
+            const unsigned code = i + 1 < text.size() && (b == 0xC2 || b == 0xC3)
+                                      ? ((b & 0x1Fu) << 6) | (static_cast<unsigned char>(text[++i]) & 0x3Fu)
+                                      : 0x81;
+            if (code == 0x81)
+                return std::nullopt;
+            bytes += static_cast<char>(code);
+        }
+        return bytes;
     }
 
 private:

@@ -111,6 +111,7 @@ LocateResult LoadGameCatalogue(CatalogueServices& s, GameLists& lists, WindowHan
     if (!s.fs.attributes(cfg))
         WriteTextLines(s.fs, cfg, {});
     const auto lines = ReadTextLines(s.fs, cfg);
+    lists.cfgUnreadable = !lines;
     if (lines) {
         for (const auto& line : *lines) {
             // A "|" would split the line in two in the lists; no directory is

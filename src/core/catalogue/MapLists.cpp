@@ -59,10 +59,15 @@ void FillMapList(MapList& lstMaps, const std::string& game, const Settings& sett
     lstMaps.Fill(names);
 }
 
-void DirMaps(ListControl& lstMaps, const std::string& game, const Settings& settings, FileSystem& fs) {
+bool DirMaps(ListControl& lstMaps, const std::string& game, const Settings& settings, FileSystem& fs) {
     lstMaps.Clear();
-    for (const auto& line : MapListLines(settings, game, fs))
+    const std::string path = MapListFile(settings, game);
+    if (!FileExists(fs, path))
+        return true;
+    const auto lines = ReadTextLines(fs, path);
+    for (const auto& line : lines.value_or(std::vector<std::string>{}))
         lstMaps.AddItem(line);
+    return lines.has_value();
 }
 
 bool SaveMapList(const ListControl& lstMaps, const std::string& shownGame, const Settings& settings,

@@ -44,8 +44,9 @@ void FillMapList(MapList& lstMaps, const std::string& game, const Settings& sett
 std::string MapListFile(const Settings& settings, const std::string& game);
 
 // The game's .mps list exactly as it stands in the file, blank lines included,
-// for the options window to edit. The window then takes the game as its shown game.
-void DirMaps(ListControl& lstMaps, const std::string& game, const Settings& settings, FileSystem& fs);
+// for the options window to edit. The window then takes the game as its shown
+// game. False, with an empty list, when the file exists but could not be read.
+bool DirMaps(ListControl& lstMaps, const std::string& game, const Settings& settings, FileSystem& fs);
 
 // Writes the rows, in the list's order, as the shown game's .mps list; false
 // when the file could not be written.

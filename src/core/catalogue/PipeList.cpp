@@ -45,6 +45,7 @@ void ClearGameLists(GameLists& lists) {
     lists.FoundDirs.Clear();
     lists.GameEntries.Clear();
     lists.CfgLines.Clear();
+    lists.cfgUnreadable = false;
 }
 
 }  // namespace vantry

@@ -33,6 +33,7 @@ struct GameLists {
     PipeList GameEntries;  // "name;flag" entries, flag 1 offered, 0 not offered
     PipeList FoundDirs;    // game directories found on disk
     PipeList CfgLines;     // non-blank lines of games.cfg as read
+    bool cfgUnreadable = false;  // games.cfg exists but could not be read at the last rebuild
 };
 
 void ClearGameLists(GameLists& lists);

@@ -1,6 +1,6 @@
 #include "core/editors/CfgEditorPresenter.h"
 
-#include "core/editors/SaveError.h"
+#include "core/editors/FileMessages.h"
 #include "core/editors/VariableCatalogue.h"
 #include "core/text/Paths.h"
 #include "core/text/Text.h"
@@ -16,7 +16,6 @@ std::string NewQuestion(const std::string& path) {
 std::string OpenQuestion(const std::string& path) {
     return "Save changes to '" + path + "' before opening new document?";
 }
-std::string LoadError(const std::string& path) { return "Error loading file '" + path + "'"; }
 
 }  // namespace cfgeditor
 
@@ -90,20 +89,22 @@ void CfgEditorPresenter::onUnload() {
 }
 
 bool CfgEditorPresenter::read(const std::string& path) {
-    const auto bytes = s_.catalogue.fs.readFile(path);
-    // A text box ends its text at the first NUL: it would show, and a later
-    // save would write back, a cut-off copy of the file.
-    if (!bytes || bytes->find('\0') != std::string::npos) {
-        s_.catalogue.boxes.show(view_.windowHandle(), cfgeditor::LoadError(path), cfgeditor::LoadErrorTitle,
-                                cfgeditor::ErrorStyle);
+    auto file = ReadFileText(s_.catalogue.fs, path);
+    if (!file) {
+        ShowLoadError(s_.catalogue.boxes, view_.windowHandle(), path);
         return false;
     }
-    setDocument(DocumentText(*bytes));
+    setDocument(DocumentText(file->text));
+    encoding_ = file->encoding;
     return true;
 }
 
 bool CfgEditorPresenter::save(const std::string& path) {
-    if (s_.catalogue.fs.writeFileAtomic(path, DocumentBytes(view_.text())))
+    const auto bytes = BytesToSave(s_.catalogue.fs, s_.catalogue.boxes, view_.windowHandle(),
+                                   DocumentBytes(view_.text()), encoding_);
+    if (!bytes)
+        return false;
+    if (s_.catalogue.fs.writeFileAtomic(path, *bytes))
         return true;
     // The text stays as it is: what the user typed is not on disk, and must
     // not be lost as well.
@@ -120,6 +121,7 @@ void CfgEditorPresenter::newDocument() {
     setDocument("");
     changed_ = false;
     path_.clear();
+    encoding_ = FileEncoding::Ansi;
     view_.setTitle(cfgeditor::Title);
     trayTip("", false);
 }

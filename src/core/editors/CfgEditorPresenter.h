@@ -11,6 +11,7 @@
 #include "core/platform/FileDialogs.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/MessageBoxes.h"
+#include "core/text/TextFile.h"
 #include "core/ui/Look.h"
 #include "core/ui/MenuModel.h"
 
@@ -27,13 +28,10 @@ inline constexpr char SaveTitle[] = "Save File";
 inline constexpr char QuestionTitle[] = "Save Changes?";
 inline constexpr unsigned QuestionStyle = mb::YesNoCancel | mb::Question;
 inline constexpr char ExitQuestion[] = "Save changes before exiting?";
-inline constexpr char LoadErrorTitle[] = "Error Loading File";
-inline constexpr unsigned ErrorStyle = mb::OkOnly | mb::Information;
 inline constexpr char NoMaps[] = "No Maps For Current Game Selection";
 
 std::string NewQuestion(const std::string& path);
 std::string OpenQuestion(const std::string& path);
-std::string LoadError(const std::string& path);
 
 // The default size, and the least that still holds the menu strip and some text.
 inline constexpr int DefaultWidthTwips = 5175, DefaultHeightTwips = 4125;
@@ -72,7 +70,7 @@ class CfgEditorView {
 public:
     virtual ~CfgEditorView() = default;
 
-    // txtCFG. Positions count characters from 0.
+    // txtCFG. Positions count the bytes of the UTF-8 text from 0.
     virtual std::string text() = 0;
     virtual void setText(const std::string& text) = 0;
     virtual std::size_t selectionStart() = 0;
@@ -161,6 +159,7 @@ private:
     CfgEditorView& view_;
     CfgEditorServices s_;
     std::string path_;
+    FileEncoding encoding_ = FileEncoding::Ansi;  // the document's, as read; a new one's is ANSI
     bool changed_ = false;
     SortedList mapRows_;
     MapList maps_{mapRows_};

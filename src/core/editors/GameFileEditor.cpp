@@ -1,6 +1,6 @@
 #include "core/editors/GameFileEditor.h"
 
-#include "core/editors/SaveError.h"
+#include "core/editors/FileMessages.h"
 
 namespace vantry {
 
@@ -31,13 +31,29 @@ std::string GameFileEditor::selectedGame() const {
 
 void GameFileEditor::show(const std::string& game) {
     shownGame_ = game;
-    read(game);
+    readable_ = true;
+    readable_ = read(game);
+    view_.setDocumentEnabled(readable_);
     setChanged(false);
 }
 
+std::optional<std::string> GameFileEditor::readText(const std::string& path) {
+    encoding_ = FileEncoding::Ansi;
+    if (!s_.catalogue.fs.attributes(path))
+        return std::string();
+    auto file = ReadFileText(s_.catalogue.fs, path);
+    if (!file) {
+        ShowLoadError(s_.catalogue.boxes, view_.windowHandle(), path);
+        return std::nullopt;
+    }
+    encoding_ = file->encoding;
+    return std::move(file->text);
+}
+
 void GameFileEditor::setChanged(bool changed) {
-    changed_ = changed;
-    view_.setSaveEnabled(changed);
+    // Nothing can change a file that could not be read: it has nothing to save.
+    changed_ = changed && readable_;
+    view_.setSaveEnabled(changed_);
 }
 
 bool GameFileEditor::askToSave(const std::string& question) {
@@ -48,10 +64,13 @@ bool GameFileEditor::askToSave(const std::string& question) {
 bool GameFileEditor::write() {
     // No game was ever shown (an empty selector): the edits have no file, and
     // the Half-Life directory itself is not one.
-    if (shownGame_.empty())
+    if (shownGame_.empty() || !readable_)
         return false;
     const std::string path = pathOf(shownGame_);
-    if (s_.catalogue.fs.writeFileAtomic(path, fileBytes()))
+    const auto bytes = BytesToSave(s_.catalogue.fs, s_.catalogue.boxes, view_.windowHandle(), fileText(), encoding_);
+    if (!bytes)
+        return false;
+    if (s_.catalogue.fs.writeFileAtomic(path, *bytes))
         return true;
     ShowSaveError(s_.catalogue.boxes, view_.windowHandle(), path);
     return false;

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/catalogue/GameCatalogue.h"
 #include "core/catalogue/ListControl.h"
 #include "core/platform/MessageBoxes.h"
+#include "core/text/TextFile.h"
 
 namespace vantry {
 
@@ -78,13 +80,18 @@ public:
     std::string pathOf(const std::string& game) const;
 
 protected:
-    // Puts the game's file into the view; a missing or unreadable one gives
-    // an empty document.
-    virtual void read(const std::string& game) = 0;
-    // The bytes a save writes.
-    virtual std::string fileBytes() = 0;
+    // Puts the game's file into the view; false when the file exists but
+    // could not be read (readText has said so), leaving the document empty.
+    virtual bool read(const std::string& game) = 0;
+    // The text a save writes, in the file's encoding.
+    virtual std::string fileText() = 0;
 
-    // Writes the edits to the shown game's file; a failure says so.
+    // The file's text, the empty text where there is no file; nothing, once
+    // the user was told, where it exists but could not be read.
+    std::optional<std::string> readText(const std::string& path);
+    // Writes the edits to the shown game's file; a failure says so. A file
+    // that could not be read is never written over: what the user would
+    // lose is what the program could not show.
     bool write();
     void setChanged(bool changed);
     std::string selectedGame() const;
@@ -98,6 +105,8 @@ private:
 
     GameFileTexts texts_;
     std::string shownGame_;  // empty until the first read
+    FileEncoding encoding_ = FileEncoding::Ansi;
+    bool readable_ = true;
     bool changed_ = false;
 };
 

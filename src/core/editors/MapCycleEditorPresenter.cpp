@@ -5,16 +5,21 @@
 
 namespace vantry {
 
-void MapCycleEditorPresenter::read(const std::string& game) {
+bool MapCycleEditorPresenter::read(const std::string& game) {
     ListControl& cycle = view_.cycle();
     cycle.Clear();
-    if (const auto lines = ReadTextLines(s_.catalogue.fs, pathOf(game)))
-        for (const std::string& line : *lines)
-            cycle.AddItem(line);
+    const auto text = readText(pathOf(game));
+    if (!text) {
+        view_.maps().Fill({});
+        return false;
+    }
+    for (const std::string& line : SplitTextLines(*text))
+        cycle.AddItem(line);
     FillMapList(view_.maps(), game, s_.catalogue.settings, s_.catalogue.fs);
+    return true;
 }
 
-std::string MapCycleEditorPresenter::fileBytes() {
+std::string MapCycleEditorPresenter::fileText() {
     const ListControl& cycle = view_.cycle();
     std::vector<std::string> lines;
     for (int row = 0; row < cycle.ListCount(); ++row)

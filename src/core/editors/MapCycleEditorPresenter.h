@@ -40,9 +40,9 @@ public:
     void onMoveDown() { move(1); }
 
 private:
-    // A missing or unreadable cycle is empty; nothing is created until a save.
-    void read(const std::string& game) override;
-    std::string fileBytes() override;
+    // A missing cycle is empty; nothing is created until a save.
+    bool read(const std::string& game) override;
+    std::string fileText() override;
     void move(int by);
 
     MapCycleEditorView& view_;

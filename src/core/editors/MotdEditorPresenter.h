@@ -29,8 +29,8 @@ public:
 
 private:
     // A game without a motd.txt gets an empty one at once.
-    void read(const std::string& game) override;
-    std::string fileBytes() override;
+    bool read(const std::string& game) override;
+    std::string fileText() override;
 
     MotdEditorView& view_;
 };

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/catalogue/MapLists.h"
-#include "core/editors/SaveError.h"
+#include "core/editors/FileMessages.h"
 #include "core/startup/StartUp.h"
 #include "core/text/Paths.h"
 #include "core/text/Text.h"
@@ -27,10 +27,9 @@ void OptionsPresenter::onLoad() {
     iconChoice_ = IconPosition(settings.IconIndex()) + 1;
     showIconChoice();
 
-    if (!fillSelector())
+    gamesReadable_ = true;
+    if (!fillSelector() || !fillGameList())
         return;
-    if (FillOptionsGameList(s_.catalogue, s_.lists, view_.windowHandle(), view_.games()) == LocateResult::EndNow)
-        return view_.endProgramNow();
     view_.setServerPath(settings.HLdir() + settings.HLexe());
     view_.setProgramPath(settings.HLDSdir() + settings.HLDSexe());
     view_.setDefaultGame(TrimSpaces(settings.DefaultGameForOptions()));
@@ -61,9 +60,27 @@ std::string OptionsPresenter::selectedGame() {
     return games.List(games.ListIndex());
 }
 
+bool OptionsPresenter::fillGameList() {
+    if (FillOptionsGameList(s_.catalogue, s_.lists, view_.windowHandle(), view_.games()) == LocateResult::EndNow) {
+        view_.endProgramNow();
+        return false;
+    }
+    const bool readable = !s_.lists.cfgUnreadable;
+    if (!readable && gamesReadable_)
+        ShowLoadError(s_.catalogue.boxes, view_.windowHandle(), GamesCfg(s_.catalogue.settings));
+    gamesReadable_ = readable;
+    view_.setGameListEnabled(readable);
+    return true;
+}
+
 void OptionsPresenter::dirMaps(const std::string& game) {
-    DirMaps(view_.maps(), game, s_.catalogue.settings, s_.catalogue.fs);
+    const Settings& settings = s_.catalogue.settings;
+    const bool told = !mapsReadable_ && game == shownGame_;
+    mapsReadable_ = DirMaps(view_.maps(), game, settings, s_.catalogue.fs);
     shownGame_ = game;
+    if (!mapsReadable_ && !told)
+        ShowLoadError(s_.catalogue.boxes, view_.windowHandle(), MapListFile(settings, game));
+    view_.setMapListEnabled(mapsReadable_);
 }
 
 void OptionsPresenter::browse(const char* filter, const char* title, const std::string& initialDir,
@@ -76,10 +93,8 @@ void OptionsPresenter::browse(const char* filter, const char* title, const std::
     (view_.*show)(into.dir + into.file);
     // The catalogue still comes from the stored locations: the browsed ones
     // count once they are applied.
-    if (!fillSelector())
+    if (!fillSelector() || !fillGameList())
         return;
-    if (FillOptionsGameList(s_.catalogue, s_.lists, view_.windowHandle(), view_.games()) == LocateResult::EndNow)
-        return view_.endProgramNow();
     gamesChanged_ = false;
     enableApply();
 }
@@ -182,6 +197,8 @@ void OptionsPresenter::enableApply() {
 
 bool OptionsPresenter::saveMapList() {
     const Settings& settings = s_.catalogue.settings;
+    if (!mapsReadable_)
+        return true;  // nothing of it was shown, so nothing was changed
     if (SaveMapList(view_.maps(), shownGame_, settings, s_.catalogue.fs))
         return true;
     ShowSaveError(s_.catalogue.boxes, view_.windowHandle(), MapListFile(settings, shownGame_));
@@ -190,6 +207,8 @@ bool OptionsPresenter::saveMapList() {
 
 bool OptionsPresenter::saveGamesCfg() {
     const Settings& settings = s_.catalogue.settings;
+    if (!gamesReadable_)
+        return true;
     if (WriteGamesCfgFromOptions(settings, s_.catalogue.fs, view_.games()))
         return true;
     ShowSaveError(s_.catalogue.boxes, view_.windowHandle(), GamesCfg(settings));

@@ -37,6 +37,10 @@ public:
     virtual ListControl& maps() = 0;          // lstMaps, sorted
     virtual void removeMap(int row) = 0;
     virtual CheckListControl& games() = 0;    // lstGames
+    // What edits a file that could not be read: lstMaps with its new-map field
+    // and buttons, and lstGames. Disabled until the file can be read.
+    virtual void setMapListEnabled(bool enabled) = 0;
+    virtual void setGameListEnabled(bool enabled) = 0;
     virtual void setServerPath(const std::string& path) = 0;   // txtHLexe
     virtual void setProgramPath(const std::string& path) = 0;  // txtHLDS
     virtual std::string newMap() = 0;                          // txtNewMap
@@ -114,6 +118,8 @@ private:
     void browse(const char* filter, const char* title, const std::string& initialDir, Browsed& into,
                 void (OptionsView::*show)(const std::string&));
     bool fillSelector();
+    // FillOptionsGameList; an unreadable games.cfg is told of once.
+    bool fillGameList();
     void dirMaps(const std::string& game);
     void showIconChoice();
     void changeIcon(int by);
@@ -133,6 +139,9 @@ private:
     std::string shownGame_;
     Browsed server_, program_;
     bool gamesChanged_ = false;
+    // The files shown could be read; one that could not is never written.
+    bool mapsReadable_ = true;
+    bool gamesReadable_ = true;
     bool mapsChanged_ = false;
     bool applyEnabled_ = false;
     int iconChoice_ = 3;

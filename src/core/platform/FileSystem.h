@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vantry {
@@ -44,6 +45,13 @@ public:
     virtual bool writeFileAtomic(const std::string& path, const std::string& bytes) = 0;
 
     virtual bool createDirectory(const std::string& path) = 0;
+
+    // File text in the system's ANSI code page, the form files have always
+    // been written in: its bytes as UTF-8, or nothing when they would not
+    // come back the same (a double-byte code page's broken pair).
+    virtual std::optional<std::string> decodeAnsi(std::string_view bytes) = 0;
+    // UTF-8 text in the ANSI code page; nothing when a character has no place there.
+    virtual std::optional<std::string> encodeAnsi(std::string_view text) = 0;
 };
 
 }  // namespace vantry

@@ -22,12 +22,33 @@ std::string JoinTextLines(const std::vector<std::string>& lines);
 std::string DocumentText(std::string_view bytes);
 inline std::string DocumentBytes(const std::string& text) { return text + "\r\n"; }
 
-// Nothing when the file cannot be read, or holds a NUL byte: every list and
-// text box that shows a line ends it there, and a save would write back the
-// lines cut short.
+// How a text file was stored. Files have always been written in the ANSI
+// code page; one that is valid UTF-8 and holds a byte above 0x7F was written
+// as UTF-8 by some other editor, and is written back the same way.
+enum class FileEncoding { Ansi, Utf8, Utf8WithMark };
+
+// A file's text as UTF-8, with the encoding that gives its bytes back.
+struct FileText {
+    std::string text;
+    FileEncoding encoding = FileEncoding::Ansi;
+};
+
+// Nothing when the bytes could not be shown and written back whole: a NUL
+// byte (every list and text box ends its line there, and UTF-16 is full of
+// them), a UTF-16 byte-order mark, or code-page bytes that would not come back
+// the same.
+std::optional<FileText> DecodeFileText(FileSystem& fs, std::string_view bytes);
+std::optional<FileText> ReadFileText(FileSystem& fs, const std::string& path);
+// The text in that encoding; nothing when a character has no place in it.
+std::optional<std::string> EncodeFileText(FileSystem& fs, std::string_view text, FileEncoding encoding);
+
+// The lines of a catalogue file or a map cycle; nothing when it cannot be
+// read (above).
 std::optional<std::vector<std::string>> ReadTextLines(FileSystem& fs, const std::string& path);
 
-// Written through the atomic write, so a failure leaves the old file whole.
+// Written through the atomic write, so a failure leaves the old file whole;
+// in the ANSI code page where every character has its place there, else in
+// UTF-8 without a byte-order mark.
 bool WriteTextLines(FileSystem& fs, const std::string& path, const std::vector<std::string>& lines);
 
 }  // namespace vantry
