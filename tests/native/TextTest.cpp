@@ -134,6 +134,7 @@ TEST(Paths, ListingsSortByUpperCaseBytesAndWildcardsMatchLongNamesWithoutRegardT
     for (const auto& [pattern, name, matches] :
          {std::tuple{"*.bsp", "de_dust.BSP", true}, {"*.bsp", ".bsp", true}, {"*.bsp", "de_dust.bsp2", false},
           {"*.bsp", "de_dust.bsp.bak", false}, {"c?_*", "cs_office", true}, {"c?_*", "c_office", false},
-          {"*.*", "nodot", true}, {"hlds.exe", "hlds.exe ", false}, {"a**b", "ab", true}})
+          {"*.*", "nodot", true}, {"hlds.exe", "hlds.exe ", false}, {"a**b", "ab", true},
+          {"?.bsp", "\xE6\x9D\xB1.bsp", true}, {"??.bsp", "\xE6\x9D\xB1.bsp", false}})
         EXPECT_EQ(WildcardMatch(pattern, name), matches) << pattern << " " << name;
 }

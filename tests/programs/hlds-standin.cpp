@@ -7,40 +7,63 @@
 //   -standin-hidden         create the window without showing it
 //   -standin-hang           never read a message once the window is up: a
 //                           console that has stopped answering
-// At start it appends one line to standin.log beside its own exe:
+// At start it appends one line to standin.log beside its own exe, in UTF-8:
 //   <pid> TAB <working directory> TAB <command line as received> CR LF
-// so that a test can see exactly how it was started, even while it runs.
+// so that a test can see exactly how it was started, even while it runs. It
+// is a Unicode program, as a server is: what reaches it is what it records.
 #include <windows.h>
 
 #include <string>
 
 namespace {
 
-std::string Title(const std::string& line) {
-    constexpr char titleSwitch[] = " -standin-title \"";
+std::wstring Title(const std::wstring& line) {
+    constexpr wchar_t titleSwitch[] = L" -standin-title \"";
     const auto at = line.find(titleSwitch);
-    if (at == std::string::npos)
-        return "HLDS";
-    const auto start = at + sizeof titleSwitch - 1;
-    return line.substr(start, line.find('"', start) - start);
+    if (at == std::wstring::npos)
+        return L"HLDS";
+    const auto start = at + std::size(titleSwitch) - 1;
+    return line.substr(start, line.find(L'"', start) - start);
 }
 
-bool HasSwitch(const std::string& line, const std::string& name) {
-    const auto at = line.find(" " + name);
+bool HasSwitch(const std::wstring& line, const std::wstring& name) {
+    const auto at = line.find(L" " + name);
     const auto end = at + 1 + name.size();
-    return at != std::string::npos && (end == line.size() || line[end] == ' ');
+    return at != std::wstring::npos && (end == line.size() || line[end] == L' ');
+}
+
+std::string Utf8(const std::wstring& text) {
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                           nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), length, nullptr,
+                        nullptr);
+    return bytes;
+}
+
+std::wstring ModulePath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n < path.size()) {
+            path.resize(n);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
 }
 
 // Several stand-ins may start at once from the same folder: append-only access
 // makes each line land whole at the end, and the sharing lets a test read the
 // log while they run.
-void RecordStart(const std::string& commandLine) {
-    char exe[MAX_PATH] = {}, cwd[MAX_PATH] = {};
-    std::string path(exe, GetModuleFileNameA(nullptr, exe, MAX_PATH));
-    path = path.substr(0, path.rfind('\\')) + "\\standin.log";
-    const std::string line = std::to_string(GetCurrentProcessId()) + "\t" +
-                             std::string(cwd, GetCurrentDirectoryA(MAX_PATH, cwd)) + "\t" + commandLine + "\r\n";
-    const HANDLE log = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+void RecordStart(const std::wstring& commandLine) {
+    std::wstring path = ModulePath();
+    path = path.substr(0, path.rfind(L'\\')) + L"\\standin.log";
+    std::wstring cwd(GetCurrentDirectoryW(0, nullptr), L'\0');
+    cwd.resize(GetCurrentDirectoryW(static_cast<DWORD>(cwd.size()), cwd.data()));
+    const std::string line =
+        std::to_string(GetCurrentProcessId()) + "\t" + Utf8(cwd) + "\t" + Utf8(commandLine) + "\r\n";
+    const HANDLE log = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (log == INVALID_HANDLE_VALUE)
         return;
@@ -54,37 +77,37 @@ LRESULT CALLBACK ConsoleProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         PostQuitMessage(0);
         return 0;
     }
-    return DefWindowProcA(hwnd, msg, wp, lp);
+    return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-    const std::string commandLine = GetCommandLineA();
+    const std::wstring commandLine = GetCommandLineW();
     RecordStart(commandLine);
 
-    WNDCLASSA cls = {};
+    WNDCLASSW cls = {};
     cls.lpfnWndProc = ConsoleProc;
     cls.hInstance = instance;
-    cls.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    cls.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     cls.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    cls.lpszClassName = "tty";
-    if (!RegisterClassA(&cls))
+    cls.lpszClassName = L"tty";
+    if (!RegisterClassW(&cls))
         return 1;
-    const HWND hwnd = CreateWindowExA(0, "tty", Title(commandLine).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+    const HWND hwnd = CreateWindowExW(0, L"tty", Title(commandLine).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                                       CW_USEDEFAULT, 640, 300, nullptr, nullptr, instance, nullptr);
     if (!hwnd)
         return 1;
     // A launcher's show command (say, minimised) reaches us through showCommand.
-    if (!HasSwitch(commandLine, "-standin-hidden"))
+    if (!HasSwitch(commandLine, L"-standin-hidden"))
         ShowWindow(hwnd, showCommand);
-    if (HasSwitch(commandLine, "-standin-hang"))
+    if (HasSwitch(commandLine, L"-standin-hang"))
         Sleep(INFINITE);
 
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
     return static_cast<int>(msg.wParam);
 }

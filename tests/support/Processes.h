@@ -6,6 +6,7 @@
 
 #include "UiDriver.h"
 #include "win/platform/Handles.h"
+#include "win/platform/WideText.h"
 
 namespace vantry::testutil {
 
@@ -21,12 +22,13 @@ class ChildProcess {
 public:
     explicit ChildProcess(const std::string& commandLine, const std::string& workDir = {},
                           DWORD flags = 0) {
-        STARTUPINFOA startup = {};
+        STARTUPINFOW startup = {};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION info = {};
-        std::string line = commandLine;
-        if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, flags, nullptr,
-                            workDir.empty() ? nullptr : workDir.c_str(), &startup, &info))
+        std::wstring line = win::Widen(commandLine);
+        const std::wstring dir = win::Widen(workDir);
+        if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, flags, nullptr,
+                            dir.empty() ? nullptr : dir.c_str(), &startup, &info))
             return;
         CloseHandle(info.hThread);
         process_.reset(info.hProcess);
@@ -58,9 +60,7 @@ public:
             GetWindowThreadProcessId(w, &pid);
             if (pid != pid_ || ClassOf(w) != className)
                 continue;
-            char text[256] = {};
-            GetWindowTextA(w, text, sizeof text);
-            if (!title || title == std::string(text))
+            if (!title || title == WindowText(w))
                 return w;
         }
         return nullptr;

@@ -96,19 +96,17 @@ private:
     std::thread thread_;
 };
 
-inline std::string WindowText(HWND hwnd) {
-    char text[1024] = {};
-    GetWindowTextA(hwnd, text, sizeof text);
+// Texts as the program holds them: UTF-8.
+inline std::string Narrow(const wchar_t* wide) {
+    char text[4096] = {};
+    WideCharToMultiByte(CP_UTF8, 0, wide, -1, text, sizeof text, nullptr, nullptr);
     return text;
 }
 
-// Another process's control texts are read the wide way: Wine does not
-// convert a list box's or an edit's ANSI text back for an ANSI caller in
-// another process.
-inline std::string Narrow(const wchar_t* wide) {
-    char text[1024] = {};
-    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
-    return text;
+inline std::string WindowText(HWND hwnd) {
+    wchar_t text[1024] = {};
+    GetWindowTextW(hwnd, text, 1024);
+    return Narrow(text);
 }
 
 inline std::string ControlText(HWND hwnd) {

@@ -4,19 +4,20 @@
 #include <string>
 
 #include "win/platform/Win32Clipboard.h"
+#include "win/platform/WideText.h"
 
 using vantry::win::Win32Clipboard;
 
 namespace {
 
 // Read straight from the system, so a round trip through our own class cannot
-// hide text that never reached the clipboard as CF_TEXT.
+// hide text that never reached the clipboard as Unicode.
 std::string SystemText() {
     if (!OpenClipboard(nullptr))
         return "<not opened>";
-    std::string text = "<no CF_TEXT>";
-    if (HANDLE memory = GetClipboardData(CF_TEXT)) {
-        text = static_cast<const char*>(GlobalLock(memory));
+    std::string text = "<no CF_UNICODETEXT>";
+    if (HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
+        text = vantry::win::Narrow(static_cast<const wchar_t*>(GlobalLock(memory)));
         GlobalUnlock(memory);
     }
     CloseClipboard();
@@ -25,8 +26,8 @@ std::string SystemText() {
 
 }  // namespace
 
-TEST(Win32Clipboard, TextOfTheSystemCodePageAndTheEmptyTextGoRoundTrip) {
-    for (const std::string text : {"a\xE9\tb\r\nc", ""}) {
+TEST(Win32Clipboard, TextInAnyScriptAndTheEmptyTextGoRoundTrip) {
+    for (const std::string text : {"a\xC3\xA9\tb\r\nc \xE6\x9D\xB1\xE4\xBA\xAC", ""}) {
         // The text outlives the window that put it there, as it must when the
         // editor closes before the user pastes elsewhere.
         Win32Clipboard().setText(text);

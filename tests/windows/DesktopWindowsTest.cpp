@@ -32,7 +32,8 @@ TEST(DesktopWindows, FindsWalksShowsHidesRetitlesAndLosesTheServerWindow) {
     // The stand-in server, copied into a folder as hlds.exe and started for real.
     TempDir dir;
     CopyFileA((BinDir() + "\\hlds-standin.exe").c_str(), (dir / "hlds.exe").c_str(), FALSE);
-    ChildProcess server('"' + (dir / "hlds.exe") + "\" -game valve -standin-title \"Vantry Test One\"",
+    // Titles in any script: Windows keeps them as Unicode, and so must we.
+    ChildProcess server('"' + (dir / "hlds.exe") + "\" -game valve -standin-title \"Vantry \xD0\xA1\xD0\xB5\xD1\x80\xD0\xB2\xD0\xB5\xD1\x80 \xE2\x84\x96" "1\"",
                         dir.path());
     const HWND hwnd = server.waitForShownWindow("tty");
     ASSERT_NE(hwnd, nullptr);
@@ -43,7 +44,7 @@ TEST(DesktopWindows, FindsWalksShowsHidesRetitlesAndLosesTheServerWindow) {
     EXPECT_FALSE(desktop.ofThisProcess(window));
     testutil::TestHost own;
     EXPECT_TRUE(desktop.ofThisProcess(Id(own.hwnd())));
-    EXPECT_EQ(desktop.title(window), "Vantry Test One");
+    EXPECT_EQ(desktop.title(window), "Vantry \xD0\xA1\xD0\xB5\xD1\x80\xD0\xB2\xD0\xB5\xD1\x80 \xE2\x84\x96" "1");
     EXPECT_TRUE(desktop.isVisible(window));
 
     desktop.setVisible(window, false);
@@ -52,8 +53,8 @@ TEST(DesktopWindows, FindsWalksShowsHidesRetitlesAndLosesTheServerWindow) {
     EXPECT_TRUE(Reaches(desktop, window)) << "a hidden console is still found";
     desktop.setVisible(window, true);
     EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(hwnd) != FALSE; }));
-    EXPECT_TRUE(desktop.setTitle(window, "Vantry Test Two"));
-    EXPECT_EQ(desktop.title(window), "Vantry Test Two");
+    EXPECT_TRUE(desktop.setTitle(window, "Vantry \xE6\x9D\xB1\xE4\xBA\xAC"));
+    EXPECT_EQ(WindowText(hwnd), "Vantry \xE6\x9D\xB1\xE4\xBA\xAC");
 
     PostMessageA(hwnd, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitFor([&] { return server.waitExit(0); }));

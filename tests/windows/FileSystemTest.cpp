@@ -94,11 +94,49 @@ TEST_F(Win32FileSystemTest, AtomicWriteCreatesAndReplacesKeepsHiddenAndLeavesNoT
 
     // Names that an earlier program of our process number left behind are
     // passed over, and left alone.
-    for (int n = 0; n < 10; ++n)
-        Make("server.cfg.~" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(n) + ".tmp");
+    for (int n = 0; n < 64; ++n) {
+        char name[24];
+        snprintf(name, sizeof name, "~%lx%03x.tmp", GetCurrentProcessId(), n);
+        Make(name);
+    }
     ASSERT_TRUE(fs.writeFileAtomic(dir / "server.cfg", "saved"));
     EXPECT_EQ(ReadBytes(dir / "server.cfg"), "saved");
-    EXPECT_EQ(fs.list(dir / "server.cfg.~*", ListFilter::NormalFiles).size(), 10u);
+    EXPECT_EQ(fs.list(dir / "~*", ListFilter::NormalFiles).size(), 64u);
+}
+
+TEST_F(Win32FileSystemTest, NamesInAnyScriptAndPathsOfAnyLength) {
+    // Each folder name well under the 255 bytes of UTF-8 that Wine's Linux
+    // file systems allow a name: the whole path is what is long.
+    const std::string script = dir / "\xC5\x81ukasz \xD0\xA1\xD0\xB5\xD1\x80\xD0\xB2\xD0\xB5\xD1\x80 \xE6\x97\xA5\xE6\x9C\xAC";
+    std::string deep = script;
+    while (deep.size() < 300)
+        deep += "\\" + std::string(60, 'd');
+    for (const std::string& folder : {script, deep}) {
+        SCOPED_TRACE(folder.size());
+        for (std::size_t at = dir.path().size() + 1; at != std::string::npos; at = folder.find('\\', at + 1))
+            fs.createDirectory(folder.substr(0, at));
+        ASSERT_TRUE(fs.createDirectory(folder));
+        const std::string file = folder + "\\\xE9\xBB\x98\xE8\xAE\xA4.cfg";
+        ASSERT_TRUE(fs.writeFileAtomic(file, "first"));
+        ASSERT_TRUE(fs.writeFileAtomic(file, "second"));
+        EXPECT_EQ(fs.readFile(file), "second");
+        EXPECT_TRUE(FileExists(fs, file));
+        EXPECT_EQ(fs.list(folder + "\\*", ListFilter::WithDirectories),
+                  (Names{".", "..", "\xE9\xBB\x98\xE8\xAE\xA4.cfg"}));
+        EXPECT_EQ(fs.list(folder + "\\?.cfg", ListFilter::NormalFiles), Names{}) << "? is one character";
+        EXPECT_EQ(fs.list(folder + "\\??.cfg", ListFilter::NormalFiles), Names{"\xE9\xBB\x98\xE8\xAE\xA4.cfg"});
+    }
+    // The last folder allows a file name only as long as the system's limit
+    // leaves room for: the save's own file beside it must fit as well.
+    const std::string longest = deep + "\\" + std::string(200, 'n') + ".cfg";
+    EXPECT_TRUE(fs.writeFileAtomic(longest, "x"));
+    EXPECT_EQ(fs.list(deep + "\\~*", ListFilter::NormalFiles), Names{});
+
+    // File text in the ANSI code page (Wine's is 1252 here): what it holds
+    // comes through, what it cannot hold is refused.
+    EXPECT_EQ(fs.decodeAnsi("caf\xE9 \x81"), "caf\xC3\xA9 \xC2\x81");
+    EXPECT_EQ(fs.encodeAnsi("caf\xC3\xA9 \xC2\x81"), "caf\xE9 \x81");
+    EXPECT_EQ(fs.encodeAnsi("\xE6\x9D\xB1"), std::nullopt);
 }
 
 TEST_F(Win32FileSystemTest, AFailedWriteKeepsTheOldBytesAndSaysSo) {

@@ -15,20 +15,23 @@
 #include "Processes.h"
 #include "TempDir.h"
 #include "UiDriver.h"
+#include "win/platform/WideText.h"
 
 namespace vantry::testutil {
 
+// Settings as the program stores them: REG_SZ, read and written in UTF-8 here.
 inline void SetSetting(const char* section, const char* key, const std::string& value) {
-    RegSetKeyValueA(HKEY_CURRENT_USER, (std::string("Software\\HLDSVantry\\") + section).c_str(), key, REG_SZ,
-                    value.c_str(), static_cast<DWORD>(value.size() + 1));
+    const std::wstring data = win::Widen(value);
+    RegSetKeyValueW(HKEY_CURRENT_USER, win::Widen(std::string("Software\\HLDSVantry\\") + section).c_str(),
+                    win::Widen(key).c_str(), REG_SZ, data.c_str(), static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
 }
 
 inline std::string Setting(const char* section, const char* key) {
-    char data[1024] = {};
+    wchar_t data[4096] = {};
     DWORD size = sizeof data;
-    RegGetValueA(HKEY_CURRENT_USER, (std::string("Software\\HLDSVantry\\") + section).c_str(), key, RRF_RT_REG_SZ,
-                 nullptr, data, &size);
-    return data;
+    RegGetValueW(HKEY_CURRENT_USER, win::Widen(std::string("Software\\HLDSVantry\\") + section).c_str(),
+                 win::Widen(key).c_str(), RRF_RT_REG_SZ, nullptr, data, &size);
+    return Narrow(data);
 }
 
 // Every file under a folder, with its size and a digest of its bytes: what a
@@ -45,19 +48,19 @@ inline std::string Fingerprint(const std::string& bytes) {
 }
 
 inline void AddFiles(const std::string& dir, const std::string& prefix, Files& files) {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &data);
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(win::SystemPath(dir + "\\*").c_str(), &data);
     if (find == INVALID_HANDLE_VALUE)
         return;
     do {
-        const std::string name = data.cFileName;
+        const std::string name = Narrow(data.cFileName);
         if (name == "." || name == "..")
             continue;
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
             AddFiles(dir + "\\" + name, prefix + name + "\\", files);
         else
             files[prefix + name] = Fingerprint(ReadBytes(dir + "\\" + name));
-    } while (FindNextFileA(find, &data));
+    } while (FindNextFileW(find, &data));
     FindClose(find);
 }
 
@@ -84,15 +87,16 @@ inline Box BoxOf(HWND box) { return {WindowText(box), WindowText(GetDlgItem(box,
 // that point at both, on a profile that has nothing else of the program.
 class Installation {
 public:
-    Installation() {
+    // Both folders under the temp folder, or under the folder given.
+    explicit Installation(const std::string& base = {}) : hl(Base(base)), program(Base(base)) {
         RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\HLDSVantry");
-        CopyFileA((BinDir() + "\\hlds-standin.exe").c_str(), (hl / "hlds.exe").c_str(), FALSE);
-        CreateDirectoryA((hl / "valve").c_str(), nullptr);
-        CreateDirectoryA((hl / "valve\\maps").c_str(), nullptr);
+        CopyFileW(win::Widen(BinDir() + "\\hlds-standin.exe").c_str(), win::SystemPath(hl / "hlds.exe").c_str(), FALSE);
+        MakeDirectory(hl / "valve");
+        MakeDirectory(hl / "valve\\maps");
         WriteBytes(hl / "valve\\maps\\crossfire.bsp", "");
         // Only its name is looked for: where the settings say the program is.
         WriteBytes(program / "HLDS Vantry.exe", "");
-        CreateDirectoryA((program / "games").c_str(), nullptr);
+        MakeDirectory(program / "games");
         // As the program writes it, so that opening a window changes nothing.
         WriteBytes(program / "games\\games.cfg", "valve;1\r\n");
         SetSetting("Options", "HLdir", hl.path() + "\\");
@@ -113,6 +117,15 @@ public:
     }
 
     TempDir hl, program;
+
+private:
+    static std::string Base(const std::string& base) {
+        if (!base.empty())
+            return base;
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        return Narrow(temp);
+    }
 };
 
 // The small volumes that tests/windows/volumes.sh mounts beside the build's

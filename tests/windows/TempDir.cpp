@@ -3,40 +3,44 @@
 #include <windows.h>
 
 #include <atomic>
-#include <fstream>
 #include <sstream>
 #include <stdexcept>
 
+#include "win/platform/Handles.h"
+#include "win/platform/WideText.h"
+
 namespace vantry::testutil {
+
+using win::SystemPath;
 
 namespace {
 
 void RemoveTree(const std::string& dir) {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &data);
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(SystemPath(dir + "\\*").c_str(), &data);
     if (find != INVALID_HANDLE_VALUE) {
         do {
-            const std::string name = data.cFileName;
+            const std::string name = win::Narrow(data.cFileName);
             if (name == "." || name == "..")
                 continue;
             const std::string path = dir + "\\" + name;
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            SetFileAttributesW(SystemPath(path).c_str(), FILE_ATTRIBUTE_NORMAL);
             if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                 RemoveTree(path);
             else
-                DeleteFileA(path.c_str());
-        } while (FindNextFileA(find, &data));
+                DeleteFileW(SystemPath(path).c_str());
+        } while (FindNextFileW(find, &data));
         FindClose(find);
     }
-    RemoveDirectoryA(dir.c_str());
+    RemoveDirectoryW(SystemPath(dir).c_str());
 }
 
 }  // namespace
 
 TempDir::TempDir() : TempDir([] {
-    char base[MAX_PATH];
-    GetTempPathA(MAX_PATH, base);
-    return std::string(base);
+    wchar_t base[MAX_PATH];
+    GetTempPathW(MAX_PATH, base);
+    return win::Narrow(base);
 }()) {}
 
 TempDir::TempDir(const std::string& dir) {
@@ -47,7 +51,7 @@ TempDir::TempDir(const std::string& dir) {
     for (int attempt = 0; attempt < 1000; ++attempt) {
         std::ostringstream name;
         name << base << "vantry-test-" << GetCurrentProcessId() << "-" << counter++;
-        if (CreateDirectoryA(name.str().c_str(), nullptr)) {
+        if (MakeDirectory(name.str())) {
             path_ = name.str();
             return;
         }
@@ -58,18 +62,27 @@ TempDir::TempDir(const std::string& dir) {
 TempDir::~TempDir() { RemoveTree(path_); }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out)
+    win::UniqueKernelHandle file(CreateFileW(SystemPath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD written = 0;
+    if (!file || !WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+        written != bytes.size())
         throw std::runtime_error("cannot write " + path);
 }
 
 std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    win::UniqueKernelHandle file(CreateFileW(SystemPath(path).c_str(), GENERIC_READ,
+                                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                             OPEN_EXISTING, 0, nullptr));
+    std::string bytes;
+    char buffer[65536];
+    DWORD got = 0;
+    while (file && ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0)
+        bytes.append(buffer, got);
+    return bytes;
 }
+
+bool MakeDirectory(const std::string& path) { return CreateDirectoryW(SystemPath(path).c_str(), nullptr) != 0; }
 
 std::string BinDir() {
     char path[MAX_PATH];

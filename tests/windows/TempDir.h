@@ -24,8 +24,10 @@ private:
 };
 
 // Writes bytes to a file directly through the platform, for setting up tests.
+// Paths are UTF-8, of any length.
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
+bool MakeDirectory(const std::string& path);
 
 // The folder that holds the test program and HLDS Vantry.exe.
 std::string BinDir();

@@ -78,6 +78,10 @@ bool MatchFrom(const std::string& p, std::size_t i, const std::string& n, std::s
         }
         if (j >= n.size() || (p[i] != '?' && Upper(p[i]) != Upper(n[j])))
             return false;
+        // "?" stands for one character, however many bytes of UTF-8 it takes.
+        if (p[i] == '?')
+            while (j + 1 < n.size() && (static_cast<unsigned char>(n[j + 1]) & 0xC0) == 0x80)
+                ++j;
         ++i;
         ++j;
     }

@@ -18,6 +18,7 @@ public:
 private:
     void createDocumentControls() override;
     std::string text() override { return TextOf(txtMOTD_.hwnd()); }
+    void setDocumentEnabled(bool enabled) override { EnableWindow(txtMOTD_.hwnd(), enabled); }
     void setText(const std::string& text) override { SetWindowTextA(txtMOTD_.hwnd(), text.c_str()); }
 
     // txtMOTD. Through the dialog keys of the message loop the text box would

@@ -204,6 +204,18 @@ void Enable(FlatButton& button, bool enabled, HWND fallbackFocus) {
 }
 }  // namespace
 
+void OptionsWindow::setMapListEnabled(bool enabled) {
+    EnableWindow(lstMaps_.hwnd(), enabled);
+    txtNewMap_.setEnabled(enabled);
+    Enable(cmdAddMap_, enabled, cmbGame_.hwnd());
+    Enable(cmdDelMap_, enabled, cmbGame_.hwnd());
+}
+
+void OptionsWindow::setGameListEnabled(bool enabled) {
+    EnableWindow(lstGames_.hwnd(), enabled);
+    Enable(cmdMakeDefault_, enabled, cmdOk_.hwnd());
+}
+
 void OptionsWindow::setIconButtons(bool nextEnabled, bool previousEnabled) {
     Enable(cmdAdd_, nextEnabled, chkAssoc_.hwnd());
     Enable(cmdDel_, previousEnabled, chkAssoc_.hwnd());

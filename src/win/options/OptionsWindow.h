@@ -43,6 +43,8 @@ private:
     ListControl& maps() override { return lstMaps_; }
     void removeMap(int row) override { lstMaps_.remove(row); }
     CheckListControl& games() override { return lstGames_; }
+    void setMapListEnabled(bool enabled) override;
+    void setGameListEnabled(bool enabled) override;
     void setServerPath(const std::string& path) override { txtHLexe_.setText(path); }
     void setProgramPath(const std::string& path) override { txtHLDS_.setText(path); }
     std::string newMap() override { return txtNewMap_.text(); }

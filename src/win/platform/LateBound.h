@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "win/platform/WideText.h"
+
 namespace vantry::win {
 
 // A function of a system DLL that the program needs only now and then (the
@@ -9,9 +11,10 @@ namespace vantry::win {
 // those large DLLs does not delay the first window; null if it cannot be had.
 template <typename Function>
 Function LateBound(const char* dll, const char* name) {
-    HMODULE module = GetModuleHandleA(dll);
+    const std::wstring file = Widen(dll);
+    HMODULE module = GetModuleHandleW(file.c_str());
     if (!module)
-        module = LoadLibraryA(dll);  // stays loaded for the rest of the run
+        module = LoadLibraryW(file.c_str());  // stays loaded for the rest of the run
     return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
                   : nullptr;
 }

@@ -26,6 +26,42 @@ std::string Narrow(std::wstring_view utf16) {
     return narrow;
 }
 
+std::optional<std::string> ToAnsi(std::wstring_view text) {
+    if (text.empty())
+        return std::string();
+    const int size = static_cast<int>(text.size());
+    // With UTF-8 as the system's code page (a choice Windows offers) the
+    // check for characters without a place is refused: every one has one.
+    const bool utf8 = GetACP() == CP_UTF8;
+    BOOL defaulted = FALSE;
+    const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+    BOOL* check = utf8 ? nullptr : &defaulted;
+    const int length = WideCharToMultiByte(CP_ACP, flags, text.data(), size, nullptr, 0, nullptr, check);
+    if (length <= 0 || defaulted)
+        return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, flags, text.data(), size, bytes.data(), length, nullptr, check);
+    if (defaulted)
+        return std::nullopt;
+    return bytes;
+}
+
+std::optional<std::wstring> FromAnsi(std::string_view bytes) {
+    if (bytes.empty())
+        return std::wstring();
+    const int size = static_cast<int>(bytes.size());
+    const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
+    if (length <= 0)
+        return std::nullopt;
+    std::wstring text(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, text.data(), length);
+    // A broken double-byte pair becomes a stand-in character that would be
+    // written back as other bytes.
+    if (ToAnsi(text) != bytes)
+        return std::nullopt;
+    return text;
+}
+
 std::wstring SystemPath(const std::string& utf8Path) {
     std::wstring path = Widen(utf8Path);
     // CreateDirectory's own limit is MAX_PATH less room for an 8.3 name; below

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,11 @@ namespace vantry::win {
 // ever forced through the ANSI code page on its way.
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view utf16);
+
+// File text in the ANSI code page: nothing where the bytes would not come
+// back the same, or a character has no place in the code page.
+std::optional<std::wstring> FromAnsi(std::string_view bytes);
+std::optional<std::string> ToAnsi(std::wstring_view text);
 
 // A path as the file functions take it: relative and short paths as given,
 // and a path too long for the plain form made absolute and prefixed "\\?\"

@@ -1,6 +1,9 @@
 #include "win/platform/Win32Clipboard.h"
 
 #include <cstring>
+#include <cwchar>
+
+#include "win/platform/WideText.h"
 
 namespace vantry::win {
 
@@ -39,7 +42,7 @@ public:
     }
     GlobalLockScope(const GlobalLockScope&) = delete;
     GlobalLockScope& operator=(const GlobalLockScope&) = delete;
-    char* data() const { return static_cast<char*>(data_); }
+    wchar_t* data() const { return static_cast<wchar_t*>(data_); }
 
 private:
     HGLOBAL memory_;
@@ -50,8 +53,8 @@ private:
 
 HWND Win32Clipboard::owner() {
     if (!owner_)
-        owner_.reset(CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                     GetModuleHandleA(nullptr), nullptr));
+        owner_.reset(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                     GetModuleHandleW(nullptr), nullptr));
     return owner_.get();
 }
 
@@ -60,31 +63,34 @@ std::string Win32Clipboard::text() {
     if (!clipboard)
         return {};
     // The clipboard keeps this memory; we only read it.
-    const HGLOBAL memory = GetClipboardData(CF_TEXT);
+    // Asked for as Unicode, the system converts whatever another program put there.
+    const HGLOBAL memory = GetClipboardData(CF_UNICODETEXT);
     if (!memory)
         return {};
     const GlobalLockScope lock(memory);
     if (!lock.data())
         return {};
     // The terminating NUL is not trusted to be inside the block.
-    return std::string(lock.data(), strnlen(lock.data(), GlobalSize(memory)));
+    return Narrow(std::wstring_view(lock.data(), wcsnlen(lock.data(), GlobalSize(memory) / sizeof(wchar_t))));
 }
 
 bool Win32Clipboard::setText(const std::string& text) {
+    const std::wstring wide = Widen(text);
     OpenClipboardScope clipboard(owner());
     if (!clipboard || !EmptyClipboard())
         return false;
-    UniqueGlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
+    const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+    UniqueGlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
     if (!memory)
         return false;
     {
         const GlobalLockScope lock(memory.get());
         if (!lock.data())
             return false;
-        std::memcpy(lock.data(), text.c_str(), text.size() + 1);
+        std::memcpy(lock.data(), wide.c_str(), bytes);
     }
     // On success the memory is the clipboard's to free.
-    if (!SetClipboardData(CF_TEXT, memory.get()))
+    if (!SetClipboardData(CF_UNICODETEXT, memory.get()))
         return false;
     memory.release();
     return true;

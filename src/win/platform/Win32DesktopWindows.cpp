@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "win/platform/WideText.h"
+
 namespace vantry::win {
 
 namespace {
@@ -34,13 +36,13 @@ std::string Win32DesktopWindows::title(DesktopWindow window) {
     const HWND hwnd = ToHwnd(window);
     if (!IsWindow(hwnd))
         return {};
-    const int length = GetWindowTextLengthA(hwnd);
+    const int length = GetWindowTextLengthW(hwnd);
     if (length <= 0)
         return {};
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(hwnd, text.data(), length + 1);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(hwnd, text.data(), length + 1);
     text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return text;
+    return Narrow(text);
 }
 
 bool Win32DesktopWindows::isVisible(DesktopWindow window) {
@@ -53,8 +55,9 @@ void Win32DesktopWindows::setVisible(DesktopWindow window, bool visible) {
 
 bool Win32DesktopWindows::setTitle(DesktopWindow window, const std::string& title) {
     DWORD_PTR result = 0;
-    return SendMessageTimeoutA(ToHwnd(window), WM_SETTEXT, 0,
-                               reinterpret_cast<LPARAM>(title.c_str()),
+    const std::wstring wide = Widen(title);
+    return SendMessageTimeoutW(ToHwnd(window), WM_SETTEXT, 0,
+                               reinterpret_cast<LPARAM>(wide.c_str()),
                                SMTO_ABORTIFHUNG | SMTO_NORMAL, kSetTitleTimeoutMs, &result) != 0
            && result != 0;
 }

@@ -5,48 +5,51 @@
 
 #include <vector>
 
-#include "win/platform/LateBound.h"
 #include "core/text/Paths.h"
+#include "win/platform/LateBound.h"
+#include "win/platform/WideText.h"
 
 namespace vantry::win {
 
 namespace {
 
-// Room for paths well beyond MAX_PATH; a longer choice fails like a cancel.
-constexpr DWORD PathBufferSize = 1024;
+// Room for the longest path the system knows.
+constexpr DWORD PathBufferSize = 32768;
 
 std::string Show(bool save, WindowHandle owner, const std::string& filterList,
                  const std::string& title, const std::string& initialDir) {
     // The filter's own NULs end the pairs; c_str() adds the NUL that ends the list.
-    const std::string filter = ToDialogFilter(filterList);
-    std::vector<char> file(PathBufferSize, '\0');
-    std::vector<char> fileTitle(PathBufferSize, '\0');
+    const std::wstring filter = Widen(ToDialogFilter(filterList));
+    const std::wstring dir = Widen(initialDir), caption = Widen(title);
+    std::vector<wchar_t> file(PathBufferSize, L'\0');
+    std::vector<wchar_t> fileTitle(PathBufferSize, L'\0');
 
-    OPENFILENAMEA ofn{};
+    OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = static_cast<HWND>(owner);
-    ofn.hInstance = GetModuleHandleA(nullptr);
+    ofn.hInstance = GetModuleHandleW(nullptr);
     ofn.lpstrFilter = filter.c_str();
     ofn.nFilterIndex = 0;
     ofn.lpstrFile = file.data();
     ofn.nMaxFile = PathBufferSize;
     ofn.lpstrFileTitle = fileTitle.data();
     ofn.nMaxFileTitle = PathBufferSize;
-    ofn.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
-    ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();
+    ofn.lpstrInitialDir = dir.empty() ? nullptr : dir.c_str();
+    ofn.lpstrTitle = caption.empty() ? nullptr : caption.c_str();
     // OFN_NOCHANGEDIR: the dialog would otherwise leave the process's current
     // directory in the last folder browsed, keeping that folder in use.
     ofn.Flags = save ? OFN_CREATEPROMPT | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR
                      : OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
 
-    using DialogFunction = BOOL(WINAPI*)(OPENFILENAMEA*);
-    const auto show = LateBound<DialogFunction>("comdlg32.dll", save ? "GetSaveFileNameA" : "GetOpenFileNameA");
+    using DialogFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
+    const auto show = LateBound<DialogFunction>("comdlg32.dll", save ? "GetSaveFileNameW" : "GetOpenFileNameW");
     if (!show)
         return {};
     EnsureComApartment();
     if (!show(&ofn))
         return {};
-    return DialogResultText(file.data(), file.size());
+    const std::string chosen = Narrow(std::wstring_view(file.data()));
+    return DialogResultText(chosen.data(), chosen.size());
 }
 
 }  // namespace

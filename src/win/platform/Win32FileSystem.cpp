@@ -7,15 +7,16 @@
 #include <limits>
 #include <vector>
 
-#include "win/platform/Handles.h"
 #include "core/text/Paths.h"
+#include "win/platform/Handles.h"
+#include "win/platform/WideText.h"
 
 namespace vantry::win {
 
 std::vector<std::string> Win32FileSystem::list(const std::string& pattern, ListFilter filter) {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA data;
-    UniqueFindHandle find(FindFirstFileExA(pattern.c_str(), FindExInfoBasic, &data,
+    WIN32_FIND_DATAW data;
+    UniqueFindHandle find(FindFirstFileExW(SystemPath(pattern).c_str(), FindExInfoBasic, &data,
                                            FindExSearchNameMatch, nullptr, 0));
     if (!find)
         return names;
@@ -28,24 +29,25 @@ std::vector<std::string> Win32FileSystem::list(const std::string& pattern, ListF
             continue;
         if ((a & FILE_ATTRIBUTE_DIRECTORY) && filter != ListFilter::WithDirectories)
             continue;
-        if (!WildcardMatch(namePattern, data.cFileName))
+        std::string name = Narrow(data.cFileName);
+        if (!WildcardMatch(namePattern, name))
             continue;
-        names.emplace_back(data.cFileName);
-    } while (FindNextFileA(find.get(), &data));
+        names.push_back(std::move(name));
+    } while (FindNextFileW(find.get(), &data));
     // NTFS lists in this order already; Wine on other file systems does not.
     SortListing(names);
     return names;
 }
 
 std::optional<std::uint32_t> Win32FileSystem::attributes(const std::string& path) {
-    const DWORD a = GetFileAttributesA(path.c_str());
+    const DWORD a = GetFileAttributesW(SystemPath(path).c_str());
     if (a == INVALID_FILE_ATTRIBUTES)
         return std::nullopt;
     return a;
 }
 
 std::optional<std::string> Win32FileSystem::readFile(const std::string& path) {
-    UniqueKernelHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+    UniqueKernelHandle file(CreateFileW(SystemPath(path).c_str(), GENERIC_READ,
                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                         nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file)
@@ -90,19 +92,17 @@ bool MarkForDeletion(HANDLE file, bool deleted) {
 
 // Renames the open file over the target through its own handle: no other
 // program can open the new file between its last write and the rename.
-bool RenameOver(HANDLE file, const std::string& target) {
-    const int length = MultiByteToWideChar(CP_ACP, 0, target.c_str(), -1, nullptr, 0);
-    if (length <= 0)
-        return false;
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, target.c_str(), -1, wide.data(), length);
-    const DWORD fullLength = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-    if (fullLength == 0)
-        return false;
-    std::wstring full(fullLength, L'\0');
-    full.resize(GetFullPathNameW(wide.c_str(), fullLength, full.data(), nullptr));
-    if (full.empty())
-        return false;
+bool RenameOver(HANDLE file, const std::wstring& target) {
+    std::wstring full = target;
+    if (full.rfind(L"\\\\?\\", 0) != 0) {
+        const DWORD fullLength = GetFullPathNameW(target.c_str(), 0, nullptr, nullptr);
+        if (fullLength == 0)
+            return false;
+        full.assign(fullLength, L'\0');
+        full.resize(GetFullPathNameW(target.c_str(), fullLength, full.data(), nullptr));
+        if (full.empty())
+            return false;
+    }
 
     const std::size_t nameBytes = full.size() * sizeof(wchar_t);
     std::vector<unsigned char> buffer(sizeof(FILE_RENAME_INFO) + nameBytes);
@@ -114,10 +114,20 @@ bool RenameOver(HANDLE file, const std::string& target) {
     return SetFileInformationByHandle(file, FileRenameInfo, info, static_cast<DWORD>(buffer.size())) != 0;
 }
 
+// A name of its own beside the target, short whatever the target's name, so
+// that a target the system can write can always have it beside it.
+std::wstring TempName(const std::wstring& target, unsigned serial) {
+    wchar_t name[24];
+    swprintf(name, 24, L"~%lx%03x.tmp", static_cast<unsigned long>(GetCurrentProcessId()), serial & 0xFFFu);
+    const auto slash = target.find_last_of(L"\\/");
+    return (slash == std::wstring::npos ? std::wstring() : target.substr(0, slash + 1)) + name;
+}
+
 }  // namespace
 
 bool Win32FileSystem::writeFileAtomic(const std::string& path, const std::string& bytes) {
-    const DWORD old = GetFileAttributesA(path.c_str());
+    const std::wstring target = SystemPath(path);
+    const DWORD old = GetFileAttributesW(target.c_str());
     if (old != INVALID_FILE_ATTRIBUTES &&
         (old & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)))
         return false;
@@ -127,11 +137,11 @@ bool Win32FileSystem::writeFileAtomic(const std::string& path, const std::string
     // the two steps before its rename, whose process number is ours now) is
     // passed over.
     static std::atomic<unsigned> counter{0};
-    std::string temp;
+    std::wstring temp;
     UniqueKernelHandle file;
     for (int attempt = 0; attempt < 100 && !file; ++attempt) {
-        temp = path + ".~" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++) + ".tmp";
-        file.reset(CreateFileA(temp.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+        temp = TempName(target, counter++);
+        file.reset(CreateFileW(temp.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
                                FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file && GetLastError() != ERROR_FILE_EXISTS)
             return false;
@@ -146,28 +156,37 @@ bool Win32FileSystem::writeFileAtomic(const std::string& path, const std::string
     if (!WriteAll(file.get(), bytes) || (marked && !MarkForDeletion(file.get(), false))) {
         MarkForDeletion(file.get(), true);
         file.reset();
-        DeleteFileA(temp.c_str());  // where the mark did not take
+        DeleteFileW(temp.c_str());  // where the mark did not take
         return false;
     }
-    if (!RenameOver(file.get(), path)) {
+    if (!RenameOver(file.get(), target)) {
         // A file system that cannot rename an open file gets the rename by
         // name once the file is closed; a target that cannot be replaced
         // refuses that too.
         file.reset();
-        if (!MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-            DeleteFileA(temp.c_str());
+        if (!MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            DeleteFileW(temp.c_str());
             return false;
         }
     }
     file.reset();
     // A hidden or system file stays so after it was saved.
     if (old != INVALID_FILE_ATTRIBUTES && (old & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
-        SetFileAttributesA(path.c_str(), old);
+        SetFileAttributesW(target.c_str(), old);
     return true;
 }
 
 bool Win32FileSystem::createDirectory(const std::string& path) {
-    return CreateDirectoryA(path.c_str(), nullptr) != 0;
+    return CreateDirectoryW(SystemPath(path).c_str(), nullptr) != 0;
+}
+
+std::optional<std::string> Win32FileSystem::decodeAnsi(std::string_view bytes) {
+    const auto text = FromAnsi(bytes);
+    return text ? std::optional(Narrow(*text)) : std::nullopt;
+}
+
+std::optional<std::string> Win32FileSystem::encodeAnsi(std::string_view text) {
+    return ToAnsi(Widen(text));
 }
 
 }  // namespace vantry::win

@@ -11,6 +11,8 @@ public:
     std::optional<std::string> readFile(const std::string& path) override;
     bool writeFileAtomic(const std::string& path, const std::string& bytes) override;
     bool createDirectory(const std::string& path) override;
+    std::optional<std::string> decodeAnsi(std::string_view bytes) override;
+    std::optional<std::string> encodeAnsi(std::string_view text) override;
 };
 
 }  // namespace vantry::win

@@ -1,20 +1,20 @@
 #include "win/platform/Win32Registry.h"
 
 #include "win/platform/Handles.h"
+#include "win/platform/WideText.h"
 
 namespace vantry::win {
 
 namespace {
 
 // "\.cfg" and ".cfg" name the same key; the registry itself refuses the first.
-const char* SubKey(const std::string& keyPath) {
-    const char* p = keyPath.c_str();
-    while (*p == '\\')
-        ++p;
-    return p;
+std::wstring SubKey(const std::string& keyPath) {
+    const auto start = keyPath.find_first_not_of('\\');
+    return start == std::string::npos ? std::wstring() : Widen(std::string_view(keyPath).substr(start));
 }
 
-const char* ValueName(const std::string& valueName) {
+// The empty name is the key's default value.
+const wchar_t* ValueName(const std::wstring& valueName) {
     return valueName.empty() ? nullptr : valueName.c_str();
 }
 
@@ -39,37 +39,46 @@ REGSAM View(RegRoot root) { return root == RegRoot::LocalMachine32 ? KEY_WOW64_3
 std::optional<std::string> ReadRegSz(RegRoot root, const std::string& keyPath,
                                      const std::string& valueName) {
     UniqueRegKey key;
-    if (RegOpenKeyExA(RootKey(root), SubKey(keyPath), 0, KEY_QUERY_VALUE | View(root), key.put()) !=
+    if (RegOpenKeyExW(RootKey(root), SubKey(keyPath).c_str(), 0, KEY_QUERY_VALUE | View(root), key.put()) !=
         ERROR_SUCCESS)
         return std::nullopt;
+    const std::wstring name = Widen(valueName);
     DWORD type = 0;
     DWORD size = 0;
-    if (RegQueryValueExA(key.get(), ValueName(valueName), nullptr, &type, nullptr, &size) !=
-            ERROR_SUCCESS ||
+    if (RegQueryValueExW(key.get(), ValueName(name), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
         type != REG_SZ)
         return std::nullopt;
-    std::string data(size, '\0');
+    // A value written without its NUL, or with an odd byte count, still reads whole.
+    std::wstring data(size / sizeof(wchar_t) + 1, L'\0');
+    DWORD got = static_cast<DWORD>(data.size() * sizeof(wchar_t));
     if (size > 0 &&
-        RegQueryValueExA(key.get(), ValueName(valueName), nullptr, &type,
-                         reinterpret_cast<BYTE*>(data.data()), &size) != ERROR_SUCCESS)
+        RegQueryValueExW(key.get(), ValueName(name), nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
+                         &got) != ERROR_SUCCESS)
         return std::nullopt;
     if (type != REG_SZ)
         return std::nullopt;
-    data.resize(std::min<std::size_t>(size, data.size()));
-    const auto nul = data.find('\0');
-    if (nul != std::string::npos)
+    data.resize(std::min<std::size_t>(got / sizeof(wchar_t), data.size()));
+    const auto nul = data.find(L'\0');
+    if (nul != std::wstring::npos)
         data.resize(nul);
-    return data;
+    return Narrow(data);
 }
 
 bool WriteRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName, DWORD type,
                    const void* data, DWORD size) {
     UniqueRegKey key;
-    if (RegCreateKeyExA(RootKey(root), SubKey(keyPath), 0, nullptr, 0, KEY_SET_VALUE | View(root), nullptr,
-                        key.put(), nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(RootKey(root), SubKey(keyPath).c_str(), 0, nullptr, 0, KEY_SET_VALUE | View(root),
+                        nullptr, key.put(), nullptr) != ERROR_SUCCESS)
         return false;
-    return RegSetValueExA(key.get(), ValueName(valueName), 0, type,
-                          static_cast<const BYTE*>(data), size) == ERROR_SUCCESS;
+    const std::wstring name = Widen(valueName);
+    return RegSetValueExW(key.get(), ValueName(name), 0, type, static_cast<const BYTE*>(data), size) ==
+           ERROR_SUCCESS;
+}
+
+bool WriteRegSz(RegRoot root, const std::string& keyPath, const std::string& valueName, const std::string& text) {
+    const std::wstring wide = Widen(text);
+    return WriteRegValue(root, keyPath, valueName, REG_SZ, wide.c_str(),
+                         static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
 }
 
 std::string Win32Registry::GetRegString(RegRoot root, const std::string& keyPath,
@@ -79,8 +88,7 @@ std::string Win32Registry::GetRegString(RegRoot root, const std::string& keyPath
 
 bool Win32Registry::SetRegString(RegRoot root, const std::string& keyPath,
                                  const std::string& valueName, const std::string& text) {
-    return WriteRegValue(root, keyPath, valueName, REG_SZ, text.c_str(),
-                  static_cast<DWORD>(text.size() + 1));
+    return WriteRegSz(root, keyPath, valueName, text);
 }
 
 bool Win32Registry::SetRegDword(RegRoot root, const std::string& keyPath,
@@ -92,15 +100,16 @@ bool Win32Registry::SetRegDword(RegRoot root, const std::string& keyPath,
 void Win32Registry::DeleteRegKey(RegRoot root, const std::string& keyPath) {
     // The plain delete refuses a key that still has subkeys on NT; the class key
     // must go together with everything registration put below it.
-    if (*SubKey(keyPath) == '\0')
+    const std::wstring subKey = SubKey(keyPath);
+    if (subKey.empty())
         return;  // never the whole root
     UniqueRegKey key;
     const REGSAM access = DELETE | KEY_ENUMERATE_SUB_KEYS | KEY_QUERY_VALUE | KEY_SET_VALUE | View(root);
-    if (RegOpenKeyExA(RootKey(root), SubKey(keyPath), 0, access, key.put()) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(RootKey(root), subKey.c_str(), 0, access, key.put()) != ERROR_SUCCESS)
         return;
-    RegDeleteTreeA(key.get(), nullptr);
+    RegDeleteTreeW(key.get(), nullptr);
     key.reset();
-    RegDeleteKeyExA(RootKey(root), SubKey(keyPath), View(root), 0);
+    RegDeleteKeyExW(RootKey(root), subKey.c_str(), View(root), 0);
 }
 
 }  // namespace vantry::win

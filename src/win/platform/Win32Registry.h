@@ -27,5 +27,6 @@ std::optional<std::string> ReadRegSz(RegRoot root, const std::string& keyPath,
 // Creates the key and its missing parents, then sets the value; false on failure.
 bool WriteRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName,
                    DWORD type, const void* data, DWORD size);
+bool WriteRegSz(RegRoot root, const std::string& keyPath, const std::string& valueName, const std::string& text);
 
 }  // namespace vantry::win

@@ -22,8 +22,7 @@ void Win32SettingsStore::save(const std::string& app, const std::string& section
                               const std::string& key, const std::string& value) {
     if (key.empty())
         return;
-    WriteRegValue(RegRoot::CurrentUser, SectionKey(app, section), key, REG_SZ, value.c_str(),
-                  static_cast<DWORD>(value.size() + 1));
+    WriteRegSz(RegRoot::CurrentUser, SectionKey(app, section), key, value);
 }
 
 }  // namespace vantry::win
