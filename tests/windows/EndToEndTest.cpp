@@ -540,3 +540,142 @@ TEST_F(EndToEnd, AScreenReaderInAnotherProcessHearsEachWindowsControlsNamed) {
     }
     EXPECT_FALSE(program.waitExit(200));
 }
+
+namespace {
+
+// Folders made for one test under another, each at most 80 characters (Wine
+// on Linux cuts a name past 255 bytes of UTF-8), removed again at the end.
+class Folders {
+public:
+    // The folder, then ones below it until the path is about `length` long.
+    Folders(const std::string& path, std::size_t length) : path_(path) {
+        std::size_t at = path_.find('\\', 3);
+        for (; at != std::string::npos; at = path_.find('\\', at + 1))
+            make(path_.substr(0, at));
+        make(path_);
+        while (vantry::win::Widen(path_).size() + 61 < length) {
+            path_ += "\\" + std::string(60, 'd');
+            make(path_);
+        }
+    }
+    ~Folders() {
+        for (auto dir = made_.rbegin(); dir != made_.rend(); ++dir)
+            RemoveDirectoryW(vantry::win::SystemPath(*dir).c_str());
+    }
+    const std::string& path() const { return path_; }
+
+private:
+    void make(const std::string& dir) {
+        if (MakeDirectory(dir))
+            made_.push_back(dir);
+    }
+    std::string path_;
+    std::vector<std::string> made_;
+};
+
+std::string TempFolder() {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::string path = Narrow(temp);
+    return path.substr(0, path.size() - 1);
+}
+
+}  // namespace
+
+// Names in any script and paths of any length, where users keep their
+// servers: the file opens and saves through "/c" and through the
+// association, and the launcher starts the server there with parameters in
+// any script, exactly as typed.
+TEST(Unicode, AnyNameAndAnyPathOpensSavesAndStartsTheServer) {
+    const std::string polish = "\xC5\x81ukasz";  // Łukasz
+    const std::string params = "+hostname \"\xC5\x81\xC3\xB3" "d\xC5\xBA \xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82\" +maxplayers 8";
+    const std::string map = "de_\xD0\xB4\xD0\xBE\xD0\xBC";  // de_дом
+    const std::string cfg = "hostname \"\xC5\x81\xC3\xB3" "d\xC5\xBA\"\r\n// \xE9\xBB\x98\xE8\xAE\xA4=30\r\n";
+    const struct {
+        const char* name;
+        std::string folder;
+        std::size_t cfgLength;  // 0: as it comes
+    } cases[] = {
+        {"Cyrillic", "\xD0\xA2\xD0\xB5\xD1\x81\xD1\x82", 0},
+        {"CJK", "\xE6\x97\xA5\xE6\x9C\xAC \xE3\x82\xB5\xE3\x83\xBC\xE3\x83\x90\xE3\x83\xBC", 0},
+        {"Polish user folder", "Users\\" + polish + "\\Servers", 0},
+        {"252 characters", polish, 252},
+        {"300 characters", polish, 300},
+    };
+    const std::string suffix = "\\valve\\server.cfg";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Folders base(TempFolder() + "\\" + c.folder, c.cfgLength ? c.cfgLength - suffix.size() - 40 : 0);
+        Installation installation(base.path(), c.cfgLength ? c.cfgLength - suffix.size() : 0);
+        const std::string hl = installation.hl.path(), file = hl + suffix;
+        if (c.cfgLength) {
+            ASSERT_EQ(vantry::win::Widen(file).size(), c.cfgLength);
+        }
+        WriteBytes(file, cfg);
+        WriteBytes(hl + "\\valve\\maps\\" + map + ".bsp", "");
+        const bool shellOpens = vantry::win::Widen(file).size() < MAX_PATH;
+        SetSetting("Options", "RegOnStart", shellOpens ? "1" : "0");
+
+        // "/c": shown as written, and saved back in UTF-8 with the change.
+        {
+            ChildProcess program(ProgramLine("/c \"" + file + "\""));
+            HWND editor = program.waitForShownWindow("HLDSVantryCfgEditor");
+            ASSERT_NE(editor, nullptr);
+            EXPECT_EQ(WindowText(editor), "CFG Editor - server.cfg");
+            HWND text = GetDlgItem(editor, 404);
+            EXPECT_EQ(ControlText(text), cfg.substr(0, cfg.size() - 2));
+            SendMessageW(text, EM_SETSEL, 0, 0);
+            SendMessageW(text, WM_CHAR, L'x', 1);
+            PostMessageA(GetDlgItem(editor, IdExit), BM_CLICK, 0, 0);
+            HWND question = program.waitForWindow("#32770", "Save Changes?");
+            ASSERT_NE(question, nullptr);
+            PressButton(question, IDYES);
+            EXPECT_TRUE(program.waitExit(10000));
+            EXPECT_EQ(ReadBytes(file), "x" + cfg);
+        }
+        // Opened through the association, which the start above registered.
+        if (shellOpens) {
+            SHELLEXECUTEINFOW run{sizeof run};
+            const std::wstring wide = vantry::win::Widen(file);
+            run.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+            run.lpVerb = L"open";
+            run.lpFile = wide.c_str();
+            run.nShow = SW_SHOWNORMAL;
+            ASSERT_TRUE(ShellExecuteExW(&run));
+            HWND editor = nullptr;
+            EXPECT_TRUE(WaitFor([&] {
+                editor = FindWindowA("HLDSVantryCfgEditor", nullptr);
+                return editor && IsWindowVisible(editor);
+            }));
+            EXPECT_EQ(ControlText(GetDlgItem(editor, 404)), "x" + cfg.substr(0, cfg.size() - 2));
+            PostMessageA(GetDlgItem(editor, IdExit), BM_CLICK, 0, 0);
+            if (run.hProcess) {
+                EXPECT_EQ(WaitForSingleObject(run.hProcess, 10000), WAIT_OBJECT_0);
+                CloseHandle(run.hProcess);
+            }
+        }
+        // The launcher, with this folder as HLdir.
+        {
+            ChildProcess program(ProgramLine("/s"));
+            HWND launcher = program.waitForShownWindow("HLDSVantryLauncher");
+            ASSERT_NE(launcher, nullptr);
+            HWND maps = Inner(launcher, IdMaps, "ComboBox");
+            ASSERT_EQ(SendMessageA(maps, CB_GETCOUNT, 0, 0), 3) << "an empty entry, crossfire and " << map;
+            SendMessageA(maps, CB_SETCURSEL, 2, 0);
+            const std::wstring wideParams = vantry::win::Widen(params);
+            SendMessageW(Inner(launcher, IdParams, "Edit"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wideParams.c_str()));
+            PostMessageA(GetDlgItem(launcher, IdStart), BM_CLICK, 0, 0);
+            EXPECT_TRUE(program.waitExit(10000));
+            ASSERT_TRUE(WaitFor([&] { return !ReadBytes(hl + "\\standin.log").empty(); }));
+            const std::string log = ReadBytes(hl + "\\standin.log");
+            const std::string tail = params + " -game valve +map " + map + " +port 27015\r\n";
+            EXPECT_NE(log.find("\t" + hl + "\t"), std::string::npos) << log;
+            EXPECT_EQ(log.substr(log.size() - std::min(log.size(), tail.size())), tail) << log;
+            EXPECT_EQ(Setting("Options", "Params"), params);
+            if (HWND server = FindWindowA("tty", nullptr))
+                PostMessageA(server, WM_CLOSE, 0, 0);
+        }
+    }
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, ".cfg");
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, "cfgfile");
+}

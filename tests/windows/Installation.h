@@ -87,8 +87,10 @@ inline Box BoxOf(HWND box) { return {WindowText(box), WindowText(GetDlgItem(box,
 // that point at both, on a profile that has nothing else of the program.
 class Installation {
 public:
-    // Both folders under the temp folder, or under the folder given.
-    explicit Installation(const std::string& base = {}) : hl(Base(base)), program(Base(base)) {
+    // Both folders under the temp folder, or under the folder given; the
+    // Half-Life folder's path that many UTF-16 characters long, if given.
+    explicit Installation(const std::string& base = {}, std::size_t hlLength = 0)
+        : hl(Base(base), hlLength), program(Base(base)) {
         RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\HLDSVantry");
         CopyFileW(win::Widen(BinDir() + "\\hlds-standin.exe").c_str(), win::SystemPath(hl / "hlds.exe").c_str(), FALSE);
         MakeDirectory(hl / "valve");

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <atomic>
-#include <sstream>
 #include <stdexcept>
 
 #include "win/platform/Handles.h"
@@ -43,16 +42,18 @@ TempDir::TempDir() : TempDir([] {
     return win::Narrow(base);
 }()) {}
 
-TempDir::TempDir(const std::string& dir) {
+TempDir::TempDir(const std::string& dir, std::size_t length) {
     static std::atomic<int> counter{0};
     const std::string base = dir.empty() || dir.back() == '\\' ? dir : dir + "\\";
     // Wine reuses process ids soon, and a folder that a finished test's child
     // process still held may be left over: take the next free name.
     for (int attempt = 0; attempt < 1000; ++attempt) {
-        std::ostringstream name;
-        name << base << "vantry-test-" << GetCurrentProcessId() << "-" << counter++;
-        if (MakeDirectory(name.str())) {
-            path_ = name.str();
+        std::string path = base + "vantry-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+                           std::to_string(counter++);
+        while (win::Widen(path).size() < length)
+            path += 'x';
+        if (MakeDirectory(path)) {
+            path_ = path;
             return;
         }
     }

@@ -9,8 +9,9 @@ namespace vantry::testutil {
 class TempDir {
 public:
     TempDir();
-    // Under the given folder instead of the temp folder.
-    explicit TempDir(const std::string& base);
+    // Under the given folder instead of the temp folder; with a length, its
+    // name is drawn out until the whole path has that many UTF-16 characters.
+    explicit TempDir(const std::string& base, std::size_t length = 0);
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
