@@ -46,4 +46,11 @@ void MapCycleEditorWindow::createDocumentControls() {
     arrow(cmdMoveDown_, IdMoveDown, DownPlace, "Move Down", "ARROWD", &MapCycleEditorPresenter::onMoveDown);
 }
 
+void MapCycleEditorWindow::setDocumentEnabled(bool enabled) {
+    EnableWindow(lstMaps_.hwnd(), enabled);
+    EnableWindow(lstCycle_.hwnd(), enabled);
+    for (FlatButton* arrow : {&cmdAdd_, &cmdDel_, &cmdMoveUp_, &cmdMoveDown_})
+        arrow->setEnabled(enabled);
+}
+
 }  // namespace vantry::win

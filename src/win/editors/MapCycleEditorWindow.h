@@ -23,6 +23,7 @@ private:
     ListControl& cycle() override { return lstCycle_; }
     void insertCycleEntry(int row, const std::string& entry) override { lstCycle_.insert(row, entry); }
     void removeCycleEntry(int row) override { lstCycle_.remove(row); }
+    void setDocumentEnabled(bool enabled) override;
 
     MapCycleEditorPresenter presenter_;
     SystemControl frMaps_, frCycle_;  // Frame1

@@ -19,6 +19,7 @@ private:
     void createDocumentControls() override;
     std::string text() override { return TextOf(txtMOTD_.hwnd()); }
     void setText(const std::string& text) override { SetWindowTextA(txtMOTD_.hwnd(), text.c_str()); }
+    void setDocumentEnabled(bool enabled) override { EnableWindow(txtMOTD_.hwnd(), enabled); }
 
     // txtMOTD. Through the dialog keys of the message loop the text box would
     // take Esc for closing its window: the message is not to go on a slip.
