@@ -1,6 +1,9 @@
 #include "win/Program.h"
 
+#include <algorithm>
+
 #include "core/startup/StartUp.h"
+#include "win/platform/WideText.h"
 #include "win/ui/Dpi.h"
 #include "win/ui/MessageLoop.h"
 #include "win/ui/TrayIcon.h"
@@ -10,9 +13,15 @@ namespace vantry::win {
 namespace {
 
 std::string ModulePath() {
-    char path[MAX_PATH] = {};
-    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return std::string(path, n);
+    // A path that fills the buffer was cut short: the buffer grows until the
+    // whole path fits, and the longest the system allows is 32,767 characters.
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD n = 0;
+    while ((n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) == path.size() &&
+           path.size() <= 32767)
+        path.resize(path.size() * 2);
+    path.resize(std::min<std::size_t>(n, path.size()));
+    return Narrow(path);
 }
 
 // The directory the running program was started from, with its backslash.
@@ -252,14 +261,14 @@ void Program::showMainWindowAgain() {
     HWND options = options_ ? options_->hwnd() : nullptr;
     // An owned window goes with its owner: the options window is let go first.
     if (options)
-        SetWindowLongPtrA(options, GWLP_HWNDPARENT, 0);
+        SetWindowLongPtrW(options, GWLP_HWNDPARENT, 0);
     if (main_)
         main_->Unload();
     if (title_)
         title_->Unload();
     ShowMainWindow();
     if (options && main_->hwnd()) {
-        SetWindowLongPtrA(options, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(main_->hwnd()));
+        SetWindowLongPtrW(options, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(main_->hwnd()));
         EnableWindow(main_->hwnd(), FALSE);
         SetForegroundWindow(options);
     }

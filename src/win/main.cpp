@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "win/Program.h"
+#include "win/platform/WideText.h"
 #include "win/ui/TrayIcon.h"
 
 namespace {
@@ -20,5 +21,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     vantry::win::Program program;
-    return program.run(GetCommandLineA());
+    return program.run(vantry::win::Narrow(GetCommandLineW()));
 }

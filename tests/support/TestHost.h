@@ -13,7 +13,7 @@ namespace vantry::testutil {
 class TestHost : public win::Window {
 public:
     explicit TestHost(const char* title = "Test host") {
-        create("HLDSVantryTestHost", WS_EX_CONTROLPARENT, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
+        create(L"HLDSVantryTestHost", WS_EX_CONTROLPARENT, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
                title, 100, 100, 400, 300, nullptr, nullptr);
     }
     ~TestHost() override { destroy(); }

@@ -23,7 +23,7 @@ public:
     explicit ProbeFrame(WindowSet& set) : Frame(set) {}
     bool load(const std::string& title) {
         win::FrameArgs a;
-        a.className = "HLDSVantryProbeFrame";
+        a.className = L"HLDSVantryProbeFrame";
         a.title = title;
         a.widthTwips = 4500;
         a.heightTwips = 3000;

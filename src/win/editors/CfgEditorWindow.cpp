@@ -2,6 +2,9 @@
 
 #include <windowsx.h>
 
+#include <string_view>
+
+#include "win/platform/WideText.h"
 #include "win/ui/Dpi.h"
 
 namespace vantry::win {
@@ -14,6 +17,12 @@ constexpr Rect FilePlace{60, 315, 720, 270}, EditPlace{780, 315, 720, 270}, Inse
 // How far in from its edges the borderless window can be sized by the mouse.
 constexpr int SizingEdgeTwips = 60;
 
+// The document counts its places in bytes of its UTF-8 text, the text box in
+// UTF-16 units of the same text: a place in one is the length of the text
+// before it in the other.
+std::size_t Utf8Offset(std::wstring_view text, std::size_t units) { return Narrow(text.substr(0, units)).size(); }
+std::size_t Utf16Offset(std::string_view text, std::size_t bytes) { return Widen(text.substr(0, bytes)).size(); }
+
 }  // namespace
 
 CfgEditorWindow::CfgEditorWindow(WindowSet& windows, const CfgEditorServices& services)
@@ -23,7 +32,7 @@ CfgEditorWindow::~CfgEditorWindow() { destroy(); }
 
 LocateResult CfgEditorWindow::load(HWND owner) {
     FrameArgs args;
-    args.className = "HLDSVantryCfgEditor";
+    args.className = L"HLDSVantryCfgEditor";
     args.title = cfgeditor::Title;
     args.widthTwips = cfgeditor::DefaultWidthTwips;
     args.heightTwips = cfgeditor::DefaultHeightTwips;
@@ -66,16 +75,16 @@ void CfgEditorWindow::createControls() {
     cmbGame_.setLabel(lbGame_.text());  // its name for screen readers
 
     const Rect text = px(l.text);
-    txtCFG_.attach(CreateWindowExA(
-        WS_EX_CLIENTEDGE, "EDIT", "",
+    txtCFG_.attach(CreateWindowExW(
+        WS_EX_CLIENTEDGE, L"EDIT", L"",
         WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL |
             ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL,
         text.left, text.top, text.width, text.height, hwnd_, reinterpret_cast<HMENU>(IdText), Instance(),
         nullptr));
     // No practical limit: the default of 30,000 characters would cut a large
     // configuration short.
-    SendMessageA(txtCFG_.hwnd(), EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
-    SendMessageA(txtCFG_.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(hwnd_))), FALSE);
+    SendMessageW(txtCFG_.hwnd(), EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
+    SendMessageW(txtCFG_.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(hwnd_))), FALSE);
 }
 
 void CfgEditorWindow::layOut() {
@@ -105,33 +114,34 @@ void CfgEditorWindow::layOut() {
 void CfgEditorWindow::onDpiChanged() {
     layOut();
     // Only here: the text box measures every line again for a new font.
-    SendMessageA(txtCFG_.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(hwnd_))), TRUE);
+    SendMessageW(txtCFG_.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(hwnd_))), TRUE);
 }
 
 std::string CfgEditorWindow::text() { return TextOf(txtCFG_.hwnd()); }
 
-void CfgEditorWindow::setText(const std::string& text) { SetWindowTextA(txtCFG_.hwnd(), text.c_str()); }
+void CfgEditorWindow::setText(const std::string& text) { SetWindowTextW(txtCFG_.hwnd(), Widen(text).c_str()); }
 
-std::size_t CfgEditorWindow::selectionStart() {
+std::pair<std::size_t, std::size_t> CfgEditorWindow::selection() const {
     DWORD start = 0, end = 0;
-    SendMessageA(txtCFG_.hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return start;
+    SendMessageW(txtCFG_.hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const std::wstring text = WideTextOf(txtCFG_.hwnd());
+    const std::size_t from = Utf8Offset(text, start);
+    return {from, Utf8Offset(text, end) - from};
 }
 
-std::size_t CfgEditorWindow::selectionLength() {
-    DWORD start = 0, end = 0;
-    SendMessageA(txtCFG_.hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return end - start;
-}
+std::size_t CfgEditorWindow::selectionStart() { return selection().first; }
+
+std::size_t CfgEditorWindow::selectionLength() { return selection().second; }
 
 void CfgEditorWindow::replace(std::size_t start, std::size_t length, const std::string& text) {
     select(start, length);
-    SendMessageA(txtCFG_.hwnd(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(txtCFG_.hwnd(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Widen(text).c_str()));
 }
 
 void CfgEditorWindow::select(std::size_t start, std::size_t length) {
-    SendMessageA(txtCFG_.hwnd(), EM_SETSEL, start, start + length);
-    SendMessageA(txtCFG_.hwnd(), EM_SCROLLCARET, 0, 0);
+    const std::string text = TextOf(txtCFG_.hwnd());
+    SendMessageW(txtCFG_.hwnd(), EM_SETSEL, Utf16Offset(text, start), Utf16Offset(text, start + length));
+    SendMessageW(txtCFG_.hwnd(), EM_SCROLLCARET, 0, 0);
 }
 
 int CfgEditorWindow::popupMenu(const Menu& menu, MenuButton under) {

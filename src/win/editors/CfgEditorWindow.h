@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "core/editors/CfgEditorPresenter.h"
 #include "win/ui/Frame.h"
@@ -51,6 +52,8 @@ private:
     std::size_t selectionLength() override;
     void replace(std::size_t start, std::size_t length, const std::string& text) override;
     void select(std::size_t start, std::size_t length) override;
+    // The selection's start and length, in bytes of the document's UTF-8.
+    std::pair<std::size_t, std::size_t> selection() const;
     void focusText() override { SetFocus(txtCFG_.hwnd()); }
     void setTitle(const std::string& caption) override { Frame::setTitle(caption); }
     bool trayIconShown() override { return trayIcon() && trayIcon()->shown(); }

@@ -13,7 +13,7 @@ namespace vantry::win {
 
 // Where a window of one file per game puts the parts every such window has.
 struct GameFileLayout {
-    const char* className;
+    const wchar_t* className;
     const char* title;
     int widthTwips, heightTwips;
     Rect gameLabel, game, save, close;

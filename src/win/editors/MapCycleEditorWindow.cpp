@@ -6,7 +6,7 @@ namespace {
 using mapcycle::HeightTwips;
 using mapcycle::WidthTwips;
 constexpr GameFileLayout Layout{
-    "HLDSVantryMapCycleEditor", mapcycle::Title, WidthTwips, HeightTwips,
+    L"HLDSVantryMapCycleEditor", mapcycle::Title, WidthTwips, HeightTwips,
     {150, 435, 600, 240}, {810, 390, layout::GameListWidth, layout::GameListHeight},
     {120, 3060, 2130, 360}, {2730, 3060, 2280, 360}};
 constexpr Rect MapsFrame{120, 810, 2130, 2130}, MapsPlace{210, 1080, 1950, 1770};
@@ -23,7 +23,7 @@ MapCycleEditorWindow::~MapCycleEditorWindow() { destroy(); }
 void MapCycleEditorWindow::createDocumentControls() {
     const auto frame = [this](SystemControl& control, int id, const Rect& place, const char* caption) {
         // Clicks fall through a group box to the window, which drags.
-        control.create(hwnd_, "BUTTON", caption, BS_GROUPBOX | WS_CLIPSIBLINGS, id, px(place));
+        control.create(hwnd_, L"BUTTON", caption, BS_GROUPBOX | WS_CLIPSIBLINGS, id, px(place));
         keepPlaced(control.hwnd(), place);
     };
     frame(frMaps_, IdMapsFrame, MapsFrame, mapcycle::MapsCaption);
@@ -44,6 +44,13 @@ void MapCycleEditorWindow::createDocumentControls() {
     list(lstCycle_, IdCycle, CyclePlace, false);
     arrow(cmdMoveUp_, IdMoveUp, UpPlace, "Move Up", "ARROWU", &MapCycleEditorPresenter::onMoveUp);
     arrow(cmdMoveDown_, IdMoveDown, DownPlace, "Move Down", "ARROWD", &MapCycleEditorPresenter::onMoveDown);
+}
+
+void MapCycleEditorWindow::setDocumentEnabled(bool enabled) {
+    EnableWindow(lstMaps_.hwnd(), enabled);
+    EnableWindow(lstCycle_.hwnd(), enabled);
+    for (FlatButton* arrow : {&cmdAdd_, &cmdDel_, &cmdMoveUp_, &cmdMoveDown_})
+        arrow->setEnabled(enabled);
 }
 
 }  // namespace vantry::win

@@ -23,12 +23,7 @@ private:
     ListControl& cycle() override { return lstCycle_; }
     void insertCycleEntry(int row, const std::string& entry) override { lstCycle_.insert(row, entry); }
     void removeCycleEntry(int row) override { lstCycle_.remove(row); }
-    void setDocumentEnabled(bool enabled) override {
-        EnableWindow(lstMaps_.hwnd(), enabled);
-        EnableWindow(lstCycle_.hwnd(), enabled);
-        for (FlatButton* arrow : {&cmdAdd_, &cmdDel_, &cmdMoveUp_, &cmdMoveDown_})
-            arrow->setEnabled(enabled);
-    }
+    void setDocumentEnabled(bool enabled) override;
 
     MapCycleEditorPresenter presenter_;
     SystemControl frMaps_, frCycle_;  // Frame1

@@ -5,7 +5,7 @@ namespace vantry::win {
 namespace {
 constexpr int WidthTwips = 5700, HeightTwips = 4800;
 constexpr GameFileLayout Layout{
-    "HLDSVantryMotdEditor", motd::Title, WidthTwips, HeightTwips,
+    L"HLDSVantryMotdEditor", motd::Title, WidthTwips, HeightTwips,
     {150, 435, 600, 240}, {810, 390, layout::GameListWidth, layout::GameListHeight},
     {150, HeightTwips - 510, 1890, 360}, {WidthTwips - 2040, HeightTwips - 510, 1890, 360}};
 constexpr Rect TextLabel{150, 825, 3000, 240}, TextPlace{150, 1080, WidthTwips - 300, HeightTwips - 1740};
@@ -19,11 +19,11 @@ MotdEditorWindow::~MotdEditorWindow() { destroy(); }
 void MotdEditorWindow::createDocumentControls() {
     addLabel(lbText_, TextLabel, {.text = motd::TextCaption});
     // No scroll bars: the message is short, and the caret scrolls the rest into view.
-    txtMOTD_.create(hwnd_, "EDIT", "",
+    txtMOTD_.create(hwnd_, L"EDIT", "",
                     WS_BORDER | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL,
                     IdDocument, px(TextPlace));
     keepPlaced(txtMOTD_.hwnd(), TextPlace);
-    SendMessageA(txtMOTD_.hwnd(), EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
+    SendMessageW(txtMOTD_.hwnd(), EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
     txtMOTD_.onCommand = [this](int code) {
         if (code == EN_CHANGE)
             presenter_.onTextChanged();

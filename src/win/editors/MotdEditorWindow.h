@@ -2,6 +2,7 @@
 
 #include "core/editors/MotdEditorPresenter.h"
 #include "win/editors/GameFileWindow.h"
+#include "win/platform/WideText.h"
 #include "win/ui/Label.h"
 #include "win/ui/SystemControl.h"
 
@@ -18,8 +19,8 @@ public:
 private:
     void createDocumentControls() override;
     std::string text() override { return TextOf(txtMOTD_.hwnd()); }
+    void setText(const std::string& text) override { SetWindowTextW(txtMOTD_.hwnd(), Widen(text).c_str()); }
     void setDocumentEnabled(bool enabled) override { EnableWindow(txtMOTD_.hwnd(), enabled); }
-    void setText(const std::string& text) override { SetWindowTextA(txtMOTD_.hwnd(), text.c_str()); }
 
     // txtMOTD. Through the dialog keys of the message loop the text box would
     // take Esc for closing its window: the message is not to go on a slip.

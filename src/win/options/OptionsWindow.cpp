@@ -48,7 +48,7 @@ OptionsWindow::~OptionsWindow() { destroy(); }
 
 void OptionsWindow::load(HWND owner) {
     FrameArgs args;
-    args.className = "HLDSVantryOptions";
+    args.className = L"HLDSVantryOptions";
     args.title = options::Title;
     args.widthTwips = WidthTwips;
     args.heightTwips = HeightTwips;
@@ -113,7 +113,7 @@ void OptionsWindow::createControls() {
     for (int i = 0; i < 3; ++i) {
         // One group for the arrow keys, one tab stop for the group.
         const DWORD first = i == 0 ? WS_GROUP | WS_TABSTOP : 0;
-        chkVis_[i].create(hwnd_, "BUTTON", ShowInCaptions[i], BS_AUTORADIOBUTTON | first, IdTray + i,
+        chkVis_[i].create(hwnd_, L"BUTTON", ShowInCaptions[i], BS_AUTORADIOBUTTON | first, IdTray + i,
                           px(ShowInPlaces[i]));
         keepPlaced(chkVis_[i].hwnd(), ShowInPlaces[i]);
         chkVis_[i].onCommand = [this](int code) {
@@ -123,7 +123,7 @@ void OptionsWindow::createControls() {
     }
     const auto box = [this](SystemControl& control, int id, const Rect& place, const char* caption,
                             void (OptionsPresenter::*step)()) {
-        control.create(hwnd_, "BUTTON", caption, BS_AUTOCHECKBOX | WS_GROUP | WS_TABSTOP, id, px(place));
+        control.create(hwnd_, L"BUTTON", caption, BS_AUTOCHECKBOX | WS_GROUP | WS_TABSTOP, id, px(place));
         keepPlaced(control.hwnd(), place);
         control.onCommand = [this, step](int code) {
             if (code == BN_CLICKED)
@@ -137,7 +137,7 @@ void OptionsWindow::createControls() {
     const int iconSize = px(IconPlace.width);
     for (int i = 0; i < options::IconChoices; ++i)
         icons_[i].reset(static_cast<HICON>(
-            LoadImageA(Instance(), MAKEINTRESOURCEA(IconIds[i]), IMAGE_ICON, iconSize, iconSize, 0)));
+            LoadImageW(Instance(), MAKEINTRESOURCEW(IconIds[i]), IMAGE_ICON, iconSize, iconSize, 0)));
     addButton(cmdDel_, PreviousIconPlace, {.id = IdPreviousIcon, .caption = "Previous Icon", .picture = "ARROWL"});
     cmdDel_.onClick = [this] { presenter_.onPreviousIcon(); };
     addLabel(imIcon_, IconPlace, {.id = IdIcon, .text = "Document Icon", .icon = icons_[0].get()});
@@ -151,7 +151,7 @@ void OptionsWindow::createControls() {
     // The group boxes come last, under every control they hold.
     const auto frame = [this](SystemControl& control, const Rect& place, const char* caption) {
         // Clicks fall through a group box to the window, which drags.
-        control.create(hwnd_, "BUTTON", caption, BS_GROUPBOX | WS_CLIPSIBLINGS, IdFrames, px(place));
+        control.create(hwnd_, L"BUTTON", caption, BS_GROUPBOX | WS_CLIPSIBLINGS, IdFrames, px(place));
         keepPlaced(control.hwnd(), place);
     };
     frame(frLocations_, LocationsFrame, "File Locations");
@@ -182,11 +182,11 @@ void OptionsWindow::setShowIn(int mode) {
 }
 
 bool OptionsWindow::Checked(const SystemControl& box) {
-    return SendMessageA(box.hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return SendMessageW(box.hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void OptionsWindow::Check(SystemControl& box, bool checked) {
-    SendMessageA(box.hwnd(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(box.hwnd(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void OptionsWindow::setRegisterOnStart(bool enabled, bool checked) {

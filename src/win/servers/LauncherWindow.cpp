@@ -21,7 +21,7 @@ LauncherWindow::~LauncherWindow() { destroy(); }
 
 LauncherOutcome LauncherWindow::load(HWND owner) {
     FrameArgs args;
-    args.className = "HLDSVantryLauncher";
+    args.className = L"HLDSVantryLauncher";
     args.title = launcher::Title;
     args.widthTwips = WidthTwips;
     args.heightTwips = HeightTwips;

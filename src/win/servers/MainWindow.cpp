@@ -39,7 +39,7 @@ MainWindow::~MainWindow() { destroy(); }
 
 bool MainWindow::load(HWND owner, int dpi) {
     FrameArgs args;
-    args.className = "HLDSVantryMain";
+    args.className = L"HLDSVantryMain";
     args.title = ProgramTitle;
     args.widthTwips = WidthTwips;
     args.heightTwips = HeightTwips;
@@ -59,7 +59,7 @@ bool MainWindow::load(HWND owner, int dpi) {
 
 void MainWindow::createControls() {
     const int iconSize = px(IconPlace.width);
-    smallIcon_.reset(static_cast<HICON>(LoadImageA(Instance(), MAKEINTRESOURCEA(IDI_VANTRY),
+    smallIcon_.reset(static_cast<HICON>(LoadImageW(Instance(), MAKEINTRESOURCEW(IDI_VANTRY),
                                                    IMAGE_ICON, iconSize, iconSize, 0)));
     addLabel(imIcon_, IconPlace, {.id = IdIcon, .icon = smallIcon_.get()});
     imIcon_.onMouseDown = nullptr;
@@ -108,7 +108,7 @@ void MainWindow::createControls() {
 
 void MainWindow::addTrayIcon() {
     // Posted: the shell is slow to load, and the window need not wait for it.
-    PostMessageA(hwnd_, AddTrayIconMessage, 0, 0);
+    PostMessageW(hwnd_, AddTrayIconMessage, 0, 0);
 }
 
 void MainWindow::startPolling() {

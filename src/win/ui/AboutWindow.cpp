@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "win/platform/WideText.h"
 #include "win/resources/resource.h"
 #include "core/startup/StartUp.h"
 #include "win/ui/Dpi.h"
@@ -40,7 +41,7 @@ AboutWindow::~AboutWindow() { destroy(); }
 
 bool AboutWindow::load(HWND owner) {
     FrameArgs args;
-    args.className = "HLDSVantryAbout";
+    args.className = L"HLDSVantryAbout";
     args.title = std::string("About ") + ProgramTitle;
     args.widthTwips = about::WidthTwips;
     args.heightTwips = about::HeightTwips;
@@ -66,7 +67,7 @@ void AboutWindow::createLabels() {
     }
     const int size = px(ImagePlace.width);
     smallIcon_.reset(static_cast<HICON>(
-        LoadImageA(Instance(), MAKEINTRESOURCEA(IDI_VANTRY), IMAGE_ICON, size, size, 0)));
+        LoadImageW(Instance(), MAKEINTRESOURCEW(IDI_VANTRY), IMAGE_ICON, size, size, 0)));
     addLabel(image_, ImagePlace, {.id = IdImage, .link = true, .icon = smallIcon_.get()});
     image_.onClick = [this] { presenter_.onImageClick(); };
 
@@ -86,13 +87,13 @@ void AboutWindow::setLabelText(int label, const std::string& text) {
 
 void AboutWindow::placeReportLink() {
     // "report" fills the gap that label 2 leaves after "Please ".
-    const std::string word = labels_[7].text();
+    const std::wstring word = WideTextOf(labels_[7].hwnd());
     SIZE before{}, extent{};
     {
         WindowDC dc(labels_[2].hwnd());
-        ScopedSelect font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(labels_[2].hwnd(), WM_GETFONT, 0, 0)));
-        GetTextExtentPoint32A(dc.get(), "Please ", 7, &before);
-        GetTextExtentPoint32A(dc.get(), word.c_str(), static_cast<int>(word.size()), &extent);
+        ScopedSelect font(dc.get(), reinterpret_cast<HFONT>(SendMessageW(labels_[2].hwnd(), WM_GETFONT, 0, 0)));
+        GetTextExtentPoint32W(dc.get(), L"Please ", 7, &before);
+        GetTextExtentPoint32W(dc.get(), word.c_str(), static_cast<int>(word.size()), &extent);
     }
     RECT rc;
     GetWindowRect(labels_[2].hwnd(), &rc);
@@ -111,10 +112,10 @@ void AboutWindow::onDpiChanged() {
 bool AboutWindow::Splash::create(HWND parent) {
     const int big = Px(parent, 720);
     bigIcon_.reset(static_cast<HICON>(
-        LoadImageA(Instance(), MAKEINTRESOURCEA(IDI_VANTRY), IMAGE_ICON, big, big, 0)));
+        LoadImageW(Instance(), MAKEINTRESOURCEW(IDI_VANTRY), IMAGE_ICON, big, big, 0)));
     RECT rc;
     GetClientRect(parent, &rc);
-    return Window::create("HLDSVantrySplash", 0, WS_CHILD, "", 0, 0, rc.right, rc.bottom, parent, nullptr);
+    return Window::create(L"HLDSVantrySplash", 0, WS_CHILD, "", 0, 0, rc.right, rc.bottom, parent, nullptr);
 }
 
 LRESULT AboutWindow::Splash::handle(UINT msg, WPARAM wp, LPARAM lp) {
@@ -148,11 +149,11 @@ void AboutWindow::Splash::paint(HDC dc) {
     RECT name{0, top + icon + Px(hwnd_, 120), rc.right, rc.bottom};
     {
         ScopedSelect font(dc, TahomaFont(dpi, 16, true));
-        DrawTextA(dc, "HLDS Vantry", -1, &name, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+        DrawTextW(dc, L"HLDS Vantry", -1, &name, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
     }
     name.top += Px(hwnd_, 480);
     ScopedSelect font(dc, TahomaFont(dpi, 8));
-    DrawTextA(dc, "v" VANTRY_VERSION, -1, &name, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+    DrawTextW(dc, L"v" VANTRY_VERSION, -1, &name, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 void AboutWindow::showSplashView(bool splash) {

@@ -7,6 +7,7 @@
 #include <new>
 
 #include "win/platform/LateBound.h"
+#include "win/platform/WideText.h"
 
 namespace vantry::win {
 
@@ -45,14 +46,12 @@ struct Oleacc {
     }
 };
 
-// The program's text (the ANSI code page, as its windows hold it) as a BSTR.
+// The program's text (UTF-8) as a BSTR.
 HRESULT ToBstr(const Oleacc& oleacc, const std::string& text, BSTR* out) {
     *out = nullptr;
     if (text.empty())
         return S_FALSE;  // no name, as the standard objects say it
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    const std::wstring wide = Widen(text);
     *out = oleacc.allocString(wide.data(), static_cast<UINT>(wide.size()));
     return *out ? S_OK : E_OUTOFMEMORY;
 }

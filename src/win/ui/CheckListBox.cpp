@@ -3,6 +3,7 @@
 #include <oleacc.h>
 
 #include "win/platform/Handles.h"
+#include "win/platform/WideText.h"
 #include "win/ui/Accessible.h"
 #include "win/ui/Dpi.h"
 #include "core/ui/Look.h"
@@ -14,17 +15,17 @@ namespace {
 constexpr int ItemHeightTwips = 255;
 constexpr COLORREF SelectedBack = RGB(80, 36, 0);
 
-std::string ItemText(HWND hwnd, int index) {
-    const LRESULT length = SendMessageA(hwnd, LB_GETTEXTLEN, index, 0);
+std::wstring ItemText(HWND hwnd, int index) {
+    const LRESULT length = SendMessageW(hwnd, LB_GETTEXTLEN, index, 0);
     if (length == LB_ERR)
         return {};
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    SendMessageA(hwnd, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const LRESULT got = SendMessageW(hwnd, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(got == LB_ERR ? 0 : static_cast<std::size_t>(got));
     return text;
 }
 
-bool ItemTicked(HWND hwnd, int index) { return SendMessageA(hwnd, LB_GETITEMDATA, index, 0) == 1; }
+bool ItemTicked(HWND hwnd, int index) { return SendMessageW(hwnd, LB_GETITEMDATA, index, 0) == 1; }
 
 // For screen readers: each entry a check box named by its title, checked when
 // ticked, among the standard list item's states; the list named by its label.
@@ -32,12 +33,12 @@ class CheckListAnswers final : public LabelledAnswers {
 public:
     using LabelledAnswers::LabelledAnswers;
     bool covers(HWND hwnd, LONG child) const override {
-        return child == CHILDID_SELF || (child > 0 && child <= SendMessageA(hwnd, LB_GETCOUNT, 0, 0));
+        return child == CHILDID_SELF || (child > 0 && child <= SendMessageW(hwnd, LB_GETCOUNT, 0, 0));
     }
     std::optional<std::string> name(HWND hwnd, LONG child) const override {
         if (child == CHILDID_SELF)
             return LabelledAnswers::name(hwnd, child);
-        return ItemText(hwnd, child - 1);
+        return Narrow(ItemText(hwnd, child - 1));
     }
     std::optional<LONG> role(HWND, LONG child) const override {
         if (child == CHILDID_SELF)
@@ -53,8 +54,8 @@ public:
 }  // namespace
 
 bool CheckListBox::create(HWND parent, int id, int x, int y, int width, int height) {
-    HWND hwnd = CreateWindowExA(
-        0, "LISTBOX", "",
+    HWND hwnd = CreateWindowExW(
+        0, L"LISTBOX", L"",
         WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED |
             LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
         x, y, width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(),
@@ -66,32 +67,32 @@ bool CheckListBox::create(HWND parent, int id, int x, int y, int width, int heig
 }
 
 void CheckListBox::scale(bool redraw) {
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(hwnd_))), redraw);
-    SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, Px(hwnd_, ItemHeightTwips));
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(hwnd_))), redraw);
+    SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, Px(hwnd_, ItemHeightTwips));
 }
 
-int CheckListBox::count() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
-int CheckListBox::current() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0)); }
-void CheckListBox::setCurrent(int index) { SendMessageA(hwnd_, LB_SETCURSEL, index, 0); }
+int CheckListBox::count() const { return static_cast<int>(SendMessageW(hwnd_, LB_GETCOUNT, 0, 0)); }
+int CheckListBox::current() const { return static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0)); }
+void CheckListBox::setCurrent(int index) { SendMessageW(hwnd_, LB_SETCURSEL, index, 0); }
 
-std::string CheckListBox::text(int index) const { return ItemText(hwnd_, index); }
+std::string CheckListBox::text(int index) const { return Narrow(ItemText(hwnd_, index)); }
 
 bool CheckListBox::ticked(int index) const { return ItemTicked(hwnd_, index); }
 
 void CheckListBox::add(const std::string& text, bool ticked) {
-    const LRESULT at = SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    const LRESULT at = SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
     if (at >= 0)
-        SendMessageA(hwnd_, LB_SETITEMDATA, at, ticked ? 1 : 0);
+        SendMessageW(hwnd_, LB_SETITEMDATA, at, ticked ? 1 : 0);
 }
 
-void CheckListBox::Clear() { SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0); }
+void CheckListBox::Clear() { SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0); }
 
 int CheckListBox::AddItem(const std::string& item) {
     add(item, false);
     return count() - 1;  // never sorted: a new entry is the last
 }
 
-void CheckListBox::remove(int index) { SendMessageA(hwnd_, LB_DELETESTRING, index, 0); }
+void CheckListBox::remove(int index) { SendMessageW(hwnd_, LB_DELETESTRING, index, 0); }
 
 void CheckListBox::setText(int index, const std::string& text) {
     if (index < 0 || index >= count())
@@ -99,17 +100,17 @@ void CheckListBox::setText(int index, const std::string& text) {
     // A list box has no "set text": replace the entry where it stands.
     const bool mark = ticked(index);
     const int selected = current();
-    SendMessageA(hwnd_, LB_DELETESTRING, index, 0);
-    SendMessageA(hwnd_, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(text.c_str()));
-    SendMessageA(hwnd_, LB_SETITEMDATA, index, mark ? 1 : 0);
+    SendMessageW(hwnd_, LB_DELETESTRING, index, 0);
+    SendMessageW(hwnd_, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(Widen(text).c_str()));
+    SendMessageW(hwnd_, LB_SETITEMDATA, index, mark ? 1 : 0);
     if (selected == index)
         setCurrent(index);
 }
 
 void CheckListBox::setTicked(int index, bool ticked) {
-    SendMessageA(hwnd_, LB_SETITEMDATA, index, ticked ? 1 : 0);
+    SendMessageW(hwnd_, LB_SETITEMDATA, index, ticked ? 1 : 0);
     RECT rc;
-    if (SendMessageA(hwnd_, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rc)) != LB_ERR) {
+    if (SendMessageW(hwnd_, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rc)) != LB_ERR) {
         InvalidateRect(hwnd_, &rc, FALSE);
         // A screen reader says the entry's new state, as it does for any check box.
         NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd_, OBJID_CLIENT, index + 1);
@@ -155,11 +156,11 @@ void CheckListBox::draw(const DRAWITEMSTRUCT& item) const {
     }
 
     RECT textRect{rc.left + box + inset, rc.top, rc.right - inset, rc.bottom};
-    const std::string label = text(static_cast<int>(item.itemID));
+    const std::wstring label = ItemText(hwnd_, static_cast<int>(item.itemID));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour::Orange);
     ScopedSelect font(dc, TahomaFont(WindowDpi(hwnd_)));
-    DrawTextA(dc, label.c_str(), static_cast<int>(label.size()), &textRect,
+    DrawTextW(dc, label.c_str(), static_cast<int>(label.size()), &textRect,
               DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT))
         FrameRect(dc, &rc, SolidBrush(RGB(150, 65, 0)));
@@ -188,7 +189,7 @@ LRESULT CheckListBox::subclassed(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
-        const LRESULT hit = SendMessageA(hwnd, LB_ITEMFROMPOINT, 0, lp);
+        const LRESULT hit = SendMessageW(hwnd, LB_ITEMFROMPOINT, 0, lp);
         const LRESULT result = original(hwnd, msg, wp, lp);
         const int index = LOWORD(hit);
         if (!HIWORD(hit) && static_cast<short>(LOWORD(lp)) < boxWidth())
@@ -224,7 +225,7 @@ LRESULT CheckListBox::subclassed(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         break;
     case WM_RBUTTONDOWN: {
         // The right button also picks the entry the menu will act on.
-        const LRESULT hit = SendMessageA(hwnd, LB_ITEMFROMPOINT, 0, lp);
+        const LRESULT hit = SendMessageW(hwnd, LB_ITEMFROMPOINT, 0, lp);
         if (!HIWORD(hit))
             setCurrent(LOWORD(hit));
         SetFocus(hwnd);

@@ -1,12 +1,14 @@
 #include "win/ui/Control.h"
 
+#include "win/platform/WideText.h"
+
 namespace vantry::win {
 
 namespace {
-constexpr char ControlProperty[] = "HLDSVantry.Control";
+constexpr wchar_t ControlProperty[] = L"HLDSVantry.Control";
 
 Control* ControlOf(HWND hwnd) {
-    return hwnd ? static_cast<Control*>(GetPropA(hwnd, ControlProperty)) : nullptr;
+    return hwnd ? static_cast<Control*>(GetPropW(hwnd, ControlProperty)) : nullptr;
 }
 }  // namespace
 
@@ -17,11 +19,11 @@ Control::~Control() {
 }
 
 bool Control::attach(HWND hwnd) {
-    if (!hwnd || !SetPropA(hwnd, ControlProperty, this))
+    if (!hwnd || !SetPropW(hwnd, ControlProperty, this))
         return false;
     hwnd_ = hwnd;
     original_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
     return true;
 }
 
@@ -30,34 +32,36 @@ bool Control::onReflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 LRESULT Control::subclassed(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return original(hwnd, msg, wp, lp); }
 
 LRESULT Control::original(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) const {
-    return CallWindowProcA(original_, hwnd, msg, wp, lp);
+    return CallWindowProcW(original_, hwnd, msg, wp, lp);
 }
 
 LRESULT CALLBACK Control::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     Control* self = ControlOf(hwnd);
     if (!self)
-        return DefWindowProcA(hwnd, msg, wp, lp);
+        return DefWindowProcW(hwnd, msg, wp, lp);
     // Kept here: a handler may destroy the window, and its object with it.
     const WNDPROC original = self->original_;
     if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-        RemovePropA(hwnd, ControlProperty);
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        RemovePropW(hwnd, ControlProperty);
         self->hwnd_ = nullptr;
-        return CallWindowProcA(original, hwnd, msg, wp, lp);
+        return CallWindowProcW(original, hwnd, msg, wp, lp);
     }
     try {
         return self->subclassed(hwnd, msg, wp, lp);
     } catch (...) {
         // A failed handler must not take the message loop down with it.
-        return CallWindowProcA(original, hwnd, msg, wp, lp);
+        return CallWindowProcW(original, hwnd, msg, wp, lp);
     }
 }
 
-std::string TextOf(HWND hwnd) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
+std::wstring WideTextOf(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
     return text;
 }
+
+std::string TextOf(HWND hwnd) { return Narrow(WideTextOf(hwnd)); }
 
 bool ReflectToControl(HWND parent, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     HWND child = nullptr;

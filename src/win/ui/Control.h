@@ -24,9 +24,7 @@ public:
 
     HWND hwnd() const { return hwnd_; }
 
-    // Binds a control just created (false for none). Subclassed the ANSI way:
-    // the comctl32 helper would turn the control into a Unicode window, whose
-    // text other processes then cannot always read as ANSI.
+    // Binds a control just created (false for none).
     bool attach(HWND hwnd);
 
     // Handles a message the parent received on this control's behalf.
@@ -62,7 +60,8 @@ inline int MouseButtonOf(UINT msg) {
     }
 }
 
-// A window's whole text, however long.
+// A window's whole text, however long: as the system holds it, and as UTF-8.
+std::wstring WideTextOf(HWND hwnd);
 std::string TextOf(HWND hwnd);
 
 // Called first in a parent's window procedure: true when a child control took

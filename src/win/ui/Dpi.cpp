@@ -9,14 +9,14 @@
 namespace vantry::win {
 
 namespace {
-constexpr char DpiProperty[] = "HLDSVantry.Dpi";
+constexpr wchar_t DpiProperty[] = L"HLDSVantry.Dpi";
 }  // namespace
 
 void SetWindowDpi(HWND topLevel, int dpi) {
     if (dpi)
-        SetPropA(topLevel, DpiProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(dpi)));
+        SetPropW(topLevel, DpiProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(dpi)));
     else
-        RemovePropA(topLevel, DpiProperty);
+        RemovePropW(topLevel, DpiProperty);
 }
 
 int WindowDpi(HWND hwnd) {
@@ -24,13 +24,13 @@ int WindowDpi(HWND hwnd) {
     // even before (or, on a system without per-monitor DPI, instead of) the
     // system reporting it.
     if (HWND root = hwnd ? GetAncestor(hwnd, GA_ROOT) : nullptr)
-        if (const auto told = reinterpret_cast<INT_PTR>(GetPropA(root, DpiProperty)))
+        if (const auto told = reinterpret_cast<INT_PTR>(GetPropW(root, DpiProperty)))
             return static_cast<int>(told);
     // GetDpiForWindow exists from Windows 10 1607 on; look it up so the program
     // still starts on older systems.
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
     static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
     if (getDpiForWindow && hwnd) {
         const UINT dpi = getDpiForWindow(hwnd);
         if (dpi > 0)
@@ -46,14 +46,14 @@ HFONT TahomaFont(int dpi, int pointSize, bool bold, bool underline) {
     static std::map<std::tuple<int, int, bool, bool>, UniqueGdiObject> fonts;
     auto& font = fonts[{dpi, pointSize, bold, underline}];
     if (!font) {
-        LOGFONTA lf{};
+        LOGFONTW lf{};
         lf.lfHeight = -MulDiv(pointSize, dpi, 72);
         lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
         lf.lfUnderline = underline;
         lf.lfCharSet = DEFAULT_CHARSET;
         lf.lfQuality = CLEARTYPE_QUALITY;
-        lstrcpyA(lf.lfFaceName, "Tahoma");
-        font.reset(CreateFontIndirectA(&lf));
+        lstrcpyW(lf.lfFaceName, L"Tahoma");
+        font.reset(CreateFontIndirectW(&lf));
     }
     return static_cast<HFONT>(font.get());
 }

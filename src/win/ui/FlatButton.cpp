@@ -2,6 +2,7 @@
 
 #include <oleacc.h>
 
+#include "win/platform/WideText.h"
 #include "win/ui/Accessible.h"
 #include "win/ui/Dpi.h"
 #include "core/ui/FlatButtonLook.h"
@@ -45,7 +46,7 @@ bool FlatButton::create(HWND parent, const FlatButtonArgs& args) {
         style |= WS_TABSTOP;
     if (!args.enabled)
         style |= WS_DISABLED;
-    HWND hwnd = CreateWindowExA(0, "BUTTON", args.caption.c_str(), style, args.rect.left, args.rect.top,
+    HWND hwnd = CreateWindowExW(0, L"BUTTON", Widen(args.caption).c_str(), style, args.rect.left, args.rect.top,
                                 args.rect.width, args.rect.height, parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)), Instance(),
                                 nullptr);
@@ -62,7 +63,7 @@ void FlatButton::load(const std::string& name) {
         return;
     // A DIB section keeps the pictures' exact colours whatever the display depth.
     bitmaps_[name].reset(
-        LoadImageA(Instance(), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        LoadImageW(Instance(), Widen(name).c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
 }
 
 HBITMAP FlatButton::bitmap(const std::string& name) const {
@@ -98,7 +99,7 @@ bool FlatButton::enabled() const { return hwnd_ && IsWindowEnabled(hwnd_); }
 
 void FlatButton::setCaption(const std::string& caption) {
     if (hwnd_)
-        SetWindowTextA(hwnd_, caption.c_str());
+        SetWindowTextW(hwnd_, Widen(caption).c_str());
     repaint();
 }
 
@@ -110,7 +111,7 @@ std::string FlatButton::caption() const {
 
 void FlatButton::reset() {
     if (hwnd_)
-        SendMessageA(hwnd_, BM_SETSTATE, FALSE, 0);
+        SendMessageW(hwnd_, BM_SETSTATE, FALSE, 0);
     setHovering(false);
     repaint();
 }
@@ -144,7 +145,7 @@ void FlatButton::paint(HDC dc, const RECT& rc, bool pressed, bool focusCue,
 
     if (HBITMAP picture = bitmap(shownPicture())) {
         BITMAP info{};
-        GetObjectA(picture, sizeof info, &info);
+        GetObjectW(picture, sizeof info, &info);
         const Rect at = PicturePlacement(rc.right - rc.left, rc.bottom - rc.top, info.bmWidth,
                                               info.bmHeight, PictureScale(dpi), pressed);
         HDC source = CreateCompatibleDC(dc);
@@ -174,8 +175,8 @@ void FlatButton::paint(HDC dc, const RECT& rc, bool pressed, bool focusCue,
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, textColor_);
         // DT_HIDEPREFIX is not honoured everywhere: the marker is taken out here.
-        const std::string shown = hidePrefix ? WithoutMnemonic(text) : text;
-        DrawTextA(dc, shown.c_str(), -1, &box,
+        const std::wstring shown = Widen(hidePrefix ? WithoutMnemonic(text) : text);
+        DrawTextW(dc, shown.c_str(), -1, &box,
                   DT_CENTER | DT_VCENTER | DT_SINGLELINE | (hidePrefix ? DT_NOPREFIX : 0));
     }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "win/platform/WideText.h"
 #include "win/ui/Dpi.h"
 #include "core/ui/Look.h"
 
@@ -27,8 +28,8 @@ bool Frame::createFrame(const FrameArgs& args) {
     trayExitCaption_ = args.trayExitCaption;
     // Created at 0 x 0 and sized once the window knows its DPI.
     if (!create(args.className, args.exStyle | WS_EX_CONTROLPARENT,
-                WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, args.title.c_str(), 0, 0,
-                0, 0, args.owner, nullptr, LoadIconA(Instance(), MAKEINTRESOURCEA(101))))
+                WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, args.title, 0, 0,
+                0, 0, args.owner, nullptr, LoadIconW(Instance(), MAKEINTRESOURCEW(101))))
         return false;
     windows_.Loaded(this);
     if (args.dpi)
@@ -58,7 +59,7 @@ bool Frame::createFrame(const FrameArgs& args) {
 
 void Frame::setTitle(const std::string& title) {
     lbTitle_.setText(title);
-    SetWindowTextA(hwnd_, title.c_str());
+    SetWindowTextW(hwnd_, Widen(title).c_str());
 }
 
 int Frame::px(double twips) const { return Px(hwnd_, twips); }
@@ -99,7 +100,7 @@ void Frame::changeDpi(int dpi, const RECT& suggested) {
     for (const auto& [control, twips] : placed_) {
         const Rect r = px(twips);
         SetWindowPos(control, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageA(control, DpiChangedAfterParent, 0, 0);
+        SendMessageW(control, DpiChangedAfterParent, 0, 0);
     }
     onDpiChanged();
     InvalidateRect(hwnd_, nullptr, TRUE);
@@ -138,7 +139,7 @@ void Frame::placePixels(const Rect& pixels) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     if (!MonitorFromRect(&rc, MONITOR_DEFAULTTONULL) &&
-        GetMonitorInfoA(MonitorFromRect(&rc, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        GetMonitorInfoW(MonitorFromRect(&rc, MONITOR_DEFAULTTONEAREST), &monitor)) {
         const RECT& work = monitor.rcWork;
         place = MovedInto(place, {work.left, work.top, work.right - work.left, work.bottom - work.top});
     }
@@ -163,7 +164,7 @@ void Frame::DragWindow(HWND hwnd, int button) {
     ReleaseCapture();
     // The caption hit-test code added to SC_MOVE: the system moves the window
     // with the mouse as if its caption were dragged.
-    SendMessageA(hwnd, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+    SendMessageW(hwnd, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
 }
 
 void Frame::applyLook(bool active) {
@@ -266,7 +267,7 @@ LRESULT Frame::handle(UINT msg, WPARAM wp, LPARAM lp) {
         // it is a push button, so Enter would pass it by: it presses it here.
         HWND focus = GetFocus();
         const bool button = GetParent(focus) == hwnd_ &&
-                            (GetWindowLongA(focus, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW &&
+                            (GetWindowLongW(focus, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW &&
                             IsWindowEnabled(focus);
         const int id = button ? GetDlgCtrlID(focus) : defaultButton();
         return id ? MAKELRESULT(id, DC_HASDEFID) : 0;

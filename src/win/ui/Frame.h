@@ -16,7 +16,7 @@
 namespace vantry::win {
 
 struct FrameArgs {
-    const char* className = "HLDSVantryFrame";
+    const wchar_t* className = L"HLDSVantryFrame";
     std::string title;
     int widthTwips = 4000;
     int heightTwips = 3000;

@@ -18,7 +18,7 @@ bool FramedControl::create(HWND parent, int id, bool tabStop, const Args& args) 
                         menuId, nullptr, SolidBrush(args.background), args.cursor))
         return false;
     const Rect& r = args.inner;
-    if (!inner_.attach(CreateWindowExA(0, args.innerClass, "",
+    if (!inner_.attach(CreateWindowExW(0, args.innerClass, L"",
                                        WS_CHILD | WS_VISIBLE | args.innerStyle | (tabStop ? WS_TABSTOP : 0),
                                        r.left, r.top, r.width, r.height, hwnd_, menuId, Instance(), nullptr)))
         return false;
@@ -27,7 +27,7 @@ bool FramedControl::create(HWND parent, int id, bool tabStop, const Args& args) 
 }
 
 void FramedControl::setFont(bool redraw) {
-    SendMessageA(inner(), WM_SETFONT, reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(hwnd_))), redraw);
+    SendMessageW(inner(), WM_SETFONT, reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(hwnd_))), redraw);
 }
 
 bool FramedControl::enabled() const { return hwnd_ && IsWindowEnabled(hwnd_); }

@@ -32,11 +32,11 @@ public:
 
 protected:
     struct Args {
-        const char* className;
-        LPCSTR cursor;
+        const wchar_t* className;
+        LPCWSTR cursor;
         COLORREF background;
         Rect place;  // in the parent, pixels
-        const char* innerClass;
+        const wchar_t* innerClass;
         DWORD innerStyle;
         Rect inner;  // in the frame, pixels
     };

@@ -7,6 +7,7 @@
 #include "core/ui/ControlLayout.h"
 #include "core/ui/Look.h"
 #include "win/platform/Handles.h"
+#include "win/platform/WideText.h"
 #include "win/ui/Dpi.h"
 
 namespace vantry::win {
@@ -18,10 +19,21 @@ constexpr int VisibleRows = 8;
 // One row of the list: the font's height and a little air, scaled with it.
 int RowHeight(int dpi) {
     WindowDC screen(nullptr);
-    TEXTMETRICA tm{};
+    TEXTMETRICW tm{};
     ScopedSelect font(screen.get(), TahomaFont(dpi));
-    GetTextMetricsA(screen.get(), &tm);
+    GetTextMetricsW(screen.get(), &tm);
     return tm.tmHeight + TwipsToPixels(30, dpi);
+}
+
+std::wstring ItemText(HWND combo, int position) {
+    const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(position), 0);
+    if (length == CB_ERR)
+        return {};
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const LRESULT got =
+        SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(got == CB_ERR ? 0 : static_cast<std::size_t>(got));
+    return text;
 }
 
 }  // namespace
@@ -31,8 +43,8 @@ bool GameCombo::create(HWND parent, int id, int x, int y, bool tabStop) {
     // Owner-drawn, because a themed drop-down list ignores the colours it is
     // given; unthemed, so that its border is the plain one the strips cover.
     if (!FramedControl::create(parent, id, tabStop,
-                               {"HLDSVantryGameCombo", IDC_ARROW, colour::Black, {x, y, l.width, l.height},
-                                "COMBOBOX",
+                               {L"HLDSVantryGameCombo", CursorId(IDC_ARROW), colour::Black, {x, y, l.width, l.height},
+                                L"COMBOBOX",
                                 WS_VSCROLL | WS_CLIPSIBLINGS | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED |
                                     CBS_HASSTRINGS,
                                 l.list}))
@@ -42,9 +54,9 @@ bool GameCombo::create(HWND parent, int id, int x, int y, bool tabStop) {
     // The strips go above the list in z-order; being WS_CLIPSIBLINGS, the list
     // then never paints over them.
     for (HWND& strip : strips_)
-        strip = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0,
+        strip = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0,
                                 0, hwnd_, nullptr, Instance(), nullptr);
-    SendMessageA(combo(), CB_SETMINVISIBLE, VisibleRows, 0);
+    SendMessageW(combo(), CB_SETMINVISIBLE, VisibleRows, 0);
     layOut();
     return true;
 }
@@ -54,18 +66,18 @@ void GameCombo::layOut() {
     const GameComboLayout l = GameComboPixels(dpi);
     SetWindowPos(hwnd_, nullptr, 0, 0, l.width, l.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     const int row = RowHeight(dpi);
-    SendMessageA(combo(), CB_SETITEMHEIGHT, 0, row);
+    SendMessageW(combo(), CB_SETITEMHEIGHT, 0, row);
     // The list's height follows its selection field, with a border that
     // differs between systems (and Wine reads the field height back 2 px off
     // what it was given): adjust the field until the list has its own height.
-    int field = static_cast<int>(SendMessageA(combo(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    int field = static_cast<int>(SendMessageW(combo(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
     for (int tries = 0; tries < 3; ++tries) {
         RECT rect{};
         GetWindowRect(combo(), &rect);
         if (rect.bottom - rect.top == l.list.height)
             break;
         field = std::max(row, field + l.list.height - static_cast<int>(rect.bottom - rect.top));
-        SendMessageA(combo(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+        SendMessageW(combo(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
     }
     // A drop-down list's window height includes its opened list.
     SetWindowPos(combo(), nullptr, l.list.left, l.list.top, l.list.width, l.list.height + VisibleRows * row + 2,
@@ -76,31 +88,23 @@ void GameCombo::layOut() {
     }
 }
 
-std::string GameCombo::list(int position) const {
-    const LRESULT length = SendMessageA(combo(), CB_GETLBTEXTLEN, static_cast<WPARAM>(position), 0);
-    if (length == CB_ERR)
-        return {};
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const LRESULT got =
-        SendMessageA(combo(), CB_GETLBTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(got == CB_ERR ? 0 : static_cast<std::size_t>(got));
-    return text;
-}
+std::string GameCombo::list(int position) const { return Narrow(ItemText(combo(), position)); }
 
 std::string GameCombo::text() const { return list(listIndex()); }
 
 void GameCombo::addItem(const std::string& item, int position) {
-    SendMessageA(combo(), CB_INSERTSTRING, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(item.c_str()));
+    SendMessageW(combo(), CB_INSERTSTRING, static_cast<WPARAM>(position),
+                 reinterpret_cast<LPARAM>(Widen(item).c_str()));
 }
 
-void GameCombo::clear() { SendMessageA(combo(), CB_RESETCONTENT, 0, 0); }
+void GameCombo::clear() { SendMessageW(combo(), CB_RESETCONTENT, 0, 0); }
 
-int GameCombo::listCount() const { return static_cast<int>(SendMessageA(combo(), CB_GETCOUNT, 0, 0)); }
+int GameCombo::listCount() const { return static_cast<int>(SendMessageW(combo(), CB_GETCOUNT, 0, 0)); }
 
-int GameCombo::listIndex() const { return static_cast<int>(SendMessageA(combo(), CB_GETCURSEL, 0, 0)); }
+int GameCombo::listIndex() const { return static_cast<int>(SendMessageW(combo(), CB_GETCURSEL, 0, 0)); }
 
 void GameCombo::setListIndex(int index) {
-    SendMessageA(combo(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(combo(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
     if (onClick)
         onClick();
 }
@@ -117,13 +121,13 @@ void GameCombo::drawItem(const DRAWITEMSTRUCT& item) const {
     FillRect(dc, &item.rcItem, SolidBrush(highlighted ? colour::Orange : colour::Black));
     if (item.itemID == static_cast<UINT>(-1))
         return;
-    std::string text = list(static_cast<int>(item.itemID));
+    const std::wstring text = ItemText(combo(), static_cast<int>(item.itemID));
     ScopedSelect font(dc, TahomaFont(WindowDpi(hwnd_)));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, highlighted ? colour::Black : disabled ? colour::DimOrange : colour::Orange);
     RECT textRect = item.rcItem;
     textRect.left += Px(hwnd_, 30);
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 

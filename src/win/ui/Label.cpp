@@ -1,6 +1,8 @@
 #include "win/ui/Label.h"
 
+#include "win/platform/WideText.h"
 #include "win/ui/Dpi.h"
+#include "win/ui/Window.h"
 
 namespace vantry::win {
 
@@ -17,30 +19,25 @@ bool Label::create(HWND parent, const LabelArgs& args) {
         style |= SS_CENTER;
     else
         style |= args.wrap ? SS_LEFT : SS_LEFTNOWORDWRAP;
-    HWND hwnd = CreateWindowExA(0, "STATIC", args.text.c_str(), style, args.rect.left, args.rect.top,
+    HWND hwnd = CreateWindowExW(0, L"STATIC", Widen(args.text).c_str(), style, args.rect.left, args.rect.top,
                                 args.rect.width, args.rect.height, parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)),
-                                GetModuleHandleA(nullptr), nullptr);
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)), Instance(), nullptr);
     if (!attach(hwnd))
         return false;
     setFont(false);
     if (args.icon)
-        SendMessageA(hwnd, STM_SETICON, reinterpret_cast<WPARAM>(args.icon), 0);
+        SendMessageW(hwnd, STM_SETICON, reinterpret_cast<WPARAM>(args.icon), 0);
     return true;
 }
 
 void Label::setFont(bool redraw) {
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(hwnd_), pointSize_, bold_, link_)),
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(hwnd_), pointSize_, bold_, link_)),
                  redraw);
 }
 
-std::string Label::text() const {
-    char buffer[512] = {};
-    GetWindowTextA(hwnd_, buffer, sizeof buffer);
-    return buffer;
-}
+std::string Label::text() const { return TextOf(hwnd_); }
 
-void Label::setText(const std::string& text) { SetWindowTextA(hwnd_, text.c_str()); }
+void Label::setText(const std::string& text) { SetWindowTextW(hwnd_, Widen(text).c_str()); }
 
 void Label::setColour(COLORREF colour) {
     if (colour == colour_)
@@ -49,7 +46,7 @@ void Label::setColour(COLORREF colour) {
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-void Label::setIcon(HICON icon) { SendMessageA(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0); }
+void Label::setIcon(HICON icon) { SendMessageW(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0); }
 
 void Label::setVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
 
@@ -88,7 +85,7 @@ LRESULT Label::subclassed(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_SETCURSOR:
         if (link_) {
-            SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
+            SetCursor(LoadCursorW(nullptr, CursorId(IDC_HAND)));
             return TRUE;
         }
         break;

@@ -2,20 +2,21 @@
 
 #include <uxtheme.h>
 
+#include "win/platform/WideText.h"
 #include "win/ui/Dpi.h"
 #include "win/ui/Window.h"
 
 namespace vantry::win {
 
-bool SystemControl::create(HWND parent, const char* className, const std::string& text, DWORD style, int id,
+bool SystemControl::create(HWND parent, const wchar_t* className, const std::string& text, DWORD style, int id,
                            const Rect& pixels) {
-    if (!attach(CreateWindowExA(0, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, pixels.left, pixels.top,
-                                pixels.width, pixels.height, parent,
+    if (!attach(CreateWindowExW(0, className, Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, pixels.left,
+                                pixels.top, pixels.width, pixels.height, parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(), nullptr)))
         return false;
     // A themed group box draws its caption in the theme's colour, whatever it is given.
     SetWindowTheme(hwnd_, L" ", L" ");
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(hwnd_))), FALSE);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(hwnd_))), FALSE);
     return true;
 }
 
@@ -40,34 +41,34 @@ bool SystemControl::onReflected(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
 
 LRESULT SystemControl::subclassed(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == DpiChangedAfterParent)
-        SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(hwnd))), TRUE);
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(TahomaFont(WindowDpi(hwnd))), TRUE);
     return Control::subclassed(hwnd, msg, wp, lp);
 }
 
 bool ListBox::create(HWND parent, int id, const Rect& pixels, bool sorted) {
-    return SystemControl::create(parent, "LISTBOX", "",
+    return SystemControl::create(parent, L"LISTBOX", "",
                                  WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
                                      LBS_HASSTRINGS | (sorted ? LBS_SORT : 0),
                                  id, pixels);
 }
 
 int ListBox::AddItem(const std::string& item) {
-    return static_cast<int>(SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str())));
+    return static_cast<int>(SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str())));
 }
 
 std::string ListBox::List(int row) const {
-    const LRESULT length = SendMessageA(hwnd_, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
+    const LRESULT length = SendMessageW(hwnd_, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
     if (length == LB_ERR)
         return {};
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     const LRESULT got =
-        SendMessageA(hwnd_, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
+        SendMessageW(hwnd_, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
     text.resize(got == LB_ERR ? 0 : static_cast<std::size_t>(got));
-    return text;
+    return Narrow(text);
 }
 
 void ListBox::insert(int row, const std::string& item) {
-    SendMessageA(hwnd_, LB_INSERTSTRING, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(item.c_str()));
+    SendMessageW(hwnd_, LB_INSERTSTRING, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(Widen(item).c_str()));
 }
 
 }  // namespace vantry::win

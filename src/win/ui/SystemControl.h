@@ -15,7 +15,7 @@ namespace vantry::win {
 // program's look: orange Tahoma on black, the font following the DPI.
 class SystemControl : public Control {
 public:
-    bool create(HWND parent, const char* className, const std::string& text, DWORD style, int id,
+    bool create(HWND parent, const wchar_t* className, const std::string& text, DWORD style, int id,
                 const Rect& pixels);
 
     std::function<void(int code)> onCommand;  // its notifications (EN_CHANGE, LBN_SELCHANGE...)
@@ -31,14 +31,14 @@ class ListBox final : public SystemControl, public ListControl {
 public:
     bool create(HWND parent, int id, const Rect& pixels, bool sorted);
 
-    void Clear() override { SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0); }
+    void Clear() override { SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0); }
     int AddItem(const std::string& item) override;
     std::string List(int row) const override;
-    int ListCount() const override { return static_cast<int>(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
-    int ListIndex() const override { return static_cast<int>(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0)); }
-    void SetListIndex(int row) override { SendMessageA(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(row), 0); }
+    int ListCount() const override { return static_cast<int>(SendMessageW(hwnd_, LB_GETCOUNT, 0, 0)); }
+    int ListIndex() const override { return static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0)); }
+    void SetListIndex(int row) override { SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(row), 0); }
     void insert(int row, const std::string& item);
-    void remove(int row) { SendMessageA(hwnd_, LB_DELETESTRING, static_cast<WPARAM>(row), 0); }
+    void remove(int row) { SendMessageW(hwnd_, LB_DELETESTRING, static_cast<WPARAM>(row), 0); }
 };
 
 }  // namespace vantry::win

@@ -4,6 +4,7 @@
 
 #include "core/ui/ControlLayout.h"
 #include "core/ui/Look.h"
+#include "win/platform/WideText.h"
 #include "win/ui/Dpi.h"
 
 namespace vantry::win {
@@ -11,8 +12,8 @@ namespace vantry::win {
 bool TextField::create(HWND parent, int id, int x, int y, int widthPx, bool tabStop) {
     const TextFieldLayout l = TextFieldPixels(widthPx, WindowDpi(parent));
     if (!FramedControl::create(parent, id, tabStop,
-                               {"HLDSVantryTextField", IDC_IBEAM, colour::Orange, {x, y, l.width, l.height},
-                                "EDIT", ES_AUTOHSCROLL, l.field}))
+                               {L"HLDSVantryTextField", CursorId(IDC_IBEAM), colour::Orange, {x, y, l.width, l.height},
+                                L"EDIT", ES_AUTOHSCROLL, l.field}))
         return false;
     return true;
 }
@@ -25,20 +26,21 @@ void TextField::ensureTip() {
         return;
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
-    tip_.attach(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+    tip_.attach(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                                 Instance(), nullptr));
-    sendTool(TTM_ADDTOOLA, const_cast<char*>(""));
+    sendTool(TTM_ADDTOOLW, L"");
 }
 
-void TextField::sendTool(UINT msg, char* text) const {
-    TTTOOLINFOA tool{};
+void TextField::sendTool(UINT msg, const std::wstring& text) const {
+    TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND;
     tool.hwnd = hwnd_;
     tool.uId = reinterpret_cast<UINT_PTR>(field());
-    tool.lpszText = text;
-    SendMessageA(tip_.hwnd(), msg, 0, reinterpret_cast<LPARAM>(&tool));
+    // Only read: the tooltip keeps a copy of its own.
+    tool.lpszText = const_cast<wchar_t*>(text.c_str());
+    SendMessageW(tip_.hwnd(), msg, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void TextField::move(int x, int y, int widthPx, int heightPx) {
@@ -52,16 +54,16 @@ std::string TextField::text() const {
     return TextOf(field());
 }
 
-void TextField::setText(const std::string& text) { SetWindowTextA(field(), text.c_str()); }
+void TextField::setText(const std::string& text) { SetWindowTextW(field(), Widen(text).c_str()); }
 
-bool TextField::locked() const { return (GetWindowLongA(field(), GWL_STYLE) & ES_READONLY) != 0; }
+bool TextField::locked() const { return (GetWindowLongW(field(), GWL_STYLE) & ES_READONLY) != 0; }
 
-void TextField::setLocked(bool locked) { SendMessageA(field(), EM_SETREADONLY, locked, 0); }
+void TextField::setLocked(bool locked) { SendMessageW(field(), EM_SETREADONLY, locked, 0); }
 
 void TextField::setToolTipText(const std::string& text) {
     toolTip_ = text;
     ensureTip();
-    sendTool(TTM_UPDATETIPTEXTA, toolTip_.data());
+    sendTool(TTM_UPDATETIPTEXTW, Widen(toolTip_));
 }
 
 void TextField::onDestroyed() {
@@ -114,7 +116,7 @@ LRESULT TextField::innerMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_SETFOCUS: {
         const LRESULT result = innerDefault(hwnd, msg, wp, lp);
-        SendMessageA(hwnd, EM_SETSEL, 0, -1);
+        SendMessageW(hwnd, EM_SETSEL, 0, -1);
         return result;
     }
     case WM_MOUSEMOVE:
@@ -127,7 +129,7 @@ LRESULT TextField::innerMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MBUTTONDOWN:
     case WM_MBUTTONUP: {
         MSG relayed{hwnd, msg, wp, lp, 0, {}};
-        SendMessageA(tip_.hwnd(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+        SendMessageW(tip_.hwnd(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
         break;
     }
     }

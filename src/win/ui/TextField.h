@@ -36,7 +36,7 @@ private:
     void onDestroyed() override;
     void layOut() override;
     void placeField();
-    void sendTool(UINT msg, char* text) const;
+    void sendTool(UINT msg, const std::wstring& text) const;
     void ensureTip();
 
     Control tip_;

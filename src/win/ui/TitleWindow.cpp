@@ -17,8 +17,8 @@ TitleWindow::~TitleWindow() {
 
 bool TitleWindow::load(const std::string& caption) {
     const DWORD style = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    if (!create("HLDSVantryTitle", 0, style, caption.c_str(), 0, 0, 0, 0, nullptr, nullptr,
-                LoadIconA(Instance(), MAKEINTRESOURCEA(101))))
+    if (!create(L"HLDSVantryTitle", 0, style, caption, 0, 0, 0, 0, nullptr, nullptr,
+                LoadIconW(Instance(), MAKEINTRESOURCEW(101))))
         return false;
     windows_.Loaded(this);
     RECT rc{0, 0, Px(hwnd_, ClientWidthTwips), Px(hwnd_, ClientHeightTwips)};
@@ -48,11 +48,11 @@ LRESULT TitleWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ACTIVATE:
         // Posted: handing the focus on from inside the activation would fight it.
         if (LOWORD(wp) != WA_INACTIVE && !IsIconic(hwnd_))
-            PostMessageA(hwnd_, HandFocusMessage, 0, 0);
+            PostMessageW(hwnd_, HandFocusMessage, 0, 0);
         break;
     case WM_SIZE:
         if (wp == SIZE_RESTORED && GetActiveWindow() == hwnd_)
-            PostMessageA(hwnd_, HandFocusMessage, 0, 0);
+            PostMessageW(hwnd_, HandFocusMessage, 0, 0);
         break;
     case HandFocusMessage:
         if (GetActiveWindow() == hwnd_ && !IsIconic(hwnd_) && onHandFocus)

@@ -2,16 +2,19 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
+#include <iterator>
 #include <set>
 
 #include "win/platform/LateBound.h"
+#include "win/platform/WideText.h"
 #include "win/resources/resource.h"
 
 namespace vantry::win {
 
 namespace {
 UINT TaskbarCreated() {
-    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
     return message;
 }
 
@@ -24,12 +27,12 @@ std::set<TrayIcon*>& LiveIcons() {
 
 TrayIcon::TrayIcon(HICON icon) : icon_(icon) {
     if (!icon_) {
-        ownedIcon_.reset(static_cast<HICON>(LoadImageA(
-            Instance(), MAKEINTRESOURCEA(IDI_VANTRY), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+        ownedIcon_.reset(static_cast<HICON>(LoadImageW(
+            Instance(), MAKEINTRESOURCEW(IDI_VANTRY), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
             GetSystemMetrics(SM_CYSMICON), 0)));
         icon_ = ownedIcon_.get();
     }
-    create("HLDSVantryTrayIcon", WS_EX_TOOLWINDOW, WS_POPUP, "HLDS Vantry", 0, 0, 0, 0, nullptr,
+    create(L"HLDSVantryTrayIcon", WS_EX_TOOLWINDOW, WS_POPUP, "HLDS Vantry", 0, 0, 0, 0, nullptr,
            nullptr);
     // Run as administrator, the program would otherwise never hear from a
     // restarted taskbar: a less privileged sender's messages are filtered.
@@ -49,17 +52,23 @@ void TrayIcon::RemoveAll() {
 }
 
 bool TrayIcon::notify(DWORD action, UINT flags) {
-    NOTIFYICONDATAA data{};
+    NOTIFYICONDATAW data{};
     data.cbSize = sizeof data;
     data.hWnd = hwnd_;
     data.uID = IconId;
     data.uFlags = flags;
     data.uCallbackMessage = CallbackMessage;
     data.hIcon = icon_;
-    lstrcpynA(data.szTip, tooltip_.c_str(), sizeof data.szTip);
+    // Cut to fit, but never between the two halves of a character outside
+    // the basic plane; the zeroed rest of szTip ends the text.
+    const std::wstring tip = Widen(tooltip_);
+    std::size_t length = std::min(tip.size(), std::size(data.szTip) - 1);
+    if (length < tip.size() && IS_HIGH_SURROGATE(tip[length - 1]))
+        --length;
+    std::copy_n(tip.begin(), length, data.szTip);
     data.uVersion = NOTIFYICON_VERSION;
-    using NotifyFunction = BOOL(WINAPI*)(DWORD, NOTIFYICONDATAA*);
-    const auto shellNotify = LateBound<NotifyFunction>("shell32.dll", "Shell_NotifyIconA");
+    using NotifyFunction = BOOL(WINAPI*)(DWORD, NOTIFYICONDATAW*);
+    const auto shellNotify = LateBound<NotifyFunction>("shell32.dll", "Shell_NotifyIconW");
     return shellNotify && shellNotify(action, &data) != FALSE;
 }
 

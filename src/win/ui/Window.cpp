@@ -1,10 +1,11 @@
 #include "win/ui/Window.h"
 
 #include "win/platform/Handles.h"
+#include "win/platform/WideText.h"
 
 namespace vantry::win {
 
-HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
+HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
 
 namespace {
 
@@ -15,13 +16,13 @@ UniqueMenu BuildMenu(const Menu& items) {
         if (!item.submenu.empty()) {
             UniqueMenu sub = BuildMenu(item.submenu);
             // Attached, the submenu goes with its parent.
-            if (AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(sub.get()), item.caption.c_str()))
+            if (AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(sub.get()), Widen(item.caption).c_str()))
                 sub.release();
         } else if (item.isSeparator()) {
-            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         } else {
             const UINT flags = MF_STRING | (item.enabled ? 0 : MF_GRAYED) | (item.checked ? MF_CHECKED : 0);
-            AppendMenuA(menu, flags, static_cast<UINT_PTR>(item.command), item.caption.c_str());
+            AppendMenuW(menu, flags, static_cast<UINT_PTR>(item.command), Widen(item.caption).c_str());
         }
     }
     return built;
@@ -39,7 +40,7 @@ int ShowPopupMenu(const Menu& items, HWND owner, const POINT* at) {
     SetForegroundWindow(owner);
     const int chosen = static_cast<int>(TrackPopupMenu(
         menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, point.x, point.y, 0, owner, nullptr));
-    PostMessageA(owner, WM_NULL, 0, 0);
+    PostMessageW(owner, WM_NULL, 0, 0);
     return chosen;
 }
 
@@ -53,49 +54,49 @@ void Window::destroy() {
     }
 }
 
-bool Window::create(const char* className, DWORD exStyle, DWORD style, const char* title, int x,
+bool Window::create(const wchar_t* className, DWORD exStyle, DWORD style, const std::string& title, int x,
                     int y, int width, int height, HWND parent, HMENU menuOrId, HICON icon,
-                    HBRUSH background, LPCSTR cursor) {
-    WNDCLASSEXA wc{};
+                    HBRUSH background, LPCWSTR cursor) {
+    WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
-    if (!GetClassInfoExA(Instance(), className, &wc)) {
-        wc = WNDCLASSEXA{};
+    if (!GetClassInfoExW(Instance(), className, &wc)) {
+        wc = WNDCLASSEXW{};
         wc.cbSize = sizeof wc;
         wc.style = CS_DBLCLKS;
         wc.lpfnWndProc = Proc;
         wc.hInstance = Instance();
         wc.hIcon = icon;
         wc.hIconSm = icon;
-        wc.hCursor = LoadCursorA(nullptr, cursor ? cursor : reinterpret_cast<LPCSTR>(IDC_ARROW));
+        wc.hCursor = LoadCursorW(nullptr, cursor ? cursor : CursorId(IDC_ARROW));
         wc.hbrBackground = background ? background : static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
         wc.lpszClassName = className;
-        if (!RegisterClassExA(&wc))
+        if (!RegisterClassExW(&wc))
             return false;
     }
-    return CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent, menuOrId,
+    return CreateWindowExW(exStyle, className, Widen(title).c_str(), style, x, y, width, height, parent, menuOrId,
                            Instance(), this) != nullptr;
 }
 
-LRESULT Window::handle(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcA(hwnd_, msg, wp, lp); }
+LRESULT Window::handle(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd_, msg, wp, lp); }
 
 LRESULT CALLBACK Window::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) {
-        auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+        auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
         self->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self)
-        return DefWindowProcA(hwnd, msg, wp, lp);
+        return DefWindowProcW(hwnd, msg, wp, lp);
     LRESULT result = 0;
     try {
         result = self->handle(msg, wp, lp);
     } catch (...) {
         // A failed handler must not take the message loop down with it.
-        result = DefWindowProcA(hwnd, msg, wp, lp);
+        result = DefWindowProcW(hwnd, msg, wp, lp);
     }
     if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
         self->onDestroyed();
     }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "core/ui/MenuModel.h"
 
 namespace vantry::win {
@@ -20,9 +22,9 @@ public:
 protected:
     // Registers the class once per process (with a black background and the
     // arrow unless given others) and creates the window with this object behind it.
-    bool create(const char* className, DWORD exStyle, DWORD style, const char* title, int x, int y,
+    bool create(const wchar_t* className, DWORD exStyle, DWORD style, const std::string& title, int x, int y,
                 int width, int height, HWND parent, HMENU menuOrId, HICON icon = nullptr,
-                HBRUSH background = nullptr, LPCSTR cursor = nullptr);
+                HBRUSH background = nullptr, LPCWSTR cursor = nullptr);
     void destroy();
 
     // The window's messages; the default is DefWindowProc.
@@ -37,6 +39,10 @@ private:
 };
 
 HINSTANCE Instance();
+
+// A system cursor's id (IDC_ARROW...) as the wide calls take it: the headers
+// spell those ids for the ANSI calls unless the whole program is built wide.
+inline LPCWSTR CursorId(LPCSTR id) { return MAKEINTRESOURCEW(reinterpret_cast<ULONG_PTR>(id)); }
 
 // Pops a menu up at a screen point (the cursor when none is given) and returns
 // the chosen entry's command (0 for none). The owner comes to the foreground
