@@ -244,6 +244,7 @@ EditorRun RunEditor(const Editor& editor, const std::string& hlDir, bool save) {
 // says so where it can, and leaves the file as it was.
 TEST(BadInput, FilesThatCannotBeReadOrReplacedAreLeftAsTheyWere) {
     const std::string nul("hostname x\r\nsv_\0cheats 1\r\n", 26);
+    const std::string utf16("\xFF\xFEH\0i\0\r\0\n\0", 10);
     const char *loadError = "Error Loading File", *saveError = "Error Saving File";
     const struct {
         const char* name;
@@ -252,20 +253,25 @@ TEST(BadInput, FilesThatCannotBeReadOrReplacedAreLeftAsTheyWere) {
         Hold hold;
         const char *openTitle, *openText;  // nullptr: nothing shown
         bool shownEmpty;
+        bool save;                         // the user tries to change and save it
         const char *saveTitle, *saveText;  // nullptr: nothing saved
     } cases[] = {
         // A NUL byte: the text boxes and lists would end the text there and
-        // show, and save back, a cut-off copy.
-        {"a NUL byte", &Cfg, nul, Hold::Nothing, loadError, "Error loading file '{file}'", true, nullptr, nullptr},
-        {"a NUL byte", &Motd, nul, Hold::Nothing, nullptr, nullptr, true, nullptr, nullptr},
-        {"a NUL byte", &Cycle, nul, Hold::Nothing, nullptr, nullptr, true, nullptr, nullptr},
+        // show, and save back, a cut-off copy. What could not be read cannot
+        // be changed either, so it is never written over.
+        {"a NUL byte", &Cfg, nul, Hold::Nothing, loadError, "Error loading file '{file}'", true, false, nullptr, nullptr},
+        {"a NUL byte", &Motd, nul, Hold::Nothing, loadError, "Error loading file '{file}'", true, true, nullptr, nullptr},
+        {"a NUL byte", &Cycle, nul, Hold::Nothing, loadError, "Error loading file '{file}'", true, true, nullptr, nullptr},
+        // As Notepad saves "Unicode".
+        {"UTF-16", &Motd, utf16, Hold::Nothing, loadError, "Error loading file '{file}'", true, true, nullptr, nullptr},
+        {"UTF-16", &Cycle, utf16, Hold::Nothing, loadError, "Error loading file '{file}'", true, true, nullptr, nullptr},
         // Held open by another program that shares it with nobody.
-        {"locked", &Cfg, "hostname x\r\n", Hold::Locked, loadError, "Error loading file '{file}'", true, nullptr, nullptr},
-        {"locked", &Motd, "hostname x\r\n", Hold::Locked, nullptr, nullptr, true, saveError, "Error saving file '{file}'"},
-        {"locked", &Cycle, "de_dust\r\n", Hold::Locked, nullptr, nullptr, true, saveError, "Error saving file '{file}'"},
-        {"read-only", &Cfg, "hostname x\r\n", Hold::ReadOnly, nullptr, nullptr, false, saveError, "Error saving file '{file}'"},
-        {"read-only", &Motd, "hostname x\r\n", Hold::ReadOnly, nullptr, nullptr, false, saveError, "Error saving file '{file}'"},
-        {"read-only", &Cycle, "de_dust\r\n", Hold::ReadOnly, nullptr, nullptr, false, saveError, "Error saving file '{file}'"},
+        {"locked", &Cfg, "hostname x\r\n", Hold::Locked, loadError, "Error loading file '{file}'", true, false, nullptr, nullptr},
+        {"locked", &Motd, "hostname x\r\n", Hold::Locked, loadError, "Error loading file '{file}'", true, true, nullptr, nullptr},
+        {"locked", &Cycle, "de_dust\r\n", Hold::Locked, loadError, "Error loading file '{file}'", true, true, nullptr, nullptr},
+        {"read-only", &Cfg, "hostname x\r\n", Hold::ReadOnly, nullptr, nullptr, false, true, saveError, "Error saving file '{file}'"},
+        {"read-only", &Motd, "hostname x\r\n", Hold::ReadOnly, nullptr, nullptr, false, true, saveError, "Error saving file '{file}'"},
+        {"read-only", &Cycle, "de_dust\r\n", Hold::ReadOnly, nullptr, nullptr, false, true, saveError, "Error saving file '{file}'"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.editor->name) + ", " + c.name);
@@ -279,7 +285,7 @@ TEST(BadInput, FilesThatCannotBeReadOrReplacedAreLeftAsTheyWere) {
         if (c.hold == Hold::ReadOnly)
             SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
 
-        const EditorRun run = RunEditor(*c.editor, installation.hl.path(), c.saveTitle != nullptr);
+        const EditorRun run = RunEditor(*c.editor, installation.hl.path(), c.save);
         lock.reset();
         const auto expected = [&](const char* title, const char* text) {
             return title ? std::optional(Box{title, WithPath(text, path)}) : std::nullopt;
@@ -289,6 +295,34 @@ TEST(BadInput, FilesThatCannotBeReadOrReplacedAreLeftAsTheyWere) {
         EXPECT_EQ(run.atSave, expected(c.saveTitle, c.saveText));
         EXPECT_EQ(installation.files(), before);
     }
+}
+
+// The options window edits games.cfg and the map lists: one it could not
+// read is told of, and OK never writes it.
+TEST(BadInput, TheOptionsWindowNeverWritesAListItCouldNotRead) {
+    enum : int { IdOptions = 109, IdOptionsOk = 620 };
+    Installation installation;
+    const std::string mps = installation.program / "games\\valve.mps";
+    const std::string cfg = installation.program / "games\\games.cfg";
+    WriteBytes(mps, std::string("de_dust\r\n\0", 10));
+    WriteBytes(cfg, std::string("\xFF\xFEv\0a\0l\0v\0e\0;\0\x31\0", 16));
+    const Files before = installation.files();
+    ChildProcess program(ProgramLine(""));
+    HWND main = program.waitForShownWindow("HLDSVantryMain");
+    ASSERT_NE(main, nullptr);
+    PostMessageA(GetDlgItem(main, IdOptions), BM_CLICK, 0, 0);
+    for (const std::string& path : {mps, cfg}) {
+        const auto box = NextBox(program);
+        EXPECT_EQ(box, (Box{"Error Loading File", "Error loading file '" + path + "'"}));
+        Answer(BoxOf(program), IDOK);
+    }
+    HWND options = program.waitForShownWindow("HLDSVantryOptions");
+    ASSERT_NE(options, nullptr);
+    PostMessageA(GetDlgItem(options, IdOptionsOk), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(options); }));
+    PostMessageA(GetDlgItem(main, IdExit), BM_CLICK, 0, 0);
+    EXPECT_TRUE(program.waitExit(10000));
+    EXPECT_EQ(installation.files(), before);
 }
 
 // Each switch, with and without text after it, and texts that are no switch:
@@ -319,12 +353,12 @@ TEST(BadInput, EveryCommandLineOpensOneWindowOrSaysWhyNot) {
         {"{file}", cfg, "CFG Editor - server.cfg", nullptr},
         {"\"{file}\"", cfg, "CFG Editor - server.cfg", nullptr},
         {"{nul}", cfg, nullptr, "{nul}"},
-        // The A calls take paths up to MAX_PATH only.
-        {"/c {long}", cfg, "CFG Editor", "{long}"},
+        // Past MAX_PATH: the system takes such paths, and so does the editor.
+        {"/c {long}", cfg, "CFG Editor - server.cfg", nullptr},
+        {"{long}", cfg, "CFG Editor - server.cfg", nullptr},
         // Not a file: the main window, silently.
         {"{file} +more", main, nullptr, nullptr},
         {"{hl}", main, nullptr, nullptr},
-        {"{long}", main, nullptr, nullptr},
         {"\\\\nosuchhost\\share\\server.cfg", main, nullptr, nullptr},
         {"/x", main, nullptr, nullptr},
         {"-s", main, nullptr, nullptr},

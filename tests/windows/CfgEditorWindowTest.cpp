@@ -90,4 +90,15 @@ TEST_F(CfgEditorWindowTest, TypingMarksTheDocumentAndAFailedSaveKeepsWhatWasType
     clipboard.held = "kept";
     SendMessageA(Text(), WM_PASTE, 0, 0);
     EXPECT_EQ(WindowText(Text()), "kept old");
+
+    // The text box counts UTF-16 units, the program bytes of UTF-8: a
+    // selection after characters of two, three and four bytes is the same text.
+    SendMessageW(Text(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"a\u00E9\u20AC\U0001F600b"));
+    SendMessageW(Text(), EM_SETSEL, 1, 5);
+    SendMessageW(Text(), WM_COPY, 0, 0);
+    EXPECT_EQ(clipboard.held, "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80");
+    SendMessageW(Text(), EM_SETSEL, 5, 5);
+    clipboard.held = "\xD0\xB6";
+    SendMessageW(Text(), WM_PASTE, 0, 0);
+    EXPECT_EQ(WindowText(Text()), "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\xD0\xB6" "b");
 }
