@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fakes::FakeListControl games;
     FUZZ_CHECK(FillGameSelector(catalogue, lists, nullptr, games) == LocateResult::Known);
     const auto written = ReadTextLines(fs, "C:\\Vantry\\games\\games.cfg");
-    if (cfg.find('\0') != std::string::npos)
+    if (!DecodeFileText(fs, cfg))
         FUZZ_CHECK(fs.readFile("C:\\Vantry\\games\\games.cfg") == cfg);
     else
         FUZZ_CHECK(written.has_value());
