@@ -122,7 +122,7 @@ TEST_F(OptionsTest, RegisteringWritesTheEightEntriesInOrderThenRegOnStart) {
     EXPECT_TRUE(CfgAssociated(cased));
 }
 
-TEST_F(OptionsTest, RefusedMachineClassesFallBackToTheUsersAndRemovalClearsBoth) {
+TEST_F(OptionsTest, RefusedMachineClassesFallBackToTheUsersAndRemovalTakesBackOnlyItsOwn) {
     AssociationServices s = Association();
     registry.refused = {HKCR};
     settings.SetIconIndex(9);  // kept to the last of the four icons
@@ -132,14 +132,25 @@ TEST_F(OptionsTest, RefusedMachineClassesFallBackToTheUsersAndRemovalClearsBoth)
     EXPECT_EQ(user.at("\\CFGFILE\\DEFAULTICON|"), "sz:C:\\Tools\\HLDS Vantry.EXE,3");
     EXPECT_TRUE(CfgAssociated(s));
 
+    // Another program's entries under ".cfg" survive registering and removal.
     registry.refused.clear();
+    registry.SetRegString(HKCR, ".cfg\\OpenWithProgids", "Editor.cfg", "");
     RegisterCfgAssociation(s);
+    EXPECT_EQ(registry.GetRegString(HKCR, ".cfg\\OpenWithProgids", "Editor.cfg"), "");
     RemoveCfgAssociation(s);
-    EXPECT_TRUE(registry.under(HKCU, "Software\\Classes").empty());
-    EXPECT_TRUE(registry.under(HKCR, ".cfg").empty());
+    EXPECT_TRUE(registry.under(HKCU, "Software\\Classes\\cfgfile").empty());
+    EXPECT_EQ(registry.under(HKCR, ".cfg"),
+              (std::map<std::string, std::string>{{"\\OPENWITHPROGIDS|EDITOR.CFG", "sz:"}, {"|CONTENT TYPE", "sz:text/plain"}}));
     EXPECT_TRUE(registry.under(HKCR, "cfgfile").empty());
     EXPECT_EQ(settings.RegOnStart(), 0);
     EXPECT_EQ(shell.associationNotices, 2);
+
+    // What names another program is not this one's to remove.
+    registry.SetRegString(HKCR, ".cfg", "", "Editor.cfg");
+    registry.SetRegString(HKCR, "cfgfile\\Shell\\Open\\command", "", "\"C:\\Other\\editor.exe\" %1");
+    RemoveCfgAssociation(s);
+    EXPECT_EQ(registry.GetRegString(HKCR, ".cfg", ""), "Editor.cfg");
+    EXPECT_FALSE(registry.under(HKCR, "cfgfile").empty());
 }
 
 TEST_F(OptionsTest, LoadShowsTheStoredChoices) {
@@ -218,12 +229,19 @@ TEST_F(OptionsTest, ApplyWritesEverythingInItsOrderAndSkipsWhatDidNotChange) {
     EXPECT_EQ(File("C:\\Vantry\\games\\games.cfg"), "kept");
     EXPECT_EQ(view.log, Lines{"main window again"});
 
-    // Unticking the association removes it and stores RegOnStart 0.
+    // Unticking the association removes it and stores RegOnStart 0; unticked
+    // and left so, the next OK touches nothing of it.
     view.chkAssoc = false;
     presenter->onAssociationClick();
     EXPECT_FALSE(view.regEnabled || view.nextEnabled || view.previousEnabled);
-    presenter->onOk();
+    presenter->onApply();
     EXPECT_TRUE(registry.under(HKCR, "cfgfile").empty());
+    EXPECT_EQ(settings.RegOnStart(), 0);
+    settings.SetRegOnStart(1);
+    registry.SetRegString(HKCR, "cfgfile\\Shell\\Open\\command", "", CfgOpenCommand(Program));
+    presenter->onOk();
+    EXPECT_FALSE(registry.under(HKCR, "cfgfile").empty());
+    EXPECT_EQ(settings.RegOnStart(), 1);
     EXPECT_EQ(view.log.back(), "close");
 }
 

@@ -266,7 +266,7 @@ namespace {
 
 enum : int {
     IdOptions = 109, IdOptionGames = 604, IdOptionGame = 607, IdShowInFirst = 612, IdAssociate = 615,
-    IdOptionMaps = 608, IdNewMap = 609, IdOptionsOk = 620, IdApply = 622
+    IdOptionMaps = 608, IdNewMap = 609, IdNextIcon = 619, IdOptionsOk = 620, IdApply = 622
 };
 
 std::string ClassesText(const char* key, const char* value = nullptr) {
@@ -369,6 +369,49 @@ TEST_F(Association, TheFirstStartRegistersItAndTheShellThenOpensCfgFilesInTheEdi
     }
 }
 
+// Another program's .cfg association: the options window leaves it alone
+// while its box stays unticked; registering, at start or by the box, writes
+// the program's entries and never takes another program's away.
+TEST_F(Association, AnotherProgramsEntriesAreLeftAlone) {
+    const auto setClasses = [](const char* key, const char* value, const char* data) {
+        RegSetKeyValueA(HKEY_CLASSES_ROOT, key, value, REG_SZ, data, static_cast<DWORD>(strlen(data) + 1));
+    };
+    setClasses(".cfg", nullptr, "Editor.cfg");
+    setClasses(".cfg\\OpenWithProgids", "Editor.cfg", "");
+    setClasses("cfgfile\\Shell\\Open\\command", nullptr, "\"C:\\Other\\editor.exe\" %1");
+    SetOption("RegOnStart", "0");
+    const auto pressOk = [](const ChildProcess& program, int before) {
+        HWND main = program.waitForShownWindow("HLDSVantryMain");
+        ASSERT_NE(main, nullptr);
+        PostMessageA(GetDlgItem(main, IdOptions), BM_CLICK, 0, 0);
+        HWND options = program.waitForShownWindow("HLDSVantryOptions");
+        ASSERT_NE(options, nullptr);
+        if (before)
+            PostMessageA(GetDlgItem(options, before), BM_CLICK, 0, 0);
+        PostMessageA(GetDlgItem(options, IdOptionsOk), BM_CLICK, 0, 0);
+        EXPECT_TRUE(WaitFor([&] { return !IsWindow(options); }));
+        PostMessageA(GetDlgItem(main, IdExit), BM_CLICK, 0, 0);
+        EXPECT_TRUE(program.waitExit(10000));
+    };
+    {
+        ChildProcess program(Program());
+        pressOk(program, 0);
+    }
+    EXPECT_EQ(ClassesText(".cfg"), "Editor.cfg");
+    EXPECT_EQ(ClassesText("cfgfile\\Shell\\Open\\command"), "\"C:\\Other\\editor.exe\" %1");
+    EXPECT_EQ(Option("RegOnStart"), "0");
+
+    // Taken back at start, as the user chose; the other program's list stays.
+    SetOption("RegOnStart", "1");
+    {
+        ChildProcess program(Program());
+        pressOk(program, IdNextIcon);
+    }
+    EXPECT_EQ(ClassesText(".cfg"), "cfgfile");
+    EXPECT_EQ(ClassesText(".cfg\\OpenWithProgids", "Editor.cfg"), "");
+    EXPECT_EQ(ClassesText("cfgfile\\DefaultIcon"), Registered() + ",3") << "the icon chosen";
+}
+
 TEST_F(Association, TheOptionsWindowRemovesItRefreshesItsSelectorAndKeepsOneMainWindow) {
     CreateDirectoryA((hl / "cstrike").c_str(), nullptr);
     SetOption("ShowIn", "2");
@@ -408,11 +451,11 @@ TEST_F(Association, TheOptionsWindowRemovesItRefreshesItsSelectorAndKeepsOneMain
     EXPECT_TRUE(WaitFor([&] { return IndexOf(maps, "de_nuke") != -1; }));
     EXPECT_EQ(ControlText(newMap), "");
 
-    // Unticking the association removes every entry.
+    // Unticking the association removes what names the program.
     PostMessageA(associate, BM_CLICK, 0, 0);
     ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(apply) != FALSE; }));
     PostMessageA(apply, BM_CLICK, 0, 0);
-    EXPECT_TRUE(WaitFor([&] { return !ClassesKeyExists("cfgfile") && !ClassesKeyExists(".cfg"); }));
+    EXPECT_TRUE(WaitFor([&] { return !ClassesKeyExists("cfgfile") && ClassesText(".cfg") == "<none>"; }));
     EXPECT_EQ(Option("RegOnStart"), "0");
 
     // Each place to show in, and back: one main window, owned as the mode says,
@@ -453,7 +496,7 @@ TEST_F(Association, TheOptionsWindowRemovesItRefreshesItsSelectorAndKeepsOneMain
 
 namespace {
 
-enum : int { IdNextIcon = 619, IdOptionsCancel = 621 };
+enum : int { IdOptionsCancel = 621 };
 
 // A window's framed fields and selectors in their order, each named as a
 // screen reader in another process hears it: the frame and its inner control

@@ -63,10 +63,13 @@ void RegisterCfgAssociation(AssociationServices& s) {
 
 void RemoveCfgAssociation(AssociationServices& s) {
     const std::string before = Shown(s);
+    Registry& r = s.registry;
     for (const std::string& base : {std::string(), "\\" + std::string(UserClasses)}) {
         const RegRoot root = base.empty() ? RegRoot::ClassesRoot : RegRoot::CurrentUser;
-        s.registry.DeleteRegKey(root, base + "\\.cfg");
-        s.registry.DeleteRegKey(root, base + "\\cfgfile");
+        if (EqualsIgnoreCase(r.GetRegString(root, base + "\\.cfg", ""), "cfgfile"))
+            r.DeleteRegValue(root, base + "\\.cfg", "");
+        if (EqualsIgnoreCase(r.GetRegString(root, base + OpenCommandKey, ""), CfgOpenCommand(s.programPath)))
+            r.DeleteRegKey(root, base + "\\cfgfile");
     }
     s.settings.SetRegOnStart(0);
     if (Shown(s) != before)

@@ -29,12 +29,14 @@ int IconPosition(long iconIndex);
 // Writes the eight entries under HKEY_CLASSES_ROOT. Where that write is
 // refused, as it is for a user without administrator rights, the same entries
 // go to the user's own classes, which Windows merges into HKEY_CLASSES_ROOT.
-// Then "RegOnStart" is "1", and the shell hears of the change if the icon or
-// the command changed.
+// Nothing else there is touched: other programs' entries under ".cfg" (their
+// OpenWithProgids, ShellNew...) stay. Then "RegOnStart" is "1", and the shell
+// hears of the change if the icon or the command changed.
 void RegisterCfgAssociation(AssociationServices& services);
 
-// Removes ".cfg" and "cfgfile" with their subkeys from both places, then
-// "RegOnStart" is "0".
+// Takes back, from both places, only what names this program: ".cfg"'s
+// default value where it is "cfgfile", and the "cfgfile" key where its open
+// command starts this very program. Then "RegOnStart" is "0".
 void RemoveCfgAssociation(AssociationServices& services);
 
 // The open command as the shell sees it: the user's own first, then the machine's.

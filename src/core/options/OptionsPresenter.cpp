@@ -22,6 +22,7 @@ void OptionsPresenter::onLoad() {
     view_.setShowIn(ShowInMode(settings));
 
     const bool associated = CfgAssociated(association_);
+    associatedBefore_ = associated;
     view_.setAssociated(associated);
     view_.setRegisterOnStart(associated, associated && settings.RegOnStart() == 1);
     iconChoice_ = IconPosition(settings.IconIndex()) + 1;
@@ -235,9 +236,12 @@ bool OptionsPresenter::apply() {
         RegisterCfgAssociation(association_);
         // The box says whether to register at every start; registering itself stores "1".
         settings.SetRegOnStart(view_.registerOnStart() ? 1 : 0);
-    } else {
+    } else if (associatedBefore_) {
         RemoveCfgAssociation(association_);
     }
+    // Unticked and left so, the association may be another program's: it is
+    // not this window's to take away.
+    associatedBefore_ = view_.associated();
     settings.SetDefaultGame(view_.defaultGame());
 
     const int shownIn = std::max(view_.showIn(), 0);

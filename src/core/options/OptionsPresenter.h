@@ -138,6 +138,7 @@ private:
     AssociationServices association_;
     std::string shownGame_;
     Browsed server_, program_;
+    bool associatedBefore_ = false;  // the association box as shown at load or last applied
     bool gamesChanged_ = false;
     // The files shown could be read; one that could not is never written.
     bool mapsReadable_ = true;

@@ -9,7 +9,7 @@ namespace vantry {
 // Windows, the installers of 32-bit programs write their keys there.
 enum class RegRoot { ClassesRoot, CurrentUser, LocalMachine, LocalMachine32 };
 
-// The four registry operations. None reports anything to the user: a failure
+// The registry operations. None reports anything to the user: a failure
 // leaves the registry as it was. The writes tell their caller whether they
 // took, so a refused write can be made again where the user may write.
 class Registry {
@@ -27,6 +27,8 @@ public:
                              const std::string& valueName, std::uint32_t value) = 0;
     // Removes the key together with all its subkeys.
     virtual void DeleteRegKey(RegRoot root, const std::string& keyPath) = 0;
+    // Removes one value and nothing else; the empty name is the default value.
+    virtual void DeleteRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName) = 0;
 };
 
 }  // namespace vantry

@@ -112,4 +112,13 @@ void Win32Registry::DeleteRegKey(RegRoot root, const std::string& keyPath) {
     RegDeleteKeyExW(RootKey(root), subKey.c_str(), View(root), 0);
 }
 
+void Win32Registry::DeleteRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName) {
+    UniqueRegKey key;
+    if (RegOpenKeyExW(RootKey(root), SubKey(keyPath).c_str(), 0, KEY_SET_VALUE | View(root), key.put()) !=
+        ERROR_SUCCESS)
+        return;
+    const std::wstring name = Widen(valueName);
+    RegDeleteValueW(key.get(), ValueName(name));
+}
+
 }  // namespace vantry::win
