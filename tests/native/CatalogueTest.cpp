@@ -361,6 +361,24 @@ TEST_F(LauncherTest, AloneItProposes27015ShowsItsTrayIconAndEndsTheProgramAsDoes
     EXPECT_EQ(Open(third), LauncherOutcome::EndProgramNow);
 }
 
+TEST_F(LauncherTest, NamesTheServersCommandsCannotLoadAreNotOffered) {
+    for (const char* map : {"crossfire +rcon_password hacked +sv_cheats 1", "-dev", "+x", "de\"q", "a;b", "tab\tmap"})
+        fs.addFile(std::string("C:\\HL\\valve\\maps\\") + map + ".bsp");
+    Games({"cstrike", "my mod"});
+    settings.SetDefaultGame("my mod");
+    FakeLauncherView view;
+    Open(view);
+    EXPECT_EQ(view.games.texts(), (Texts{"cstrike", "valve"}));
+    EXPECT_EQ(view.games.index, 0) << "the first game offered";
+    view.games.index = 1;
+    presenter->onGameClick();
+    EXPECT_EQ(view.mapRows.texts(), (Texts{"", "boot_camp", "crossfire"}));
+    for (const char* name : {"de_dust2", "cs_1.6", "\xD0\xB4\xD0\xBE\xD0\xBC", "a+b", "x-"})
+        EXPECT_TRUE(ServerCanLoad(name)) << name;
+    for (const char* name : {"a b", "+a", "-a", "a\"", "a;", "a\x7F", "a\r"})
+        EXPECT_FALSE(ServerCanLoad(name)) << name;
+}
+
 TEST(LaunchCommandLine, ParametersFirstThenGameMapAndPortAllTrimmedAndThePortFieldTakesDigitsOnly) {
     EXPECT_EQ(LaunchCommandLine("valve", "crossfire", "27015", ""), " -game valve +map crossfire +port 27015");
     EXPECT_EQ(LaunchCommandLine("valve", "  ", "  ", "   "), " -game valve");

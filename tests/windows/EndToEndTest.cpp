@@ -93,6 +93,8 @@ TEST_F(EndToEnd, TheMainWindowListsConsolesAndHidesShowsRenamesAndExits) {
 
 TEST_F(EndToEnd, TheLauncherAloneStartsTheServerWithTheBuiltCommandLineAndEnds) {
     Install();
+    // A map whose name would add server commands is not offered.
+    WriteBytes(hl / "valve\\maps\\crossfire +sv_cheats 1.bsp", "");
     ChildProcess program(Program("/s"));
     HWND launcher = program.waitForShownWindow("HLDSVantryLauncher");
     ASSERT_NE(launcher, nullptr);
@@ -107,7 +109,7 @@ TEST_F(EndToEnd, TheLauncherAloneStartsTheServerWithTheBuiltCommandLineAndEnds) 
     EXPECT_EQ(ControlText(port), "27016");
 
     HWND maps = Inner(launcher, IdMaps, "ComboBox");
-    ASSERT_EQ(SendMessageA(maps, CB_GETCOUNT, 0, 0), 2) << "an empty entry, then crossfire";
+    ASSERT_EQ(SendMessageA(maps, CB_GETCOUNT, 0, 0), 2) << "an empty entry, then crossfire only";
     SendMessageA(maps, CB_SETCURSEL, 1, 0);
     SendMessageA(Inner(launcher, IdParams, "Edit"), WM_SETTEXT, 0,
                  reinterpret_cast<LPARAM>("  +maxplayers 8 "));

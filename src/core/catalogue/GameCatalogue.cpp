@@ -170,12 +170,12 @@ bool WriteGamesCfgFromOptions(const Settings& settings, FileSystem& fs,
 }
 
 LocateResult FillGameSelector(CatalogueServices& services, GameLists& lists, WindowHandle window,
-                              ListControl& cmbGame) {
+                              ListControl& cmbGame, NameFilter accepts) {
     if (LoadGameCatalogue(services, lists, window) == LocateResult::EndNow)
         return LocateResult::EndNow;
     cmbGame.Clear();
     for (const auto& entry : Items(lists.GameEntries))
-        if (IsOffered(entry))
+        if (IsOffered(entry) && (!accepts || accepts(NameOfEntry(entry))))
             cmbGame.AddItem(NameOfEntry(entry));
 
     std::string wanted = ToLowerAscii(services.settings.DefaultGameForSelectors());

@@ -52,9 +52,11 @@ bool WriteGamesCfgFromOptions(const Settings& settings, FileSystem& fs,
                               const CheckListControl& lstGames);
 
 // Rebuilds the catalogue, then fills the window's cmbGame with the checked
-// games and selects the default one (which raises the selector's Click).
+// games the filter takes and selects the default one, or else the first
+// (which raises the selector's Click).
 [[nodiscard]] LocateResult FillGameSelector(CatalogueServices& services, GameLists& lists,
-                                            WindowHandle window, ListControl& cmbGame);
+                                            WindowHandle window, ListControl& cmbGame,
+                                            NameFilter accepts = nullptr);
 
 // Rebuilds the catalogue, then shows every entry in the options window's list
 // with its check mark.

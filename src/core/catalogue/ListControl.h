@@ -22,6 +22,9 @@ public:
     virtual void SetListIndex(int row) = 0;
 };
 
+// Which names a list is filled with; null for every one.
+using NameFilter = bool (*)(const std::string& name);
+
 // Selects the first row that reads exactly the text; nothing when none does.
 inline void SelectRow(ListControl& list, const std::string& text) {
     for (int row = 0; row < list.ListCount(); ++row)

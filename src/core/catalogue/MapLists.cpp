@@ -47,7 +47,8 @@ void MapList::AddMapName(const std::string& name) {
     add(name, listed);
 }
 
-void FillMapList(MapList& lstMaps, const std::string& game, const Settings& settings, FileSystem& fs) {
+void FillMapList(MapList& lstMaps, const std::string& game, const Settings& settings, FileSystem& fs,
+                 NameFilter accepts) {
     std::vector<std::string> names = MapListLines(settings, game, fs);
     const std::string maps =
         TrimSpaces(game).empty() ? settings.HLdir() + "maps\\" : settings.HLdir() + game + "\\maps\\";
@@ -56,6 +57,8 @@ void FillMapList(MapList& lstMaps, const std::string& game, const Settings& sett
         if (file.size() > 4)
             names.push_back(file.substr(0, file.size() - 4));
     }
+    if (accepts)
+        std::erase_if(names, [&](const std::string& name) { return !accepts(name); });
     lstMaps.Fill(names);
 }
 

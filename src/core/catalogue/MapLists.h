@@ -36,9 +36,10 @@ private:
 };
 
 // The maps of a game: the names of its .mps list, then those of its map files,
-// each once. The game is the selector's text; with none, the Half-Life
-// directory's own maps folder is read.
-void FillMapList(MapList& lstMaps, const std::string& game, const Settings& settings, FileSystem& fs);
+// each once, where the filter takes them. The game is the selector's text;
+// with none, the Half-Life directory's own maps folder is read.
+void FillMapList(MapList& lstMaps, const std::string& game, const Settings& settings, FileSystem& fs,
+                 NameFilter accepts = nullptr);
 
 // The game's .mps list: HLDSdir, "games\", the game and ".mps".
 std::string MapListFile(const Settings& settings, const std::string& game);

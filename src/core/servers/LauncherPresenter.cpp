@@ -3,6 +3,8 @@
 #include "core/startup/StartUp.h"
 #include "core/text/Text.h"
 
+#include <algorithm>
+
 namespace vantry {
 
 std::string LaunchCommandLine(const std::string& game, const std::string& map,
@@ -17,6 +19,15 @@ std::string LaunchCommandLine(const std::string& game, const std::string& map,
     return line;
 }
 
+bool ServerCanLoad(const std::string& name) {
+    if (!name.empty() && (name.front() == '+' || name.front() == '-'))
+        return false;
+    return std::none_of(name.begin(), name.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b < 0x20 || b == 0x7F || c == ' ' || c == '"' || c == ';';
+    });
+}
+
 bool PortFieldAccepts(int ch) { return (ch >= '0' && ch <= '9') || ch == 8; }
 
 std::string LaunchRefusedMessage(const std::string& path) {
@@ -28,7 +39,7 @@ LauncherOutcome LauncherPresenter::onLoad() {
     ++s_.lastPort;
     view_.setPortText(std::to_string(s_.lastPort));
     view_.setParamsText(s_.catalogue.settings.Params());
-    if (FillGameSelector(s_.catalogue, s_.lists, view_.windowHandle(), view_.gameSelector()) ==
+    if (FillGameSelector(s_.catalogue, s_.lists, view_.windowHandle(), view_.gameSelector(), ServerCanLoad) ==
         LocateResult::EndNow)
         return LauncherOutcome::EndProgramNow;
     view_.centre();
@@ -47,7 +58,7 @@ void LauncherPresenter::refillMaps() {
     const ListControl& games = view_.gameSelector();
     const int selected = games.ListIndex();
     FillMapList(view_.maps(), selected >= 0 ? games.List(selected) : std::string(),
-                s_.catalogue.settings, s_.catalogue.fs);
+                s_.catalogue.settings, s_.catalogue.fs, ServerCanLoad);
     view_.insertNoMapEntry();
 }
 

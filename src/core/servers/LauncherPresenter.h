@@ -25,6 +25,11 @@ inline constexpr int StartPauseMilliseconds = 500;
 std::string LaunchCommandLine(const std::string& game, const std::string& map,
                               const std::string& port, const std::string& params);
 
+// Whether the server's own commands can load a game or map of that name: one
+// holding a space, a double quote, a semicolon or a control character, or
+// beginning with "+" or "-", would split or add commands on its command line.
+bool ServerCanLoad(const std::string& name);
+
 // The port field takes digits and backspace when typed; anything else is swallowed.
 bool PortFieldAccepts(int ch);
 
