@@ -194,6 +194,20 @@ TEST_F(CfgEditorTest, TextTheFilesEncodingCannotStoreIsSavedAsUtf8OnlyWhenTheUse
     ASSERT_TRUE(editor->Save());
     EXPECT_EQ(boxes.calls.size(), 4u) << "UTF-8 from then on, without asking again";
 
+    // Another copy saved it meanwhile: its save is not wiped without a word.
+    // Saved as another file, nothing is asked.
+    fs.addFile("C:\\HL\\valve\\server.cfg", "theirs\r\n");
+    boxes.answers = {mb::No};
+    EXPECT_FALSE(editor->Save());
+    EXPECT_EQ(boxes.calls.back().text, "'server.cfg' has been changed by another program since it was opened. "
+                                       "Replace it with this text?");
+    EXPECT_EQ(fs.readFile("C:\\HL\\valve\\server.cfg"), "theirs\r\n");
+    dialogs.answers = {"C:\\HL\\valve\\copy.cfg"};
+    fs.addFile("C:\\HL\\valve\\copy.cfg", "old copy\r\n");
+    ASSERT_TRUE(editor->SaveAs());
+    EXPECT_EQ(boxes.calls.size(), 5u);
+    boxes.calls.resize(4);
+
     // A new document is in the code page again.
     editor->New();
     Type("\xE6\x9D\xB1");

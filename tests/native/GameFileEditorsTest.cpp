@@ -139,14 +139,18 @@ TEST_F(GameFileEditorsTest, MotdFilesComeBackByteForByteAndAMissingOneIsCreatedA
     EXPECT_EQ(fs.readFile("C:\\HL\\valve\\motd.txt"), "hidden\r\n");
 }
 
-TEST_F(GameFileEditorsTest, AMotdThatCannotBeMadeIsToldOfOnceWhenTheEditorOpens) {
+TEST_F(GameFileEditorsTest, AMotdThatCannotBeMadeIsToldOfAtASaveNotAtOpening) {
     fs.failWrites = true;
     MotdEditorPresenter editor(mv, GameFileServices{catalogue, lists, false});
     mv.games.onClick = [&] { editor.onGameChange(); };
     ASSERT_EQ(editor.onLoad(), LocateResult::Known);
+    EXPECT_TRUE(boxes.calls.empty());
+    EXPECT_FALSE(mv.saveEnabled);
+    mv.body = "x";
+    editor.onTextChanged();
+    editor.onSave();
     ASSERT_EQ(boxes.calls.size(), 1u);
     EXPECT_EQ(Box(0), "Error Saving File / Error saving file 'C:\\HL\\valve\\motd.txt' / 64");
-    EXPECT_FALSE(mv.saveEnabled);
 }
 
 TEST_F(GameFileEditorsTest, AChangeOfGameAsksAboutAndWritesToTheGameThatWasShown) {
@@ -164,6 +168,22 @@ TEST_F(GameFileEditorsTest, AChangeOfGameAsksAboutAndWritesToTheGameThatWasShown
     EXPECT_EQ(fs.readFile("C:\\HL\\cstrike\\motd.txt"), "c\r\n");
     EXPECT_EQ(mv.body, "c");
     EXPECT_FALSE(mv.saveEnabled);
+
+    // Written meanwhile by another program: replaced only if the user says so.
+    Type("#");
+    fs.addFile("C:\\HL\\cstrike\\motd.txt", "theirs\r\n");
+    boxes.answers = {mb::No};
+    motd->onSave();
+    EXPECT_EQ(Box(1), "Save File / 'motd.txt' has been changed by another program since it was opened. "
+                      "Replace it with this text? / 52");
+    EXPECT_EQ(fs.readFile("C:\\HL\\cstrike\\motd.txt"), "theirs\r\n");
+    EXPECT_TRUE(mv.saveEnabled);
+    boxes.answers = {mb::Yes};
+    motd->onSave();
+    EXPECT_EQ(fs.readFile("C:\\HL\\cstrike\\motd.txt"), "c#\r\n");
+    mv.body = "c";
+    fs.addFile("C:\\HL\\cstrike\\motd.txt", "c\r\n");
+    boxes.calls.resize(1);
 
     // The same game again does nothing, even with edits.
     Type("?");

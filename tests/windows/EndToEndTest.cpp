@@ -203,6 +203,42 @@ TEST_F(EndToEnd, AFilePathOnTheCommandLineOpensInTheEditorWhichEndsTheProgramWhe
     EXPECT_EQ(ReadBytes(file), "hostname x\r\nsv_gravity 800") << "closed without a save";
 }
 
+// Two copies of the program on one file: the one that saves last is asked
+// before it replaces what the other saved.
+TEST_F(EndToEnd, TwoEditorsOnOneFileNeverWipeEachOthersSaveSilently) {
+    Install();
+    const std::string file = hl / "valve\\server.cfg";
+    WriteBytes(file, "hostname x\r\n");
+    const auto typeAndExit = [&](const ChildProcess& program, HWND editor, char c) {
+        HWND text = GetDlgItem(editor, 404);
+        SendMessageA(text, EM_SETSEL, 0, 0);
+        SendMessageA(text, WM_CHAR, c, 1);
+        PostMessageA(GetDlgItem(editor, IdExit), BM_CLICK, 0, 0);
+        HWND question = program.waitForWindow("#32770", "Save Changes?");
+        ASSERT_NE(question, nullptr);
+        PressButton(question, IDYES);
+    };
+    ChildProcess first(Program("/c " + file)), second(Program("/c " + file));
+    HWND one = first.waitForShownWindow("HLDSVantryCfgEditor"), two = second.waitForShownWindow("HLDSVantryCfgEditor");
+    ASSERT_TRUE(one && two);
+    typeAndExit(second, two, 'b');
+    EXPECT_TRUE(second.waitExit(10000));
+    typeAndExit(first, one, 'a');
+    HWND replace = first.waitForWindow("#32770", "Save File");
+    ASSERT_NE(replace, nullptr);
+    EXPECT_EQ(WindowText(GetDlgItem(replace, 0xFFFF)),
+              "'server.cfg' has been changed by another program since it was opened. Replace it with this text?");
+    PressButton(replace, IDNO);
+    EXPECT_FALSE(first.waitExit(500)) << "a save that did not happen keeps the editor open";
+    EXPECT_EQ(ReadBytes(file), "bhostname x\r\n");
+    typeAndExit(first, one, 'a');
+    replace = first.waitForWindow("#32770", "Save File");
+    ASSERT_NE(replace, nullptr);
+    PressButton(replace, IDYES);
+    EXPECT_TRUE(first.waitExit(10000));
+    EXPECT_EQ(ReadBytes(file), "aahostname x\r\n");
+}
+
 TEST_F(EndToEnd, FromTheMainWindowEachEditorIsModalAndClosingItGivesTheWindowBack) {
     Install();
     ChildProcess program(Program());

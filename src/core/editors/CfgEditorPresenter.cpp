@@ -89,27 +89,23 @@ void CfgEditorPresenter::onUnload() {
 }
 
 bool CfgEditorPresenter::read(const std::string& path) {
-    auto file = ReadFileText(s_.catalogue.fs, path);
+    const auto bytes = s_.catalogue.fs.readFile(path);
+    const auto file = bytes ? DecodeFileText(s_.catalogue.fs, *bytes) : std::nullopt;
     if (!file) {
         ShowLoadError(s_.catalogue.boxes, view_.windowHandle(), path);
         return false;
     }
     setDocument(DocumentText(file->text));
     encoding_ = file->encoding;
+    seen_ = Seen(bytes);
     return true;
 }
 
 bool CfgEditorPresenter::save(const std::string& path) {
-    const auto bytes = BytesToSave(s_.catalogue.fs, s_.catalogue.boxes, view_.windowHandle(),
-                                   DocumentBytes(view_.text()), encoding_);
-    if (!bytes)
-        return false;
-    if (s_.catalogue.fs.writeFileAtomic(path, *bytes))
-        return true;
-    // The text stays as it is: what the user typed is not on disk, and must
-    // not be lost as well.
-    ShowSaveError(s_.catalogue.boxes, view_.windowHandle(), path);
-    return false;
+    // Failed or refused, the text stays as it is: what the user typed is not
+    // on disk, and must not be lost as well.
+    return SaveText(s_.catalogue.fs, s_.catalogue.boxes, view_.windowHandle(), path, DocumentBytes(view_.text()),
+                    encoding_, seen_, !path_.empty() && EqualsIgnoreCase(path, path_));
 }
 
 void CfgEditorPresenter::setDocument(const std::string& text) {

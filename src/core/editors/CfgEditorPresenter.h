@@ -7,6 +7,7 @@
 #include "core/catalogue/ListControl.h"
 #include "core/catalogue/MapLists.h"
 #include "core/catalogue/SortedList.h"
+#include "core/editors/FileMessages.h"
 #include "core/platform/Clipboard.h"
 #include "core/platform/FileDialogs.h"
 #include "core/platform/FileSystem.h"
@@ -160,6 +161,7 @@ private:
     CfgEditorServices s_;
     std::string path_;
     FileEncoding encoding_ = FileEncoding::Ansi;  // the document's, as read; a new one's is ANSI
+    FileSeen seen_;  // the document's file as last read or saved
     bool changed_ = false;
     SortedList mapRows_;
     MapList maps_{mapRows_};

@@ -32,16 +32,26 @@ std::string GameFileEditor::selectedGame() const {
 void GameFileEditor::show(const std::string& game) {
     shownGame_ = game;
     readable_ = true;
+    encoding_ = FileEncoding::Ansi;
+    seen_ = {};
     readable_ = read(game);
     view_.setDocumentEnabled(readable_);
     setChanged(false);
 }
 
+void GameFileEditor::createEmpty() {
+    // An empty document is the same bytes in every encoding.
+    const std::string bytes = DocumentBytes("");
+    if (s_.catalogue.fs.writeFileAtomic(pathOf(shownGame_), bytes))
+        seen_ = Seen(bytes);
+}
+
 std::optional<std::string> GameFileEditor::readText(const std::string& path) {
-    encoding_ = FileEncoding::Ansi;
     if (!s_.catalogue.fs.attributes(path))
         return std::string();
-    auto file = ReadFileText(s_.catalogue.fs, path);
+    const auto bytes = s_.catalogue.fs.readFile(path);
+    auto file = bytes ? DecodeFileText(s_.catalogue.fs, *bytes) : std::nullopt;
+    seen_ = Seen(bytes);
     if (!file) {
         ShowLoadError(s_.catalogue.boxes, view_.windowHandle(), path);
         return std::nullopt;
@@ -66,14 +76,8 @@ bool GameFileEditor::write() {
     // the Half-Life directory itself is not one.
     if (shownGame_.empty() || !readable_)
         return false;
-    const std::string path = pathOf(shownGame_);
-    const auto bytes = BytesToSave(s_.catalogue.fs, s_.catalogue.boxes, view_.windowHandle(), fileText(), encoding_);
-    if (!bytes)
-        return false;
-    if (s_.catalogue.fs.writeFileAtomic(path, *bytes))
-        return true;
-    ShowSaveError(s_.catalogue.boxes, view_.windowHandle(), path);
-    return false;
+    return SaveText(s_.catalogue.fs, s_.catalogue.boxes, view_.windowHandle(), pathOf(shownGame_), fileText(),
+                    encoding_, seen_, true);
 }
 
 void GameFileEditor::onGameChange() {

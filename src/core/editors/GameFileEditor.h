@@ -6,6 +6,7 @@
 #include "core/catalogue/GameCatalogue.h"
 #include "core/catalogue/ListControl.h"
 #include "core/platform/MessageBoxes.h"
+#include "core/editors/FileMessages.h"
 #include "core/text/TextFile.h"
 
 namespace vantry {
@@ -86,6 +87,9 @@ protected:
     // The text a save writes, in the file's encoding.
     virtual std::string fileText() = 0;
 
+    // Makes the shown game's missing file, empty. A folder that refuses it is
+    // not told of now, when nothing of the user's is at stake; a Save is.
+    void createEmpty();
     // The file's text, the empty text where there is no file; nothing, once
     // the user was told, where it exists but could not be read.
     std::optional<std::string> readText(const std::string& path);
@@ -106,6 +110,7 @@ private:
     GameFileTexts texts_;
     std::string shownGame_;  // empty until the first read
     FileEncoding encoding_ = FileEncoding::Ansi;
+    FileSeen seen_;  // the shown game's file as last read or saved
     bool readable_ = true;
     bool changed_ = false;
 };

@@ -10,7 +10,7 @@ bool MotdEditorPresenter::read(const std::string& game) {
     // is the user's file all the same.
     if (!s_.catalogue.fs.attributes(path)) {
         view_.setText("");
-        write();
+        createEmpty();
         return true;
     }
     const auto text = readText(path);
