@@ -300,6 +300,7 @@ TEST_F(CfgEditorTest, CutCopyAndPasteGoThroughTheClipboard) {
     clipboard.free = false;
     view.select(0, 4);
     editor->Cut();
+    editor->Paste();
     EXPECT_EQ(view.body, " twoone");
 }
 

@@ -162,7 +162,7 @@ public:
 
 // A clipboard in memory; not free, it refuses text as one held by another program does.
 struct FakeClipboard : Clipboard {
-    std::string text() override { return held; }
+    std::optional<std::string> text() override { return free ? std::optional(held) : std::nullopt; }
     bool setText(const std::string& t) override {
         if (!free)
             return false;

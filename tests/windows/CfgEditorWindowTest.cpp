@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include "DiskCatalogue.h"
 #include "FakePlatform.h"
@@ -61,6 +62,26 @@ TEST_F(CfgEditorWindowTest, EveryByteComesBackThroughTheTextBoxWithOneFinalLineE
         EXPECT_EQ(ReadBytes(dir / "valve\\server.cfg"), c.saved);
     }
     EXPECT_EQ(WindowText(editor->hwnd()), "CFG Editor - server.cfg");
+
+    // The title may be cut off: its tooltip is the whole of it.
+    HWND title = GetDlgItem(editor->hwnd(), 1000);
+    SendMessageW(title, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+    HWND tip = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM found) {
+        wchar_t name[64] = {};
+        GetClassNameW(w, name, 64);
+        if (std::wstring(name) == L"tooltips_class32")
+            *reinterpret_cast<HWND*>(found) = w;
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&tip));
+    ASSERT_NE(tip, nullptr);
+    wchar_t text[128] = {};
+    TTTOOLINFOW tool{sizeof tool};
+    tool.hwnd = editor->hwnd();
+    tool.uId = reinterpret_cast<UINT_PTR>(title);
+    tool.lpszText = text;
+    SendMessageW(tip, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_STREQ(text, L"CFG Editor - server.cfg");
 }
 
 TEST_F(CfgEditorWindowTest, TypingMarksTheDocumentAndAFailedSaveKeepsWhatWasTyped) {
@@ -71,10 +92,13 @@ TEST_F(CfgEditorWindowTest, TypingMarksTheDocumentAndAFailedSaveKeepsWhatWasType
     for (char c : std::string("new "))
         SendMessageA(Text(), WM_CHAR, static_cast<unsigned char>(c), 1);
     EXPECT_TRUE(editor->presenter().changed());
-    // Esc in the text box, through the loop's dialog keys, closes nothing.
-    SetFocus(Text());
-    PostMessageA(Text(), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-    PumpMessages();
+    // Esc, through the loop's dialog keys, closes nothing: in the text box,
+    // nor on a button, where a closed menu leaves the focus.
+    for (HWND focus : {Text(), GetDlgItem(editor->hwnd(), win::CfgEditorWindow::IdFile)}) {
+        SetFocus(focus);
+        PostMessageA(focus, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+        PumpMessages();
+    }
     EXPECT_TRUE(boxes.calls.empty()) << "no question to close";
     EXPECT_TRUE(IsWindow(editor->hwnd()));
     EXPECT_FALSE(editor->presenter().Save());

@@ -227,8 +227,11 @@ void CfgEditorPresenter::Copy() {
 }
 
 void CfgEditorPresenter::Paste() {
-    view_.replace(view_.selectionStart(), view_.selectionLength(), s_.clipboard.text());
-    changed_ = true;
+    // A clipboard another program holds pastes nothing; the selection stays.
+    if (const auto text = s_.clipboard.text()) {
+        view_.replace(view_.selectionStart(), view_.selectionLength(), *text);
+        changed_ = true;
+    }
     view_.focusText();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace vantry {
@@ -8,8 +9,9 @@ class Clipboard {
 public:
     virtual ~Clipboard() = default;
 
-    // The clipboard's text; the empty text when it holds none.
-    virtual std::string text() = 0;
+    // The clipboard's text; the empty text when it holds none, nothing when
+    // it could not be had (another program holds it).
+    virtual std::optional<std::string> text() = 0;
     // False when the clipboard could not be had (another program holds it).
     virtual bool setText(const std::string& text) = 0;
 };

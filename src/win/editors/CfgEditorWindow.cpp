@@ -39,6 +39,8 @@ LocateResult CfgEditorWindow::load(HWND owner) {
     args.owner = owner;
     if (!createFrame(args))
         return LocateResult::Known;
+    // The file's name may be longer than the title has room for.
+    titleLabel().showCaptionAsTip();
     createControls();
     if (presenter_.onLoad() == LocateResult::EndNow)
         return LocateResult::EndNow;

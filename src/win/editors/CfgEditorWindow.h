@@ -74,6 +74,10 @@ private:
 
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
     void onExit() override { presenter_.Exit(); }
+    // A document window does not close on Esc, wherever the focus is (after
+    // Esc closed one of its menus, it is on that menu's button): Esc only
+    // closes a menu, which the menu does itself.
+    void onEscape() override {}
     void onDpiChanged() override;
     void createControls();
     void layOut();

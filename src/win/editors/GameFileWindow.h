@@ -98,7 +98,8 @@ private:
     void createButtons() {
         addButton(cmdSave_, layout_.save,
                   {.id = IdSave, .caption = gamefile::SaveCaption, .textColor = colour::Black, .enabled = false});
-        addButton(cmdClose_, layout_.close, {.id = IdClose, .caption = gamefile::CloseCaption});
+        addButton(cmdClose_, layout_.close,
+                  {.id = IdClose, .caption = gamefile::CloseCaption, .textColor = colour::Orange});
         cmdSave_.onClick = [this] { editor_.onSave(); };
         cmdClose_.onClick = [this] { editor_.onClose(); };
         cmbGame_.setLabel(lbGame_.text());  // its name for screen readers

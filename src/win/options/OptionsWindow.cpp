@@ -72,7 +72,7 @@ void OptionsWindow::createControls() {
     };
     const auto button = [this](FlatButton& control, int id, const Rect& place, const char* caption,
                                void (OptionsPresenter::*step)()) {
-        addButton(control, place, {.id = id, .caption = caption});
+        addButton(control, place, {.id = id, .caption = caption, .textColor = colour::Orange});
         control.onClick = [this, step] { (presenter_.*step)(); };
     };
 
@@ -195,11 +195,15 @@ void OptionsWindow::setRegisterOnStart(bool enabled, bool checked) {
 }
 
 namespace {
-// A flat button's enabled state shows in its caption: white while enabled.
-void Enable(FlatButton& button, bool enabled, HWND fallbackFocus) {
+// A flat button's enabled state shows in its caption: white while enabled,
+// where the caption's colour tells of unapplied changes; else orange as ever.
+void Enable(FlatButton& button, bool enabled, HWND fallbackFocus, bool white = true) {
     if (!enabled && GetFocus() == button.hwnd())
         SetFocus(fallbackFocus);  // a disabled button would leave the keyboard nowhere
-    button.setTextColor(enabled ? colour::White : colour::Black);
+    if (white)
+        button.setTextColor(enabled ? colour::White : colour::Black);
+    else
+        button.setTextColor(enabled ? colour::Orange : colour::DimOrange);
     button.setEnabled(enabled);
 }
 }  // namespace
@@ -207,13 +211,13 @@ void Enable(FlatButton& button, bool enabled, HWND fallbackFocus) {
 void OptionsWindow::setMapListEnabled(bool enabled) {
     EnableWindow(lstMaps_.hwnd(), enabled);
     txtNewMap_.setEnabled(enabled);
-    Enable(cmdAddMap_, enabled, cmbGame_.hwnd());
-    Enable(cmdDelMap_, enabled, cmbGame_.hwnd());
+    Enable(cmdAddMap_, enabled, cmbGame_.hwnd(), false);
+    Enable(cmdDelMap_, enabled, cmbGame_.hwnd(), false);
 }
 
 void OptionsWindow::setGameListEnabled(bool enabled) {
     EnableWindow(lstGames_.hwnd(), enabled);
-    Enable(cmdMakeDefault_, enabled, cmdOk_.hwnd());
+    Enable(cmdMakeDefault_, enabled, cmdOk_.hwnd(), false);
 }
 
 void OptionsWindow::setIconButtons(bool nextEnabled, bool previousEnabled) {

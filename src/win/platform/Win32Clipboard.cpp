@@ -58,18 +58,18 @@ HWND Win32Clipboard::owner() {
     return owner_.get();
 }
 
-std::string Win32Clipboard::text() {
+std::optional<std::string> Win32Clipboard::text() {
     OpenClipboardScope clipboard(owner());
     if (!clipboard)
-        return {};
+        return std::nullopt;
     // The clipboard keeps this memory; we only read it.
     // Asked for as Unicode, the system converts whatever another program put there.
     const HGLOBAL memory = GetClipboardData(CF_UNICODETEXT);
     if (!memory)
-        return {};
+        return std::string();
     const GlobalLockScope lock(memory);
     if (!lock.data())
-        return {};
+        return std::string();
     // The terminating NUL is not trusted to be inside the block.
     return Narrow(std::wstring_view(lock.data(), wcsnlen(lock.data(), GlobalSize(memory) / sizeof(wchar_t))));
 }

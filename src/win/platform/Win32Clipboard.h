@@ -7,12 +7,12 @@
 
 namespace vantry::win {
 
-// The system clipboard's CF_TEXT, in the system code page. A clipboard that
-// another program keeps open is given up on after a few short tries: text()
-// then answers the empty text and setText changes nothing and says so.
+// The system clipboard's Unicode text. A clipboard that another program
+// keeps open is given up on after a few short tries: text() then answers
+// nothing and setText changes nothing, and both say so.
 class Win32Clipboard : public Clipboard {
 public:
-    std::string text() override;
+    std::optional<std::string> text() override;
     bool setText(const std::string& text) override;
 
 private:

@@ -68,6 +68,11 @@ bool Label::onReflected(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
 }
 
 LRESULT Label::subclassed(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (captionTip_ && msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) {
+        if (msg == WM_MOUSEMOVE)
+            tip_.setText(hwnd, text());
+        tip_.relay(hwnd, msg, wp, lp);
+    }
     switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "win/ui/Control.h"
+#include "win/ui/ToolTip.h"
 #include "core/ui/Look.h"
 
 namespace vantry::win {
@@ -34,6 +35,8 @@ public:
     void setVisible(bool visible);
     // For a label made with an icon: shows another; the caller keeps it alive.
     void setIcon(HICON icon);
+    // Its caption as its tooltip, for a caption the label may cut off.
+    void showCaptionAsTip() { captionTip_ = true; }
 
     std::function<void(int button)> onMouseDown;  // 1 left, 2 right, 4 middle
     std::function<void()> onClick;
@@ -49,6 +52,8 @@ private:
     int pointSize_ = 8;
     bool bold_ = false;
     bool link_ = false;
+    bool captionTip_ = false;
+    ToolTip tip_;
 };
 
 }  // namespace vantry::win

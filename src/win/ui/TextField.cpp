@@ -18,31 +18,6 @@ bool TextField::create(HWND parent, int id, int x, int y, int widthPx, bool tabS
     return true;
 }
 
-void TextField::ensureTip() {
-    // Made when the mouse first comes, not with the field: a tooltip is a
-    // top-level window, and two of them cost the main window a visible part
-    // of its start-up.
-    if (tip_.hwnd() || !hwnd_)
-        return;
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&icc);
-    tip_.attach(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                                Instance(), nullptr));
-    sendTool(TTM_ADDTOOLW, L"");
-}
-
-void TextField::sendTool(UINT msg, const std::wstring& text) const {
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND;
-    tool.hwnd = hwnd_;
-    tool.uId = reinterpret_cast<UINT_PTR>(field());
-    // Only read: the tooltip keeps a copy of its own.
-    tool.lpszText = const_cast<wchar_t*>(text.c_str());
-    SendMessageW(tip_.hwnd(), msg, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
 void TextField::move(int x, int y, int widthPx, int heightPx) {
     if (hwnd_)
         MoveWindow(hwnd_, x, y, widthPx, heightPx, TRUE);
@@ -60,18 +35,9 @@ bool TextField::locked() const { return (GetWindowLongW(field(), GWL_STYLE) & ES
 
 void TextField::setLocked(bool locked) { SendMessageW(field(), EM_SETREADONLY, locked, 0); }
 
-void TextField::setToolTipText(const std::string& text) {
-    toolTip_ = text;
-    ensureTip();
-    sendTool(TTM_UPDATETIPTEXTW, Widen(toolTip_));
-}
+void TextField::setToolTipText(const std::string& text) { tip_.setText(field(), text); }
 
-void TextField::onDestroyed() {
-    // Owned by the top-level window, the tooltip would outlive a field that
-    // goes on its own.
-    if (toolTip())
-        DestroyWindow(toolTip());
-}
+void TextField::onDestroyed() { tip_.destroy(); }
 
 void TextField::layOut() {
     RECT rect{};
@@ -127,11 +93,9 @@ LRESULT TextField::innerMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
     case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP: {
-        MSG relayed{hwnd, msg, wp, lp, 0, {}};
-        SendMessageW(tip_.hwnd(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+    case WM_MBUTTONUP:
+        tip_.relay(hwnd, msg, wp, lp);
         break;
-    }
     }
     return FramedControl::innerMessage(hwnd, msg, wp, lp);
 }

@@ -7,6 +7,7 @@
 
 #include "win/ui/Control.h"
 #include "win/ui/FramedControl.h"
+#include "win/ui/ToolTip.h"
 
 namespace vantry::win {
 
@@ -22,7 +23,6 @@ public:
     void setText(const std::string& text);
     bool locked() const;
     void setLocked(bool locked);
-    std::string toolTipText() const { return toolTip_; }
     void setToolTipText(const std::string& text);
 
     HWND field() const { return inner(); }
@@ -36,11 +36,8 @@ private:
     void onDestroyed() override;
     void layOut() override;
     void placeField();
-    void sendTool(UINT msg, const std::wstring& text) const;
-    void ensureTip();
 
-    Control tip_;
-    std::string toolTip_;
+    ToolTip tip_;
 };
 
 }  // namespace vantry::win
