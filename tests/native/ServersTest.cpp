@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
+#include <tuple>
+
 #include "FakeDesktop.h"
 #include "FakePlatform.h"
 #include "core/servers/MainPresenter.h"
@@ -54,13 +58,13 @@ protected:
 using ServerListTest = ServersTest;
 using MainPresenterTest = ServersTest;
 
-TEST_F(ServerListTest, FindsConsolesOfAnyClassInWindowOrderButNeverItsOwnWindows) {
+TEST_F(ServerListTest, FindsConsolesOfAnyClassInWindowOrderButNeverAWindowOfTheProgram) {
     // A real console above the first "tty" stand-in is found too.
     const auto top = desktop.add("WineConsoleClass", "HLDS - gamma");
     const auto a = desktop.add("tty", "HLDS - alpha");
     desktop.add("Notepad", "hlds - lower case");
-    desktop.add("#32770", "HLDS.exe");
-    desktop.find(top + 3)->ownProcess = true;      // the program's own locate question
+    // The locate question of this copy or of another: a window of the program.
+    desktop.find(desktop.add("#32770", "HLDS.exe"))->ofProgram = true;
     desktop.add("Notepad", "HLDS Vantry v3.3.1");  // another copy of the program
     desktop.add("Other", "HLDSVANTRY");
     const auto hidden = desktop.add("ConsoleWindowClass", "HLDS", false);
@@ -73,22 +77,33 @@ TEST_F(ServerListTest, FindsConsolesOfAnyClassInWindowOrderButNeverItsOwnWindows
     EXPECT_FALSE(desktop.find(hidden)->visible) << "a console hidden when found stays hidden";
 }
 
-TEST_F(ServerListTest, ChkAliveDropsEveryClosedConsoleInOneTickWithItsHandle) {
-    const auto a = Console("HLDS - a");
-    const auto b = Console("HLDS - b");
-    const auto c = Console("HLDS - c");
-    const auto d = Console("HLDS - d");
-    view.current = 0;
-    list.ShowServerDetails();
-    desktop.close(a);
-    desktop.close(c);
-    desktop.close(d);
-    list.chkAlive();
-    EXPECT_EQ(Entries(), Texts{"HLDS - b [x]"});
-    EXPECT_EQ(list.handlesText(), std::to_string(b) + "|");
-    EXPECT_EQ(view.name1Text + view.name2Text, "") << "the shown details were of a closed one";
-    list.chkAlive();
-    EXPECT_EQ(Entries(), Texts{"HLDS - b [x]"});
+TEST_F(ServerListTest, ChkAliveDropsEveryClosedConsoleInOneTickAndTheNamesOnlyWithTheirOwn) {
+    // The user picks b and types a new name for it; then consoles close.
+    for (const auto& [closing, left, names] :
+         {std::tuple<std::string, Texts, std::string>{"acd", {"HLDS - b [x]"}, "HLDS|new name"},
+          {"bd", {"HLDS - a [x]", "HLDS - c [x]"}, "|"}}) {
+        std::map<char, DesktopWindow> consoles;
+        for (const char c : std::string("abcd"))
+            consoles[c] = Console(std::string("HLDS - ") + c);
+        view.current = 1;
+        list.ShowServerDetails();
+        view.name2Text = "new name";
+        for (const char c : closing)
+            desktop.close(consoles[c]);
+        list.chkAlive();
+        EXPECT_EQ(Entries(), left) << closing;
+        std::string handles;
+        for (const auto& [c, h] : consoles)
+            handles += closing.find(c) == std::string::npos ? std::to_string(h) + "|" : "";
+        EXPECT_EQ(list.handlesText(), handles) << closing;
+        EXPECT_EQ(view.name1Text + "|" + view.name2Text, names) << closing;
+        list.chkAlive();
+        EXPECT_EQ(Entries(), left) << closing;
+
+        for (const auto& [c, h] : consoles)
+            desktop.close(h);
+        list.chkAlive();
+    }
 }
 
 TEST_F(ServerListTest, DetailsSplitTheTitleAtTheFirstTwoSeparatorsAndRenameKeepsThePrefix) {
@@ -148,6 +163,40 @@ TEST_F(ServerListTest, TogglesAndClicksOnTheMarkShowOrHideAndRefreshTheText) {
     view.entries[0].ticked = true;
     list.onListClick();
     EXPECT_EQ(state() + " " + list.contextMenuHideCaption(), "ab &Hide 2 Hide Server");
+}
+
+TEST_F(ServerListTest, AMarkIsWhatTheConsoleDidAndThePollPutsItRightWhenItChanges) {
+    const auto a = Console("HLDS - a");
+    const auto b = Console("HLDS - b", false);
+    // Neither answers: each stays as it is, whatever it is asked.
+    desktop.find(a)->hung = desktop.find(b)->hung = true;
+    view.current = 1;
+    const struct {
+        const char* command;
+        std::function<void()> run;
+        const char* hideCaption;
+    } commands[] = {
+        {"Unhide", [&] { list.toggleCurrent(); }, "Un&hide"},
+        {"the tray's entry", [&] { list.toggleEntry(0); }, "&Hide"},
+        {"a tick", [&] { view.entries[1].ticked = true; list.onListClick(); }, "Un&hide"},
+        {"Hide All", [&] { list.hideAll(); }, "Un&hide"},
+        {"Unhide All", [&] { list.unhideAll(); }, "Un&hide"},
+    };
+    for (const auto& c : commands) {
+        c.run();
+        EXPECT_EQ(Entries(), (Texts{"HLDS - a [x]", "HLDS - b [ ]"})) << c.command;
+        EXPECT_EQ(view.hideCaption, c.hideCaption) << c.command;
+    }
+    boxes.answers = {mb::No};
+    main.exit();
+    EXPECT_EQ(boxes.calls.size(), 1u) << "b is still hidden";
+
+    // Late, or of their own accord: the next poll marks them as they are.
+    desktop.find(a)->visible = false;
+    desktop.find(b)->visible = true;
+    list.chkAlive();
+    EXPECT_EQ(Entries(), (Texts{"HLDS - a [ ]", "HLDS - b [x]"}));
+    EXPECT_EQ(view.hideCaption, "&Hide") << "the current entry's";
 }
 
 TEST_F(ServerListTest, EveryCommandOnAnEmptyListDoesNothing) {

@@ -19,8 +19,8 @@ public:
     struct Window {
         std::string className, title;
         bool visible;
-        bool ownProcess = false;
-        bool hung = false;  // answers no message: a retitle gives up on it
+        bool ofProgram = false;  // of this or another running copy of the program
+        bool hung = false;       // answers no message: it is neither retitled, shown nor hidden
     };
 
     DesktopWindow add(const std::string& className, const std::string& title, bool visible = true) {
@@ -39,11 +39,11 @@ public:
             all.push_back(handle);
         return all;
     }
-    bool ofThisProcess(DesktopWindow h) override { return find(h) && find(h)->ownProcess; }
+    bool ofThisProgram(DesktopWindow h) override { return find(h) && find(h)->ofProgram; }
     std::string title(DesktopWindow h) override { return find(h) ? find(h)->title : std::string(); }
     bool isVisible(DesktopWindow h) override { return find(h) && find(h)->visible; }
     void setVisible(DesktopWindow h, bool visible) override {
-        if (Window* w = find(h))
+        if (Window* w = find(h); w && !w->hung)
             w->visible = visible;
     }
     bool setTitle(DesktopWindow h, const std::string& title) override {
@@ -73,9 +73,10 @@ public:
     std::string entryText(int i) override { return entries.at(i).text; }
     bool entryTicked(int i) override { return entries.at(i).ticked; }
     void addEntry(const std::string& text, bool ticked) override { entries.push_back({text, ticked}); }
+    // As a list box does: the selection stays with its entry, and goes with it.
     void removeEntry(int i) override {
         entries.erase(entries.begin() + i);
-        current = std::min(current, entryCount() - 1);
+        current = i == current ? -1 : i < current ? current - 1 : current;
     }
     void setEntryText(int i, const std::string& text) override { entries.at(i).text = text; }
     void setEntryTicked(int i, bool ticked) override { entries.at(i).ticked = ticked; }

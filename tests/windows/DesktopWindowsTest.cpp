@@ -41,9 +41,9 @@ TEST(DesktopWindows, FindsWalksShowsHidesRetitlesAndLosesTheServerWindow) {
     const DesktopWindow window = Id(hwnd);
 
     EXPECT_TRUE(Reaches(desktop, window));
-    EXPECT_FALSE(desktop.ofThisProcess(window));
+    EXPECT_FALSE(desktop.ofThisProgram(window));
     testutil::TestHost own;
-    EXPECT_TRUE(desktop.ofThisProcess(Id(own.hwnd())));
+    EXPECT_TRUE(desktop.ofThisProgram(Id(own.hwnd())));
     EXPECT_EQ(desktop.title(window), "Vantry \xD0\xA1\xD0\xB5\xD1\x80\xD0\xB2\xD0\xB5\xD1\x80 \xE2\x84\x96" "1");
     EXPECT_TRUE(desktop.isVisible(window));
 

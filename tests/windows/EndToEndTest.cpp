@@ -45,7 +45,7 @@ TEST_F(EndToEnd, TheMainWindowListsConsolesAndHidesShowsRenamesAndExits) {
     // Unticking a console hides it.
     ClickEntry(list, IndexOf(list, "HLDS - one"), 3);
     EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(one); }));
-    EXPECT_FALSE(Entries(list)[IndexOf(list, "HLDS - one")].ticked);
+    EXPECT_TRUE(WaitFor([&] { return !Entries(list)[IndexOf(list, "HLDS - one")].ticked; }));
     ClickEntry(list, IndexOf(list, "HLDS - one"), 3);
     EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(one) != FALSE; }));
 
@@ -67,9 +67,13 @@ TEST_F(EndToEnd, TheMainWindowListsConsolesAndHidesShowsRenamesAndExits) {
     PostMessageA(nameField, WM_KEYUP, VK_RETURN, 0xC01C0001);
     EXPECT_TRUE(WaitFor([&] { return WindowText(one) == "HLDS - Office"; })) << WindowText(one);
 
-    // A closed console leaves the list.
+    // A closed console leaves the list; a name being typed for another stays.
+    SendMessageA(nameField, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Typed"));
     PostMessageA(FindWindowA(nullptr, "HLDS - x"), WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitFor([&] { return Entries(list).size() == 2; }, 4s));
+    EXPECT_EQ(ControlText(nameField), "Typed");
+    SendMessageA(GetDlgItem(main, IdRename), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return WindowText(one) == "HLDS - Typed"; })) << WindowText(one);
 
     // With a console hidden, exit asks first; No keeps the program running.
     PostMessageA(GetDlgItem(main, IdExit), BM_CLICK, 0, 0);
@@ -89,6 +93,24 @@ TEST_F(EndToEnd, TheMainWindowListsConsolesAndHidesShowsRenamesAndExits) {
     EXPECT_TRUE(program.waitExit(10000));
     EXPECT_FALSE(IsWindowVisible(two));
     EXPECT_FALSE(hidden.waitExit(0));
+}
+
+TEST_F(EndToEnd, NoWindowOfAnotherCopyIsListedNotEvenItsQuestionTitledHLDS) {
+    // No settings: a second copy's launcher asks where hlds.exe is, in a box titled "HLDS.exe".
+    SetOption("RegOnStart", "0");
+    ChildProcess first(Program());
+    HWND main = first.waitForShownWindow("HLDSVantryMain");
+    ASSERT_NE(main, nullptr);
+    ChildProcess second(Program("/s"));
+    HWND question = second.waitForWindow("#32770", "HLDS.exe");
+    ASSERT_NE(question, nullptr);
+
+    // A console that comes after the question is listed by a poll that saw both.
+    ChildProcess console(Server("-standin-title \"HLDS - after\""), hl.path());
+    HWND list = GetDlgItem(main, IdList);
+    ASSERT_TRUE(WaitFor([&] { return IndexOf(list, "HLDS - after") != -1; }, 4s));
+    EXPECT_EQ(Entries(list).size(), 1u) << Entries(list)[0].text;
+    EXPECT_TRUE(IsWindowVisible(question));
 }
 
 TEST_F(EndToEnd, TheLauncherAloneStartsTheServerWithTheBuiltCommandLineAndEnds) {

@@ -301,12 +301,15 @@ TEST(HungConsole, RenamingHidingAndShowingItNeverFreezesTheProgram) {
         EXPECT_NE(IndexOf(list, WindowText(frozenConsole)), -1);
     }
 
-    // Hidden and shown by its tick box and by the Hide button.
+    // Hidden by its tick box and by the Hide button, it stays shown, and
+    // ticked: the list says what the console does, not what it was asked.
     for (int step = 0; step < 4; ++step) {
         SCOPED_TRACE(step);
         const int index = IndexOf(list, WindowText(frozenConsole));
         ASSERT_NE(index, -1);
         ASSERT_TRUE(step % 2 ? Handled(GetDlgItem(main, IdHide), BM_CLICK) : ClickHandled(list, index, 3));
+        EXPECT_TRUE(IsWindowVisible(frozenConsole));
+        EXPECT_TRUE(Entries(list)[static_cast<std::size_t>(index)].ticked);
     }
 
     // The other console is still hidden and shown at once.

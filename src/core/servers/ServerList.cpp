@@ -63,6 +63,12 @@ void ServerList::AddServerWindow(const std::string& title, DesktopWindow handle)
     const auto listed = listedHandles();
     if (std::find(listed.begin(), listed.end(), handle) != listed.end())
         return;
+    // Whatever its title says, no window of a running copy of the program is
+    // a server: hidden, another copy's question would leave that copy
+    // waiting for an answer nobody can give. Asked only of a window not yet
+    // listed, as the answer may walk every window on the desktop.
+    if (desktop_.ofThisProgram(handle))
+        return;
     // A console that was hidden when found stays hidden and is listed unticked.
     const bool wasVisible = desktop_.isVisible(handle);
     lstServer_Add(handle);
@@ -78,6 +84,7 @@ void ServerList::ShowServerDetails() {
         return;
     view_.setHideCaption(view_.entryTicked(idx) ? mainwin::HideCaption : mainwin::UnhideCaption);
     view_.enableEntryButtons();
+    detailsOf_ = handleAt(idx);
     const std::string text = view_.entryText(idx);
     const auto at = text.find(mainwin::NameSeparator);
     view_.setName1(text.substr(0, at));
@@ -102,11 +109,8 @@ Menu ServerList::BuildServerMenu(int firstCommand) {
 
 void ServerList::tChkNew() {
     // The whole window order, from the top: consoles of any class are found
-    // wherever they stand. The program's own windows (its questions and
-    // dialogs among them) are never servers.
+    // wherever they stand.
     for (const DesktopWindow h : desktop_.topLevel()) {
-        if (desktop_.ofThisProcess(h))
-            continue;
         const std::string title = WindowTitle(h);
         if (StartsWith(title, mainwin::ConsolePrefix))
             AddServerWindow(title, h);
@@ -120,17 +124,33 @@ void ServerList::chkAlive() {
     // seconds, the list filled with closed ones, each tick grew longer, and
     // the list caught up only minutes after the last had closed.
     const auto listed = listedHandles();
-    bool dropped = false;
+    bool detailsClosed = false;
     for (int i = static_cast<int>(listed.size()) - 1; i >= 0; --i) {
-        if (!WindowTitle(listed[static_cast<std::size_t>(i)]).empty())
+        const DesktopWindow h = listed[static_cast<std::size_t>(i)];
+        if (WindowTitle(h).empty()) {
+            view_.removeEntry(i);
+            lstServer_Remove(i);
+            detailsClosed = detailsClosed || h == detailsOf_;
             continue;
-        view_.removeEntry(i);
-        lstServer_Remove(i);
-        dropped = true;
+        }
+        // A console that hid or showed after its command had given up on
+        // it, or of its own accord, is marked as it now is.
+        const bool visible = desktop_.isVisible(h);
+        if (view_.entryTicked(i) == visible)
+            continue;
+        view_.setEntryTicked(i, visible);
+        if (i == view_.currentEntry())
+            view_.setHideCaption(visible ? mainwin::HideCaption : mainwin::UnhideCaption);
     }
-    if (dropped && !view_.name1().empty()) {
-        view_.setName1("");
-        view_.setName2("");
+    // The second field may hold a new name being typed for the console the
+    // fields show: emptied when another closed, Enter would give that
+    // console the bare prefix for a name.
+    if (detailsClosed) {
+        detailsOf_ = 0;
+        if (!view_.name1().empty()) {
+            view_.setName1("");
+            view_.setName2("");
+        }
     }
 }
 
@@ -139,8 +159,11 @@ void ServerList::setShown(int index, bool shown, bool refreshText) {
     desktop_.setVisible(h, shown);
     if (refreshText)
         view_.setEntryText(index, WindowTitle(h));
-    view_.setEntryTicked(index, shown);
-    view_.setHideCaption(shown ? mainwin::HideCaption : mainwin::UnhideCaption);
+    // The mark is what the console did, not what it was asked: one that does
+    // not answer stays as it was, and Exit must know a console still hidden.
+    const bool visible = desktop_.isVisible(h);
+    view_.setEntryTicked(index, visible);
+    view_.setHideCaption(visible ? mainwin::HideCaption : mainwin::UnhideCaption);
 }
 
 void ServerList::onListClick() {

@@ -67,7 +67,8 @@ public:
     // is shown; entry i has the command firstCommand + i.
     Menu BuildServerMenu(int firstCommand);
 
-    // The two 1.5-second ticks: new consoles are listed, closed ones dropped.
+    // The two 1.5-second ticks: new consoles are listed; closed ones are
+    // dropped and the marks of the others put right.
     void tChkNew();
     void chkAlive();
 
@@ -95,6 +96,8 @@ private:
     ServerListView& view_;
     DesktopWindows& desktop_;
     PipeList handles_;
+    // The console whose names the detail fields show; 0 for none.
+    DesktopWindow detailsOf_ = 0;
 };
 
 }  // namespace vantry

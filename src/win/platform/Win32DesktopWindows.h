@@ -9,7 +9,7 @@ namespace vantry::win {
 class Win32DesktopWindows : public DesktopWindows {
 public:
     std::vector<DesktopWindow> topLevel() override;
-    bool ofThisProcess(DesktopWindow window) override;
+    bool ofThisProgram(DesktopWindow window) override;
     std::string title(DesktopWindow window) override;
     bool isVisible(DesktopWindow window) override;
     void setVisible(DesktopWindow window, bool visible) override;
