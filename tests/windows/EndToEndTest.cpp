@@ -750,7 +750,7 @@ TEST(Unicode, AnyNameAndAnyPathOpensSavesAndStartsTheServer) {
                 editor = FindWindowA("HLDSVantryCfgEditor", nullptr);
                 return editor && IsWindowVisible(editor);
             }));
-            EXPECT_EQ(ControlText(GetDlgItem(editor, 404)), "x" + cfg.substr(0, cfg.size() - 2));
+            EXPECT_EQ(ControlText(GetDlgItem(editor, 404)) + "\r\n", "x" + cfg);
             PostMessageA(GetDlgItem(editor, IdExit), BM_CLICK, 0, 0);
             if (run.hProcess) {
                 EXPECT_EQ(WaitForSingleObject(run.hProcess, 10000), WAIT_OBJECT_0);
