@@ -103,8 +103,11 @@ std::optional<FileText> DecodeFileText(FileSystem& fs, std::string_view bytes) {
         const std::string_view rest = bytes.substr(Utf8Mark.size());
         if (ClassifyUtf8(rest) != Utf8Kind::Invalid)
             return FileText{std::string(rest), FileEncoding::Utf8WithMark};
-    } else if (ClassifyUtf8(bytes) == Utf8Kind::NonAscii) {
+    } else if (const Utf8Kind kind = ClassifyUtf8(bytes); kind == Utf8Kind::NonAscii) {
         return FileText{std::string(bytes), FileEncoding::Utf8};
+    } else if (kind == Utf8Kind::Ascii) {
+        // Every ANSI code page holds ASCII as it is: nothing to convert.
+        return FileText{std::string(bytes), FileEncoding::Ansi};
     }
     auto text = fs.decodeAnsi(bytes);
     if (!text)
@@ -128,6 +131,8 @@ std::optional<std::string> EncodeFileText(FileSystem& fs, std::string_view text,
     case FileEncoding::Ansi:
         break;
     }
+    if (ClassifyUtf8(text) == Utf8Kind::Ascii)
+        return std::string(text);
     return fs.encodeAnsi(text);
 }
 
@@ -140,7 +145,7 @@ std::optional<std::vector<std::string>> ReadTextLines(FileSystem& fs, const std:
 
 bool WriteTextLines(FileSystem& fs, const std::string& path, const std::vector<std::string>& lines) {
     const std::string text = JoinTextLines(lines);
-    if (const auto ansi = fs.encodeAnsi(text))
+    if (const auto ansi = EncodeFileText(fs, text, FileEncoding::Ansi))
         return fs.writeFileAtomic(path, *ansi);
     // Text that itself begins with U+FEFF would be read back as a byte-order
     // mark and lose it: a mark of its own keeps it.
