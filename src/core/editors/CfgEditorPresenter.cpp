@@ -104,7 +104,7 @@ bool CfgEditorPresenter::save(const std::string& path) {
                                    DocumentBytes(view_.text()), encoding_);
     if (!bytes)
         return false;
-    if (s_.catalogue.fs.writeFileAtomic(path, *bytes))
+    if (s_.catalogue.fs.writeFile(path, *bytes))
         return true;
     // The text stays as it is: what the user typed is not on disk, and must
     // not be lost as well.

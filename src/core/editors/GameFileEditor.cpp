@@ -70,7 +70,7 @@ bool GameFileEditor::write() {
     const auto bytes = BytesToSave(s_.catalogue.fs, s_.catalogue.boxes, view_.windowHandle(), fileText(), encoding_);
     if (!bytes)
         return false;
-    if (s_.catalogue.fs.writeFileAtomic(path, *bytes))
+    if (s_.catalogue.fs.writeFile(path, *bytes))
         return true;
     ShowSaveError(s_.catalogue.boxes, view_.windowHandle(), path);
     return false;
