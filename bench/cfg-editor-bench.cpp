@@ -36,13 +36,13 @@ int main(int argc, char** argv) {
     CreateDirectoryA(dir.c_str(), nullptr);
     CreateDirectoryA((dir + "valve").c_str(), nullptr);
     win::Win32FileSystem fs;
-    fs.writeFileAtomic(dir + "hlds.exe", "MZ");
-    fs.writeFileAtomic(dir + "HLDS Vantry.exe", "MZ");
+    fs.writeFile(dir + "hlds.exe", "MZ");
+    fs.writeFile(dir + "HLDS Vantry.exe", "MZ");
     std::string cfg;
     for (int i = 0; cfg.size() < static_cast<std::size_t>(megabytes) * 1024 * 1024; ++i)
         cfg += "// setting number " + std::to_string(i) + "\r\nsv_gravity " + std::to_string(i) + "\r\n";
     const std::string path = dir + "valve\\big.cfg";
-    fs.writeFileAtomic(path, cfg);
+    fs.writeFile(path, cfg);
 
     fakes::FakeSettingsStore store;
     Settings settings{store};

@@ -1,4 +1,4 @@
-// save-loop: saves one file over and over through the program's own atomic
+// save-loop: saves one file over and over through the program's own safe
 // write, until it is killed, so that a test can kill a save half-way.
 //   save-loop <path> <megabytes>
 // The saves alternate between the whole file of "a" and the whole file of "b",
@@ -16,5 +16,5 @@ int main(int argc, char** argv) {
     const std::string contents[2] = {std::string(size, 'a'), std::string(size, 'b')};
     vantry::win::Win32FileSystem fs;
     for (unsigned n = 0;; ++n)
-        fs.writeFileAtomic(path, contents[n % 2]);
+        fs.writeFile(path, contents[n % 2]);
 }

@@ -21,8 +21,8 @@ struct DiskCatalogue {
     // hlds.exe and the program in existing folders (paths with a final "\"),
     // where the settings say, so that nothing asks where they are.
     void install(const std::string& hlDir, const std::string& programDir) {
-        fs.writeFileAtomic(hlDir + "hlds.exe", "MZ");
-        fs.writeFileAtomic(programDir + "HLDS Vantry.exe", "MZ");
+        fs.writeFile(hlDir + "hlds.exe", "MZ");
+        fs.writeFile(programDir + "HLDS Vantry.exe", "MZ");
         settings.SetHLdir(hlDir);
         settings.SetHLexe("hlds.exe");
         settings.SetHLDSdir(programDir);

@@ -29,7 +29,7 @@ public:
         addDir(ParentOf(path));
         put(path, attributes | attr::Directory, {});
     }
-    // Every later atomic write fails (and leaves the files as they were).
+    // Every later write fails (and leaves the files as they were).
     bool failWrites = false;
 
     std::vector<std::string> list(const std::string& pattern, ListFilter filter) override {
@@ -60,7 +60,7 @@ public:
         const Entry* e = find(path);
         return e && !(e->attributes & attr::Directory) ? std::optional(e->bytes) : std::nullopt;
     }
-    bool writeFileAtomic(const std::string& path, const std::string& bytes) override {
+    bool writeFile(const std::string& path, const std::string& bytes) override {
         const Entry* existing = find(path);
         if (failWrites || !isDirectory(ParentOf(path)) ||
             (existing && (existing->attributes & (attr::Directory | attr::ReadOnly))))

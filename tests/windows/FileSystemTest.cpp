@@ -8,6 +8,7 @@
 using namespace vantry;
 using vantry::testutil::TempDir;
 using vantry::testutil::ReadBytes;
+using vantry::testutil::UnixShell;
 using vantry::testutil::WriteBytes;
 using Names = std::vector<std::string>;
 
@@ -80,27 +81,51 @@ TEST_F(Win32FileSystemTest, AttributesDirectoriesAndWholeFileReads) {
     EXPECT_EQ(fs.readFile(dir / "empty.cfg"), "");
 }
 
-TEST_F(Win32FileSystemTest, AtomicWriteCreatesAndReplacesKeepsHiddenAndLeavesNoTemporaryFile) {
-    ASSERT_TRUE(fs.writeFileAtomic(dir / "motd.txt", "first\r\n"));
+TEST_F(Win32FileSystemTest, ASaveMakesANewFileOrKeepsTheOldOneItsLinksModeAndAttributes) {
+    ASSERT_TRUE(fs.writeFile(dir / "motd.txt", "first\r\n"));
     EXPECT_EQ(ReadBytes(dir / "motd.txt"), "first\r\n");
-    ASSERT_TRUE(fs.writeFileAtomic(dir / "motd.txt", ""));
+    ASSERT_TRUE(fs.writeFile(dir / "motd.txt", ""));
     EXPECT_EQ(ReadBytes(dir / "motd.txt"), "");
-    EXPECT_EQ(fs.list(dir / "*", ListFilter::NormalFiles), Names{"motd.txt"});
 
     Make("hidden.cfg", FILE_ATTRIBUTE_HIDDEN);
-    ASSERT_TRUE(fs.writeFileAtomic(dir / "hidden.cfg", "new"));
+    ASSERT_TRUE(fs.writeFile(dir / "hidden.cfg", "new"));
     EXPECT_TRUE(*fs.attributes(dir / "hidden.cfg") & attr::Hidden);
     EXPECT_EQ(ReadBytes(dir / "hidden.cfg"), "new");
 
-    // Names that an earlier program of our process number left behind are
-    // passed over, and left alone.
-    for (int n = 0; n < 64; ++n) {
+    // Files as a user or an installer may have made them, and what the
+    // system says of each before and after its save: the file is the same
+    // one, and every name it has shows the new text.
+    const struct {
+        const char *saved, *otherName, *makeIt, *ask, *says;
+    } kept[] = {
+        {"link.cfg", "real.cfg", "echo old > real.cfg && ln -s real.cfg link.cfg", "stat -c %F link.cfg",
+         "symbolic link\n"},
+        {"shared.cfg", "other.cfg", "echo old > shared.cfg && ln shared.cfg other.cfg", "stat -c %h shared.cfg",
+         "2\n"},
+        {"rcon.cfg", "rcon.cfg", "echo old > rcon.cfg && chmod 600 rcon.cfg", "stat -c %a rcon.cfg", "600\n"},
+    };
+    for (const auto& file : kept) {
+        SCOPED_TRACE(file.saved);
+        if (!UnixShell(dir.path(), file.makeIt))
+            GTEST_SKIP() << "no Unix shell at Z:\\bin\\sh: links and modes are made and seen through it";
+        ASSERT_EQ(UnixShell(dir.path(), file.ask), std::string(file.says));
+        ASSERT_TRUE(fs.writeFile(dir / file.saved, "new"));
+        EXPECT_EQ(ReadBytes(dir / file.otherName), "new");
+        EXPECT_EQ(UnixShell(dir.path(), file.ask), std::string(file.says));
+    }
+    EXPECT_EQ(fs.list(dir / "~*", ListFilter::NormalFiles), Names{});
+
+    // Names that an earlier program of our process number left behind (a
+    // safety copy of a save that was killed) are passed over, and left alone.
+    for (unsigned n = 0; n < 64; ++n) {
         char name[24];
-        snprintf(name, sizeof name, "~%lx%03x.tmp", GetCurrentProcessId(), n);
+        const unsigned serial = static_cast<unsigned>(GetCurrentProcessId() << 8) + n;
+        snprintf(name, sizeof name, "~vantry-%04x.tmp", serial & 0xFFFFu);
         Make(name);
     }
-    ASSERT_TRUE(fs.writeFileAtomic(dir / "server.cfg", "saved"));
-    EXPECT_EQ(ReadBytes(dir / "server.cfg"), "saved");
+    ASSERT_TRUE(fs.writeFile(dir / "server.cfg", "saved"));
+    ASSERT_TRUE(fs.writeFile(dir / "server.cfg", "saved again"));
+    EXPECT_EQ(ReadBytes(dir / "server.cfg"), "saved again");
     EXPECT_EQ(fs.list(dir / "~*", ListFilter::NormalFiles).size(), 64u);
 }
 
@@ -117,8 +142,8 @@ TEST_F(Win32FileSystemTest, NamesInAnyScriptAndPathsOfAnyLength) {
             fs.createDirectory(folder.substr(0, at));
         ASSERT_TRUE(fs.createDirectory(folder));
         const std::string file = folder + "\\\xE9\xBB\x98\xE8\xAE\xA4.cfg";
-        ASSERT_TRUE(fs.writeFileAtomic(file, "first"));
-        ASSERT_TRUE(fs.writeFileAtomic(file, "second"));
+        ASSERT_TRUE(fs.writeFile(file, "first"));
+        ASSERT_TRUE(fs.writeFile(file, "second"));
         EXPECT_EQ(fs.readFile(file), "second");
         EXPECT_TRUE(FileExists(fs, file));
         EXPECT_EQ(fs.list(folder + "\\*", ListFilter::WithDirectories),
@@ -129,7 +154,7 @@ TEST_F(Win32FileSystemTest, NamesInAnyScriptAndPathsOfAnyLength) {
     // The last folder allows a file name only as long as the system's limit
     // leaves room for: the save's own file beside it must fit as well.
     const std::string longest = deep + "\\" + std::string(200, 'n') + ".cfg";
-    EXPECT_TRUE(fs.writeFileAtomic(longest, "x"));
+    EXPECT_TRUE(fs.writeFile(longest, "x"));
     EXPECT_EQ(fs.list(deep + "\\~*", ListFilter::NormalFiles), Names{});
 
     // File text in the ANSI code page (Wine's is 1252 here): what it holds
@@ -142,12 +167,12 @@ TEST_F(Win32FileSystemTest, NamesInAnyScriptAndPathsOfAnyLength) {
 TEST_F(Win32FileSystemTest, AFailedWriteKeepsTheOldBytesAndSaysSo) {
     WriteBytes(dir / "locked.cfg", "old bytes");
     SetFileAttributesA((dir / "locked.cfg").c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_FALSE(fs.writeFileAtomic(dir / "locked.cfg", "new bytes"));
+    EXPECT_FALSE(fs.writeFile(dir / "locked.cfg", "new bytes"));
     EXPECT_EQ(ReadBytes(dir / "locked.cfg"), "old bytes");
 
-    EXPECT_FALSE(fs.writeFileAtomic(dir / "missing\\mapcycle.txt", "x"));
+    EXPECT_FALSE(fs.writeFile(dir / "missing\\mapcycle.txt", "x"));
     MakeDir("valve");
-    EXPECT_FALSE(fs.writeFileAtomic(dir / "valve", "x"));
+    EXPECT_FALSE(fs.writeFile(dir / "valve", "x"));
     EXPECT_TRUE(*fs.attributes(dir / "valve") & attr::Directory);
 
     // A file another program holds open without sharing cannot be replaced.
@@ -155,7 +180,7 @@ TEST_F(Win32FileSystemTest, AFailedWriteKeepsTheOldBytesAndSaysSo) {
     HANDLE busy = CreateFileA((dir / "busy.cfg").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
                               nullptr);
     ASSERT_NE(busy, INVALID_HANDLE_VALUE);
-    EXPECT_FALSE(fs.writeFileAtomic(dir / "busy.cfg", "lost"));
+    EXPECT_FALSE(fs.writeFile(dir / "busy.cfg", "lost"));
     CloseHandle(busy);
     EXPECT_EQ(ReadBytes(dir / "busy.cfg"), "busy");
 

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <stdexcept>
 
+#include "UiDriver.h"
 #include "win/platform/Handles.h"
 #include "win/platform/WideText.h"
 
@@ -84,6 +85,24 @@ std::string ReadBytes(const std::string& path) {
 }
 
 bool MakeDirectory(const std::string& path) { return CreateDirectoryW(SystemPath(path).c_str(), nullptr) != 0; }
+
+std::optional<std::string> UnixShell(const std::string& dir, const std::string& command) {
+    std::wstring line = L"Z:\\bin\\sh -c \"{ " + win::Widen(command) +
+                        L"; } >.unix-output~ 2>&1; mv .unix-output~ .unix-output\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                        SystemPath(dir).c_str(), &startup, &info))
+        return std::nullopt;
+    win::UniqueKernelHandle process(info.hProcess), thread(info.hThread);
+    const std::string output = dir + "\\.unix-output";
+    if (!WaitFor([&] { return GetFileAttributesW(SystemPath(output).c_str()) != INVALID_FILE_ATTRIBUTES; }))
+        return std::nullopt;
+    std::string text = ReadBytes(output);
+    DeleteFileW(SystemPath(output).c_str());
+    return text;
+}
 
 std::string BinDir() {
     char path[MAX_PATH];

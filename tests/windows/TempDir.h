@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace vantry::testutil {
@@ -29,6 +30,14 @@ private:
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 bool MakeDirectory(const std::string& path);
+
+// A command of the Unix shell, run in the folder, for what no Windows call
+// of Wine's sets up or shows: a symbolic link (CreateSymbolicLinkW says yes
+// and makes nothing), a file's mode. Wine cannot wait for a Unix program, so
+// the command's output is awaited as a file that the shell renames into
+// place when it is done. Nothing where there is no Unix shell or no output
+// came. The command holds no double quote.
+std::optional<std::string> UnixShell(const std::string& dir, const std::string& command);
 
 // The folder that holds the test program and HLDS Vantry.exe.
 std::string BinDir();

@@ -46,7 +46,7 @@ bool SaveText(FileSystem& fs, MessageBoxes& boxes, WindowHandle owner, const std
         encoding = FileEncoding::Utf8;
         bytes = text;
     }
-    if (!fs.writeFileAtomic(path, *bytes)) {
+    if (!fs.writeFile(path, *bytes)) {
         ShowSaveError(boxes, owner, path);
         return false;
     }

@@ -42,7 +42,7 @@ void GameFileEditor::show(const std::string& game) {
 void GameFileEditor::createEmpty() {
     // An empty document is the same bytes in every encoding.
     const std::string bytes = DocumentBytes("");
-    if (s_.catalogue.fs.writeFileAtomic(pathOf(shownGame_), bytes))
+    if (s_.catalogue.fs.writeFile(pathOf(shownGame_), bytes))
         seen_ = Seen(bytes);
 }
 

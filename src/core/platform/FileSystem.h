@@ -40,9 +40,27 @@ public:
     // The whole file as bytes, or nothing when it cannot be read.
     virtual std::optional<std::string> readFile(const std::string& path) = 0;
 
-    // Replaces the file with the bytes only once they are all written; on failure
-    // the old file is left exactly as it was and the result is false.
-    virtual bool writeFileAtomic(const std::string& path, const std::string& bytes) = 0;
+    // Saves the bytes as the file; false when it could not, and then the file
+    // is as it was before.
+    //
+    // A file that is there stays the same file: the bytes go into it through
+    // its own handle, so its links (a symbolic link still points at the same
+    // file, every hard link sees the new bytes), owner, access list or mode
+    // and attributes stay as they are. Before it is touched, its old bytes
+    // are written in full to a safety copy beside it, with a short name of
+    // its own ("~vantry-XXXX.tmp"), and the copy is deleted once the file
+    // holds the new bytes, or the old ones again after a failed write. A
+    // read-only file, a directory, or a file another program holds open
+    // without sharing its writing is refused untouched.
+    //
+    // A file that is not there yet is written beside its place under such a
+    // name and renamed into it only once complete; it never replaces a file
+    // that appeared in the meantime.
+    //
+    // A program killed during a save leaves the file with the old bytes or
+    // the new ones whole, or part-written with the safety copy holding the old
+    // bytes whole; nothing else stays beside it but, at most, that copy.
+    virtual bool writeFile(const std::string& path, const std::string& bytes) = 0;
 
     virtual bool createDirectory(const std::string& path) = 0;
 

@@ -146,10 +146,10 @@ std::optional<std::vector<std::string>> ReadTextLines(FileSystem& fs, const std:
 bool WriteTextLines(FileSystem& fs, const std::string& path, const std::vector<std::string>& lines) {
     const std::string text = JoinTextLines(lines);
     if (const auto ansi = EncodeFileText(fs, text, FileEncoding::Ansi))
-        return fs.writeFileAtomic(path, *ansi);
+        return fs.writeFile(path, *ansi);
     // Text that itself begins with U+FEFF would be read back as a byte-order
     // mark and lose it: a mark of its own keeps it.
-    return fs.writeFileAtomic(path, text.starts_with(Utf8Mark) ? std::string(Utf8Mark) + text : text);
+    return fs.writeFile(path, text.starts_with(Utf8Mark) ? std::string(Utf8Mark) + text : text);
 }
 
 }  // namespace vantry

@@ -46,9 +46,9 @@ std::optional<std::string> EncodeFileText(FileSystem& fs, std::string_view text,
 // read (above).
 std::optional<std::vector<std::string>> ReadTextLines(FileSystem& fs, const std::string& path);
 
-// Written through the atomic write, so a failure leaves the old file whole;
-// in the ANSI code page where every character has its place there, else in
-// UTF-8 without a byte-order mark.
+// Saved through FileSystem::writeFile, so a failure leaves the old file
+// whole; in the ANSI code page where every character has its place there,
+// else in UTF-8 without a byte-order mark.
 bool WriteTextLines(FileSystem& fs, const std::string& path, const std::vector<std::string>& lines);
 
 }  // namespace vantry

@@ -9,7 +9,7 @@ public:
     std::vector<std::string> list(const std::string& pattern, ListFilter filter) override;
     std::optional<std::uint32_t> attributes(const std::string& path) override;
     std::optional<std::string> readFile(const std::string& path) override;
-    bool writeFileAtomic(const std::string& path, const std::string& bytes) override;
+    bool writeFile(const std::string& path, const std::string& bytes) override;
     bool createDirectory(const std::string& path) override;
     std::optional<std::string> decodeAnsi(std::string_view bytes) override;
     std::optional<std::string> encodeAnsi(std::string_view text) override;
