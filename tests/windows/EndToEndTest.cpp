@@ -690,3 +690,52 @@ TEST(Unicode, AnyNameAndAnyPathOpensSavesAndStartsTheServer) {
     RegDeleteTreeA(HKEY_CLASSES_ROOT, ".cfg");
     RegDeleteTreeA(HKEY_CLASSES_ROOT, "cfgfile");
 }
+
+// The taskbar button's Close (SC_CLOSE to the title window, as Alt+F4 there
+// gives too) is the main window's exit: the open editor's own question first,
+// then the one about hidden servers, and the program ends only past both.
+TEST_F(EndToEnd, TheTaskbarButtonsCloseAsksWhatTheExitButtonWould) {
+    Install();
+    SetOption("ShowIn", "1");
+    ChildProcess hidden(Server("-game valve -standin-hidden -standin-title \"HLDS - hidden\""), hl.path());
+    ASSERT_NE(hidden.waitForWindow("tty"), nullptr);
+    ChildProcess program(Program());
+    HWND main = program.waitForShownWindow("HLDSVantryMain");
+    ASSERT_NE(main, nullptr);
+    HWND title = GetWindow(main, GW_OWNER);
+    ASSERT_EQ(ClassOf(title), "HLDSVantryTitle");
+    ASSERT_TRUE(WaitFor([&] { return SendMessageA(GetDlgItem(main, IdList), LB_GETCOUNT, 0, 0) == 1; }, 4s));
+    PostMessageA(GetDlgItem(main, 106), BM_CLICK, 0, 0);
+    HWND editor = program.waitForShownWindow("HLDSVantryCfgEditor");
+    ASSERT_NE(editor, nullptr);
+    SendMessageW(GetDlgItem(editor, 404), WM_CHAR, L'x', 1);
+
+    const auto closeFromTaskbar = [&](const char* questionTitle) {
+        PostMessageA(title, WM_SYSCOMMAND, SC_CLOSE, 0);
+        return program.waitForWindow("#32770", questionTitle);
+    };
+    // Cancel to the editor's question keeps everything, and asks nothing more.
+    HWND question = closeFromTaskbar("Save Changes?");
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(WindowText(GetDlgItem(question, 0xFFFF)), "Save changes before exiting?");
+    ASSERT_TRUE(Answer(question, IDCANCEL));
+    EXPECT_FALSE(program.waitExit(300));
+    EXPECT_TRUE(IsWindow(editor));
+    EXPECT_EQ(program.window("#32770"), nullptr);
+
+    // No closes the editor; then No to the hidden servers' question keeps the program.
+    question = closeFromTaskbar("Save Changes?");
+    ASSERT_NE(question, nullptr);
+    ASSERT_TRUE(Answer(question, IDNO));
+    question = program.waitForWindow("#32770", "Exit");
+    ASSERT_NE(question, nullptr);
+    EXPECT_NE(WindowText(GetDlgItem(question, 0xFFFF)).find("hidden servers"), std::string::npos);
+    EXPECT_FALSE(IsWindow(editor));
+    ASSERT_TRUE(Answer(question, IDNO));
+    EXPECT_FALSE(program.waitExit(300));
+
+    question = closeFromTaskbar("Exit");
+    ASSERT_NE(question, nullptr);
+    ASSERT_TRUE(Answer(question, IDYES));
+    EXPECT_TRUE(program.waitExit(10000));
+}

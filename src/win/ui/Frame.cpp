@@ -239,6 +239,17 @@ void Frame::Unload() {
     destroy();
 }
 
+bool Frame::closeAsExitButton() {
+    if (!hwnd_)
+        return true;
+    if (!IsWindowEnabled(hwnd_)) {
+        SetForegroundWindow(GetLastActivePopup(hwnd_));
+        return false;
+    }
+    onExit();
+    return hwnd_ == nullptr;
+}
+
 void Frame::onDestroyed() {
     tray_.reset();
     windows_.Unloaded(this);

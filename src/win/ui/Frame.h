@@ -77,6 +77,10 @@ public:
     void trayMenuMinimizeOrRestore(TrayMinAction action);
 
     void Unload() override;
+    // Closes the window as its exit button does, with its question; false
+    // while it stays open. A window that is asking something already keeps
+    // it, and its question comes forward.
+    bool closeAsExitButton();
 
 protected:
     // The exit button, the tray menu's Exit and Alt+F4: unload by default.
