@@ -94,7 +94,13 @@ void Program::ShowMainWindow() {
                                                          : GetLastActivePopup(main_->hwnd());
             SetForegroundWindow(target);
         };
-        title_->onUserClose = [this] { EndProgram(); };
+        // The taskbar button's Close is the main window's exit, with its questions.
+        title_->onUserClose = [this] {
+            if (main_ && main_->hwnd())
+                main_->presenter().exit();
+            else
+                EndProgram();
+        };
     }
     if (!main_ || !main_->hwnd()) {
         main_ = std::make_unique<MainWindow>(windows,
@@ -106,6 +112,7 @@ void Program::ShowMainWindow() {
         main_->onMotdEditor = [this] { openMotdEditor(false); };
         main_->onMapCycleEditor = [this] { openMapCycleEditor(false); };
         main_->onOptions = [this] { openOptions(); };
+        main_->onCloseToolWindows = [this] { return closeToolWindows(); };
         main_->onTitleWindowState = [this](bool minimized) {
             if (title_ && title_->hwnd())
                 title_->setMinimized(minimized);
@@ -196,6 +203,16 @@ void Program::openCfgEditor(CfgEditorMode mode, const std::string& path) {
         EndProgramNow();
     if (owner && !cfgEditor_->hwnd())
         EnableWindow(owner, TRUE);
+}
+
+bool Program::closeToolWindows() {
+    // Each is modal over the main window, so at most one is open.
+    Frame* const tools[] = {about_.get(),     launcher_.get(),   options_.get(),
+                            cfgEditor_.get(), motdEditor_.get(), mapCycleEditor_.get()};
+    for (Frame* tool : tools)
+        if (tool && tool->hwnd() && !tool->closeAsExitButton())
+            return false;
+    return true;
 }
 
 void Program::CloseToOwner(Frame& window, HWND owner) {

@@ -73,6 +73,9 @@ public:
 
 private:
     void finishLauncher(LauncherOutcome outcome, HWND owner);
+    // The tool windows open over the main window, each closed as its exit
+    // button does; false while one stays open.
+    bool closeToolWindows();
     // Hands the activation back to the main window as a modal tool window goes.
     static void CloseToOwner(Frame& window, HWND owner);
     // The main window and the title window go and come back as ShowIn now

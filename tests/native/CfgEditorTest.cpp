@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "FakeCatalogue.h"
 #include "FakeListControl.h"
 #include "core/editors/CfgEditorPresenter.h"
@@ -46,7 +48,13 @@ struct FakeCfgView : CfgEditorView {
     WindowHandle windowHandle() override { return nullptr; }
     void endProgram() override { log.push_back("end program"); }
     void closeToMain() override { log.push_back("back to main"); }
+    void unsavedWorkChanged() override {
+        if (work)
+            heard.push_back(work());
+    }
 
+    std::function<std::string()> work;  // the presenter's, as the window reads it when told
+    Log heard;
     std::string body, title, tray;
     std::size_t start = 0, length = 0;
     fakes::FakeListControl games;
@@ -151,6 +159,7 @@ TEST_F(CfgEditorTest, AFailedOrCancelledSaveKeepsTheTextAndStopsTheCommandThatAs
     fs.addFile("C:\\HL\\valve\\server.cfg", "old\r\n");
     fs.failWrites = true;
     Open(CfgEditorMode::Alone, "C:\\HL\\valve\\server.cfg");
+    view.work = [&] { return editor->unsavedWork(); };
     Type("new ");
     EXPECT_FALSE(editor->Save());
     EXPECT_EQ(Box(0), "Error Saving File / Error saving file 'C:\\HL\\valve\\server.cfg' / 64");
@@ -171,6 +180,8 @@ TEST_F(CfgEditorTest, AFailedOrCancelledSaveKeepsTheTextAndStopsTheCommandThatAs
     editor->New();
     EXPECT_EQ(view.body, "fresh");
     EXPECT_EQ(dialogs.calls.back().title, "Save File");
+    // A log-off names the changes after the title; the window hears when they come and go.
+    EXPECT_EQ(view.heard, (Log{"Unsaved changes in server.cfg", "", "Unsaved changes in CFG Editor"}));
 }
 
 TEST_F(CfgEditorTest, TextTheFilesEncodingCannotStoreIsSavedAsUtf8OnlyWhenTheUserSaysSo) {

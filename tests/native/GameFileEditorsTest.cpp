@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "FakeCatalogue.h"
 #include "FakeListControl.h"
 #include "core/editors/MapCycleEditorPresenter.h"
@@ -21,7 +23,13 @@ struct FakeGameFileView : View {
     WindowHandle windowHandle() override { return nullptr; }
     void endProgram() override { log.push_back("end program"); }
     void closeToMain() override { log.push_back("back to main"); }
+    void unsavedWorkChanged() override {
+        if (work)
+            heard.push_back(work());
+    }
 
+    std::function<std::string()> work;  // the presenter's, as the window reads it when told
+    Log heard;
     fakes::FakeListControl games;
     bool saveEnabled = true;  // so that the load must clear it
     bool documentEnabled = false;
@@ -245,6 +253,7 @@ TEST_F(GameFileEditorsTest, AFailedWriteSaysSoAndKeepsTheEditsTheFlagAndTheGame)
 TEST_F(GameFileEditorsTest, TextTheFilesEncodingCannotStoreStopsTheCloseUnlessSavedAsUtf8) {
     fs.addFile("C:\\HL\\valve\\motd.txt", "caf\xE9\r\n");
     Motd(true);
+    mv.work = [&] { return motd->unsavedWork(); };
     EXPECT_TRUE(mv.documentEnabled);
     Type("\xE6\x9D\xB1");
     boxes.answers = {mb::Yes, mb::No};
@@ -257,6 +266,7 @@ TEST_F(GameFileEditorsTest, TextTheFilesEncodingCannotStoreStopsTheCloseUnlessSa
     motd->onSave();
     EXPECT_FALSE(mv.saveEnabled);
     EXPECT_EQ(fs.readFile("C:\\HL\\valve\\motd.txt"), "caf\xC3\xA9\xE6\x9D\xB1\r\n");
+    EXPECT_EQ(mv.heard, (Log{"Unsaved changes in motd.txt", ""}));
 }
 
 TEST_F(GameFileEditorsTest, MapCycleReadsEveryLineInFileOrderAndWritesItBack) {

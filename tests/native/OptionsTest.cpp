@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "FakeCatalogue.h"
 #include "FakeListControl.h"
 #include "core/options/OptionsPresenter.h"
@@ -47,6 +49,13 @@ struct FakeOptionsView : OptionsView {
     void showMainWindowAgain() override { log.push_back("main window again"); }
     ShownSelectors shownSelectors() override { return {.frmOptions = {nullptr, &cmbGame}}; }
     void endProgramNow() override { log.push_back("end now"); }
+    void unsavedWorkChanged() override {
+        if (work)
+            heard.push_back(work());
+    }
+
+    std::function<std::string()> work;  // the presenter's, as the window reads it when told
+    Lines heard;
 
     fakes::FakeListControl cmbGame, lstMaps{true}, lstGames;
     std::string serverPath, programPath, txtNewMap, lblDefault;
@@ -297,6 +306,7 @@ TEST_F(OptionsTest, CloseButtonSavesLessAndOnlyWhenAsked) {
     settings.SetShowIn(2);
     settings.SetDefaultGame("valve");
     Load();
+    view.work = [&] { return presenter->unsavedWork(); };
     presenter->onExitButton();  // nothing to apply: no question
     EXPECT_TRUE(boxes.calls.empty());
     EXPECT_EQ(view.log, Lines{"close"});
@@ -331,6 +341,10 @@ TEST_F(OptionsTest, CloseButtonSavesLessAndOnlyWhenAsked) {
     presenter->onCancel();
     EXPECT_EQ(boxes.calls.size(), asked);
     EXPECT_EQ(view.log, Lines{"close"});
+    // A log-off names the unapplied changes; the window hears when they come and go.
+    fs.failWrites = false;
+    presenter->onApply();
+    EXPECT_EQ(view.heard, (Lines{"Unapplied changes in Options", ""}));
 }
 
 TEST_F(OptionsTest, AListThatCouldNotBeReadIsToldOfOnceAndNeverWritten) {

@@ -282,13 +282,21 @@ TEST_F(MainPresenterTest, MinimizeAndRestoreGoByTheShowInMode) {
     EXPECT_EQ(view.log.back(), "hide");
 }
 
-TEST_F(MainPresenterTest, ExitAsksOnlyWhenAConsoleIsHiddenAndNoKeepsTheProgram) {
+TEST_F(MainPresenterTest, ExitClosesTheToolWindowsFirstThenAsksOnlyWhenAConsoleIsHidden) {
     Console("HLDS - a");
     main.exit();
     EXPECT_TRUE(boxes.calls.empty());
-    EXPECT_EQ(view.log, Texts{"end"});
+    EXPECT_EQ(view.log, (Texts{"close tool windows", "end"}));
 
+    // A tool window that stays open (Cancel to its question, a failed save)
+    // keeps the program, and nothing more is asked.
     Console("HLDS - b", false);
+    view.toolWindowsClose = false;
+    main.exit();
+    EXPECT_TRUE(boxes.calls.empty());
+    EXPECT_EQ(std::count(view.log.begin(), view.log.end(), "end"), 1);
+
+    view.toolWindowsClose = true;
     boxes.answers = {mb::No, mb::Yes};
     main.exit();
     view.chosen = {mainwin::ExitCommand};

@@ -10,6 +10,7 @@
 #include "core/ui/ControlLayout.h"
 #include "core/ui/FlatButtonLook.h"
 #include "core/ui/Look.h"
+#include "core/ui/SessionEndGuard.h"
 #include "core/ui/WindowSet.h"
 
 using namespace vantry;
@@ -72,6 +73,56 @@ TEST(WindowSet, EndProgramHidesTheTitleThenUnloadsNewestFirstEvenWhenAWindowForg
     EXPECT_EQ(log, (Texts{"hide title", "launcher", "title", "main"}));
     EXPECT_EQ(set.Count(), 0u);
     EXPECT_EQ(emptied, 1);
+}
+
+TEST(SessionEndGuard, UnsavedWorkRefusesTheEndNamesItselfAndAsksOnceWhenTheWindowIsFree) {
+    struct : SessionEndView {
+        void nameBlockReason(const std::string& reason) override { log.push_back(reason); }
+        void dropBlockReason() override { log.push_back("drop"); }
+        void requestAskTurn() override { log.push_back("turn"); }
+        Texts log;
+    } view;
+    SessionEndGuard guard(view);
+    const std::string cfg = "Unsaved changes in server.cfg", other = "Unsaved changes in listen.cfg";
+
+    // Nothing unsaved: the session ends, and the system is told nothing.
+    EXPECT_TRUE(guard.onQueryEndSession(""));
+    guard.onWindowFree();
+    // However often the system asks, one reason and one turn; a window busy
+    // with a question of its own is asked once it is free.
+    EXPECT_FALSE(guard.onQueryEndSession(cfg));
+    EXPECT_FALSE(guard.onQueryEndSession(cfg));
+    EXPECT_FALSE(guard.onAskTurn(false, cfg));
+    guard.onWindowFree();
+    EXPECT_EQ(view.log, (Texts{cfg, "turn", "turn"}));
+    EXPECT_TRUE(guard.onAskTurn(true, cfg));
+    EXPECT_FALSE(guard.onAskTurn(true, cfg));
+    EXPECT_FALSE(guard.onQueryEndSession(cfg)) << "asked while the question is up";
+    guard.onWindowFree();
+    // Cancel keeps the work, and its name, until it is saved under another.
+    guard.onAsked();
+    guard.onWorkChanged(other);
+    guard.onWorkChanged("");
+    EXPECT_EQ(view.log, (Texts{cfg, "turn", "turn", other, "drop"}));
+
+    // Saved before the turn came: the window is not closed under the user;
+    // and the system's question finds the work as it is now.
+    view.log.clear();
+    EXPECT_FALSE(guard.onQueryEndSession(cfg));
+    EXPECT_FALSE(guard.onAskTurn(true, ""));
+    EXPECT_TRUE(guard.onQueryEndSession(""));
+    EXPECT_EQ(view.log, (Texts{cfg, "turn", "drop"}));
+
+    // A session end that another program refused changes nothing; one that
+    // ends all the same asks nothing more.
+    view.log.clear();
+    EXPECT_FALSE(guard.onQueryEndSession(cfg));
+    guard.onEndSession(false);
+    guard.onEndSession(true);
+    guard.onWindowFree();
+    EXPECT_FALSE(guard.onAskTurn(true, cfg));
+    guard.onWindowGone();
+    EXPECT_EQ(view.log, (Texts{cfg, "turn", "drop"}));
 }
 
 TEST(ControlLayout, TheTextFieldKeepsItsHeightAndFramesTheField) {

@@ -119,12 +119,16 @@ public:
     void openMapCycleEditor() override { log.push_back("map cycle editor"); }
     void openMotdEditor() override { log.push_back("motd editor"); }
     void openOptions() override { log.push_back("options"); }
+    bool closeToolWindows() override {
+        log.push_back("close tool windows");
+        return toolWindowsClose;
+    }
     void endProgram() override { log.push_back("end"); }
 
     std::vector<Entry> entries;
     int current = -1;
     std::string name1Text, name2Text, hideCaption = "&Hide";
-    bool buttonsEnabled = false, visible = true, enabled = true, aboutOpens = true;
+    bool buttonsEnabled = false, visible = true, enabled = true, aboutOpens = true, toolWindowsClose = true;
     int focused = 0;
     Rect place;
     std::vector<std::string> log;

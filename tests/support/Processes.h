@@ -46,6 +46,11 @@ public:
     bool waitExit(DWORD milliseconds) const {
         return WaitForSingleObject(process_.get(), milliseconds) == WAIT_OBJECT_0;
     }
+    DWORD exitCode() const {
+        DWORD code = STILL_ACTIVE;
+        GetExitCodeProcess(process_.get(), &code);
+        return code;
+    }
     // Ends it at once, as the task manager or a power cut would: no code of
     // its own runs on the way out.
     void kill() const {

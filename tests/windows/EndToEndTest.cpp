@@ -6,6 +6,7 @@
 #include <oleacc.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -792,4 +793,136 @@ TEST(Unicode, AnyNameAndAnyPathOpensSavesAndStartsTheServer) {
     }
     RegDeleteTreeA(HKEY_CLASSES_ROOT, ".cfg");
     RegDeleteTreeA(HKEY_CLASSES_ROOT, "cfgfile");
+}
+
+namespace {
+
+// A log-off or shut-down as the system's own tool starts it: every window of
+// every program is asked, and a program that agrees is ended. 0 when the
+// session ended, 1 when a window refused.
+DWORD EndSession() {
+    ChildProcess wineboot("wineboot.exe --end-session");
+    if (!wineboot.waitExit(30000))
+        return STILL_ACTIVE;
+    return wineboot.exitCode();
+}
+
+}  // namespace
+
+// Unsaved work, alone or over the main window: the session end is refused,
+// the window asks its own close question once however often it is tried, and
+// nothing is written until the answer is Yes. With nothing unsaved any more,
+// the session ends as ever, and the main window's place is kept.
+TEST_F(EndToEnd, ASessionEndWaitsForTheAnswerToTheUnsavedWindowsOwnQuestion) {
+    Install();
+    const std::string cfg = hl / "valve\\server.cfg", motd = hl / "valve\\motd.txt";
+    const std::string games = BinDir() + "\\games\\games.cfg";
+    WriteBytes(cfg, "hostname x\r\n");
+    WriteBytes(motd, "Welcome\r\n");
+    const auto type = [](int id) {
+        return [id](HWND window) {
+            SendMessageW(GetDlgItem(window, id), EM_SETSEL, 0, 0);
+            SendMessageW(GetDlgItem(window, id), WM_CHAR, L'x', 1);
+        };
+    };
+    const struct {
+        const char* name;
+        std::string arguments;
+        int button;  // the main window's button that opens it; 0 alone
+        const char* className;
+        std::function<void(HWND)> change;
+        const char *questionTitle, *question;
+        std::string file, saved;
+    } cases[] = {
+        {"/c", "/c \"" + cfg + "\"", 0, "HLDSVantryCfgEditor", type(404), "Save Changes?",
+         "Save changes before exiting?", cfg, "xhostname x\r\n"},
+        {"MOTD", "", 108, "HLDSVantryMotdEditor", type(503), "Exit", "Save changes to current MOTD.txt?", motd,
+         "xWelcome\r\n"},
+        {"Options", "", IdOptions, "HLDSVantryOptions",
+         [](HWND window) { ClickEntry(GetDlgItem(window, IdOptionGames), 0, 3); }, "Exit",
+         "Save changes to settings?", games, "valve;0\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ChildProcess program(Program(c.arguments));
+        HWND main = c.button ? program.waitForShownWindow("HLDSVantryMain") : nullptr;
+        if (c.button) {
+            ASSERT_NE(main, nullptr);
+            PostMessageA(GetDlgItem(main, c.button), BM_CLICK, 0, 0);
+        }
+        HWND window = program.waitForShownWindow(c.className);
+        ASSERT_NE(window, nullptr);
+        const std::string before = ReadBytes(c.file);
+        c.change(window);
+
+        EXPECT_EQ(EndSession(), 1u) << "refused";
+        HWND question = program.waitForWindow("#32770", c.questionTitle);
+        ASSERT_NE(question, nullptr);
+        EXPECT_EQ(WindowText(GetDlgItem(question, 0xFFFF)), c.question);
+        EXPECT_EQ(GetWindow(question, GW_OWNER), window);
+        EXPECT_EQ(EndSession(), 1u) << "refused again while the question is up";
+        EXPECT_EQ(WindowsOf(program, "#32770").size(), 1u) << "asked once";
+        EXPECT_EQ(ReadBytes(c.file), before) << "nothing written before the answer";
+
+        ASSERT_TRUE(Answer(question, IDYES));
+        EXPECT_TRUE(WaitFor([&] { return ReadBytes(c.file) == c.saved; })) << ReadBytes(c.file);
+        if (!main) {
+            EXPECT_TRUE(program.waitExit(10000)) << "closed as its Yes closes it alone";
+            continue;
+        }
+        EXPECT_TRUE(WaitFor([&] { return !IsWindow(window) && IsWindowEnabled(main); }));
+        EXPECT_EQ(EndSession(), 0u);
+        EXPECT_TRUE(program.waitExit(10000));
+        EXPECT_NE(Setting("Main", "X"), "");
+        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\HLDSVantry\\Main");
+    }
+}
+
+// The taskbar button's Close (SC_CLOSE to the title window, as Alt+F4 there
+// gives too) is the main window's exit: the open editor's own question first,
+// then the one about hidden servers, and the program ends only past both.
+TEST_F(EndToEnd, TheTaskbarButtonsCloseAsksWhatTheExitButtonWould) {
+    Install();
+    SetOption("ShowIn", "1");
+    ChildProcess hidden(Server("-game valve -standin-hidden -standin-title \"HLDS - hidden\""), hl.path());
+    ASSERT_NE(hidden.waitForWindow("tty"), nullptr);
+    ChildProcess program(Program());
+    HWND main = program.waitForShownWindow("HLDSVantryMain");
+    ASSERT_NE(main, nullptr);
+    HWND title = GetWindow(main, GW_OWNER);
+    ASSERT_EQ(ClassOf(title), "HLDSVantryTitle");
+    ASSERT_TRUE(WaitFor([&] { return SendMessageA(GetDlgItem(main, IdList), LB_GETCOUNT, 0, 0) == 1; }, 4s));
+    PostMessageA(GetDlgItem(main, 106), BM_CLICK, 0, 0);
+    HWND editor = program.waitForShownWindow("HLDSVantryCfgEditor");
+    ASSERT_NE(editor, nullptr);
+    SendMessageW(GetDlgItem(editor, 404), WM_CHAR, L'x', 1);
+
+    const auto closeFromTaskbar = [&](const char* questionTitle) {
+        PostMessageA(title, WM_SYSCOMMAND, SC_CLOSE, 0);
+        return program.waitForWindow("#32770", questionTitle);
+    };
+    // Cancel to the editor's question keeps everything, and asks nothing more.
+    HWND question = closeFromTaskbar("Save Changes?");
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(WindowText(GetDlgItem(question, 0xFFFF)), "Save changes before exiting?");
+    ASSERT_TRUE(Answer(question, IDCANCEL));
+    EXPECT_FALSE(program.waitExit(300));
+    EXPECT_TRUE(IsWindow(editor));
+    EXPECT_EQ(program.window("#32770"), nullptr);
+
+    // No closes the editor; then No to the hidden servers' question keeps the program.
+    question = closeFromTaskbar("Save Changes?");
+    ASSERT_NE(question, nullptr);
+    ASSERT_TRUE(Answer(question, IDNO));
+    question = program.waitForWindow("#32770", "Exit");
+    ASSERT_NE(question, nullptr);
+    EXPECT_NE(WindowText(GetDlgItem(question, 0xFFFF)).find("hidden servers"), std::string::npos);
+    EXPECT_FALSE(IsWindow(editor));
+    ASSERT_TRUE(Answer(question, IDNO));
+    EXPECT_FALSE(program.waitExit(300));
+
+    question = closeFromTaskbar("Exit");
+    ASSERT_NE(question, nullptr);
+    ASSERT_TRUE(Answer(question, IDYES));
+    EXPECT_TRUE(program.waitExit(10000));
 }

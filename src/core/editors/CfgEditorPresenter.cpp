@@ -5,6 +5,7 @@
 #include "core/text/Paths.h"
 #include "core/text/Text.h"
 #include "core/text/TextFile.h"
+#include "core/ui/SessionEndGuard.h"
 
 namespace vantry {
 
@@ -48,14 +49,14 @@ LocateResult CfgEditorPresenter::onLoad() {
     const int top = static_cast<int>(settings.CfgY((view_.screenHeightTwips() - height) / 2.0f));
     const int left = static_cast<int>(settings.CfgX((view_.screenWidthTwips() - width) / 2.0f));
     view_.place({left, top, width, height});
-    changed_ = false;
+    setChanged(false);
 
     if (s_.mode == CfgEditorMode::Alone) {
         trayTip("", true);
         if (!s_.path.empty() && read(s_.path)) {
             path_ = s_.path;
             title(path_, true);
-            changed_ = false;
+            setChanged(false);
         }
     }
     return LocateResult::Known;
@@ -72,7 +73,7 @@ void CfgEditorPresenter::onOpenTimer() {
         return;
     path_ = s_.path;
     title(path_, true);
-    changed_ = false;
+    setChanged(false);
     view_.showWindow();
 }
 
@@ -110,12 +111,25 @@ bool CfgEditorPresenter::save(const std::string& path) {
 
 void CfgEditorPresenter::setDocument(const std::string& text) {
     view_.setText(text);
-    changed_ = true;  // as for any change of the text; callers clear it after success
+    setChanged(true);  // as for any change of the text; callers clear it after success
+}
+
+void CfgEditorPresenter::setChanged(bool changed) {
+    if (changed == changed_)
+        return;
+    changed_ = changed;
+    view_.unsavedWorkChanged();
+}
+
+std::string CfgEditorPresenter::unsavedWork() const {
+    if (!changed_)
+        return {};
+    return UnsavedChangesIn(path_.empty() ? std::string(cfgeditor::Title) : FileNameOf(path_));
 }
 
 void CfgEditorPresenter::newDocument() {
     setDocument("");
-    changed_ = false;
+    setChanged(false);
     path_.clear();
     encoding_ = FileEncoding::Ansi;
     view_.setTitle(cfgeditor::Title);
@@ -170,7 +184,7 @@ void CfgEditorPresenter::Open() {
         return;
     path_ = chosen;
     title(path_, false);
-    changed_ = false;
+    setChanged(false);
 }
 
 bool CfgEditorPresenter::Save() {
@@ -179,7 +193,7 @@ bool CfgEditorPresenter::Save() {
         return SaveAs();
     if (!save(path_))
         return false;
-    changed_ = false;
+    setChanged(false);
     return true;
 }
 
@@ -191,7 +205,7 @@ bool CfgEditorPresenter::SaveAs() {
         return false;
     path_ = chosen;
     title(path_, false);
-    changed_ = false;
+    setChanged(false);
     return true;
 }
 
@@ -216,7 +230,7 @@ void CfgEditorPresenter::Cut() {
     // holds would otherwise swallow the text.
     if (s_.clipboard.setText(selectedText())) {
         view_.replace(view_.selectionStart(), view_.selectionLength(), "");
-        changed_ = true;
+        setChanged(true);
     }
     view_.focusText();
 }
@@ -230,7 +244,7 @@ void CfgEditorPresenter::Paste() {
     // A clipboard another program holds pastes nothing; the selection stays.
     if (const auto text = s_.clipboard.text()) {
         view_.replace(view_.selectionStart(), view_.selectionLength(), *text);
-        changed_ = true;
+        setChanged(true);
     }
     view_.focusText();
 }
@@ -241,7 +255,7 @@ void CfgEditorPresenter::insertVariable(int row) {
     const auto at = PlaceInsertedBlock(view_.text(), view_.selectionStart(), view_.selectionLength());
     view_.replace(at.start, at.replaced, block);
     view_.select(at.start, block.size());
-    changed_ = true;
+    setChanged(true);
     view_.focusText();
 }
 
@@ -250,7 +264,7 @@ void CfgEditorPresenter::insertMapName(int row) {
     const std::size_t start = view_.selectionStart();
     view_.replace(start, view_.selectionLength(), name);
     view_.select(start, name.size());
-    changed_ = true;
+    setChanged(true);
     view_.focusText();
 }
 

@@ -98,6 +98,9 @@ public:
 
     virtual void endProgram() = 0;   // running alone
     virtual void closeToMain() = 0;  // opened from the main window
+    // The document became changed, or unchanged, since it was last created,
+    // read or saved.
+    virtual void unsavedWorkChanged() {}
 };
 
 struct CfgEditorServices {
@@ -120,7 +123,7 @@ public:
     // The deferred open of a file-path command line, once the window is up.
     void onOpenTimer();
     void onUnload();
-    void onTextChanged() { changed_ = true; }
+    void onTextChanged() { setChanged(true); }
 
     void onFileButton();
     void onEditButton();
@@ -139,6 +142,8 @@ public:
     void insertMapName(int row);
 
     bool changed() const { return changed_; }
+    // The changes as a log-off or shut-down names them; empty when there are none.
+    std::string unsavedWork() const;
     CfgEditorMode mode() const { return s_.mode; }
     const std::string& path() const { return path_; }
 
@@ -148,6 +153,7 @@ private:
     // Asks "Save Changes?" when there are changes; false when the command is to
     // stop: Cancel, or Yes and a save that did not happen.
     bool settleChanges(const std::string& question);
+    void setChanged(bool changed);
     void newDocument();
     void title(const std::string& path, bool force);
     void trayTip(const std::string& path, bool force);

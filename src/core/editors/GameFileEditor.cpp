@@ -1,6 +1,9 @@
 #include "core/editors/GameFileEditor.h"
 
+#include <utility>
+
 #include "core/editors/FileMessages.h"
+#include "core/ui/SessionEndGuard.h"
 
 namespace vantry {
 
@@ -62,9 +65,13 @@ std::optional<std::string> GameFileEditor::readText(const std::string& path) {
 
 void GameFileEditor::setChanged(bool changed) {
     // Nothing can change a file that could not be read: it has nothing to save.
-    changed_ = changed && readable_;
+    const bool was = std::exchange(changed_, changed && readable_);
     view_.setSaveEnabled(changed_);
+    if (changed_ != was)
+        view_.unsavedWorkChanged();
 }
+
+std::string GameFileEditor::unsavedWork() const { return changed_ ? UnsavedChangesIn(texts_.fileName) : std::string(); }
 
 bool GameFileEditor::askToSave(const std::string& question) {
     return s_.catalogue.boxes.show(view_.windowHandle(), question, gamefile::QuestionTitle,

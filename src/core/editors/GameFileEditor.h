@@ -36,6 +36,8 @@ public:
     virtual WindowHandle windowHandle() = 0;
     virtual void endProgram() = 0;   // running alone
     virtual void closeToMain() = 0;  // opened from the main window
+    // The edits became saved or unsaved, or the other way round.
+    virtual void unsavedWorkChanged() {}
 };
 
 struct GameFileServices {
@@ -77,6 +79,8 @@ public:
     void onClose();
 
     bool changed() const { return changed_; }
+    // The edits as a log-off or shut-down names them; empty when there are none.
+    std::string unsavedWork() const;
     const std::string& shownGame() const { return shownGame_; }
     std::string pathOf(const std::string& game) const;
 

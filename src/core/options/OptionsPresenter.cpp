@@ -1,6 +1,7 @@
 #include "core/options/OptionsPresenter.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/catalogue/MapLists.h"
 #include "core/editors/FileMessages.h"
@@ -39,8 +40,7 @@ void OptionsPresenter::onLoad() {
     server_ = {};
     program_ = {};
     gamesChanged_ = mapsChanged_ = false;
-    applyEnabled_ = false;
-    view_.setApplyEnabled(false);
+    setApplyEnabled(false);
 }
 
 bool OptionsPresenter::fillSelector() {
@@ -191,9 +191,11 @@ void OptionsPresenter::changeIcon(int by) {
     enableApply();
 }
 
-void OptionsPresenter::enableApply() {
-    applyEnabled_ = true;
-    view_.setApplyEnabled(true);
+void OptionsPresenter::setApplyEnabled(bool enabled) {
+    const bool was = std::exchange(applyEnabled_, enabled);
+    view_.setApplyEnabled(enabled);
+    if (enabled != was)
+        view_.unsavedWorkChanged();
 }
 
 bool OptionsPresenter::saveMapList() {
@@ -267,8 +269,7 @@ bool OptionsPresenter::apply() {
 }
 
 void OptionsPresenter::onApply() {
-    applyEnabled_ = false;
-    view_.setApplyEnabled(false);
+    setApplyEnabled(false);
     if (!apply())
         enableApply();
 }

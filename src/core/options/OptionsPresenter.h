@@ -23,6 +23,7 @@ inline constexpr char DeleteMap[] = "Are you sure you wish to delete this map?";
 inline constexpr char DeleteMapTitle[] = "Del Map";
 inline constexpr char SaveSettings[] = "Save changes to settings?";
 inline constexpr char QuestionTitle[] = "Exit";
+inline constexpr char UnappliedChanges[] = "Unapplied changes in Options";
 inline constexpr unsigned QuestionStyle = mb::YesNo | mb::Question;
 inline constexpr char ServerDialogDir[] = "\\Half-Life\\";
 inline constexpr int IconChoices = 4;
@@ -59,6 +60,8 @@ public:
     virtual void showIcon(int choice) = 0;  // 1 the program's icon, 2 to 4 the documents'
     // The Apply button, its caption white while enabled: there are unapplied changes.
     virtual void setApplyEnabled(bool enabled) = 0;
+    // The unapplied changes came or went.
+    virtual void unsavedWorkChanged() {}
     virtual WindowHandle windowHandle() = 0;
     virtual void close() = 0;
     // The main window and the title window go and come back as ShowIn now says.
@@ -107,6 +110,8 @@ public:
     void onExitButton();
 
     bool applyEnabled() const { return applyEnabled_; }
+    // The unapplied changes as a log-off or shut-down names them; empty when there are none.
+    std::string unsavedWork() const { return applyEnabled_ ? options::UnappliedChanges : ""; }
     const std::string& shownGame() const { return shownGame_; }
     int iconChoice() const { return iconChoice_; }
 
@@ -123,7 +128,8 @@ private:
     void dirMaps(const std::string& game);
     void showIconChoice();
     void changeIcon(int by);
-    void enableApply();
+    void enableApply() { setApplyEnabled(true); }
+    void setApplyEnabled(bool enabled);
     // Writes and reports; false when the file could not be written.
     bool saveMapList();
     bool saveGamesCfg();

@@ -69,6 +69,8 @@ void MainPresenter::restore() {
 }
 
 void MainPresenter::exit() {
+    if (!view_.closeToolWindows())
+        return;
     if (list_.anyHidden() &&
         s_.boxes.show(view_.windowHandle(), mainwin::ExitQuestion, mainwin::ExitTitle, mainwin::ExitStyle) ==
             mb::No)

@@ -72,6 +72,9 @@ public:
     virtual void openMapCycleEditor() = 0;
     virtual void openMotdEditor() = 0;
     virtual void openOptions() = 0;
+    // Closes each open tool window as its own close button would, with its
+    // question; false while one of them stays open.
+    virtual bool closeToolWindows() = 0;
     virtual void endProgram() = 0;
 };
 
@@ -116,8 +119,10 @@ public:
     void onAboutClosed() { view_.setWindowEnabled(true); }
     void minimize();
     void restore();
-    // Ends the program at once unless a console is hidden; then it asks, and
-    // ends unless the answer is No.
+    // The exit button, the tray menu's Exit and the taskbar button's Close:
+    // every open tool window closes first, asking its own question, and one
+    // that stays open keeps the program. Then the program ends at once unless
+    // a console is hidden; then it asks, and ends unless the answer is No.
     void exit();
 
     // The menus as the window draws them.

@@ -71,6 +71,8 @@ private:
     WindowHandle windowHandle() override { return hwnd_; }
     void endProgram() override;
     void closeToMain() override;
+    void unsavedWorkChanged() override { onUnsavedWorkChanged(); }
+    std::string unsavedWork() override { return presenter_.unsavedWork(); }
 
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
     void onExit() override { presenter_.Exit(); }

@@ -84,6 +84,8 @@ protected:
     }
 
     void onExit() override { editor_.onClose(); }
+    void unsavedWorkChanged() override { onUnsavedWorkChanged(); }
+    std::string unsavedWork() override { return editor_.unsavedWork(); }
 
 private:
     void createGameSelector() {

@@ -66,6 +66,8 @@ private:
     void showMainWindowAgain() override;
     ShownSelectors shownSelectors() override;
     void endProgramNow() override;
+    void unsavedWorkChanged() override { onUnsavedWorkChanged(); }
+    std::string unsavedWork() override { return presenter_.unsavedWork(); }
 
     static bool Checked(const SystemControl& box);
     static void Check(SystemControl& box, bool checked);

@@ -39,6 +39,9 @@ public:
     std::function<void()> onStartServer;
     std::function<void()> onCfgEditor;
     std::function<void()> onOptions;
+    // Closes the open tool windows, each as its exit button does; false
+    // while one stays open.
+    std::function<bool()> onCloseToolWindows;
     std::function<void()> onMapCycleEditor;
     std::function<void()> onMotdEditor;
     std::function<void(bool minimized)> onTitleWindowState;
@@ -90,6 +93,7 @@ private:
         if (onOptions)
             onOptions();
     }
+    bool closeToolWindows() override { return !onCloseToolWindows || onCloseToolWindows(); }
     void endProgram() override;
 
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "win/platform/LateBound.h"
 #include "win/platform/WideText.h"
 #include "win/ui/Dpi.h"
 #include "core/ui/Look.h"
@@ -11,6 +12,12 @@ namespace vantry::win {
 namespace {
 
 enum : int { IdTitle = 1000, IdExit, IdMinimize, IdHelp };
+
+constexpr UINT AskAtSessionEndMessage = WM_APP + 40;
+
+// Found late: systems before Vista have neither, and the program still starts there.
+using BlockReasonCreate = BOOL(WINAPI*)(HWND, LPCWSTR);
+using BlockReasonDestroy = BOOL(WINAPI*)(HWND);
 
 // Caption geometry, in twips: the title at the top left, the buttons at the top right.
 constexpr int TitleLeft = 90, TitleTop = 45, TitleHeight = 240;
@@ -239,6 +246,45 @@ void Frame::Unload() {
     destroy();
 }
 
+bool Frame::closeAsExitButton() {
+    if (!hwnd_)
+        return true;
+    if (!IsWindowEnabled(hwnd_)) {
+        SetForegroundWindow(GetLastActivePopup(hwnd_));
+        return false;
+    }
+    onExit();
+    return hwnd_ == nullptr;
+}
+
+// Where the system lists no reasons (before Vista, or under Wine, which
+// answers with an error), the refusal alone holds the session up.
+void Frame::nameBlockReason(const std::string& reason) {
+    static const auto create = LateBound<BlockReasonCreate>("user32.dll", "ShutdownBlockReasonCreate");
+    if (create && hwnd_)
+        create(hwnd_, Widen(reason).c_str());
+}
+
+void Frame::dropBlockReason() {
+    static const auto destroy = LateBound<BlockReasonDestroy>("user32.dll", "ShutdownBlockReasonDestroy");
+    if (destroy && hwnd_)
+        destroy(hwnd_);
+}
+
+void Frame::requestAskTurn() { PostMessageW(hwnd_, AskAtSessionEndMessage, 0, 0); }
+
+void Frame::askAtSessionEnd() {
+    if (!sessionEnd_.onAskTurn(IsWindowEnabled(hwnd_) != FALSE, unsavedWork()))
+        return;
+    // The question is about this window: the user is to see it, even one
+    // that waited in the tray.
+    if (!IsWindowVisible(hwnd_))
+        ShowWindow(hwnd_, SW_SHOW);
+    SetForegroundWindow(hwnd_);
+    onExit();
+    sessionEnd_.onAsked();
+}
+
 void Frame::onDestroyed() {
     tray_.reset();
     windows_.Unloaded(this);
@@ -262,6 +308,21 @@ LRESULT Frame::handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
         onExit();
         return 0;
+    case WM_QUERYENDSESSION:
+        return sessionEnd_.onQueryEndSession(unsavedWork()) ? TRUE : FALSE;
+    case WM_ENDSESSION:
+        sessionEnd_.onEndSession(wp != 0);
+        return 0;
+    case AskAtSessionEndMessage:
+        askAtSessionEnd();
+        return 0;
+    case WM_ENABLE:
+        if (wp)
+            sessionEnd_.onWindowFree();
+        break;
+    case WM_DESTROY:
+        sessionEnd_.onWindowGone();
+        break;
     case DM_GETDEFID: {
         // Asked by the dialog keys on Enter. An owner-drawn button does not say
         // it is a push button, so Enter would pass it by: it presses it here.

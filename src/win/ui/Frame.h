@@ -7,6 +7,7 @@
 
 #include "core/ui/ActivityLook.h"
 #include "core/ui/MenuModel.h"
+#include "core/ui/SessionEndGuard.h"
 #include "core/ui/WindowSet.h"
 #include "win/ui/FlatButton.h"
 #include "win/ui/Label.h"
@@ -33,7 +34,9 @@ struct FrameArgs {
 // picEx (and picMin, picHelp on the main window), dragged with the left button
 // by its background, labels and panels, whose title dims while another window
 // is active. A tool window running alone also shows a tray icon with its menu.
-class Frame : public Window, public ProgramWindow {
+// A window with the user's unsaved work holds up a log-off or shut-down and
+// asks its close question.
+class Frame : public Window, public ProgramWindow, private SessionEndView {
 public:
     explicit Frame(WindowSet& windows) : windows_(windows) {}
     ~Frame() override;
@@ -77,10 +80,19 @@ public:
     void trayMenuMinimizeOrRestore(TrayMinAction action);
 
     void Unload() override;
+    // Closes the window as its exit button does, with its question; false
+    // while it stays open. A window that is asking something already keeps
+    // it, and its question comes forward.
+    bool closeAsExitButton();
 
 protected:
     // The exit button, the tray menu's Exit and Alt+F4: unload by default.
     virtual void onExit() { Unload(); }
+    // The user's unsaved work in the window as a log-off or shut-down names
+    // it; empty for none.
+    virtual std::string unsavedWork() { return {}; }
+    // The window's presenter says its unsaved work came, went or was renamed.
+    void onUnsavedWorkChanged() { sessionEnd_.onWorkChanged(unsavedWork()); }
     // Esc, where no control takes it: what the exit button does.
     virtual void onEscape() { onExit(); }
     // The button Enter presses where no focused button takes it; 0 for none.
@@ -107,6 +119,12 @@ protected:
     virtual void onTrayMenu();
 
 private:
+    // SessionEndView
+    void nameBlockReason(const std::string& reason) override;
+    void dropBlockReason() override;
+    void requestAskTurn() override;
+    void askAtSessionEnd();
+
     void applyLook(bool active);
 
     void changeDpi(int dpi, const RECT& suggested);
@@ -121,6 +139,7 @@ private:
     std::string trayExitCaption_;
     std::unique_ptr<TrayIcon> tray_;
     HWND lastFocus_ = nullptr;  // the control that had the keyboard when the window went inactive
+    SessionEndGuard sessionEnd_{*this};
 };
 
 }  // namespace vantry::win
