@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <shellapi.h>
 
 #include <chrono>
 #include <string>
@@ -61,6 +62,31 @@ inline HWND Inner(HWND window, int id, const char* className) {
 
 inline void SetOption(const char* key, const std::string& value) { SetSetting("Options", key, value); }
 inline std::string Option(const char* key) { return Setting("Options", key); }
+
+// A file opened as the shell opens it on a double click: the editor that
+// shows it, once shown, and the program's process, for its end.
+struct ShellOpened {
+    HWND editor = nullptr;
+    win::UniqueKernelHandle process;
+};
+
+inline ShellOpened OpenThroughShell(const std::string& file) {
+    ShellOpened opened;
+    const std::wstring wide = win::Widen(file);
+    SHELLEXECUTEINFOW run{sizeof run};
+    run.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+    run.lpVerb = L"open";
+    run.lpFile = wide.c_str();
+    run.nShow = SW_SHOWNORMAL;
+    if (!ShellExecuteExW(&run))
+        return opened;
+    opened.process.reset(run.hProcess);
+    WaitFor([&] {
+        opened.editor = FindWindowA("HLDSVantryCfgEditor", nullptr);
+        return opened.editor && IsWindowVisible(opened.editor);
+    });
+    return opened;
+}
 
 // Every stand-in console still open when a test ends is closed, whatever
 // assertion failed on the way, so the next test starts on a clean desktop.

@@ -410,24 +410,12 @@ TEST_F(Association, TheFirstStartRegistersItAndTheShellThenOpensCfgFilesInTheEdi
     CreateDirectoryA((hl / "my server configs").c_str(), nullptr);
     const std::string file = hl / "my server configs\\listen server.cfg";
     WriteBytes(file, "hostname \"x\"\r\n");
-    SHELLEXECUTEINFOA run{sizeof run};
-    run.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
-    run.lpVerb = "open";
-    run.lpFile = file.c_str();
-    run.nShow = SW_SHOWNORMAL;
-    ASSERT_TRUE(ShellExecuteExA(&run));
-    HWND editor = nullptr;
-    EXPECT_TRUE(WaitFor([&] {
-        editor = FindWindowA("HLDSVantryCfgEditor", nullptr);
-        return editor && IsWindowVisible(editor);
-    }));
-    EXPECT_EQ(WindowText(editor), "CFG Editor - listen server.cfg");
-    EXPECT_EQ(ControlText(GetDlgItem(editor, 404)), "hostname \"x\"");
-    PostMessageA(GetDlgItem(editor, IdExit), BM_CLICK, 0, 0);
-    if (run.hProcess) {
-        EXPECT_EQ(WaitForSingleObject(run.hProcess, 10000), WAIT_OBJECT_0);
-        CloseHandle(run.hProcess);
-    }
+    const ShellOpened opened = OpenThroughShell(file);
+    ASSERT_NE(opened.editor, nullptr);
+    EXPECT_EQ(WindowText(opened.editor), "CFG Editor - listen server.cfg");
+    EXPECT_EQ(ControlText(GetDlgItem(opened.editor, 404)), "hostname \"x\"");
+    PostMessageA(GetDlgItem(opened.editor, IdExit), BM_CLICK, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(opened.process.get(), 10000), WAIT_OBJECT_0);
 }
 
 // Another program's .cfg association: the options window leaves it alone
@@ -739,24 +727,11 @@ TEST(Unicode, AnyNameAndAnyPathOpensSavesAndStartsTheServer) {
         }
         // Opened through the association, which the start above registered.
         if (shellOpens) {
-            SHELLEXECUTEINFOW run{sizeof run};
-            const std::wstring wide = vantry::win::Widen(file);
-            run.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
-            run.lpVerb = L"open";
-            run.lpFile = wide.c_str();
-            run.nShow = SW_SHOWNORMAL;
-            ASSERT_TRUE(ShellExecuteExW(&run));
-            HWND editor = nullptr;
-            EXPECT_TRUE(WaitFor([&] {
-                editor = FindWindowA("HLDSVantryCfgEditor", nullptr);
-                return editor && IsWindowVisible(editor);
-            }));
-            EXPECT_EQ(ControlText(GetDlgItem(editor, 404)) + "\r\n", "x" + cfg);
-            PostMessageA(GetDlgItem(editor, IdExit), BM_CLICK, 0, 0);
-            if (run.hProcess) {
-                EXPECT_EQ(WaitForSingleObject(run.hProcess, 10000), WAIT_OBJECT_0);
-                CloseHandle(run.hProcess);
-            }
+            const ShellOpened opened = OpenThroughShell(file);
+            ASSERT_NE(opened.editor, nullptr);
+            EXPECT_EQ(ControlText(GetDlgItem(opened.editor, 404)) + "\r\n", "x" + cfg);
+            PostMessageA(GetDlgItem(opened.editor, IdExit), BM_CLICK, 0, 0);
+            EXPECT_EQ(WaitForSingleObject(opened.process.get(), 10000), WAIT_OBJECT_0);
         }
         // The launcher, with this folder as HLdir.
         {
