@@ -901,3 +901,78 @@ TEST_F(EndToEnd, TheTaskbarButtonsCloseAsksWhatTheExitButtonWould) {
     ASSERT_TRUE(Answer(question, IDYES));
     EXPECT_TRUE(program.waitExit(10000));
 }
+
+namespace {
+
+// The list's menu for the current entry, as the menu key opens it, and its
+// last entry ("Restart If It Crashes") chosen with the keys.
+void ToggleRestartIfItCrashes(const ChildProcess& program, HWND main) {
+    HWND list = GetDlgItem(main, IdList);
+    PostMessageA(main, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), -1);
+    HWND menu = program.waitForWindow("#32768");
+    ASSERT_NE(menu, nullptr);
+    PostMessageA(menu, WM_KEYDOWN, VK_UP, 0);
+    PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(menu); }));
+}
+
+// The lines of the stand-in's own log: how each server was started.
+std::vector<std::string> StandinStarts(const std::string& hl) {
+    std::vector<std::string> lines;
+    const std::string log = ReadBytes(hl + "\\standin.log");
+    for (std::size_t at = 0, end; (end = log.find("\r\n", at)) != std::string::npos; at = end + 2)
+        lines.push_back(log.substr(log.find('\t', at) + 1, end - log.find('\t', at) - 1));
+    return lines;
+}
+
+}  // namespace
+
+// A watched server that crashes comes back with the same command line, in
+// the same folder, with the name the admin gave it and hidden as it was; one
+// that is closed stays closed. The log tells each step.
+TEST_F(EndToEnd, AWatchedServerThatCrashesIsStartedAgainAndOneClosedIsNot) {
+    Install();
+    SetOption("Params", "-standin-crash-after 6000");
+    ChildProcess program(Program());
+    HWND main = program.waitForShownWindow("HLDSVantryMain");
+    ASSERT_NE(main, nullptr);
+    HWND list = GetDlgItem(main, IdList);
+    const auto launch = [&] {
+        PostMessageA(GetDlgItem(main, IdMainStart), BM_CLICK, 0, 0);
+        HWND launcher = program.waitForShownWindow("HLDSVantryLauncher");
+        ASSERT_NE(launcher, nullptr);
+        PostMessageA(GetDlgItem(launcher, IdStart), BM_CLICK, 0, 0);
+        ASSERT_TRUE(WaitFor([&] { return !IsWindow(launcher); }));
+    };
+    launch();
+    ASSERT_TRUE(WaitFor([&] { return Entries(list).size() == 1; }, 4s));
+    ClickEntry(list, 0, 60);
+    ToggleRestartIfItCrashes(program, main);
+    HWND nameField = Inner(main, IdName2, "Edit");
+    SendMessageA(nameField, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("dust"));
+    SendMessageA(GetDlgItem(main, IdRename), BM_CLICK, 0, 0);
+    ClickEntry(list, 0, 3);  // hidden
+    ASSERT_TRUE(WaitFor([&] { return Entries(list).size() == 1 && Entries(list)[0].text == "HLDS - dust" &&
+                                     !Entries(list)[0].ticked; }));
+
+    // It crashes; five seconds later it runs again, named and hidden as it was.
+    ASSERT_TRUE(WaitFor([&] { return StandinStarts(hl.path()).size() == 2; }, 20s));
+    const auto starts = StandinStarts(hl.path());
+    EXPECT_EQ(starts[1], starts[0]) << "the same folder and command line";
+    ASSERT_TRUE(WaitFor([&] { return Entries(list).size() == 1 && Entries(list)[0].text == "HLDS - dust"; }, 5s));
+    EXPECT_FALSE(Entries(list)[0].ticked);
+    HWND console = FindWindowA("tty", "HLDS - dust");
+    ASSERT_NE(console, nullptr);
+    EXPECT_FALSE(IsWindowVisible(console));
+    const std::string log = ReadBytes(ServerLog());
+    for (const char* event : {"\tstart\t-\t27015\t", "\tcrash\t0xC0000005\t27015\t", "\trestart\t-\t27015\t"})
+        EXPECT_NE(log.find(event), std::string::npos) << event << " in " << log;
+
+    // Closed by the admin: an end, and no restart.
+    PostMessageA(console, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return Entries(list).empty(); }, 4s));
+    ASSERT_TRUE(WaitFor([&] { return ReadBytes(ServerLog()).find("\tend\t0x00000000") != std::string::npos; }, 4s));
+    EXPECT_EQ(StandinStarts(hl.path()).size(), 2u);
+    PostMessageA(GetDlgItem(main, IdExit), BM_CLICK, 0, 0);
+    EXPECT_TRUE(program.waitExit(10000));
+}
