@@ -1,6 +1,7 @@
 // HLDS Vantry.exe run for real, driven from another process as a user's
 // clicks and keys reach it, against stand-in server consoles and a real one.
 #include <gtest/gtest.h>
+#include <winsock2.h>
 #include <windows.h>
 #include <shellapi.h>
 #include <oleacc.h>
@@ -167,6 +168,33 @@ TEST_F(EndToEnd, ARefusedLaunchSaysSoAndTheLauncherStaysOpen) {
     EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(launcher, IdStart)) != FALSE; }));
     EXPECT_TRUE(IsWindowEnabled(launcher));
     EXPECT_FALSE(program.waitExit(200));
+}
+
+// A port another program holds: the launcher asks, and No keeps it open
+// with nothing started.
+TEST_F(EndToEnd, APortAnotherProgramHoldsIsAskedAboutBeforeTheServerStarts) {
+    Install();
+    WSADATA wsa;
+    ASSERT_EQ(WSAStartup(MAKEWORD(2, 2), &wsa), 0);
+    const SOCKET held = socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+    sockaddr_in at{};
+    at.sin_family = AF_INET;
+    at.sin_port = htons(27015);
+    ASSERT_EQ(bind(held, reinterpret_cast<const sockaddr*>(&at), sizeof at), 0);
+    ChildProcess program(Program("/s"));
+    HWND launcher = program.waitForShownWindow("HLDSVantryLauncher");
+    ASSERT_NE(launcher, nullptr);
+    PostMessageA(GetDlgItem(launcher, IdStart), BM_CLICK, 0, 0);
+    HWND box = program.waitForWindow("#32770", "Start Server");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(WindowText(GetDlgItem(box, 0xFFFF)),
+              "Port 27015 is already in use by another program. Start the server anyway?");
+    PressButton(box, IDNO);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(launcher, IdStart)) != FALSE; }));
+    EXPECT_FALSE(program.waitExit(300));
+    EXPECT_EQ(ReadBytes(hl / "standin.log"), "");
+    closesocket(held);
+    WSACleanup();
 }
 
 TEST_F(EndToEnd, FromTheMainWindowTheLauncherIsModalAndItsNewConsoleIsListed) {
