@@ -392,7 +392,6 @@ TEST_F(MainPresenterTest, AWatchedServerThatCrashesIsRestartedWithItsNameUntilIt
     const std::string line = "\"C:\\HL\\hlds.exe\"  -game cstrike +port 27016";
     const auto started = processes.start(line, "C:\\HL\\");
     RecordServerStart(settings, fs, clock, {*started, false, "27016", "C:\\HL\\", line});
-    main.onAliveTick();
     DesktopWindow console = desktop.add("tty", "HLDS");
     processes.windows[console] = started->pid;
     main.onNewConsolesTick();

@@ -984,7 +984,7 @@ TEST_F(EndToEnd, AWatchedServerThatCrashesIsStartedAgainAndOneClosedIsNot) {
                                      !Entries(list)[0].ticked; }));
 
     // It crashes; five seconds later it runs again, named and hidden as it was.
-    ASSERT_TRUE(WaitFor([&] { return StandinStarts(hl.path()).size() == 2; }, 20s));
+    ASSERT_TRUE(WaitFor([&] { return StandinStarts(hl.path()).size() == 2; }, 20s)) << ReadBytes(ServerLog());
     const auto starts = StandinStarts(hl.path());
     EXPECT_EQ(starts[1], starts[0]) << "the same folder and command line";
     ASSERT_TRUE(WaitFor([&] { return Entries(list).size() == 1 && Entries(list)[0].text == "HLDS - dust"; }, 5s));

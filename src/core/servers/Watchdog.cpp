@@ -116,6 +116,8 @@ void Watchdog::sync(std::int64_t now) {
 }
 
 void Watchdog::onConsoleFound(DesktopWindow console, std::string& title) {
+    // The launcher may have recorded its server since the last tick.
+    sync(s_.clock.steadyMilliseconds());
     for (Server& server : servers_) {
         if (server.console || server.restartAt || !s_.processes.ownsWindow(server.record.process, console))
             continue;
