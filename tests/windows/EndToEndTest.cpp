@@ -152,47 +152,44 @@ TEST_F(EndToEnd, TheLauncherAloneStartsTheServerWithTheBuiltCommandLineAndEnds) 
     EXPECT_STREQ(params, "  +maxplayers 8 ");
 }
 
-TEST_F(EndToEnd, ARefusedLaunchSaysSoAndTheLauncherStaysOpen) {
-    Install();
-    // There, so nobody is asked where it is, but nothing the system can start.
-    WriteBytes(hl / "hlds.exe", "");
-    ChildProcess program(Program("/s"));
-    HWND launcher = program.waitForShownWindow("HLDSVantryLauncher");
-    ASSERT_NE(launcher, nullptr);
-    PostMessageA(GetDlgItem(launcher, IdStart), BM_CLICK, 0, 0);
-    HWND box = program.waitForWindow("#32770", "Start Server");
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(WindowText(GetDlgItem(box, 0xFFFF)), "Could not start '" + hl.path() + "\\hlds.exe'.");
-    PressButton(box, IDOK);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
-    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(launcher, IdStart)) != FALSE; }));
-    EXPECT_TRUE(IsWindowEnabled(launcher));
-    EXPECT_FALSE(program.waitExit(200));
-}
-
-// A port another program holds: the launcher asks, and No keeps it open
-// with nothing started.
-TEST_F(EndToEnd, APortAnotherProgramHoldsIsAskedAboutBeforeTheServerStarts) {
+// A start that does not happen: the system refuses the program, or another
+// program holds the port and the admin says No. The launcher says why and
+// stays open, Start enabled again, and nothing runs.
+TEST_F(EndToEnd, AStartThatDoesNotHappenSaysWhyAndTheLauncherStaysOpen) {
     Install();
     WSADATA wsa;
     ASSERT_EQ(WSAStartup(MAKEWORD(2, 2), &wsa), 0);
     const SOCKET held = socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
-    sockaddr_in at{};
-    at.sin_family = AF_INET;
-    at.sin_port = htons(27015);
-    ASSERT_EQ(bind(held, reinterpret_cast<const sockaddr*>(&at), sizeof at), 0);
-    ChildProcess program(Program("/s"));
-    HWND launcher = program.waitForShownWindow("HLDSVantryLauncher");
-    ASSERT_NE(launcher, nullptr);
-    PostMessageA(GetDlgItem(launcher, IdStart), BM_CLICK, 0, 0);
-    HWND box = program.waitForWindow("#32770", "Start Server");
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(WindowText(GetDlgItem(box, 0xFFFF)),
-              "Port 27015 is already in use by another program. Start the server anyway?");
-    PressButton(box, IDNO);
-    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(launcher, IdStart)) != FALSE; }));
-    EXPECT_FALSE(program.waitExit(300));
-    EXPECT_EQ(ReadBytes(hl / "standin.log"), "");
+    for (const bool portTaken : {false, true}) {
+        SCOPED_TRACE(portTaken ? "the port taken" : "refused by the system");
+        std::string text = "Could not start '" + hl.path() + "\\hlds.exe'.";
+        if (portTaken) {
+            sockaddr_in at{};
+            at.sin_family = AF_INET;
+            at.sin_port = htons(27015);
+            ASSERT_EQ(bind(held, reinterpret_cast<const sockaddr*>(&at), sizeof at), 0);
+            text = "Port 27015 is already in use by another program. Start the server anyway?";
+        } else {
+            // There, so nobody is asked where it is, but nothing the system can start.
+            WriteBytes(hl / "hlds.exe.bak", ReadBytes(hl / "hlds.exe"));
+            WriteBytes(hl / "hlds.exe", "");
+        }
+        ChildProcess program(Program("/s"));
+        HWND launcher = program.waitForShownWindow("HLDSVantryLauncher");
+        ASSERT_NE(launcher, nullptr);
+        PostMessageA(GetDlgItem(launcher, IdStart), BM_CLICK, 0, 0);
+        HWND box = program.waitForWindow("#32770", "Start Server");
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(WindowText(GetDlgItem(box, 0xFFFF)), text);
+        PressButton(box, portTaken ? IDNO : IDOK);
+        ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+        EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(launcher, IdStart)) != FALSE; }));
+        EXPECT_TRUE(IsWindowEnabled(launcher));
+        EXPECT_FALSE(program.waitExit(200));
+        EXPECT_EQ(ReadBytes(hl / "standin.log"), "");
+        if (!portTaken)
+            WriteBytes(hl / "hlds.exe", ReadBytes(hl / "hlds.exe.bak"));
+    }
     closesocket(held);
     WSACleanup();
 }
