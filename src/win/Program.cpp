@@ -52,6 +52,10 @@ Program::~Program() {
 
 int Program::run(const std::string& fullCommandLine) {
     const StartPlan plan = PlanStart(CommandLineText(fullCommandLine), settings, fileSystem);
+    // Records of servers that ended while the program was closed go: how
+    // they ended is not known, so none is started again.
+    WatchdogServices watch{settings, fileSystem, processes, clock, desktop};
+    PruneServerRecords(watch);
     if (plan.registerCfgAssociation)
         RegisterCfgAssociation(association);
     switch (plan.window) {
@@ -104,7 +108,7 @@ void Program::ShowMainWindow() {
     }
     if (!main_ || !main_->hwnd()) {
         main_ = std::make_unique<MainWindow>(windows,
-                                             MainServices{settings, desktop, messageBoxes, shell, LastPort});
+                                             MainServices{settings, desktop, messageBoxes, shell, LastPort, fileSystem, processes, clock});
         main_->onEndProgram = [this] { EndProgram(); };
         main_->onAbout = [this] { return openAbout(); };
         main_->onStartServer = [this] { openLauncher(false); };
@@ -165,7 +169,8 @@ void Program::openLauncher(bool standalone) {
         return;
     HWND owner = !standalone && main_ ? main_->hwnd() : nullptr;
     launcher_ = std::make_unique<LauncherWindow>(
-        windows, LauncherServices{catalogue, gameLists, shell, messageBoxes, LastPort, standalone});
+        windows,
+        LauncherServices{catalogue, gameLists, processes, network, clock, messageBoxes, LastPort, standalone});
     launcher_->onFinished = [this, owner](LauncherOutcome outcome) { finishLauncher(outcome, owner); };
     if (owner)
         EnableWindow(owner, FALSE);

@@ -13,6 +13,9 @@
 #include "win/editors/MotdEditorWindow.h"
 #include "win/options/OptionsWindow.h"
 #include "win/platform/Win32Clipboard.h"
+#include "win/platform/Win32Clock.h"
+#include "win/platform/Win32Network.h"
+#include "win/platform/Win32Processes.h"
 #include "win/platform/Win32DesktopWindows.h"
 #include "win/platform/Win32FileDialogs.h"
 #include "win/platform/Win32FileSystem.h"
@@ -64,6 +67,9 @@ public:
     Win32Shell shell;
     Win32DesktopWindows desktop;
     Win32Clipboard clipboard;
+    Win32Processes processes;
+    Win32Network network;
+    Win32Clock clock;
 
     WindowSet windows;
     int LastPort = 0;

@@ -283,11 +283,13 @@ protected:
     }
     LauncherOutcome Open(FakeLauncherView& view, bool standalone = false) {
         presenter = std::make_unique<LauncherPresenter>(
-            view, LauncherServices{services, lists, shell, boxes, lastPort, standalone});
+            view, LauncherServices{services, lists, processes, network, clock, boxes, lastPort, standalone});
         return presenter->onLoad();
     }
 
-    fakes::FakeShell shell;
+    fakes::FakeProcesses processes;
+    fakes::FakeNetwork network;
+    fakes::FakeClock clock;
     int lastPort = 27014;
     std::unique_ptr<LauncherPresenter> presenter;
 };
@@ -313,12 +315,11 @@ TEST_F(LauncherTest, StartRunsTheServerWithTheBuiltCommandLine) {
     view.mapRows.index = 2;  // below the empty entry, "boot_camp" and "crossfire"
     view.params = " +maxplayers 16  ";
     presenter->onStart();
-    ASSERT_EQ(shell.executed.size(), 1u);
-    const fakes::ShellCall& run = shell.executed[0];
-    EXPECT_EQ((Texts{run.verb, run.file, run.parameters, run.directory, std::to_string(run.showCommand)}),
-              (Texts{"Open", "C:\\HL\\hlds.exe", "+maxplayers 16  -game valve +map crossfire +port 27015", "C:\\HL\\",
-                     "1"}));
+    EXPECT_EQ(processes.starts,
+              Texts{"\"C:\\HL\\hlds.exe\" +maxplayers 16  -game valve +map crossfire +port 27015 @ C:\\HL\\"});
     EXPECT_EQ(settings.Params(), " +maxplayers 16  ");
+    EXPECT_EQ(settings.ServerKeys(), Texts{"100"}) << "recorded, unwatched";
+    EXPECT_EQ(settings.Server("100")->substr(0, 12), "1010\t0\t27015");
     // Half a second for the console to come up, with Start and the window
     // disabled; then the launcher goes, and the game lists with it.
     EXPECT_EQ(view.log, (Texts{"disable start", "disable window", "pause 500"}));
@@ -335,12 +336,37 @@ TEST_F(LauncherTest, ARefusedLaunchSaysSoAndStaysOpen) {
     presenter->onGameClick();
     EXPECT_EQ(view.mapRows.texts(), Texts{""});
 
-    shell.succeed = false;
+    processes.refuse = true;
     presenter->onStart();
     ASSERT_EQ(boxes.calls.size(), 1u);
     EXPECT_EQ(Box(boxes.calls[0]), "Could not start 'C:\\HL\\hlds.exe'. / Start Server / 64");
     EXPECT_EQ(view.log, (Texts{"disable start", "disable window", "enable window", "enable start"}));
     EXPECT_EQ(lastPort, 27015) << "a refused launch uses no port";
+}
+
+TEST_F(LauncherTest, APortAnotherProgramHoldsAsksBeforeTheServerStarts) {
+    network.taken = {27015};
+    FakeLauncherView view;
+    Open(view);
+    view.params = "+maxplayers 8 +IP  10.0.0.5 ";
+    boxes.answers = {mb::No};
+    presenter->onStart();
+    ASSERT_EQ(boxes.calls.size(), 1u);
+    EXPECT_EQ(Box(boxes.calls[0]),
+              "Port 27015 is already in use by another program. Start the server anyway? / Start Server / 52");
+    EXPECT_EQ(network.probes, Texts{"10.0.0.5:27015"});
+    EXPECT_EQ(view.log, (Texts{"disable start", "disable window", "enable window", "enable start"}));
+    EXPECT_TRUE(processes.starts.empty());
+    EXPECT_EQ(settings.Params(), "") << "not stored";
+    EXPECT_EQ(lastPort, 27015);
+
+    boxes.answers = {mb::Yes};
+    presenter->onStart();
+    EXPECT_EQ(processes.starts.size(), 1u);
+    // No number in the field: nothing to probe.
+    view.port = "27o15";
+    presenter->onStart();
+    EXPECT_EQ(network.probes.size(), 2u);
 }
 
 TEST_F(LauncherTest, AloneItProposes27015ShowsItsTrayIconAndEndsTheProgramAsDoesGivingUpTheSearch) {

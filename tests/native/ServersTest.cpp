@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "FakeDesktop.h"
+#include "FakeFileSystem.h"
 #include "FakePlatform.h"
 #include "core/servers/MainPresenter.h"
 
@@ -51,7 +52,10 @@ protected:
     fakes::FakeShell shell;
     fakes::FakeMainView view;
     int lastPort = 27100;
-    MainPresenter main{view, MainServices{settings, desktop, boxes, shell, lastPort}};
+    fakes::FakeFileSystem fs;
+    fakes::FakeProcesses processes;
+    fakes::FakeClock clock;
+    MainPresenter main{view, MainServices{settings, desktop, boxes, shell, lastPort, fs, processes, clock}};
     ServerList& list = main.servers();
 };
 
@@ -330,7 +334,7 @@ TEST_F(MainPresenterTest, TheListMenuComesBeforeTheDetailsOfTheEntryItPicked) {
     view.onMenu = [&] { EXPECT_EQ(view.name1Text, "") << "details after the menu"; };
     view.chosen = {mainwin::HideServerCommand};
     main.onListMouseUp(mouse::Right);
-    EXPECT_EQ(Describe(view.menus.back()), "Unhide Server | - | Hide All | Unhide All");
+    EXPECT_EQ(Describe(view.menus.back()), "Unhide Server | - | Hide All | Unhide All | - | Restart If It Crashes(off)");
     EXPECT_EQ(Entries(), Texts{"HLDS - alpha [x]"});
     EXPECT_EQ(view.name2Text, "alpha");
     main.onListMouseUp(mouse::Left);
@@ -352,6 +356,129 @@ TEST_F(MainPresenterTest, AboutDisablesTheWindowUntilItClosesAndReportBugOpensTh
     const fakes::ShellCall& run = shell.executed[0];
     EXPECT_EQ(run.verb + " " + run.file + " " + std::to_string(run.showCommand),
               "Open https://vantry.example.org/report 1");
+}
+
+
+
+TEST(Watchdog, RecordsCrashesAndTheLogSayWhatTheyMust) {
+    ServerRecord record{{4242, 133000000000000000ull}, true, "27015", "C:\\HL\\", "\"C:\\HL\\hlds.exe\" +x\t\"a b\""};
+    const auto read = ParseRecord("4242", RecordText(record));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(RecordText(*read), RecordText(record));
+    EXPECT_EQ(read->process, record.process);
+    for (const auto& [key, text] : {std::pair<std::string, std::string>{"0", "1\t0\t\t\t"}, {"x", "1\t0\t\t\t"},
+                                    {"7", "-1\t0\t\t\t"}, {"7", "1\t2\t\t\t"}, {"7", "1\t0\t\t"}})
+        EXPECT_FALSE(ParseRecord(key, text)) << key << " " << text;
+
+    for (const auto& [code, crash] : {std::pair{0xC0000005u, true}, {0xC0000000u, true}, {0xFFFFFFFFu, true},
+                                      {0xC000013Au, false}, {0xBFFFFFFFu, false}, {0u, false}, {1u, false}})
+        EXPECT_EQ(watchdog::IsCrash(code), crash) << code;
+
+    EXPECT_EQ(LogLine({2026, 12, 7, 3, 12, 45, 60}, ServerEvent::GiveUp, 0xC0000005u, "27015", "\"hlds.exe\" -game x"),
+              "2026-12-07T03:12:45+01:00\tgive-up\t0xC0000005\t27015\t\"hlds.exe\" -game x\r\n");
+    EXPECT_EQ(LogLine({2027, 1, 2, 23, 5, 9, -570}, ServerEvent::Start, std::nullopt, "", "x"),
+              "2027-01-02T23:05:09-09:30\tstart\t-\t\tx\r\n");
+    EXPECT_EQ(NewerHalf("aaaa\r\nbb\r\ncc\r\n"), "cc\r\n");
+    EXPECT_EQ(NewerHalf("aaa\r\nbbb\r\n"), "bbb\r\n") << "the middle at a line start";
+    EXPECT_EQ(NewerHalf("x"), "");
+}
+
+TEST_F(MainPresenterTest, AWatchedServerThatCrashesIsRestartedWithItsNameUntilItCrashesTooOften) {
+    using namespace watchdog;
+    settings.SetHLDSdir("C:\\Vantry\\");
+    fs.addDir("C:\\Vantry");
+    const auto log = [&] { return fs.readFile("C:\\Vantry\\HLDS Vantry.log").value_or(""); };
+    // As the launcher records a start; then the console comes.
+    const std::string line = "\"C:\\HL\\hlds.exe\"  -game cstrike +port 27016";
+    const auto started = processes.start(line, "C:\\HL\\");
+    RecordServerStart(settings, fs, clock, {*started, false, "27016", "C:\\HL\\", line});
+    DesktopWindow console = desktop.add("tty", "HLDS");
+    processes.windows[console] = started->pid;
+    main.onNewConsolesTick();
+    view.current = 0;
+    EXPECT_EQ(Describe({main.ListMenu().back()}), "Restart If It Crashes");
+    main.onMenuCommand(mainwin::RestartCommand);
+    EXPECT_EQ(Describe({main.ListMenu().back()}), "Restart If It Crashes*");
+    EXPECT_EQ(settings.Server("100"), "1010\t1\t27016\tC:\\HL\\\t" + line);
+    desktop.setTitle(console, "HLDS - de_dust");
+    desktop.setVisible(console, false);
+    main.onAliveTick();
+
+    // Each crash waits twice as long as the one before.
+    const std::int64_t waits[] = {5000, 10000, 20000, 40000};
+    for (std::size_t crash = 0; crash < 4; ++crash) {
+        SCOPED_TRACE(crash);
+        processes.end(processes.nextPid - 1, 0xC0000005);
+        desktop.close(console);
+        main.onAliveTick();
+        clock.now += waits[crash] - 1;
+        main.onAliveTick();
+        ASSERT_EQ(processes.starts.size(), crash + 1) << "not before its wait";
+        clock.now += 1;
+        main.onAliveTick();
+        ASSERT_EQ(processes.starts.size(), crash + 2);
+        EXPECT_EQ(processes.starts.back(), line + " @ C:\\HL\\");
+        EXPECT_EQ(view.log.back(), "warning HLDS Vantry: HLDS - de_dust crashed (0xC0000005) and was restarted.");
+        EXPECT_EQ(settings.ServerKeys(), std::vector<std::string>{std::to_string(processes.nextPid - 1)});
+        // Its console comes back as the old one was: named and hidden.
+        console = desktop.add("tty", "HLDS");
+        processes.windows[console] = processes.nextPid - 1;
+        main.onNewConsolesTick();
+        EXPECT_EQ(desktop.title(console), "HLDS - de_dust");
+        EXPECT_FALSE(desktop.isVisible(console));
+    }
+    // The fifth crash within ten minutes: given up, and told as an error.
+    processes.end(processes.nextPid - 1, 0xC0000005);
+    main.onAliveTick();
+    EXPECT_EQ(view.log.back(), "error HLDS Vantry: HLDS - de_dust crashed 5 times in 10 minutes and was not restarted.");
+    EXPECT_TRUE(settings.ServerKeys().empty());
+    const std::string written = log();
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 10) << written;
+    EXPECT_NE(written.find("\tstart\t-\t27016\t" + line + "\r\n"), std::string::npos) << written;
+    EXPECT_NE(written.find("\tcrash\t0xC0000005\t27016\t"), std::string::npos);
+    EXPECT_NE(written.find("\trestart\t-\t27016\t"), std::string::npos);
+    EXPECT_NE(written.find("\tgive-up\t0xC0000005\t27016\t" + line + "\r\n"), std::string::npos);
+}
+
+TEST_F(MainPresenterTest, EveryOtherEndIsFinalAndTenMinutesOfRunningPutTheWaitBack) {
+    settings.SetShowIn(1);  // no tray icon: the taskbar button flashes
+    const auto startWatched = [&](bool watched = true) {
+        const auto id = processes.start("\"hlds.exe\"", "C:\\HL\\");
+        RecordServerStart(settings, fs, clock, {*id, watched, "27015", "C:\\HL\\", "\"hlds.exe\""});
+        main.onAliveTick();
+        return id->pid;
+    };
+    // Quit, the console closed, ended from the task manager, or unwatched: never again.
+    for (const auto [code, watched] : {std::pair{0u, true}, {0xC000013Au, true}, {1u, true}, {0xC0000005u, false}}) {
+        processes.end(startWatched(watched), code);
+        main.onAliveTick();
+        clock.now += 600000;
+        main.onAliveTick();
+        EXPECT_EQ(processes.starts.size(), 1u) << code;
+        EXPECT_TRUE(settings.ServerKeys().empty()) << code;
+        processes.starts.clear();
+    }
+    // A crash after ten minutes of running waits the first wait again.
+    const std::uint32_t pid = startWatched();
+    processes.end(pid, 0xC0000005);
+    main.onAliveTick();
+    clock.now += 5000;
+    main.onAliveTick();
+    clock.now += 600000;
+    main.onAliveTick();
+    processes.end(processes.nextPid - 1, 0xC0000005);
+    main.onAliveTick();
+    clock.now += 5000;
+    main.onAliveTick();
+    EXPECT_EQ(processes.starts.size(), 3u);
+    EXPECT_EQ(view.log.back(), "flash");
+
+    // A record whose server is gone when the program starts goes, with an end.
+    settings.SetServer("999", "1\t1\t27015\tC:\\HL\\\tx");
+    WatchdogServices s{settings, fs, processes, clock, desktop};
+    PruneServerRecords(s);
+    EXPECT_EQ(settings.Server("999"), std::nullopt);
+    EXPECT_EQ(settings.Server(std::to_string(processes.nextPid - 1)).has_value(), true) << "one still running stays";
 }
 
 }  // namespace

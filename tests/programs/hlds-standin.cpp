@@ -7,12 +7,19 @@
 //   -standin-hidden         create the window without showing it
 //   -standin-hang           never read a message once the window is up: a
 //                           console that has stopped answering
+//   -standin-crash-after N  end N milliseconds after start with the exit code
+//                           of an access violation (0xC0000005), as a server
+//                           that crashed, without the crash dialog's wait
+//   -standin-exit-after N   end normally, with exit code 0, after N milliseconds
+// Both wait on a timer, so the window answers meanwhile.
 // At start it appends one line to standin.log beside its own exe, in UTF-8:
 //   <pid> TAB <working directory> TAB <command line as received> CR LF
 // so that a test can see exactly how it was started, even while it runs. It
 // is a Unicode program, as a server is: what reaches it is what it records.
 #include <windows.h>
 
+#include <cwchar>
+#include <optional>
 #include <string>
 
 namespace {
@@ -25,6 +32,18 @@ std::wstring Title(const std::wstring& line) {
     const auto start = at + std::size(titleSwitch) - 1;
     return line.substr(start, line.find(L'"', start) - start);
 }
+
+// The number after the switch; nothing when the switch is not given.
+std::optional<UINT> Milliseconds(const std::wstring& line, const std::wstring& name) {
+    const std::wstring key = L" " + name + L" ";
+    const auto at = line.find(key);
+    if (at == std::wstring::npos)
+        return std::nullopt;
+    return static_cast<UINT>(std::wcstoul(line.c_str() + at + key.size(), nullptr, 10));
+}
+
+constexpr UINT_PTR CrashTimer = 1;
+constexpr UINT_PTR ExitTimer = 2;
 
 bool HasSwitch(const std::wstring& line, const std::wstring& name) {
     const auto at = line.find(L" " + name);
@@ -73,6 +92,12 @@ void RecordStart(const std::wstring& commandLine) {
 }
 
 LRESULT CALLBACK ConsoleProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_TIMER && wp == CrashTimer)
+        ExitProcess(0xC0000005);
+    if (msg == WM_TIMER && wp == ExitTimer) {
+        DestroyWindow(hwnd);
+        return 0;
+    }
     if (msg == WM_DESTROY) {
         PostQuitMessage(0);
         return 0;
@@ -101,6 +126,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     // A launcher's show command (say, minimised) reaches us through showCommand.
     if (!HasSwitch(commandLine, L"-standin-hidden"))
         ShowWindow(hwnd, showCommand);
+    if (const auto after = Milliseconds(commandLine, L"-standin-crash-after"))
+        SetTimer(hwnd, CrashTimer, *after, nullptr);
+    if (const auto after = Milliseconds(commandLine, L"-standin-exit-after"))
+        SetTimer(hwnd, ExitTimer, *after, nullptr);
     if (HasSwitch(commandLine, L"-standin-hang"))
         Sleep(INFINITE);
 

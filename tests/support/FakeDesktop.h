@@ -102,6 +102,10 @@ public:
     void setTitleWindowMinimized(bool min) override { log.push_back(min ? "minimize title" : "restore title"); }
     Rect windowTwips() override { return place; }
     void addTrayIcon() override { log.push_back("tray icon"); }
+    void showBalloon(const std::string& title, const std::string& text, bool error) override {
+        log.push_back(std::string(error ? "error " : "warning ") + title + ": " + text);
+    }
+    void flashTaskbarButton() override { log.push_back("flash"); }
     int popupMenu(const Menu& menu, MenuAnchor anchor) override {
         menus.push_back(menu);
         log.push_back(anchor == MenuAnchor::Cursor ? "menu at cursor" : "menu below icon");

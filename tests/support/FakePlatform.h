@@ -10,6 +10,9 @@
 #include <vector>
 
 #include "core/platform/Clipboard.h"
+#include "core/platform/Clock.h"
+#include "core/platform/Network.h"
+#include "core/platform/Processes.h"
 #include "core/platform/FileDialogs.h"
 #include "core/platform/MessageBoxes.h"
 #include "core/platform/Registry.h"
@@ -39,6 +42,16 @@ public:
     void save(const std::string& app, const std::string& section, const std::string& key,
               const std::string& value) override {
         values[{app, section, key}] = value;
+    }
+    std::vector<std::string> keys(const std::string& app, const std::string& section) override {
+        std::vector<std::string> found;
+        for (const auto& [address, value] : values)
+            if (std::get<0>(address) == app && std::get<1>(address) == section)
+                found.push_back(std::get<2>(address));
+        return found;
+    }
+    void remove(const std::string& app, const std::string& section, const std::string& key) override {
+        values.erase({app, section, key});
     }
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
 };
@@ -171,6 +184,54 @@ struct FakeClipboard : Clipboard {
     }
     std::string held;
     bool free = true;
+};
+
+// Time that moves only when a test moves it.
+struct FakeClock : Clock {
+    std::int64_t steadyMilliseconds() override { return now; }
+    LocalTime localNow() override { return local; }
+    std::int64_t now = 1000000;
+    LocalTime local{2026, 12, 7, 3, 12, 45, 60};
+};
+
+// Processes as a test sets them: each start gets the next id, and a test
+// ends one with an exit code or lets it vanish.
+struct FakeProcesses : Processes {
+    std::optional<ProcessId> start(const std::string& commandLine, const std::string& directory) override {
+        starts.push_back(commandLine + " @ " + directory);
+        if (refuse)
+            return std::nullopt;
+        const ProcessId id{nextPid++, nextPid * 10u};
+        statuses[id.pid] = {ProcessState::Running, 0};
+        return id;
+    }
+    ProcessStatus status(const ProcessId& process) override {
+        const auto it = statuses.find(process.pid);
+        return it == statuses.end() ? ProcessStatus{} : it->second;
+    }
+    bool ownsWindow(const ProcessId& process, DesktopWindow window) override {
+        const auto it = windows.find(window);
+        return it != windows.end() && it->second == process.pid;
+    }
+    void release(const ProcessId& process) override { released.push_back(process.pid); }
+
+    void end(std::uint32_t pid, std::uint32_t exitCode) { statuses[pid] = {ProcessState::Ended, exitCode}; }
+
+    std::uint32_t nextPid = 100;
+    bool refuse = false;
+    std::map<std::uint32_t, ProcessStatus> statuses;
+    std::map<DesktopWindow, std::uint32_t> windows;  // a console and the process it belongs to
+    std::vector<std::string> starts;
+    std::vector<std::uint32_t> released;
+};
+
+struct FakeNetwork : Network {
+    bool udpPortFree(const std::string& address, int port) override {
+        probes.push_back(address + ":" + std::to_string(port));
+        return !taken.count(port);
+    }
+    std::set<int> taken;
+    std::vector<std::string> probes;
 };
 
 }  // namespace vantry::fakes

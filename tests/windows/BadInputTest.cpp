@@ -174,7 +174,9 @@ TEST(BadInput, AFileSavedUnchangedComesBackAsItWasInEveryEditor) {
             ASSERT_TRUE(question);
             EXPECT_EQ(question->title, editor->exitTitle);
             Answer(BoxOf(program), IDYES);
-            ASSERT_TRUE(program.waitExit(10000));
+            ASSERT_TRUE(program.waitExit(10000))
+                << (BoxOf(program) ? "then: " + BoxOf(BoxOf(program)).text : "no box; the file " +
+                    std::string(ReadBytes(path) == file.saved ? "was saved" : "was not saved"));
             const std::string saved = ReadBytes(path);
             EXPECT_TRUE(saved == file.saved) << FirstDifference(saved, file.saved);
         }

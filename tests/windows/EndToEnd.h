@@ -116,7 +116,10 @@ protected:
         if (find != INVALID_HANDLE_VALUE)
             FindClose(find);
         CopyFileA((BinDir() + "\\hlds-standin.exe").c_str(), (hl / "hlds.exe").c_str(), FALSE);
+        DeleteFileA(ServerLog().c_str());
     }
+    // The log of the servers the program started, beside the program.
+    static std::string ServerLog() { return BinDir() + "\\HLDS Vantry.log"; }
     void Install() {
         CreateDirectoryA((hl / "valve").c_str(), nullptr);
         CreateDirectoryA((hl / "valve\\maps").c_str(), nullptr);

@@ -1,6 +1,7 @@
 // HLDS Vantry.exe run for real, driven from another process as a user's
 // clicks and keys reach it, against stand-in server consoles and a real one.
 #include <gtest/gtest.h>
+#include <winsock2.h>
 #include <windows.h>
 #include <shellapi.h>
 #include <oleacc.h>
@@ -151,22 +152,46 @@ TEST_F(EndToEnd, TheLauncherAloneStartsTheServerWithTheBuiltCommandLineAndEnds) 
     EXPECT_STREQ(params, "  +maxplayers 8 ");
 }
 
-TEST_F(EndToEnd, ARefusedLaunchSaysSoAndTheLauncherStaysOpen) {
+// A start that does not happen: the system refuses the program, or another
+// program holds the port and the admin says No. The launcher says why and
+// stays open, Start enabled again, and nothing runs.
+TEST_F(EndToEnd, AStartThatDoesNotHappenSaysWhyAndTheLauncherStaysOpen) {
     Install();
-    // There, so nobody is asked where it is, but nothing the system can start.
-    WriteBytes(hl / "hlds.exe", "");
-    ChildProcess program(Program("/s"));
-    HWND launcher = program.waitForShownWindow("HLDSVantryLauncher");
-    ASSERT_NE(launcher, nullptr);
-    PostMessageA(GetDlgItem(launcher, IdStart), BM_CLICK, 0, 0);
-    HWND box = program.waitForWindow("#32770", "Start Server");
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(WindowText(GetDlgItem(box, 0xFFFF)), "Could not start '" + hl.path() + "\\hlds.exe'.");
-    PressButton(box, IDOK);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
-    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(launcher, IdStart)) != FALSE; }));
-    EXPECT_TRUE(IsWindowEnabled(launcher));
-    EXPECT_FALSE(program.waitExit(200));
+    WSADATA wsa;
+    ASSERT_EQ(WSAStartup(MAKEWORD(2, 2), &wsa), 0);
+    const SOCKET held = socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+    for (const bool portTaken : {false, true}) {
+        SCOPED_TRACE(portTaken ? "the port taken" : "refused by the system");
+        std::string text = "Could not start '" + hl.path() + "\\hlds.exe'.";
+        if (portTaken) {
+            sockaddr_in at{};
+            at.sin_family = AF_INET;
+            at.sin_port = htons(27015);
+            ASSERT_EQ(bind(held, reinterpret_cast<const sockaddr*>(&at), sizeof at), 0);
+            text = "Port 27015 is already in use by another program. Start the server anyway?";
+        } else {
+            // There, so nobody is asked where it is, but nothing the system can start.
+            WriteBytes(hl / "hlds.exe.bak", ReadBytes(hl / "hlds.exe"));
+            WriteBytes(hl / "hlds.exe", "");
+        }
+        ChildProcess program(Program("/s"));
+        HWND launcher = program.waitForShownWindow("HLDSVantryLauncher");
+        ASSERT_NE(launcher, nullptr);
+        PostMessageA(GetDlgItem(launcher, IdStart), BM_CLICK, 0, 0);
+        HWND box = program.waitForWindow("#32770", "Start Server");
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(WindowText(GetDlgItem(box, 0xFFFF)), text);
+        PressButton(box, portTaken ? IDNO : IDOK);
+        ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+        EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(launcher, IdStart)) != FALSE; }));
+        EXPECT_TRUE(IsWindowEnabled(launcher));
+        EXPECT_FALSE(program.waitExit(200));
+        EXPECT_EQ(ReadBytes(hl / "standin.log"), "");
+        if (!portTaken)
+            WriteBytes(hl / "hlds.exe", ReadBytes(hl / "hlds.exe.bak"));
+    }
+    closesocket(held);
+    WSACleanup();
 }
 
 TEST_F(EndToEnd, FromTheMainWindowTheLauncherIsModalAndItsNewConsoleIsListed) {
@@ -899,5 +924,80 @@ TEST_F(EndToEnd, TheTaskbarButtonsCloseAsksWhatTheExitButtonWould) {
     question = closeFromTaskbar("Exit");
     ASSERT_NE(question, nullptr);
     ASSERT_TRUE(Answer(question, IDYES));
+    EXPECT_TRUE(program.waitExit(10000));
+}
+
+namespace {
+
+// The list's menu for the current entry, as the menu key opens it, and its
+// last entry ("Restart If It Crashes") chosen with the keys.
+void ToggleRestartIfItCrashes(const ChildProcess& program, HWND main) {
+    HWND list = GetDlgItem(main, IdList);
+    PostMessageA(main, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), -1);
+    HWND menu = program.waitForWindow("#32768");
+    ASSERT_NE(menu, nullptr);
+    PostMessageA(menu, WM_KEYDOWN, VK_UP, 0);
+    PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(menu); }));
+}
+
+// The lines of the stand-in's own log: how each server was started.
+std::vector<std::string> StandinStarts(const std::string& hl) {
+    std::vector<std::string> lines;
+    const std::string log = ReadBytes(hl + "\\standin.log");
+    for (std::size_t at = 0, end; (end = log.find("\r\n", at)) != std::string::npos; at = end + 2)
+        lines.push_back(log.substr(log.find('\t', at) + 1, end - log.find('\t', at) - 1));
+    return lines;
+}
+
+}  // namespace
+
+// A watched server that crashes comes back with the same command line, in
+// the same folder, with the name the admin gave it and hidden as it was; one
+// that is closed stays closed. The log tells each step.
+TEST_F(EndToEnd, AWatchedServerThatCrashesIsStartedAgainAndOneClosedIsNot) {
+    Install();
+    SetOption("Params", "-standin-crash-after 6000");
+    ChildProcess program(Program());
+    HWND main = program.waitForShownWindow("HLDSVantryMain");
+    ASSERT_NE(main, nullptr);
+    HWND list = GetDlgItem(main, IdList);
+    const auto launch = [&] {
+        PostMessageA(GetDlgItem(main, IdMainStart), BM_CLICK, 0, 0);
+        HWND launcher = program.waitForShownWindow("HLDSVantryLauncher");
+        ASSERT_NE(launcher, nullptr);
+        PostMessageA(GetDlgItem(launcher, IdStart), BM_CLICK, 0, 0);
+        ASSERT_TRUE(WaitFor([&] { return !IsWindow(launcher); }));
+    };
+    launch();
+    ASSERT_TRUE(WaitFor([&] { return Entries(list).size() == 1; }, 4s));
+    ClickEntry(list, 0, 60);
+    ToggleRestartIfItCrashes(program, main);
+    HWND nameField = Inner(main, IdName2, "Edit");
+    SendMessageA(nameField, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("dust"));
+    SendMessageA(GetDlgItem(main, IdRename), BM_CLICK, 0, 0);
+    ClickEntry(list, 0, 3);  // hidden
+    ASSERT_TRUE(WaitFor([&] { return Entries(list).size() == 1 && Entries(list)[0].text == "HLDS - dust" &&
+                                     !Entries(list)[0].ticked; }));
+
+    // It crashes; five seconds later it runs again, named and hidden as it was.
+    ASSERT_TRUE(WaitFor([&] { return StandinStarts(hl.path()).size() == 2; }, 20s)) << ReadBytes(ServerLog());
+    const auto starts = StandinStarts(hl.path());
+    EXPECT_EQ(starts[1], starts[0]) << "the same folder and command line";
+    ASSERT_TRUE(WaitFor([&] { return Entries(list).size() == 1 && Entries(list)[0].text == "HLDS - dust"; }, 5s));
+    EXPECT_FALSE(Entries(list)[0].ticked);
+    HWND console = FindWindowA("tty", "HLDS - dust");
+    ASSERT_NE(console, nullptr);
+    EXPECT_FALSE(IsWindowVisible(console));
+    const std::string log = ReadBytes(ServerLog());
+    for (const char* event : {"\tstart\t-\t27015\t", "\tcrash\t0xC0000005\t27015\t", "\trestart\t-\t27015\t"})
+        EXPECT_NE(log.find(event), std::string::npos) << event << " in " << log;
+
+    // Closed by the admin: an end, and no restart.
+    PostMessageA(console, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return Entries(list).empty(); }, 4s));
+    ASSERT_TRUE(WaitFor([&] { return ReadBytes(ServerLog()).find("\tend\t0x00000000") != std::string::npos; }, 4s));
+    EXPECT_EQ(StandinStarts(hl.path()).size(), 2u);
+    PostMessageA(GetDlgItem(main, IdExit), BM_CLICK, 0, 0);
     EXPECT_TRUE(program.waitExit(10000));
 }

@@ -144,7 +144,8 @@ TEST_F(Win32FileSystemTest, NamesInAnyScriptAndPathsOfAnyLength) {
         const std::string file = folder + "\\\xE9\xBB\x98\xE8\xAE\xA4.cfg";
         ASSERT_TRUE(fs.writeFile(file, "first"));
         ASSERT_TRUE(fs.writeFile(file, "second"));
-        EXPECT_EQ(fs.readFile(file), "second");
+        ASSERT_TRUE(fs.appendFile(file, " and more"));
+        EXPECT_EQ(fs.readFile(file), "second and more");
         EXPECT_TRUE(FileExists(fs, file));
         EXPECT_EQ(fs.list(folder + "\\*", ListFilter::WithDirectories),
                   (Names{".", "..", "\xE9\xBB\x98\xE8\xAE\xA4.cfg"}));
@@ -185,4 +186,22 @@ TEST_F(Win32FileSystemTest, AFailedWriteKeepsTheOldBytesAndSaysSo) {
     EXPECT_EQ(ReadBytes(dir / "busy.cfg"), "busy");
 
     EXPECT_EQ(fs.list(dir / "*.tmp", ListFilter::NormalFiles), Names{});
+
+    // Nor can a log be made where there is no folder, or in a directory's place.
+    EXPECT_FALSE(fs.appendFile(dir / "missing\\vantry.log", "x"));
+    EXPECT_FALSE(fs.appendFile(dir / "valve", "x"));
+}
+
+TEST_F(Win32FileSystemTest, AppendsLandAtTheEndWhileAnotherProgramHasTheFileOpen) {
+    const std::string log = dir / "vantry.log";
+    ASSERT_TRUE(fs.appendFile(log, "one\r\n"));
+    // Another copy of the program, or a viewer that follows the log.
+    HANDLE reader = CreateFileA(log.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0,
+                                nullptr);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(fs.appendFile(log, "two\r\n"));
+    EXPECT_TRUE(fs.appendFile(log, ""));
+    CloseHandle(reader);
+    EXPECT_EQ(ReadBytes(log), "one\r\ntwo\r\n");
 }

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "FakeDesktop.h"
+#include "FakeFileSystem.h"
 #include "FakePlatform.h"
 #include "Processes.h"
 #include "TestHost.h"
@@ -29,8 +30,11 @@ protected:
     fakes::FakeMessageBoxes boxes;
     fakes::FakeShell shell;
     int lastPort = 0;
+    fakes::FakeFileSystem fs;
+    fakes::FakeProcesses processes;
+    fakes::FakeClock clock;
     WindowSet windows;
-    win::MainWindow window{windows, MainServices{settings, desktop, boxes, shell, lastPort}};
+    win::MainWindow window{windows, MainServices{settings, desktop, boxes, shell, lastPort, fs, processes, clock}};
 };
 
 }  // namespace
@@ -69,7 +73,7 @@ TEST_F(MainWindowTest, TheTrayMenuWhileAModalWindowIsOpenActivatesThatWindow) {
 }
 
 TEST_F(MainWindowTest, MovedToA144DpiMonitorItIsLaidOutAsIfCreatedThere) {
-    const MainServices services{settings, desktop, boxes, shell, lastPort};
+    const MainServices services{settings, desktop, boxes, shell, lastPort, fs, processes, clock};
     win::MainWindow moved{windows, services}, born{windows, services};
     ASSERT_TRUE(moved.load(nullptr, 96));
     ASSERT_TRUE(born.load(nullptr, 144));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cstdio>
 
@@ -62,6 +63,23 @@ TEST_F(Win32SettingsStoreTest, ValuesLiveUnderTheApplicationsSectionAsStrings) {
     RegGetValueW(HKEY_CURRENT_USER, win::Widen("Software\\" + app + "\\Options").c_str(), L"Params", RRF_RT_REG_SZ,
                  nullptr, wide, &size);
     EXPECT_STREQ(wide, L"+hostname \"\u0141\u00F3d\u017A \u041F\u0440\u0438\u0432\u0435\u0442\" +maxplayers 8");
+
+    // A section's keys, in any script; its default value is none of them,
+    // and a key is removed alone.
+    const std::string server = "\xD0\xA1\xD0\xB5\xD1\x80\xD0\xB2\xD0\xB5\xD1\x80 1";
+    store.save(app, "Options", server, "27015");
+    RegSetKeyValueA(HKEY_CURRENT_USER, ("Software\\" + app + "\\Options").c_str(), nullptr, REG_SZ, "d", 2);
+    auto keys = store.keys(app, "Options");
+    std::sort(keys.begin(), keys.end());
+    EXPECT_EQ(keys, (std::vector<std::string>{"Empty", "HLdir", "Params", server}));
+    store.remove(app, "Options", server);
+    store.remove(app, "Options", server);
+    store.remove(app, "Options", "");
+    store.remove(app, "Missing", "HLdir");
+    EXPECT_EQ(store.get(app, "Options", server), std::nullopt);
+    EXPECT_EQ(store.keys(app, "Options").size(), 3u);
+    EXPECT_EQ(RawValue("Options", nullptr), "d");
+    EXPECT_TRUE(store.keys(app, "Missing").empty());
 }
 
 TEST_F(Win32SettingsStoreTest, CoordinatesUseAPointWhateverTheLocale) {

@@ -96,3 +96,13 @@ TEST(TrayIcon, RemoveAllAndTheDestructorLeaveNoIcon) {
     EXPECT_FALSE(InNotificationArea(second.messageWindow()));
     EXPECT_FALSE(InNotificationArea(third.messageWindow()));
 }
+
+TEST(TrayIcon, ABalloonComesFromTheShownIconOnly) {
+    TrayIcon tray;
+    EXPECT_FALSE(tray.showBalloon("Server", "It ended.", TrayIcon::BalloonIcon::Warning));
+    tray.setShown(true);
+    // Each text one unit too long, its last character outside the basic plane.
+    const std::string smile = "\xF0\x9F\x98\x80";
+    EXPECT_TRUE(tray.showBalloon(std::string(62, 't') + smile, std::string(254, 'x') + smile,
+                                 TrayIcon::BalloonIcon::Error));
+}

@@ -9,8 +9,10 @@ namespace vantry {
 
 namespace filemessages {
 std::string ChangedQuestion(const std::string& path) {
-    return "'" + FileNameOf(path) + "' has been changed by another program since it was opened. "
-           "Replace it with this text?";
+    std::string question(1, '\'');
+    question += FileNameOf(path);
+    question += "' has been changed by another program since it was opened. Replace it with this text?";
+    return question;
 }
 }  // namespace filemessages
 

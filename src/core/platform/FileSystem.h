@@ -64,6 +64,10 @@ public:
 
     virtual bool createDirectory(const std::string& path) = 0;
 
+    // Adds the bytes at the file's end, making the file where there is none.
+    // Other programs may read the file meanwhile; each append lands whole.
+    virtual bool appendFile(const std::string& path, const std::string& bytes) = 0;
+
     // File text in the system's ANSI code page, the form files have always
     // been written in: its bytes as UTF-8, or nothing when they would not
     // come back the same (a double-byte code page's broken pair).

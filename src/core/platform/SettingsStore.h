@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vantry {
 
@@ -16,6 +17,10 @@ public:
     // Creates section and key as needed; a store that cannot be written is not an error.
     virtual void save(const std::string& app, const std::string& section, const std::string& key,
                       const std::string& value) = 0;
+    // The section's keys, in no particular order; none for a missing section.
+    virtual std::vector<std::string> keys(const std::string& app, const std::string& section) = 0;
+    // Removes the key; a missing one is no error.
+    virtual void remove(const std::string& app, const std::string& section, const std::string& key) = 0;
 };
 
 }  // namespace vantry

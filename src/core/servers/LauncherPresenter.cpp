@@ -1,5 +1,6 @@
 #include "core/servers/LauncherPresenter.h"
 
+#include "core/servers/Watchdog.h"
 #include "core/startup/StartUp.h"
 #include "core/text/Text.h"
 
@@ -32,6 +33,20 @@ bool PortFieldAccepts(int ch) { return (ch >= '0' && ch <= '9') || ch == 8; }
 
 std::string LaunchRefusedMessage(const std::string& path) {
     return "Could not start '" + path + "'.";
+}
+
+std::string PortInUseQuestion(int port) {
+    return "Port " + std::to_string(port) + " is already in use by another program. Start the server anyway?";
+}
+
+std::string ServerAddress(const std::string& params) {
+    const auto words = SplitAt(params, ' ');
+    for (std::size_t i = 0; i + 1 < words.size(); ++i)
+        if (EqualsIgnoreCase(words[i], "+ip"))
+            for (std::size_t k = i + 1; k < words.size(); ++k)
+                if (!words[k].empty())
+                    return words[k];
+    return {};
 }
 
 
@@ -68,14 +83,28 @@ void LauncherPresenter::onStart() {
     const ListControl& games = view_.gameSelector();
     const int selected = games.ListIndex();
     const std::string params = view_.paramsText();
-    const std::string commandLine =
-        LaunchCommandLine(selected >= 0 ? games.List(selected) : std::string(), view_.mapText(),
-                          view_.portText(), params);
+    const std::string port = TrimSpaces(view_.portText());
+    // A server on a port another program holds would not come up; the
+    // proposals themselves know nothing of other programs.
+    if (const auto number = ParseNumber<long>(port); number && *number >= 1 && *number <= 65535 &&
+        !s_.network.udpPortFree(ServerAddress(params), static_cast<int>(*number)) &&
+        s_.boxes.show(view_.windowHandle(), PortInUseQuestion(static_cast<int>(*number)), launcher::RefusedTitle,
+                      launcher::PortInUseStyle) != mb::Yes) {
+        view_.setWindowEnabled(true);
+        view_.setStartEnabled(true);
+        return;
+    }
     Settings& settings = s_.catalogue.settings;
     settings.SetParams(params);
     const std::string dir = settings.HLdir();
     const std::string exe = dir + settings.HLexe();
-    if (!s_.shell.execute(view_.windowHandle(), "Open", exe, commandLine, dir, ShowNormal)) {
+    // The program quoted and the parameters after a space, as the shell
+    // always ran it.
+    const std::string commandLine =
+        "\"" + exe + "\" " +
+        LaunchCommandLine(selected >= 0 ? games.List(selected) : std::string(), view_.mapText(), port, params);
+    const auto started = s_.processes.start(commandLine, dir);
+    if (!started) {
         // A silent failure would close the launcher as if the server ran.
         s_.boxes.show(view_.windowHandle(), LaunchRefusedMessage(exe), launcher::RefusedTitle,
                       launcher::RefusedStyle);
@@ -83,6 +112,7 @@ void LauncherPresenter::onStart() {
         view_.setStartEnabled(true);
         return;
     }
+    RecordServerStart(settings, s_.catalogue.fs, s_.clock, {*started, false, port, dir, commandLine});
     view_.startPause(launcher::StartPauseMilliseconds);
 }
 

@@ -5,8 +5,10 @@
 #include "core/catalogue/GameCatalogue.h"
 #include "core/catalogue/ListControl.h"
 #include "core/catalogue/MapLists.h"
+#include "core/platform/Clock.h"
 #include "core/platform/MessageBoxes.h"
-#include "core/platform/Shell.h"
+#include "core/platform/Network.h"
+#include "core/platform/Processes.h"
 
 namespace vantry {
 
@@ -15,6 +17,7 @@ inline constexpr char Title[] = "Launch Half-Life Dedicated Server ";
 inline constexpr char TrayTooltip[] = "Launch Server";
 inline constexpr char RefusedTitle[] = "Start Server";
 inline constexpr unsigned RefusedStyle = mb::OkOnly | mb::Information;
+inline constexpr unsigned PortInUseStyle = mb::YesNo | mb::Exclamation;
 inline constexpr int StandalonePort = 27015;
 // The pause after a start, while the new console comes up.
 inline constexpr int StartPauseMilliseconds = 500;
@@ -35,6 +38,10 @@ bool PortFieldAccepts(int ch);
 
 // What the user reads when the system refuses to start the server.
 std::string LaunchRefusedMessage(const std::string& path);
+std::string PortInUseQuestion(int port);
+
+// The address the parameters' "+ip" gives the server, empty for none.
+std::string ServerAddress(const std::string& params);
 
 
 // What frmServerRun shows; the window implements it over its controls.
@@ -63,7 +70,9 @@ public:
 struct LauncherServices {
     CatalogueServices& catalogue;
     GameLists& lists;
-    Shell& shell;
+    Processes& processes;
+    Network& network;
+    Clock& clock;
     MessageBoxes& boxes;
     int& lastPort;     // the program-wide port counter
     bool standalone;   // started alone with "/s"
@@ -85,7 +94,8 @@ public:
     // EndProgramNow when the user gave up locating hlds.exe or the program.
     LauncherOutcome onLoad();
     void onGameClick();
-    // Starts the server; once it runs, the window waits disabled for the pause.
+    // Starts the server, and records it; once it runs, the window waits
+    // disabled for the pause. A port another program holds asks first.
     void onStart();
     LauncherOutcome onPauseElapsed();
     LauncherOutcome onCancel();

@@ -12,6 +12,34 @@ Rect MainWindowPlace(const Settings& settings, int screenWidthTwips, const Rect&
             static_cast<int>(std::lround(settings.MainY())), windowTwips.width, windowTwips.height};
 }
 
+MainPresenter::MainPresenter(MainView& view, MainServices services)
+    : view_(view),
+      s_(services),
+      list_(view, services.desktop),
+      watchdogServices_{services.settings, services.fs, services.processes, services.clock, services.desktop},
+      watchdog_(*this, watchdogServices_) {
+    list_.onConsoleFound = [this](DesktopWindow console, std::string& title) {
+        watchdog_.onConsoleFound(console, title);
+    };
+}
+
+void MainPresenter::onAliveTick() {
+    list_.chkAlive();
+    watchdog_.tick();
+}
+
+void MainPresenter::notify(const std::string& text, bool error) {
+    if (HasTrayIcon(ShowInMode(s_.settings)))
+        view_.showBalloon(watchdog::NoticeTitle, text, error);
+    else
+        view_.flashTaskbarButton();
+}
+
+DesktopWindow MainPresenter::currentConsole() const {
+    const int current = view_.currentEntry();
+    return current >= 0 ? list_.consoleAt(current) : 0;
+}
+
 void MainPresenter::onLoad() {
     if (HasTrayIcon(ShowInMode(s_.settings)))
         view_.addTrayIcon();
@@ -111,10 +139,16 @@ Menu MainPresenter::TrayMenu() {
 
 Menu MainPresenter::ListMenu() {
     using namespace mainwin;
+    const std::optional<bool> watched = watchdog_.watched(currentConsole());
+    MenuItem restart{RestartCommand, watchdog::MenuCaption};
+    restart.enabled = watched.has_value();
+    restart.checked = watched.value_or(false);
     return {{HideServerCommand, list_.contextMenuHideCaption()},
             Separator(),
             {HideAllCommand, "Hide All"},
-            {UnhideAllCommand, "Unhide All"}};
+            {UnhideAllCommand, "Unhide All"},
+            Separator(),
+            restart};
 }
 
 void MainPresenter::runMenu(const Menu& menu, MenuAnchor anchor) {
@@ -142,6 +176,9 @@ void MainPresenter::onMenuCommand(int command) {
         break;
     case HideServerCommand:
         list_.toggleCurrent();
+        break;
+    case RestartCommand:
+        watchdog_.toggleWatched(currentConsole());
         break;
     case StartCommand:
         onStartServer();

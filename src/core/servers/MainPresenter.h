@@ -8,6 +8,7 @@
 #include "core/platform/Shell.h"
 #include "core/platform/WindowHandle.h"
 #include "core/servers/ServerList.h"
+#include "core/servers/Watchdog.h"
 #include "core/startup/Settings.h"
 #include "core/startup/StartUp.h"
 #include "core/ui/Look.h"
@@ -28,7 +29,7 @@ inline constexpr int FirstLastPort = 27014;
 enum Command : int {
     HideAllCommand = 10, UnhideAllCommand, StartCommand, CfgCommand, MapCycleCommand, MotdCommand,
     OptionsCommand, ReportBugCommand, AboutCommand, MinCommand, ExitCommand, HideServerCommand,
-    ServerCommand = 1000
+    RestartCommand, ServerCommand = 1000
 };
 }  // namespace mainwin
 
@@ -61,6 +62,10 @@ public:
     virtual Rect windowTwips() = 0;
     // Adds the tray icon once the window is up.
     virtual void addTrayIcon() = 0;
+    // A notice on the tray icon, with the warning or the error icon.
+    virtual void showBalloon(const std::string& title, const std::string& text, bool error) = 0;
+    // Flashes the taskbar button until the main window is next activated.
+    virtual void flashTaskbarButton() = 0;
     // Pops the menu up and returns the chosen command, 0 for none.
     virtual int popupMenu(const Menu& menu, MenuAnchor anchor) = 0;
     virtual WindowHandle windowHandle() = 0;
@@ -84,17 +89,22 @@ struct MainServices {
     MessageBoxes& boxes;
     Shell& shell;
     int& lastPort;  // the program-wide port counter
+    FileSystem& fs;
+    Processes& processes;
+    Clock& clock;
 };
 
 // frmMain's rules: the server list and its commands, the tray and icon menus,
 // minimize and restore by the ShowIn mode, exit, and what loading and
 // unloading the window store.
-class MainPresenter {
+class MainPresenter : private WatchdogNotices {
 public:
-    MainPresenter(MainView& view, MainServices services)
-        : view_(view), s_(services), list_(view, services.desktop) {}
+    MainPresenter(MainView& view, MainServices services);
 
     ServerList& servers() { return list_; }
+    // The poll's two ticks: new consoles; closed ones, the marks, and the watchdog.
+    void onNewConsolesTick() { list_.tChkNew(); }
+    void onAliveTick();
 
     void onLoad();
     // Remembers the position only when the window closes while visible.
@@ -132,10 +142,15 @@ public:
 
 private:
     void runMenu(const Menu& menu, MenuAnchor anchor);
+    // A balloon on the tray icon; with no tray icon, the taskbar button flashes.
+    void notify(const std::string& text, bool error) override;
+    DesktopWindow currentConsole() const;
 
     MainView& view_;
     MainServices s_;
     ServerList list_;
+    WatchdogServices watchdogServices_;
+    Watchdog watchdog_;
     // The icon menu offers what the last tray opening chose.
     TrayMinAction trayMin_ = TrayMinAction::Minimize;
     // The consoles of the Servers submenu as it was built: the polls go on

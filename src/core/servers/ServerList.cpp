@@ -69,10 +69,13 @@ void ServerList::AddServerWindow(const std::string& title, DesktopWindow handle)
     // listed, as the answer may walk every window on the desktop.
     if (desktop_.ofThisProgram(handle))
         return;
+    std::string shown = title;
+    if (onConsoleFound)
+        onConsoleFound(handle, shown);
     // A console that was hidden when found stays hidden and is listed unticked.
     const bool wasVisible = desktop_.isVisible(handle);
     lstServer_Add(handle);
-    view_.addEntry(title, wasVisible);
+    view_.addEntry(shown, wasVisible);
     ShowServerDetails();
 }
 

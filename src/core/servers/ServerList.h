@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,12 @@ public:
     // The "Servers" submenu: an entry a console, in list order, ticked while it
     // is shown; entry i has the command firstCommand + i.
     Menu BuildServerMenu(int firstCommand);
+
+    // A console about to be listed, with the title it is to be listed with,
+    // which its claimer may change.
+    std::function<void(DesktopWindow console, std::string& title)> onConsoleFound;
+    // The console of an entry; 0 outside the list.
+    DesktopWindow consoleAt(int index) const { return handleAt(index); }
 
     // The two 1.5-second ticks: new consoles are listed; closed ones are
     // dropped and the marks of the others put right.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/platform/SettingsStore.h"
 
@@ -66,6 +67,14 @@ public:
     void SetCfgY(float v) { saveSingle("CFG", "Y", v); }
     void SetCfgX2(float v) { saveSingle("CFG", "X2", v); }
     void SetCfgY2(float v) { saveSingle("CFG", "Y2", v); }
+
+    // "Servers": one value a server the launcher started, named by its
+    // process id. Unlike every other setting, these are removed once their
+    // server has ended for good.
+    std::vector<std::string> ServerKeys() const { return store_.keys(SettingsApp, "Servers"); }
+    std::optional<std::string> Server(const std::string& key) const { return store_.get(SettingsApp, "Servers", key); }
+    void SetServer(const std::string& key, const std::string& v) { store_.save(SettingsApp, "Servers", key, v); }
+    void RemoveServer(const std::string& key) { store_.remove(SettingsApp, "Servers", key); }
 
 private:
     std::string text(const char* section, const char* key, const char* fallback = "") const;

@@ -237,6 +237,21 @@ bool Win32FileSystem::createDirectory(const std::string& path) {
     return CreateDirectoryW(SystemPath(path).c_str(), nullptr) != 0;
 }
 
+// Opened for appending only, every write goes to the end as it then is, so
+// that a line written in one call lands whole after whatever another writer
+// appended; readers may read the file meanwhile.
+bool Win32FileSystem::appendFile(const std::string& path, const std::string& bytes) {
+    UniqueKernelHandle file(CreateFileW(SystemPath(path).c_str(), FILE_APPEND_DATA,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file || bytes.size() > std::numeric_limits<DWORD>::max())
+        return false;
+    DWORD written = 0;
+    return bytes.empty() || (WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                                       nullptr) &&
+                             written == bytes.size());
+}
+
 std::optional<std::string> Win32FileSystem::decodeAnsi(std::string_view bytes) {
     const auto text = FromAnsi(bytes);
     return text ? std::optional(Narrow(*text)) : std::nullopt;

@@ -11,6 +11,7 @@ public:
     std::optional<std::string> readFile(const std::string& path) override;
     bool writeFile(const std::string& path, const std::string& bytes) override;
     bool createDirectory(const std::string& path) override;
+    bool appendFile(const std::string& path, const std::string& bytes) override;
     std::optional<std::string> decodeAnsi(std::string_view bytes) override;
     std::optional<std::string> encodeAnsi(std::string_view text) override;
 };

@@ -112,13 +112,45 @@ void Win32Registry::DeleteRegKey(RegRoot root, const std::string& keyPath) {
     RegDeleteKeyExW(RootKey(root), subKey.c_str(), View(root), 0);
 }
 
-void Win32Registry::DeleteRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName) {
+std::vector<std::string> RegValueNames(RegRoot root, const std::string& keyPath) {
+    std::vector<std::string> names;
+    UniqueRegKey key;
+    DWORD longest = 0;
+    if (RegOpenKeyExW(RootKey(root), SubKey(keyPath).c_str(), 0, KEY_QUERY_VALUE | View(root), key.put()) !=
+            ERROR_SUCCESS ||
+        RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longest,
+                         nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+        return names;
+    std::wstring name(longest + 1, L'\0');
+    for (DWORD index = 0;;) {
+        DWORD length = static_cast<DWORD>(name.size());
+        const LSTATUS status =
+            RegEnumValueW(key.get(), index, name.data(), &length, nullptr, nullptr, nullptr, nullptr);
+        if (status == ERROR_MORE_DATA && name.size() < 32768) {
+            // A longer name came in since the key was measured.
+            name.resize(name.size() * 2);
+            continue;
+        }
+        if (status != ERROR_SUCCESS)
+            break;
+        if (length > 0)
+            names.push_back(Narrow(std::wstring_view(name.data(), length)));
+        ++index;
+    }
+    return names;
+}
+
+void RemoveRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName) {
     UniqueRegKey key;
     if (RegOpenKeyExW(RootKey(root), SubKey(keyPath).c_str(), 0, KEY_SET_VALUE | View(root), key.put()) !=
         ERROR_SUCCESS)
         return;
     const std::wstring name = Widen(valueName);
     RegDeleteValueW(key.get(), ValueName(name));
+}
+
+void Win32Registry::DeleteRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName) {
+    RemoveRegValue(root, keyPath, valueName);
 }
 
 }  // namespace vantry::win

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <vector>
 
 #include "core/platform/Registry.h"
 
@@ -29,5 +30,11 @@ std::optional<std::string> ReadRegSz(RegRoot root, const std::string& keyPath,
 bool WriteRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName,
                    DWORD type, const void* data, DWORD size);
 bool WriteRegSz(RegRoot root, const std::string& keyPath, const std::string& valueName, const std::string& text);
+
+// The names of the key's values, its default value left out; none for a
+// missing or unreadable key.
+std::vector<std::string> RegValueNames(RegRoot root, const std::string& keyPath);
+// Deletes one value; a missing key or value is no error.
+void RemoveRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName);
 
 }  // namespace vantry::win

@@ -25,4 +25,14 @@ void Win32SettingsStore::save(const std::string& app, const std::string& section
     WriteRegSz(RegRoot::CurrentUser, SectionKey(app, section), key, value);
 }
 
+std::vector<std::string> Win32SettingsStore::keys(const std::string& app, const std::string& section) {
+    return RegValueNames(RegRoot::CurrentUser, SectionKey(app, section));
+}
+
+void Win32SettingsStore::remove(const std::string& app, const std::string& section, const std::string& key) {
+    if (key.empty())
+        return;
+    RemoveRegValue(RegRoot::CurrentUser, SectionKey(app, section), key);
+}
+
 }  // namespace vantry::win

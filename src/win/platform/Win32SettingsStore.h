@@ -11,6 +11,8 @@ public:
                                    const std::string& key) override;
     void save(const std::string& app, const std::string& section, const std::string& key,
               const std::string& value) override;
+    std::vector<std::string> keys(const std::string& app, const std::string& section) override;
+    void remove(const std::string& app, const std::string& section, const std::string& key) override;
 };
 
 }  // namespace vantry::win

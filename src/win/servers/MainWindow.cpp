@@ -111,6 +111,17 @@ void MainWindow::addTrayIcon() {
     PostMessageW(hwnd_, AddTrayIconMessage, 0, 0);
 }
 
+void MainWindow::showBalloon(const std::string& title, const std::string& text, bool error) {
+    if (TrayIcon* tray = trayIcon())
+        tray->showBalloon(title, text, error ? TrayIcon::BalloonIcon::Error : TrayIcon::BalloonIcon::Warning);
+}
+
+void MainWindow::flashTaskbarButton() {
+    // The taskbar button is the title window's, where there is one.
+    HWND owner = GetWindow(hwnd_, GW_OWNER);
+    FlashUntilForeground(owner ? owner : hwnd_);
+}
+
 void MainWindow::startPolling() {
     SetTimer(hwnd_, TimerChkNew, mainwin::PollMilliseconds, nullptr);
     SetTimer(hwnd_, TimerAlive, mainwin::PollMilliseconds, nullptr);
@@ -188,10 +199,18 @@ LRESULT MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_TIMER:
         if (wp == TimerChkNew)
-            presenter_.servers().tChkNew();
+            presenter_.onNewConsolesTick();
         else if (wp == TimerAlive)
-            presenter_.servers().chkAlive();
+            presenter_.onAliveTick();
         return 0;
+    case WM_ACTIVATE:
+        // Once the admin has come to the window, the flashing that called them stops.
+        if (LOWORD(wp) != WA_INACTIVE) {
+            FLASHWINFO stop{sizeof stop, GetWindow(hwnd_, GW_OWNER), FLASHW_STOP, 0, 0};
+            if (stop.hwnd)
+                FlashWindowEx(&stop);
+        }
+        break;
     case WM_PAINT:
         paintFrameLines(PaintDC(hwnd_).get());
         return 0;

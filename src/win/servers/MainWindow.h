@@ -73,6 +73,8 @@ private:
     void setTitleWindowMinimized(bool minimized) override;
     Rect windowTwips() override { return placeTwips(); }
     void addTrayIcon() override;
+    void showBalloon(const std::string& title, const std::string& text, bool error) override;
+    void flashTaskbarButton() override;
     int popupMenu(const Menu& menu, MenuAnchor anchor) override;
     WindowHandle windowHandle() override { return hwnd_; }
     bool openAbout() override { return onAbout && onAbout(); }

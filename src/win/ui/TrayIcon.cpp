@@ -51,25 +51,41 @@ void TrayIcon::RemoveAll() {
         icon->setShown(false);
 }
 
-bool TrayIcon::notify(DWORD action, UINT flags) {
-    NOTIFYICONDATAW data{};
+namespace {
+// Cut to fit, but never between the two halves of a character outside the
+// basic plane; the zeroed rest of the field ends the text.
+template <std::size_t Size>
+void CopyCut(const std::string& text, wchar_t (&field)[Size]) {
+    const std::wstring wide = Widen(text);
+    std::size_t length = std::min(wide.size(), Size - 1);
+    if (length < wide.size() && length > 0 && IS_HIGH_SURROGATE(wide[length - 1]))
+        --length;
+    std::copy_n(wide.begin(), length, field);
+}
+}  // namespace
+
+bool TrayIcon::notify(DWORD action, UINT flags, NOTIFYICONDATAW data) {
     data.cbSize = sizeof data;
     data.hWnd = hwnd_;
     data.uID = IconId;
     data.uFlags = flags;
     data.uCallbackMessage = CallbackMessage;
     data.hIcon = icon_;
-    // Cut to fit, but never between the two halves of a character outside
-    // the basic plane; the zeroed rest of szTip ends the text.
-    const std::wstring tip = Widen(tooltip_);
-    std::size_t length = std::min(tip.size(), std::size(data.szTip) - 1);
-    if (length < tip.size() && IS_HIGH_SURROGATE(tip[length - 1]))
-        --length;
-    std::copy_n(tip.begin(), length, data.szTip);
+    CopyCut(tooltip_, data.szTip);
     data.uVersion = NOTIFYICON_VERSION;
     using NotifyFunction = BOOL(WINAPI*)(DWORD, NOTIFYICONDATAW*);
     const auto shellNotify = LateBound<NotifyFunction>("shell32.dll", "Shell_NotifyIconW");
     return shellNotify && shellNotify(action, &data) != FALSE;
+}
+
+bool TrayIcon::showBalloon(const std::string& title, const std::string& text, BalloonIcon icon) {
+    if (!shown_)
+        return false;
+    NOTIFYICONDATAW data{};
+    CopyCut(title, data.szInfoTitle);
+    CopyCut(text, data.szInfo);
+    data.dwInfoFlags = icon == BalloonIcon::Error ? NIIF_ERROR : NIIF_WARNING;
+    return notify(NIM_MODIFY, NIF_INFO, data);
 }
 
 void TrayIcon::add() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <functional>
 #include <string>
@@ -30,6 +31,12 @@ public:
     void setShown(bool shown);
     bool shown() const { return shown_; }
 
+    enum class BalloonIcon { Warning, Error };
+    // A notification from the shown icon: the title and text are cut to what
+    // the shell holds (63 and 255 UTF-16 units). False when the icon is not
+    // shown or the shell refused.
+    bool showBalloon(const std::string& title, const std::string& text, BalloonIcon icon);
+
     // Left click (on release), or Enter/Space on the icon.
     std::function<void()> onActivate;
     // Right click (on release) or the context-menu key; the hidden window is
@@ -45,7 +52,7 @@ public:
 
 private:
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
-    bool notify(DWORD action, UINT flags);
+    bool notify(DWORD action, UINT flags, NOTIFYICONDATAW data = {});
     void add();
     void remove();
 

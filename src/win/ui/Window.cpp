@@ -103,4 +103,15 @@ LRESULT CALLBACK Window::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return result;
 }
 
+void FlashUntilForeground(HWND window) {
+    // A window in front is seen already; flashing it would only distract.
+    if (!window || GetForegroundWindow() == window)
+        return;
+    FLASHWINFO flash{};
+    flash.cbSize = sizeof flash;
+    flash.hwnd = window;
+    flash.dwFlags = FLASHW_ALL | FLASHW_TIMERNOFG;
+    FlashWindowEx(&flash);
+}
+
 }  // namespace vantry::win

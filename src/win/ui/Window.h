@@ -50,4 +50,8 @@ inline LPCWSTR CursorId(LPCSTR id) { return MAKEINTRESOURCEW(reinterpret_cast<UL
 // elsewhere, as a tray menu must.
 int ShowPopupMenu(const Menu& menu, HWND owner, const POINT* at = nullptr);
 
+// Flashes the window's taskbar button (and caption) until the user brings the
+// window to the foreground; nothing when it is there already.
+void FlashUntilForeground(HWND window);
+
 }  // namespace vantry::win

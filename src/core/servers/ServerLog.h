@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/platform/Clock.h"
+#include "core/platform/FileSystem.h"
+#include "core/startup/Settings.h"
+
+namespace vantry {
+
+// What happened to a server the program started: a start from the launcher,
+// an end it will not be started again after, a crash it will be, its
+// restart, or giving up on it.
+enum class ServerEvent { Start, End, Crash, Restart, GiveUp };
+
+namespace serverlog {
+inline constexpr char FileName[] = "HLDS Vantry.log";
+// Past this, the log keeps its newer half.
+inline constexpr std::size_t MaxBytes = 1 << 20;
+}  // namespace serverlog
+
+// "2026-12-07T03:12:45+01:00"
+std::string IsoTime(const LocalTime& time);
+// "0xC0000005": eight upper-case hexadecimal digits.
+std::string ExitCodeText(std::uint32_t exitCode);
+
+// One line of the log: the time, the event, the exit code ("-" for none),
+// the port and the command line, separated by tabs, ended with CR LF.
+std::string LogLine(const LocalTime& time, ServerEvent event, std::optional<std::uint32_t> exitCode,
+                    const std::string& port, const std::string& commandLine);
+
+// The newer half of a log, from the first line that starts in it.
+std::string_view NewerHalf(std::string_view log);
+
+// Appends the line to the log beside the program. Past MaxBytes the log is
+// rewritten, through the program's own save, with its newer half. A log that
+// cannot be written stops nothing.
+void AppendServerLog(FileSystem& fs, const Settings& settings, Clock& clock, ServerEvent event,
+                     std::optional<std::uint32_t> exitCode, const std::string& port, const std::string& commandLine);
+
+}  // namespace vantry
