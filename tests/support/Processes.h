@@ -59,16 +59,26 @@ public:
     }
 
     // The first top-level window of this process with the class (and title).
+    // Taken from one snapshot of the desktop's windows: a walk down the
+    // z-order skips a window that moves while it walks, as a box does when it
+    // is activated, and as every window of the tests beside this one does.
     HWND window(const std::string& className, const char* title = nullptr) const {
-        for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        struct Search {
+            DWORD pid;
+            const std::string& className;
+            const char* title;
+            HWND found = nullptr;
+        } search{pid_, className, title};
+        EnumWindows([](HWND w, LPARAM param) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(param);
             DWORD pid = 0;
             GetWindowThreadProcessId(w, &pid);
-            if (pid != pid_ || ClassOf(w) != className)
-                continue;
-            if (!title || title == WindowText(w))
-                return w;
-        }
-        return nullptr;
+            if (pid != s.pid || ClassOf(w) != s.className || (s.title && s.title != WindowText(w)))
+                return TRUE;
+            s.found = w;
+            return FALSE;
+        }, reinterpret_cast<LPARAM>(&search));
+        return search.found;
     }
     HWND waitForWindow(const std::string& className, const char* title = nullptr) const {
         HWND found = nullptr;

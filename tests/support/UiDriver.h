@@ -31,12 +31,23 @@ inline bool OwnWindow(HWND hwnd) {
 }
 
 // The first visible dialog of this process that matches, or nullptr.
+// One snapshot of the desktop's windows: a walk from one window to the next
+// skips those that move while it walks.
 inline HWND FindOwnDialog(const std::function<bool(HWND)>& match) {
-    for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w;
-         w = FindWindowExA(nullptr, w, "#32770", nullptr))
-        if (OwnWindow(w) && IsWindowVisible(w) && match(w))
-            return w;
-    return nullptr;
+    struct Search {
+        const std::function<bool(HWND)>& match;
+        HWND found = nullptr;
+    } search{match};
+    EnumWindows([](HWND w, LPARAM param) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(param);
+        char name[16] = {};
+        GetClassNameA(w, name, sizeof name);
+        if (std::string(name) != "#32770" || !OwnWindow(w) || !IsWindowVisible(w) || !s.match(w))
+            return TRUE;
+        s.found = w;
+        return FALSE;
+    }, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 // The first visible top-level dialog of this process with this title, waited for.
