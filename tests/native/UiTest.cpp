@@ -231,8 +231,9 @@ TEST(FlatButtonLook, CaptionsLoseTheMnemonicMarkerAndNeitherPictureNorFocusCueVa
     EXPECT_EQ(FocusCueColour(0x000000, 0x000000), 0xFFFFFFu);
     EXPECT_EQ(FocusCueColour(0x0067F0, 0x0067F0), 0xFF980Fu);
     // Start, Save and Apply show white or black, the other buttons orange or dim orange.
-    EXPECT_EQ((std::vector{CaptionColour(EnabledLook::WhiteOrBlack, true), CaptionColour(EnabledLook::WhiteOrBlack, false),
-                           CaptionColour(EnabledLook::OrangeOrDim, true), CaptionColour(EnabledLook::OrangeOrDim, false)}),
+    using enum EnabledLook;
+    EXPECT_EQ((std::vector{CaptionColour(WhiteOrBlack, true), CaptionColour(WhiteOrBlack, false),
+                           CaptionColour(OrangeOrDim, true), CaptionColour(OrangeOrDim, false)}),
               (std::vector<std::uint32_t>{0xFFFFFF, 0x000000, 0x0067F0, 0x004BAA}));
 }
 

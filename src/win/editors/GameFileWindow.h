@@ -98,8 +98,8 @@ private:
     }
     void createButtons() {
         addButton(cmdSave_, layout_.save,
-                  {.id = IdSave, .caption = gamefile::SaveCaption, .textColor = CaptionColour(EnabledLook::WhiteOrBlack, false),
-                   .enabled = false});
+                  {.id = IdSave, .caption = gamefile::SaveCaption,
+                   .textColor = CaptionColour(EnabledLook::WhiteOrBlack, false), .enabled = false});
         addButton(cmdClose_, layout_.close,
                   {.id = IdClose, .caption = gamefile::CloseCaption, .textColor = colour::Orange});
         cmdSave_.onClick = [this] { editor_.onSave(); };
