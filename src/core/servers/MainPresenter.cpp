@@ -55,7 +55,8 @@ void MainPresenter::onUnload() {
 }
 
 void MainPresenter::onTrayMenuRequest() {
-    const auto action = TrayMenuTurn(view_);
+    const auto action =
+        TrayMenuTurn(view_.windowEnabled(), view_.windowVisible(), [this] { view_.activateModalWindow(); });
     if (!action)
         return;
     trayMin_ = *action;

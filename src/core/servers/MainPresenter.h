@@ -49,13 +49,15 @@ Rect MainWindowPlace(const Settings& settings, int screenWidthTwips, const Rect&
 enum class MenuAnchor { Cursor, BelowIcon };
 
 // What the main window is told and asked beyond its server list.
-// Its modal window is a tool window or the About box.
-class MainView : public ServerListView, public TrayMenuWindow {
+class MainView : public ServerListView {
 public:
-    using ServerListView::windowVisible;
+    virtual bool windowEnabled() = 0;
     virtual void setWindowEnabled(bool enabled) = 0;
     // Hides or shows the main window itself (the tray-only minimize).
     virtual void showWindow(bool shown) = 0;
+    // Activates the window that keeps the main window disabled (a tool window
+    // or the About box).
+    virtual void activateModalWindow() = 0;
     virtual void setTitleWindowMinimized(bool minimized) = 0;
     // The window's place on the screen, in twips.
     virtual Rect windowTwips() = 0;

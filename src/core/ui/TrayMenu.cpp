@@ -2,16 +2,18 @@
 
 namespace vantry {
 
-std::optional<TrayMinAction> TrayMenuTurn(TrayMenuWindow& window) {
-    if (!window.windowEnabled()) {
-        window.activateModalWindow();
+std::optional<TrayMinAction> TrayMenuTurn(bool windowEnabled, bool windowVisible,
+                                          const std::function<void()>& bringHolderForward) {
+    if (!windowEnabled) {
+        bringHolderForward();
         return std::nullopt;
     }
-    return window.windowVisible() ? TrayMinAction::Minimize : TrayMinAction::Restore;
+    return windowVisible ? TrayMinAction::Minimize : TrayMinAction::Restore;
 }
 
 void ToolTrayMenu::onMenuRequest() {
-    const auto action = TrayMenuTurn(view_);
+    const auto action =
+        TrayMenuTurn(view_.windowEnabled(), view_.windowVisible(), [this] { view_.activateModalWindow(); });
     if (!action)
         return;
     const int chosen = view_.popupMenu({{MinCommand, CaptionOf(*action)}, {ExitCommand, exitCaption_}});
