@@ -36,6 +36,7 @@ Program::Program()
     : catalogue{settings, fileSystem, registry, fileDialogs, messageBoxes, ProgramDirectory()},
       association{settings, registry, shell, RegisteredProgramPath(ModulePath())} {
     windows.onEmpty = [] { PostQuitMessage(0); };
+    windows.setToolOwner(&mainOwner_);
 }
 
 Program::~Program() {
@@ -155,34 +156,30 @@ bool Program::openAbout() {
     return about_->load(main_->hwnd());
 }
 
-}  // namespace vantry::win
-
-namespace vantry::win {
-
 void Program::EndProgramNow() {
     TrayIcon::RemoveAll();
     ExitProcess(0);
 }
 
 void Program::openLauncher(bool standalone) {
-    if (launcher_ && launcher_->hwnd())
+    if (windows.toolOpen())
         return;
-    HWND owner = !standalone && main_ ? main_->hwnd() : nullptr;
+    const HWND owner = standalone ? nullptr : mainOwner_.hwnd();
     launcher_ = std::make_unique<LauncherWindow>(
         windows,
         LauncherServices{catalogue, gameLists, processes, network, clock, messageBoxes, LastPort, standalone});
-    launcher_->onFinished = [this, owner](LauncherOutcome outcome) { finishLauncher(outcome, owner); };
-    if (owner)
-        EnableWindow(owner, FALSE);
-    const LauncherOutcome outcome = launcher_->load(owner);
-    if (outcome != LauncherOutcome::StayOpen)
-        finishLauncher(outcome, owner);
+    launcher_->onFinished = [this](LauncherOutcome outcome) { finishLauncher(outcome); };
+    windows.openTool(*launcher_, owner != nullptr, [this, owner] {
+        const LauncherOutcome outcome = launcher_->load(owner);
+        if (outcome != LauncherOutcome::StayOpen)
+            finishLauncher(outcome);
+    });
 }
 
-void Program::finishLauncher(LauncherOutcome outcome, HWND owner) {
+void Program::finishLauncher(LauncherOutcome outcome) {
     switch (outcome) {
     case LauncherOutcome::Close:
-        CloseToOwner(*launcher_, owner);
+        windows.closeTool();
         break;
     case LauncherOutcome::EndProgram:
         EndProgram();
@@ -194,89 +191,51 @@ void Program::finishLauncher(LauncherOutcome outcome, HWND owner) {
     }
 }
 
+template <typename Editor, typename Services>
+void Program::openEditor(std::unique_ptr<Editor>& editor, bool overMain, const Services& services) {
+    if (windows.toolOpen())
+        return;
+    const HWND owner = overMain ? mainOwner_.hwnd() : nullptr;
+    editor = std::make_unique<Editor>(windows, services);
+    editor->onEndProgram = [this] { EndProgram(); };
+    editor->onClosedToMain = [this] { windows.closeTool(); };
+    windows.openTool(*editor, owner != nullptr, [&editor, owner] {
+        if (editor->load(owner) == LocateResult::EndNow)
+            EndProgramNow();
+    });
+}
+
 void Program::openCfgEditor(CfgEditorMode mode, const std::string& path) {
-    if (cfgEditor_ && cfgEditor_->hwnd())
-        return;
-    HWND owner = mode == CfgEditorMode::FromMain && main_ ? main_->hwnd() : nullptr;
-    cfgEditor_ = std::make_unique<CfgEditorWindow>(
-        windows, CfgEditorServices{catalogue, gameLists, clipboard, mode, path});
-    cfgEditor_->onEndProgram = [this] { EndProgram(); };
-    cfgEditor_->onClosedToMain = [this, owner] { CloseToOwner(*cfgEditor_, owner); };
-    if (owner)
-        EnableWindow(owner, FALSE);
-    if (cfgEditor_->load(owner) == LocateResult::EndNow)
-        EndProgramNow();
-    if (owner && !cfgEditor_->hwnd())
-        EnableWindow(owner, TRUE);
+    openEditor(cfgEditor_, mode == CfgEditorMode::FromMain,
+               CfgEditorServices{catalogue, gameLists, clipboard, mode, path});
 }
-
-bool Program::closeToolWindows() {
-    // Each is modal over the main window, so at most one is open.
-    Frame* const tools[] = {about_.get(),     launcher_.get(),   options_.get(),
-                            cfgEditor_.get(), motdEditor_.get(), mapCycleEditor_.get()};
-    for (Frame* tool : tools)
-        if (tool && tool->hwnd() && !tool->closeAsExitButton())
-            return false;
-    return true;
-}
-
-void Program::CloseToOwner(Frame& window, HWND owner) {
-    // Enabled before the window goes, so Windows hands it the activation.
-    if (owner)
-        EnableWindow(owner, TRUE);
-    window.Unload();
-    // A main window hidden in the tray stays there.
-    if (owner && IsWindowVisible(owner))
-        SetForegroundWindow(owner);
-}
-
-namespace {
-
-// Opens an editor of one file per game, modal over the main window or alone.
-template <typename Window>
-void OpenGameFileEditor(Program& program, std::unique_ptr<Window>& editor, HWND owner, bool standalone,
-                        const std::function<void(Frame&, HWND)>& closeToOwner) {
-    if (editor && editor->hwnd())
-        return;
-    editor = std::make_unique<Window>(program.windows,
-                                      GameFileServices{program.catalogue, program.gameLists, standalone});
-    Window& window = *editor;
-    window.onEndProgram = [&program] { program.EndProgram(); };
-    window.onClosedToMain = [&window, owner, closeToOwner] { closeToOwner(window, owner); };
-    if (owner)
-        EnableWindow(owner, FALSE);
-    if (window.load(owner) == LocateResult::EndNow)
-        Program::EndProgramNow();
-    if (owner && !window.hwnd())
-        EnableWindow(owner, TRUE);
-}
-
-}  // namespace
 
 void Program::openMotdEditor(bool standalone) {
-    OpenGameFileEditor(*this, motdEditor_, !standalone && main_ ? main_->hwnd() : nullptr, standalone,
-                       CloseToOwner);
+    openEditor(motdEditor_, !standalone, GameFileServices{catalogue, gameLists, standalone});
 }
 
 void Program::openMapCycleEditor(bool standalone) {
-    OpenGameFileEditor(*this, mapCycleEditor_, !standalone && main_ ? main_->hwnd() : nullptr, standalone,
-                       CloseToOwner);
+    openEditor(mapCycleEditor_, !standalone, GameFileServices{catalogue, gameLists, standalone});
+}
+
+bool Program::closeToolWindows() {
+    // The About box is modal over the main window as the tool windows are, so
+    // at most one of them is open.
+    if (about_ && about_->hwnd() && !about_->closeAsExitButton())
+        return false;
+    return windows.closeToolAsExitButton();
 }
 
 void Program::openOptions() {
-    if (!main_ || !main_->hwnd() || (options_ && options_->hwnd()))
+    const HWND owner = mainOwner_.hwnd();
+    if (!owner || windows.toolOpen())
         return;
-    HWND owner = main_->hwnd();
     options_ = std::make_unique<OptionsWindow>(
         windows, OptionsServices{catalogue, gameLists, shell, association.programPath});
-    // The main window may have been made anew meanwhile (a change of ShowIn).
-    options_->onClosed = [this] { CloseToOwner(*options_, main_ ? main_->hwnd() : nullptr); };
+    options_->onClosed = [this] { windows.closeTool(); };
     options_->onShowInChanged = [this] { showMainWindowAgain(); };
     options_->onEndProgramNow = [] { EndProgramNow(); };
-    EnableWindow(owner, FALSE);
-    options_->load(owner);
-    if (!options_->hwnd())
-        EnableWindow(owner, TRUE);
+    windows.openTool(*options_, true, [this, owner] { options_->load(owner); });
 }
 
 void Program::showMainWindowAgain() {
@@ -291,7 +250,7 @@ void Program::showMainWindowAgain() {
     ShowMainWindow();
     if (options && main_->hwnd()) {
         SetWindowLongPtrW(options, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(main_->hwnd()));
-        EnableWindow(main_->hwnd(), FALSE);
+        windows.toolOwnerRenewed();
         SetForegroundWindow(options);
     }
 }

@@ -26,6 +26,7 @@
 #include "win/servers/LauncherWindow.h"
 #include "win/servers/MainWindow.h"
 #include "win/ui/AboutWindow.h"
+#include "win/ui/OwnerWindow.h"
 #include "win/ui/TitleWindow.h"
 
 namespace vantry::win {
@@ -78,12 +79,13 @@ public:
     AssociationServices association;
 
 private:
-    void finishLauncher(LauncherOutcome outcome, HWND owner);
-    // The tool windows open over the main window, each closed as its exit
-    // button does; false while one stays open.
+    void finishLauncher(LauncherOutcome outcome);
+    // An editor, modal over the main window or alone.
+    template <typename Editor, typename Services>
+    void openEditor(std::unique_ptr<Editor>& editor, bool overMain, const Services& services);
+    // The tool window open over the main window, closed as its exit button
+    // does; false while it stays open.
     bool closeToolWindows();
-    // Hands the activation back to the main window as a modal tool window goes.
-    static void CloseToOwner(Frame& window, HWND owner);
     // The main window and the title window go and come back as ShowIn now
     // says, while the options window stays open over them.
     void showMainWindowAgain();
@@ -96,6 +98,7 @@ private:
     std::unique_ptr<MotdEditorWindow> motdEditor_;
     std::unique_ptr<MapCycleEditorWindow> mapCycleEditor_;
     std::unique_ptr<OptionsWindow> options_;
+    OwnerWindow mainOwner_{[this] { return main_ ? main_->hwnd() : nullptr; }};
 };
 
 }  // namespace vantry::win

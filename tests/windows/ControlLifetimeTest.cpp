@@ -42,7 +42,7 @@ struct Controls {
         button.create(host, {.id = 2, .caption = "OK", .rect = {0, 30, 50, 20}});
         list.create(host, 3, 0, 60, 100, 60);
         field.create(host, 4, 0, 130, 100);
-        field.setToolTipText("Port");  // the tooltip comes with the first text
+        SendMessageW(field.field(), WM_MOUSEMOVE, 0, 0);  // the tooltip comes with the first move
         combo.create(host, 5, 0, 160);
     }
     std::vector<HWND> windows() const {

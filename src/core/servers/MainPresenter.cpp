@@ -55,13 +55,11 @@ void MainPresenter::onUnload() {
 }
 
 void MainPresenter::onTrayMenuRequest() {
-    if (!view_.windowEnabled()) {
-        // The tray has taken the activation to open its menu; without this, an
-        // invisible window would keep it and the keys would go nowhere.
-        view_.activateModalWindow();
+    const auto action =
+        TrayMenuTurn(view_.windowEnabled(), view_.windowVisible(), [this] { view_.activateModalWindow(); });
+    if (!action)
         return;
-    }
-    trayMin_ = TrayMinActionFor(view_.windowVisible());
+    trayMin_ = *action;
     runMenu(TrayMenu(), MenuAnchor::Cursor);
 }
 

@@ -13,6 +13,7 @@
 #include "core/startup/StartUp.h"
 #include "core/ui/Look.h"
 #include "core/ui/MenuModel.h"
+#include "core/ui/TrayMenu.h"
 
 namespace vantry {
 

@@ -6,48 +6,21 @@ namespace vantry {
 
 namespace about {
 
-std::string LinkAddress(int label) {
-    switch (label) {
-    case 7:
-        return ReportAddress;
-    case 8:
-        return CommandsAddress;
-    case 9:
-        return MailAddress;
-    case 10:
-        return HomeAddress;
-    default:
-        return {};
-    }
-}
-
-std::string LabelText(int label) {
-    switch (label) {
-    case 0:
-        return std::string("About ") + ProgramTitle;
-    case 1:
-        return ProgramTitle;
-    case 2:
-        return ReportText;
-    case 3:
-        return QuestionsText;
-    case 4:
-        return CommandsFromText;
-    case 5:
-        return CommandCenterText;
-    case 6:
-        return OwnershipText;
-    case 7:
-        return ReportLinkText;
-    case 8:
-        return CommandsLinkText;
-    case 9:
-        return MailLinkText;
-    case 10:
-        return HomeLinkText;
-    default:
-        return {};
-    }
+const std::array<Label, LabelCount>& Labels() {
+    static const std::array<Label, LabelCount> labels{{
+        {{0, 0, 0, 0}, std::string("About ") + ProgramTitle},
+        {{840, 540, 3100, 300}, ProgramTitle, nullptr, 10, true},
+        {{240, 1140, 3700, 240}, ReportText},
+        {{240, 1440, 3700, 480}, QuestionsText, nullptr, 8, false, true},
+        {{240, 2040, 3700, 240}, CommandsFromText},
+        {{240, 2280, 3700, 240}, CommandCenterText},
+        {{240, 3300, 3700, 420}, OwnershipText, nullptr, 8, false, true},  // room for two lines
+        {{0, 1140, 700, 240}, ReportLinkText, ReportAddress},              // placed over the gap at load
+        {{240, 2520, 3700, 240}, CommandsLinkText, CommandsAddress},
+        {{240, 2760, 3700, 240}, MailLinkText, MailAddress},
+        {{240, 3000, 3700, 240}, HomeLinkText, HomeAddress},
+    }};
+    return labels;
 }
 
 }  // namespace about
@@ -58,8 +31,8 @@ void AboutPresenter::showSplash(bool splash) {
 }
 
 void AboutPresenter::onLoad() {
-    for (int label = 0; label <= 10; ++label)
-        view_.setLabelText(label, about::LabelText(label));
+    for (int label = 0; label < about::LabelCount; ++label)
+        view_.setLabelText(label, about::Labels()[label].text);
     showSplash(true);
     view_.setSplashClickable(false);
     view_.showCentredOnTop();
@@ -79,9 +52,8 @@ void AboutPresenter::onSplashClick() {
 void AboutPresenter::onImageClick() { showSplash(true); }
 
 void AboutPresenter::onLinkClick(int label) {
-    const std::string address = about::LinkAddress(label);
-    if (!address.empty())
-        shell_.execute(view_.windowHandle(), "Open", address, "", "", ShowNormal);
+    if (about::IsLinkLabel(label))
+        shell_.execute(view_.windowHandle(), "Open", about::Labels()[label].address, "", "", ShowNormal);
 }
 
 }  // namespace vantry

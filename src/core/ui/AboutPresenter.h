@@ -1,9 +1,11 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "core/platform/Shell.h"
 #include "core/platform/WindowHandle.h"
+#include "core/ui/Look.h"
 
 namespace vantry {
 
@@ -27,12 +29,20 @@ inline constexpr char CommandsLinkText[] = "vantry.example.org/commands";  // la
 inline constexpr char MailLinkText[] = "team@vantry.example.org";         // label 9
 inline constexpr char HomeLinkText[] = "vantry.example.org";              // label 10
 
-// The address opened by a click on a link label (7 to 10); empty for any other.
-std::string LinkAddress(int label);
-// The text shown by label 0 to 10 at load.
-std::string LabelText(int label);
-// Labels 7 to 10 are links: they open their address and never drag the box.
-inline bool IsLinkLabel(int label) { return label >= 7 && label <= 10; }
+// One of the box's labels: where it sits, what it shows, and for a link the
+// address it opens; a link never drags the box.
+struct Label {
+    Rect place;  // in twips
+    std::string text;
+    const char* address = nullptr;
+    int pointSize = 8;
+    bool bold = false;
+    bool wrap = false;
+};
+inline constexpr int LabelCount = 11;
+// Label 0 is the frame's own title, label 7 the link placed over the gap in label 2.
+const std::array<Label, LabelCount>& Labels();
+inline bool IsLinkLabel(int label) { return label >= 0 && label < LabelCount && Labels()[label].address; }
 
 inline constexpr int SplashMilliseconds = 2000;
 inline constexpr int WidthTwips = 4155;

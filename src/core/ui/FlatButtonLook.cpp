@@ -27,6 +27,12 @@ std::uint32_t FocusCueColour(std::uint32_t textColour, std::uint32_t backColour)
     return textColour != backColour ? textColour : ~backColour & 0xFFFFFFu;
 }
 
+std::uint32_t CaptionColour(EnabledLook look, bool enabled) {
+    if (look == EnabledLook::WhiteOrBlack)
+        return enabled ? colour::White : colour::Black;
+    return enabled ? colour::Orange : colour::DimOrange;
+}
+
 Rect PicturePlacement(int areaWidth, int areaHeight, int pictureWidth, int pictureHeight,
                            int scale, bool pressed) {
     if (scale < 1)

@@ -30,6 +30,12 @@ std::string WithoutMnemonic(const std::string& caption);
 // the background. Colours are Windows colour values.
 std::uint32_t FocusCueColour(std::uint32_t textColour, std::uint32_t backColour);
 
+// A flat button shows whether it is enabled by its caption's colour alone:
+// white or black where its being enabled tells of something to do (Start,
+// Save, Apply), orange or dim orange elsewhere.
+enum class EnabledLook { WhiteOrBlack, OrangeOrDim };
+std::uint32_t CaptionColour(EnabledLook look, bool enabled);
+
 // Where a picture of the given size lands in a button's area: enlarged by a
 // whole-pixel scale, centred (an odd pixel of spare room goes right and below),
 // and shifted while pressed.

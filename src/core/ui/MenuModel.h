@@ -24,21 +24,4 @@ using Menu = std::vector<MenuItem>;
 
 inline MenuItem Separator() { return {}; }
 
-// The first entry of a tray menu hides a visible window and shows a hidden one.
-enum class TrayMinAction { Minimize, Restore };
-inline TrayMinAction TrayMinActionFor(bool windowVisible) {
-    return windowVisible ? TrayMinAction::Minimize : TrayMinAction::Restore;
-}
-inline const char* CaptionOf(TrayMinAction action) {
-    return action == TrayMinAction::Minimize ? "Minimize" : "Restore";
-}
-
-// The tray menu of a tool window running alone.
-namespace toolTray {
-enum : int { MinCommand = 1, ExitCommand = 2 };
-inline Menu MenuFor(TrayMinAction action, const std::string& exitCaption) {
-    return {{MinCommand, CaptionOf(action)}, {ExitCommand, exitCaption}};
-}
-}  // namespace toolTray
-
 }  // namespace vantry

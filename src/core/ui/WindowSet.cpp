@@ -14,6 +14,8 @@ void WindowSet::Unloaded(ProgramWindow* window) {
     if (it == windows_.end())
         return;
     windows_.erase(it);
+    if (window == tool_)
+        tool_ = nullptr;
     if (windows_.empty() && onEmpty)
         onEmpty();
 }
@@ -31,6 +33,42 @@ void WindowSet::EndProgram(const std::function<void()>& hideTitleWindow) {
         newest->Unload();
         Unloaded(newest);  // in case its unload did not say so itself
     }
+}
+
+bool WindowSet::openTool(ProgramWindow& tool, bool overOwner, const std::function<void()>& load) {
+    if (toolOpen())
+        return false;
+    tool_ = &tool;
+    overOwner_ = overOwner && owner_;
+    ToolOwner* const owner = overOwner_ ? owner_ : nullptr;
+    if (owner)
+        owner->setEnabled(false);
+    load();
+    if (IsLoaded(&tool))
+        return true;
+    if (tool_ == &tool)
+        tool_ = nullptr;
+    if (owner)
+        owner->setEnabled(true);
+    return false;
+}
+
+void WindowSet::closeTool() {
+    ProgramWindow* const tool = tool_;
+    ToolOwner* const owner = overOwner_ ? owner_ : nullptr;
+    if (!tool)
+        return;
+    if (owner)
+        owner->setEnabled(true);
+    tool->Unload();
+    Unloaded(tool);
+    if (owner && owner->visible())
+        owner->activate();
+}
+
+void WindowSet::toolOwnerRenewed() {
+    if (toolOpen() && overOwner_ && owner_)
+        owner_->setEnabled(false);
 }
 
 }  // namespace vantry

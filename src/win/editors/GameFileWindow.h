@@ -69,8 +69,7 @@ protected:
     // GameFileView
     ListControl& gameSelector() override { return gameList_; }
     void setSaveEnabled(bool enabled) override {
-        cmdSave_.setTextColor(enabled ? colour::White : colour::Black);
-        cmdSave_.setEnabled(enabled);
+        cmdSave_.showEnabled(enabled, EnabledLook::WhiteOrBlack);
     }
     void showTrayIcon(const std::string& tooltip) override { Frame::showTrayIcon(tooltip); }
     WindowHandle windowHandle() override { return hwnd_; }
@@ -99,7 +98,8 @@ private:
     }
     void createButtons() {
         addButton(cmdSave_, layout_.save,
-                  {.id = IdSave, .caption = gamefile::SaveCaption, .textColor = colour::Black, .enabled = false});
+                  {.id = IdSave, .caption = gamefile::SaveCaption,
+                   .textColor = CaptionColour(EnabledLook::WhiteOrBlack, false), .enabled = false});
         addButton(cmdClose_, layout_.close,
                   {.id = IdClose, .caption = gamefile::CloseCaption, .textColor = colour::Orange});
         cmdSave_.onClick = [this] { editor_.onSave(); };

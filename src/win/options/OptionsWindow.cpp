@@ -39,6 +39,12 @@ constexpr Rect PreviousIconPlace{6180, 5130, 300, 300}, IconPlace{6500, 5040, 48
 constexpr Rect OkPlace{120, 5940, 2325, 360}, CancelPlace{2557, 5940, 2325, 360}, ApplyPlace{4995, 5940, 2325, 360};
 
 constexpr int IconIds[options::IconChoices]{IDI_VANTRY, IDI_DOC1, IDI_DOC2, IDI_DOC3};
+
+bool Checked(const SystemControl& box) { return SendMessageW(box.hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void Check(SystemControl& box, bool checked) {
+    SendMessageW(box.hwnd(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
 }  // namespace
 
 OptionsWindow::OptionsWindow(WindowSet& windows, const OptionsServices& services)
@@ -53,6 +59,8 @@ void OptionsWindow::load(HWND owner) {
     args.widthTwips = WidthTwips;
     args.heightTwips = HeightTwips;
     args.owner = owner;
+    // Enter adds the map being typed, and is OK everywhere else.
+    args.enter = {{{IdNewMap, IdAddMap}}, IdOk};
     if (!createFrame(args))
         return;
     createControls();
@@ -181,13 +189,11 @@ void OptionsWindow::setShowIn(int mode) {
         Check(chkVis_[i], i == mode);
 }
 
-bool OptionsWindow::Checked(const SystemControl& box) {
-    return SendMessageW(box.hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
+bool OptionsWindow::associated() { return Checked(chkAssoc_); }
 
-void OptionsWindow::Check(SystemControl& box, bool checked) {
-    SendMessageW(box.hwnd(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
+void OptionsWindow::setAssociated(bool checked) { Check(chkAssoc_, checked); }
+
+bool OptionsWindow::registerOnStart() { return Checked(chkReg_); }
 
 void OptionsWindow::setRegisterOnStart(bool enabled, bool checked) {
     EnableWindow(chkReg_.hwnd(), enabled);
@@ -195,29 +201,23 @@ void OptionsWindow::setRegisterOnStart(bool enabled, bool checked) {
 }
 
 namespace {
-// A flat button's enabled state shows in its caption: white while enabled,
-// where the caption's colour tells of unapplied changes; else orange as ever.
-void Enable(FlatButton& button, bool enabled, HWND fallbackFocus, bool white = true) {
+void Enable(FlatButton& button, bool enabled, HWND fallbackFocus, EnabledLook look = EnabledLook::WhiteOrBlack) {
     if (!enabled && GetFocus() == button.hwnd())
         SetFocus(fallbackFocus);  // a disabled button would leave the keyboard nowhere
-    if (white)
-        button.setTextColor(enabled ? colour::White : colour::Black);
-    else
-        button.setTextColor(enabled ? colour::Orange : colour::DimOrange);
-    button.setEnabled(enabled);
+    button.showEnabled(enabled, look);
 }
 }  // namespace
 
 void OptionsWindow::setMapListEnabled(bool enabled) {
     EnableWindow(lstMaps_.hwnd(), enabled);
     txtNewMap_.setEnabled(enabled);
-    Enable(cmdAddMap_, enabled, cmbGame_.hwnd(), false);
-    Enable(cmdDelMap_, enabled, cmbGame_.hwnd(), false);
+    Enable(cmdAddMap_, enabled, cmbGame_.hwnd(), EnabledLook::OrangeOrDim);
+    Enable(cmdDelMap_, enabled, cmbGame_.hwnd(), EnabledLook::OrangeOrDim);
 }
 
 void OptionsWindow::setGameListEnabled(bool enabled) {
     EnableWindow(lstGames_.hwnd(), enabled);
-    Enable(cmdMakeDefault_, enabled, cmdOk_.hwnd(), false);
+    Enable(cmdMakeDefault_, enabled, cmdOk_.hwnd(), EnabledLook::OrangeOrDim);
 }
 
 void OptionsWindow::setIconButtons(bool nextEnabled, bool previousEnabled) {
@@ -259,11 +259,6 @@ void OptionsWindow::Unload() {
         return;
     presenter_.onUnload();
     Frame::Unload();
-}
-
-int OptionsWindow::defaultButton() {
-    // Enter adds the map being typed, and is OK everywhere else.
-    return GetFocus() == txtNewMap_.field() ? IdAddMap : IdOk;
 }
 
 }  // namespace vantry::win

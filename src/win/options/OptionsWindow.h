@@ -54,9 +54,9 @@ private:
     void setDefaultGame(const std::string& game) override { lblDefault_.setText(game); }
     int showIn() override;
     void setShowIn(int mode) override;
-    bool associated() override { return Checked(chkAssoc_); }
-    void setAssociated(bool checked) override { Check(chkAssoc_, checked); }
-    bool registerOnStart() override { return Checked(chkReg_); }
+    bool associated() override;
+    void setAssociated(bool checked) override;
+    bool registerOnStart() override;
     void setRegisterOnStart(bool enabled, bool checked) override;
     void setIconButtons(bool nextEnabled, bool previousEnabled) override;
     void showIcon(int choice) override;
@@ -69,13 +69,9 @@ private:
     void unsavedWorkChanged() override { onUnsavedWorkChanged(); }
     std::string unsavedWork() override { return presenter_.unsavedWork(); }
 
-    static bool Checked(const SystemControl& box);
-    static void Check(SystemControl& box, bool checked);
-
     void createControls();
     void onExit() override { presenter_.onExitButton(); }
     void onEscape() override { presenter_.onCancel(); }
-    int defaultButton() override;
 
     OptionsPresenter presenter_;
     SystemControl frLocations_, frGames_, frMaps_, frShowIn_, frCfg_;  // Frame1

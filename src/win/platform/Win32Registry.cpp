@@ -64,6 +64,9 @@ std::optional<std::string> ReadRegSz(RegRoot root, const std::string& keyPath,
     return Narrow(data);
 }
 
+namespace {
+
+// Creates the key and its missing parents, then sets the value; false on failure.
 bool WriteRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName, DWORD type,
                    const void* data, DWORD size) {
     UniqueRegKey key;
@@ -74,6 +77,8 @@ bool WriteRegValue(RegRoot root, const std::string& keyPath, const std::string& 
     return RegSetValueExW(key.get(), ValueName(name), 0, type, static_cast<const BYTE*>(data), size) ==
            ERROR_SUCCESS;
 }
+
+}  // namespace
 
 bool WriteRegSz(RegRoot root, const std::string& keyPath, const std::string& valueName, const std::string& text) {
     const std::wstring wide = Widen(text);

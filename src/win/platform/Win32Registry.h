@@ -26,9 +26,6 @@ public:
 std::optional<std::string> ReadRegSz(RegRoot root, const std::string& keyPath,
                                      const std::string& valueName);
 
-// Creates the key and its missing parents, then sets the value; false on failure.
-bool WriteRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName,
-                   DWORD type, const void* data, DWORD size);
 bool WriteRegSz(RegRoot root, const std::string& keyPath, const std::string& valueName, const std::string& text);
 
 // The names of the key's values, its default value left out; none for a

@@ -27,6 +27,7 @@ LauncherOutcome LauncherWindow::load(HWND owner) {
     args.heightTwips = HeightTwips;
     args.owner = owner;
     args.trayExitCaption = "E&xit";
+    args.enter.defaultButton = IdStart;
     if (!createFrame(args))
         return LauncherOutcome::Close;
     createControls();
@@ -78,8 +79,7 @@ void LauncherWindow::insertNoMapEntry() {
 }
 
 void LauncherWindow::setStartEnabled(bool enabled) {
-    cmdStart_.setTextColor(enabled ? colour::White : colour::Black);
-    cmdStart_.setEnabled(enabled);
+    cmdStart_.showEnabled(enabled, EnabledLook::WhiteOrBlack);
 }
 
 void LauncherWindow::startPause(int milliseconds) {

@@ -44,7 +44,6 @@ private:
 
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
     void onExit() override { finish(presenter_.onCancel()); }
-    int defaultButton() override { return IdStart; }
     void finish(LauncherOutcome outcome);
     void createControls();
 

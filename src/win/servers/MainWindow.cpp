@@ -48,6 +48,8 @@ bool MainWindow::load(HWND owner, int dpi) {
     args.owner = owner;
     args.exStyle = owner ? 0 : WS_EX_TOOLWINDOW;
     args.dpi = dpi;
+    // Enter renames while the new name is being typed.
+    args.enter = {{{IdName2, IdRename}}};
     if (!createFrame(args))
         return false;
     createControls();
@@ -82,7 +84,7 @@ void MainWindow::createControls() {
 
     auto button = [&](FlatButton& b, int id, const Rect& place, const char* caption, bool enabled) {
         addButton(b, place,
-                  {.id = id, .caption = caption, .textColor = enabled ? colour::Orange : colour::DimOrange,
+                  {.id = id, .caption = caption, .textColor = CaptionColour(EnabledLook::OrangeOrDim, enabled),
                    .enabled = enabled});
     };
     button(cmdHide_, IdHide, HidePlace, mainwin::HideCaption, false);
@@ -128,10 +130,8 @@ void MainWindow::startPolling() {
 }
 
 void MainWindow::enableEntryButtons() {
-    for (FlatButton* b : {&cmdHide_, &cmdRename_}) {
-        b->setEnabled(true);
-        b->setTextColor(colour::Orange);
-    }
+    for (FlatButton* b : {&cmdHide_, &cmdRename_})
+        b->showEnabled(true, EnabledLook::OrangeOrDim);
 }
 
 void MainWindow::focusWindow() {
@@ -177,11 +177,6 @@ void MainWindow::Unload() {
     KillTimer(hwnd_, TimerChkNew);
     KillTimer(hwnd_, TimerAlive);
     Frame::Unload();
-}
-
-int MainWindow::defaultButton() {
-    // Enter renames while the new name is being typed.
-    return GetFocus() == txtName2_.field() && cmdRename_.enabled() ? IdRename : 0;
 }
 
 void MainWindow::paintFrameLines(HDC dc) {

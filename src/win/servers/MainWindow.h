@@ -101,7 +101,6 @@ private:
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
     void onExit() override { presenter_.exit(); }
     void onEscape() override {}  // the main window stays; Alt+F4 and the exit button end the program
-    int defaultButton() override;
     void onTrayActivate() override { presenter_.onTrayActivate(); }
     void onTrayMenu() override { presenter_.onTrayMenuRequest(); }
     void createControls();

@@ -14,20 +14,6 @@ namespace {
 enum : int { IdOk = 1, IdImage = 2000, IdLabel = 2100 };
 enum : UINT { TimerSplash = 1 };
 
-// Where the labels sit, in twips.
-constexpr Rect LabelPlaces[11] = {
-    {0, 0, 0, 0},            // 0: the frame's title
-    {840, 540, 3100, 300},   // 1: program title
-    {240, 1140, 3700, 240},  // 2: report request, label 7 in its gap
-    {240, 1440, 3700, 480},  // 3: questions
-    {240, 2040, 3700, 240},  // 4: commands gathered from
-    {240, 2280, 3700, 240},  // 5: Command Center
-    {240, 3300, 3700, 420},  // 6: ownership, room for two lines
-    {0, 1140, 700, 240},     // 7: "report", placed over the gap at load
-    {240, 2520, 3700, 240},  // 8: commands page
-    {240, 2760, 3700, 240},  // 9: mail
-    {240, 3000, 3700, 240},  // 10: home page
-};
 constexpr Rect ImagePlace{240, 480, 480, 480};
 constexpr Rect OkPlace{1577, 3735, 1000, 300};
 constexpr int TitleStripTwips = 330;
@@ -55,14 +41,13 @@ bool AboutWindow::load(HWND owner) {
 }
 
 void AboutWindow::createLabels() {
-    for (int i = 1; i <= 10; ++i) {
-        LabelArgs a{.id = IdLabel + i, .pointSize = i == 1 ? 10 : 8, .bold = i == 1, .wrap = i == 3 || i == 6};
-        if (about::IsLinkLabel(i)) {
-            a.link = true;
-            a.colour = colour::LinkBlue;
-        }
-        addLabel(labels_[i], LabelPlaces[i], a);
-        if (about::IsLinkLabel(i))
+    for (int i = 1; i < about::LabelCount; ++i) {
+        const about::Label& l = about::Labels()[i];
+        const bool link = l.address != nullptr;
+        addLabel(labels_[i], l.place,
+                 {.id = IdLabel + i, .colour = link ? colour::LinkBlue : colour::Orange, .pointSize = l.pointSize,
+                  .bold = l.bold, .link = link, .wrap = l.wrap});
+        if (link)
             labels_[i].onClick = [this, i] { presenter_.onLinkClick(i); };
     }
     const int size = px(ImagePlace.width);
@@ -157,7 +142,7 @@ void AboutWindow::Splash::paint(HDC dc) {
 }
 
 void AboutWindow::showSplashView(bool splash) {
-    for (int i = 1; i <= 10; ++i)
+    for (int i = 1; i < about::LabelCount; ++i)
         labels_[i].setVisible(!splash);
     titleLabel().setVisible(!splash);
     ShowWindow(picEx().hwnd(), splash ? SW_HIDE : SW_SHOWNA);

@@ -63,7 +63,7 @@ private:
     };
 
     AboutPresenter presenter_;
-    std::array<Label, 11> labels_;  // element 0 is the frame's own title label
+    std::array<Label, about::LabelCount> labels_;  // element 0 is the frame's own title label
     Label image_;
     FlatButton cmdOk_;
     Splash pic1_{*this};

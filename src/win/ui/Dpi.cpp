@@ -1,15 +1,15 @@
 #include "win/ui/Dpi.h"
 
-#include <map>
-#include <tuple>
-
-#include "win/platform/Handles.h"
 #include "core/ui/Look.h"
 
 namespace vantry::win {
 
 namespace {
 constexpr wchar_t DpiProperty[] = L"HLDSVantry.Dpi";
+GdiCache& Cache() {
+    static GdiCache cache;
+    return cache;
+}
 }  // namespace
 
 void SetWindowDpi(HWND topLevel, int dpi) {
@@ -43,8 +43,7 @@ int WindowDpi(HWND hwnd) {
 int Px(HWND hwnd, double twips) { return TwipsToPixels(twips, WindowDpi(hwnd)); }
 
 HFONT TahomaFont(int dpi, int pointSize, bool bold, bool underline) {
-    static std::map<std::tuple<int, int, bool, bool>, UniqueGdiObject> fonts;
-    auto& font = fonts[{dpi, pointSize, bold, underline}];
+    auto& font = Cache().tahomaFonts[{dpi, pointSize, bold, underline}];
     if (!font) {
         LOGFONTW lf{};
         lf.lfHeight = -MulDiv(pointSize, dpi, 72);
@@ -59,8 +58,7 @@ HFONT TahomaFont(int dpi, int pointSize, bool bold, bool underline) {
 }
 
 HBRUSH SolidBrush(COLORREF colour) {
-    static std::map<COLORREF, UniqueGdiObject> brushes;
-    auto& brush = brushes[colour];
+    auto& brush = Cache().solidBrushes[colour];
     if (!brush)
         brush.reset(CreateSolidBrush(colour));
     return static_cast<HBRUSH>(brush.get());

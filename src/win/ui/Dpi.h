@@ -2,6 +2,11 @@
 
 #include <windows.h>
 
+#include <map>
+#include <tuple>
+
+#include "win/platform/Handles.h"
+
 namespace vantry::win {
 
 // The DPI the window is shown at (the system DPI where per-window DPI is not
@@ -16,11 +21,15 @@ void SetWindowDpi(HWND topLevel, int dpi);
 inline constexpr UINT DpiChangedAfterParent = 0x02E3;
 int Px(HWND hwnd, double twips);
 
-// The program's Tahoma at a point size for a DPI; cached and owned for the whole
-// run, so callers never delete it.
-HFONT TahomaFont(int dpi, int pointSize = 8, bool bold = false, bool underline = false);
+// The fonts and brushes the windows draw with, each made on first use and
+// owned here for the whole run, so callers never delete one.
+struct GdiCache {
+    // The program's Tahoma by DPI, point size, bold and underline.
+    std::map<std::tuple<int, int, bool, bool>, UniqueGdiObject> tahomaFonts;
+    std::map<COLORREF, UniqueGdiObject> solidBrushes;
+};
 
-// A solid brush of a colour, cached and owned for the whole run.
+HFONT TahomaFont(int dpi, int pointSize = 8, bool bold = false, bool underline = false);
 HBRUSH SolidBrush(COLORREF colour);
 
 }  // namespace vantry::win

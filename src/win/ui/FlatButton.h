@@ -7,6 +7,7 @@
 #include <string>
 
 #include "win/platform/Handles.h"
+#include "core/ui/FlatButtonLook.h"
 #include "core/ui/Look.h"
 #include "win/ui/Control.h"
 
@@ -38,6 +39,11 @@ public:
 
     void setTextColor(COLORREF colour);
     void setEnabled(bool enabled);
+    // Enabled or not, and showing which by its caption's colour.
+    void showEnabled(bool enabled, EnabledLook look) {
+        setTextColor(CaptionColour(look, enabled));
+        setEnabled(enabled);
+    }
     bool enabled() const;
     void setCaption(const std::string& caption);
     std::string caption() const;

@@ -35,8 +35,6 @@ bool TextField::locked() const { return (GetWindowLongW(field(), GWL_STYLE) & ES
 
 void TextField::setLocked(bool locked) { SendMessageW(field(), EM_SETREADONLY, locked, 0); }
 
-void TextField::setToolTipText(const std::string& text) { tip_.setText(field(), text); }
-
 void TextField::onDestroyed() { tip_.destroy(); }
 
 void TextField::layOut() {
@@ -86,7 +84,8 @@ LRESULT TextField::innerMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return result;
     }
     case WM_MOUSEMOVE:
-        setToolTipText(text());
+        // The tooltip shows the whole text, however little of it fits.
+        tip_.setText(field(), text());
         [[fallthrough]];
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:

@@ -23,7 +23,6 @@ public:
     void setText(const std::string& text);
     bool locked() const;
     void setLocked(bool locked);
-    void setToolTipText(const std::string& text);
 
     HWND field() const { return inner(); }
     HWND toolTip() const { return tip_.hwnd(); }
