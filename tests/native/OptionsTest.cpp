@@ -96,9 +96,28 @@ protected:
 };
 
 TEST(CfgAssociationTest, ProgramPathAsRegistered) {
-    EXPECT_EQ(RegisteredProgramPath("C:\\Tools\\HLDS Vantry.exe"), "C:\\Tools\\HLDS Vantry.EXE");
-    EXPECT_EQ(RegisteredProgramPath("C:\\HLDS Vantry.exe"), "C:\\HLDS Vantry.EXE");
-    EXPECT_EQ(RegisteredProgramPath("D:\\a.b\\vantry.v3.exe"), "D:\\a.b\\vantry.v3.EXE");
+    for (const auto& [module, registered] :
+         {std::pair{"C:\\Tools\\HLDS Vantry.exe", "C:\\Tools\\HLDS Vantry.EXE"}, {"C:\\HLDS Vantry.exe", "C:\\HLDS Vantry.EXE"},
+          {"D:\\a.b\\vantry.v3.exe", "D:\\a.b\\vantry.v3.EXE"}, {"D:\\a.b\\vantry", "D:\\a.b\\vantry.EXE"}, {"x.exe", "x.EXE"}})
+        EXPECT_EQ(RegisteredProgramPath(module), registered);
+}
+
+// The machine's classes refuse one entry: all eight go to the user's.
+TEST_F(OptionsTest, OneRefusedEntryIsAsGoodAsAllRefused) {
+    struct Picky : fakes::FakeRegistry {
+        bool SetRegString(RegRoot root, const std::string& key, const std::string& name, const std::string& text) override {
+            return !(root == HKCR && key + "|" + name == refuse) && FakeRegistry::SetRegString(root, key, name, text);
+        }
+        std::string refuse;
+    };
+    for (const char* entry : {"\\.cfg|", "\\cfgfile\\Shell\\Open\\command|"}) {
+        Picky picky;
+        picky.refuse = entry;
+        AssociationServices s{settings, picky, shell, Program};
+        RegisterCfgAssociation(s);
+        EXPECT_EQ(picky.under(HKCU, "Software\\Classes").size(), 8u) << entry;
+        EXPECT_TRUE(CfgAssociated(s));
+    }
 }
 
 TEST_F(OptionsTest, RegisteringWritesTheEightEntriesInOrderThenRegOnStart) {
@@ -247,7 +266,7 @@ TEST_F(OptionsTest, ApplyWritesEverythingInItsOrderAndSkipsWhatDidNotChange) {
     EXPECT_TRUE(registry.under(HKCR, "cfgfile").empty());
     EXPECT_EQ(settings.RegOnStart(), 0);
     settings.SetRegOnStart(1);
-    registry.SetRegString(HKCR, "cfgfile\\Shell\\Open\\command", "", CfgOpenCommand(Program));
+    registry.SetRegString(HKCR, "cfgfile\\Shell\\Open\\command", "", "\"C:\\Tools\\HLDS Vantry.EXE\" %1");
     presenter->onOk();
     EXPECT_FALSE(registry.under(HKCR, "cfgfile").empty());
     EXPECT_EQ(settings.RegOnStart(), 1);
@@ -371,6 +390,29 @@ TEST_F(OptionsTest, AListThatCouldNotBeReadIsToldOfOnceAndNeverWritten) {
     EXPECT_EQ(view.log, (Lines{"main window again", "close"}));
     Pick("cstrike");
     EXPECT_TRUE(view.mapsEnabled);
+}
+
+TEST_F(OptionsTest, EveryEditEnablesApply) {
+    settings.SetDefaultGame("valve");
+    const std::pair<const char*, std::function<void()>> edits[] = {
+        {"show in", [&] { presenter->onShowInClick(); }},
+        {"register", [&] { presenter->onRegisterClick(); }},
+        {"game ticked", [&] { presenter->onGameChecked(); }},
+        {"default", [&] { view.lstGames.index = 0; presenter->onMakeDefault(); }},
+        {"map added", [&] { view.txtNewMap = "x"; presenter->onAddMap(); }},
+        {"map deleted", [&] { view.lstMaps.index = 0; boxes.answers = {mb::Yes}; presenter->onDeleteMap(); }},
+        {"association", [&] { presenter->onAssociationClick(); }},
+        {"next icon", [&] { presenter->onNextIcon(); }},
+        {"previous icon", [&] { presenter->onPreviousIcon(); }},
+        {"server browsed", [&] { dialogs.answers = {"D:\\HL\\hlds.exe"}; presenter->onBrowseServer(); }},
+        {"failed apply", [&] { presenter->onAddMap(); fs.failWrites = true; presenter->onApply(); fs.failWrites = false; }},
+    };
+    for (const auto& [name, edit] : edits) {
+        Load();
+        view.txtNewMap = "y";
+        edit();
+        EXPECT_TRUE(view.applyEnabled && presenter->applyEnabled()) << name;
+    }
 }
 
 TEST_F(OptionsTest, MakeDefaultNeedsAGame) {

@@ -135,6 +135,7 @@ TEST(Paths, ListingsSortByUpperCaseBytesAndWildcardsMatchLongNamesWithoutRegardT
          {std::tuple{"*.bsp", "de_dust.BSP", true}, {"*.bsp", ".bsp", true}, {"*.bsp", "de_dust.bsp2", false},
           {"*.bsp", "de_dust.bsp.bak", false}, {"c?_*", "cs_office", true}, {"c?_*", "c_office", false},
           {"*.*", "nodot", true}, {"hlds.exe", "hlds.exe ", false}, {"a**b", "ab", true},
-          {"?.bsp", "\xE6\x9D\xB1.bsp", true}, {"??.bsp", "\xE6\x9D\xB1.bsp", false}})
+          {"?.bsp", "\xE6\x9D\xB1.bsp", true}, {"??.bsp", "\xE6\x9D\xB1.bsp", false}, {"a?*", "a", false},
+          {"?", "\xC3\xA9", true}})
         EXPECT_EQ(WildcardMatch(pattern, name), matches) << pattern << " " << name;
 }

@@ -5,7 +5,9 @@
 namespace vantry {
 
 namespace about {
+namespace {
 
+// The address opened by a click on a link label (7 to 10); empty for any other.
 std::string LinkAddress(int label) {
     switch (label) {
     case 7:
@@ -21,6 +23,7 @@ std::string LinkAddress(int label) {
     }
 }
 
+// The text shown by label 0 to 10 at load.
 std::string LabelText(int label) {
     switch (label) {
     case 0:
@@ -50,6 +53,7 @@ std::string LabelText(int label) {
     }
 }
 
+}  // namespace
 }  // namespace about
 
 void AboutPresenter::showSplash(bool splash) {

@@ -27,10 +27,6 @@ inline constexpr char CommandsLinkText[] = "vantry.example.org/commands";  // la
 inline constexpr char MailLinkText[] = "team@vantry.example.org";         // label 9
 inline constexpr char HomeLinkText[] = "vantry.example.org";              // label 10
 
-// The address opened by a click on a link label (7 to 10); empty for any other.
-std::string LinkAddress(int label);
-// The text shown by label 0 to 10 at load.
-std::string LabelText(int label);
 // Labels 7 to 10 are links: they open their address and never drag the box.
 inline bool IsLinkLabel(int label) { return label >= 7 && label <= 10; }
 
