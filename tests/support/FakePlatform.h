@@ -167,9 +167,8 @@ public:
     bool execute(WindowHandle, const std::string& verb, const std::string& file,
                  const std::string& parameters, const std::string& directory, int showCommand) override {
         executed.push_back({verb, file, parameters, directory, showCommand});
-        return succeed;
+        return true;
     }
-    bool succeed = true;
     std::vector<ShellCall> executed;
 };
 
@@ -213,7 +212,7 @@ struct FakeProcesses : Processes {
         const auto it = windows.find(window);
         return it != windows.end() && it->second == process.pid;
     }
-    void release(const ProcessId& process) override { released.push_back(process.pid); }
+    void release(const ProcessId&) override {}
 
     void end(std::uint32_t pid, std::uint32_t exitCode) { statuses[pid] = {ProcessState::Ended, exitCode}; }
 
@@ -222,7 +221,6 @@ struct FakeProcesses : Processes {
     std::map<std::uint32_t, ProcessStatus> statuses;
     std::map<DesktopWindow, std::uint32_t> windows;  // a console and the process it belongs to
     std::vector<std::string> starts;
-    std::vector<std::uint32_t> released;
 };
 
 struct FakeNetwork : Network {
