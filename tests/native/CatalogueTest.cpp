@@ -138,21 +138,6 @@ TEST_F(GameCatalogueTest, SelectorOffersCheckedGamesAndSelectsTheDefault) {
     }
 }
 
-TEST_F(GameCatalogueTest, OptionsListShowsEveryEntryAndWritesTheChecksBack) {
-    Games({"cstrike", "tfc", "valve"});
-    fs.addFile(CfgPath, "valve;1\r\n tfc ;0\r\ncstrike;1\r\n");
-    fakes::FakeListControl lstGames;
-    ASSERT_EQ(FillOptionsGameList(services, lists, Owner, lstGames), LocateResult::Known);
-    ASSERT_EQ(lstGames.texts(), (Texts{"valve", " tfc ", "cstrike"}));
-    EXPECT_EQ((std::vector<bool>{lstGames.Checked(0), lstGames.Checked(1), lstGames.Checked(2)}),
-              (std::vector<bool>{true, false, true}));
-
-    lstGames.SetChecked(0, false);
-    lstGames.SetChecked(1, true);
-    WriteGamesCfgFromOptions(settings, fs, lstGames);
-    EXPECT_EQ(Cfg(), "valve;0\r\n tfc ;1\r\ncstrike;1\r\n");
-}
-
 TEST_F(LocateTest, FirstRunAsksForBothProgramsAndStoresTheirPlaces) {
     store.values.clear();
     registry.SetRegString(RegRoot::LocalMachine, "SOFTWARE\\Valve\\Half-Life", "InstallPath", "C:\\Games");

@@ -147,20 +147,6 @@ TEST_F(GameFileEditorsTest, MotdFilesComeBackByteForByteAndAMissingOneIsCreatedA
     EXPECT_EQ(fs.readFile("C:\\HL\\valve\\motd.txt"), "hidden\r\n");
 }
 
-TEST_F(GameFileEditorsTest, AMotdThatCannotBeMadeIsToldOfAtASaveNotAtOpening) {
-    fs.failWrites = true;
-    MotdEditorPresenter editor(mv, GameFileServices{catalogue, lists, false});
-    mv.games.onClick = [&] { editor.onGameChange(); };
-    ASSERT_EQ(editor.onLoad(), LocateResult::Known);
-    EXPECT_TRUE(boxes.calls.empty());
-    EXPECT_FALSE(mv.saveEnabled);
-    mv.body = "x";
-    editor.onTextChanged();
-    editor.onSave();
-    ASSERT_EQ(boxes.calls.size(), 1u);
-    EXPECT_EQ(Box(0), "Error Saving File / Error saving file 'C:\\HL\\valve\\motd.txt' / 64");
-}
-
 TEST_F(GameFileEditorsTest, AChangeOfGameAsksAboutAndWritesToTheGameThatWasShown) {
     fs.addFile("C:\\HL\\valve\\motd.txt", "v\r\n");
     fs.addFile("C:\\HL\\cstrike\\motd.txt", "c\r\n");
@@ -222,11 +208,16 @@ TEST_F(GameFileEditorsTest, AChangeOfGameAsksAboutAndWritesToTheGameThatWasShown
     EXPECT_FALSE(fs.readFile("C:\\HL\\cstrike\\mapcycle.txt"));
 }
 
-TEST_F(GameFileEditorsTest, AFailedWriteSaysSoAndKeepsTheEditsTheFlagAndTheGame) {
-    fs.addFile("C:\\HL\\valve\\motd.txt", "old\r\n");
-    Motd(true);
-    Type(" new");
+TEST_F(GameFileEditorsTest, AFailedWriteIsToldAtASaveAndKeepsTheEditsTheFlagAndTheGame) {
+    // A motd.txt that cannot be made is not told of at opening.
     fs.failWrites = true;
+    motd = std::make_unique<MotdEditorPresenter>(mv, GameFileServices{catalogue, lists, true});
+    mv.games.onClick = [&] { motd->onGameChange(); };
+    ASSERT_EQ(motd->onLoad(), LocateResult::Known);
+    EXPECT_TRUE(boxes.calls.empty());
+    EXPECT_FALSE(mv.saveEnabled);
+    mv.games.onClick = nullptr;
+    Type("new");
     motd->onSave();
     EXPECT_EQ(Box(0), "Error Saving File / Error saving file 'C:\\HL\\valve\\motd.txt' / 64");
     EXPECT_TRUE(mv.saveEnabled);
@@ -236,7 +227,7 @@ TEST_F(GameFileEditorsTest, AFailedWriteSaysSoAndKeepsTheEditsTheFlagAndTheGame)
     Pick(mv, *motd, "cstrike");
     EXPECT_EQ(boxes.calls.back().title, "Error Saving File");
     EXPECT_EQ(mv.games.clicks, Lines{"valve"}) << "the selector is put back";
-    EXPECT_EQ(mv.body, "old new");
+    EXPECT_EQ(mv.body, "new");
     EXPECT_TRUE(mv.saveEnabled);
 
     // Closing: Yes and a failed save stay open; No leaves the file and ends the program.
@@ -247,7 +238,7 @@ TEST_F(GameFileEditorsTest, AFailedWriteSaysSoAndKeepsTheEditsTheFlagAndTheGame)
     EXPECT_EQ(boxes.calls.back().text, "Save changes to current MOTD.txt?");
     EXPECT_EQ(mv.log, Log{"end program"});
     EXPECT_EQ(mv.tray, "MOTD Editor");
-    EXPECT_EQ(fs.readFile("C:\\HL\\valve\\motd.txt"), "old\r\n");
+    EXPECT_FALSE(fs.readFile("C:\\HL\\valve\\motd.txt"));
 }
 
 TEST_F(GameFileEditorsTest, TextTheFilesEncodingCannotStoreStopsTheCloseUnlessSavedAsUtf8) {
