@@ -102,24 +102,6 @@ TEST(CfgAssociationTest, ProgramPathAsRegistered) {
         EXPECT_EQ(RegisteredProgramPath(module), registered);
 }
 
-// The machine's classes refuse one entry: all eight go to the user's.
-TEST_F(OptionsTest, OneRefusedEntryIsAsGoodAsAllRefused) {
-    struct Picky : fakes::FakeRegistry {
-        bool SetRegString(RegRoot root, const std::string& key, const std::string& name, const std::string& text) override {
-            return !(root == HKCR && key + "|" + name == refuse) && FakeRegistry::SetRegString(root, key, name, text);
-        }
-        std::string refuse;
-    };
-    for (const char* entry : {"\\.cfg|", "\\cfgfile\\Shell\\Open\\command|"}) {
-        Picky picky;
-        picky.refuse = entry;
-        AssociationServices s{settings, picky, shell, Program};
-        RegisterCfgAssociation(s);
-        EXPECT_EQ(picky.under(HKCU, "Software\\Classes").size(), 8u) << entry;
-        EXPECT_TRUE(CfgAssociated(s));
-    }
-}
-
 TEST_F(OptionsTest, RegisteringWritesTheEightEntriesInOrderThenRegOnStart) {
     AssociationServices s = Association();
     settings.SetRegOnStart(0);
@@ -150,9 +132,10 @@ TEST_F(OptionsTest, RegisteringWritesTheEightEntriesInOrderThenRegOnStart) {
     EXPECT_TRUE(CfgAssociated(cased));
 }
 
+// One refused entry is as good as all: the eight go to the user's classes.
 TEST_F(OptionsTest, RefusedMachineClassesFallBackToTheUsersAndRemovalTakesBackOnlyItsOwn) {
     AssociationServices s = Association();
-    registry.refused = {HKCR};
+    registry.refusedValue = "0:.CFG|";
     settings.SetIconIndex(9);  // kept to the last of the four icons
     RegisterCfgAssociation(s);
     const auto user = registry.under(HKCU, "Software\\Classes");
@@ -161,7 +144,7 @@ TEST_F(OptionsTest, RefusedMachineClassesFallBackToTheUsersAndRemovalTakesBackOn
     EXPECT_TRUE(CfgAssociated(s));
 
     // Another program's entries under ".cfg" survive registering and removal.
-    registry.refused.clear();
+    registry.refusedValue.clear();
     registry.SetRegString(HKCR, ".cfg\\OpenWithProgids", "Editor.cfg", "");
     RegisterCfgAssociation(s);
     EXPECT_EQ(registry.GetRegString(HKCR, ".cfg\\OpenWithProgids", "Editor.cfg"), "");
@@ -209,7 +192,6 @@ TEST_F(OptionsTest, LoadShowsTheStoredChoices) {
     // A negative index shows the first icon; without the association the
     // buttons and the box are off.
     settings.SetIconIndex(-3);
-    registry.refused.clear();
     RemoveCfgAssociation(s);
     settings.SetShowIn(5);
     Load();

@@ -57,7 +57,7 @@ public:
 };
 
 // Keys and values in memory, their names compared without regard to case as
-// the registry does. A root in `refused` refuses every write, as
+// the registry does. `refusedValue` ("root:KEY|VALUE") refuses its writes, as
 // HKEY_CLASSES_ROOT does a user without administrator rights. `writes` logs
 // each write that took, in order, as "root:key|value=data".
 class FakeRegistry : public Registry {
@@ -94,12 +94,12 @@ public:
         return found;
     }
 
-    std::set<RegRoot> refused;
+    std::string refusedValue;
     std::vector<std::string> writes;
 
 private:
     bool set(RegRoot root, const std::string& keyPath, const std::string& valueName, const std::string& data) {
-        if (refused.count(root))
+        if (Name(root, keyPath, valueName) == refusedValue)
             return false;
         values_[Name(root, keyPath, valueName)] = data;
         writes.push_back(Name(root, keyPath, valueName) + "=" + data);
