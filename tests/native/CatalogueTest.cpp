@@ -54,13 +54,7 @@ protected:
     static std::string Box(const fakes::BoxCall& c) { return c.text + " / " + c.title + " / " + std::to_string(c.style); }
     static std::string Dialog(const fakes::DialogCall& c) { return c.title + " / " + c.filter + " / " + c.initialDir; }
 
-    // A file held open by another program can be there and still not be read.
-    struct FileSystem : fakes::FakeFileSystem {
-        std::optional<std::string> readFile(const std::string& path) override {
-            return path == unreadable ? std::nullopt : FakeFileSystem::readFile(path);
-        }
-        std::string unreadable;
-    } fs;
+    fakes::FakeFileSystem fs;
     fakes::FakeSettingsStore store;
     Settings settings{store};
     fakes::FakeRegistry registry;
@@ -95,21 +89,14 @@ TEST_F(GameCatalogueTest, HandEditsAreNormalisedKeepingOrderSpacesAndFlagsReadAs
     EXPECT_EQ(Cfg(), "valve;1\r\n CStrike ;1\r\nb;1\r\nc;1\r\nd;0\r\ne;0\r\nf;0\r\ng;0\r\ndod;1\r\n");
 }
 
-TEST_F(GameCatalogueTest, TheUsersCatalogueIsKeptWhenItIsHiddenOrCannotBeReadNow) {
-    // A hidden games.cfg is the user's file too, not to be replaced by an empty one.
+// One that cannot be read is kept too: the options window shows that.
+TEST_F(GameCatalogueTest, AHiddenCatalogueIsTheUsersFileTooAndIsKept) {
     Games({"valve", "tfc", "cstrike"});
     fs.addFile(CfgPath, "valve;1\r\ntfc;0\r\ncstrike;0\r\n", attr::Hidden);
     fakes::FakeListControl combo;
     ASSERT_EQ(Fill(combo), LocateResult::Known);
     EXPECT_EQ(Cfg(), "valve;1\r\ntfc;0\r\ncstrike;0\r\n");
     EXPECT_EQ(combo.texts(), Texts{"valve"});
-
-    // One held open by another program is there but cannot be read: not overwritten.
-    fs.addFile(CfgPath, "valve;0\r\n");
-    fs.unreadable = CfgPath;
-    ASSERT_EQ(Load(), LocateResult::Known);
-    fs.unreadable.clear();
-    EXPECT_EQ(Cfg(), "valve;0\r\n");
 }
 
 TEST_F(GameCatalogueTest, SelectorOffersCheckedGamesAndSelectsTheDefault) {
