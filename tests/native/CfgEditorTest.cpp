@@ -26,7 +26,7 @@ struct FakeCfgView : CfgEditorView {
         length = 0;
     }
     void select(std::size_t at, std::size_t count) override { start = at, length = count; }
-    void focusText() override {}
+    void focusText() override { ++focused; }
     void setTitle(const std::string& caption) override { title = caption; }
     bool trayIconShown() override { return !tray.empty(); }
     void showTrayIcon(const std::string& tip) override { tray = tip; }
@@ -35,7 +35,7 @@ struct FakeCfgView : CfgEditorView {
         menus.push_back(menu);
         return chosen;
     }
-    void resetMenuButtons() override {}
+    void resetMenuButtons() override { ++resets; }
     bool windowVisible() override { return visible; }
     void showWindow() override {
         visible = true;
@@ -59,7 +59,7 @@ struct FakeCfgView : CfgEditorView {
     std::size_t start = 0, length = 0;
     fakes::FakeListControl games;
     std::vector<Menu> menus;
-    int chosen = 0;
+    int chosen = 0, focused = 0, resets = 0;
     bool visible = false;
     Rect where, placeArg;
     Log log;
@@ -123,6 +123,14 @@ TEST_F(CfgEditorTest, FilesComeBackByteForByteWithOneFinalLineEnd) {
 
 TEST_F(CfgEditorTest, QuestionsComeWithTheirTextsAndCancelStopsEveryCommand) {
     Open();
+    // Every file command lets go of the pressed menu button, from the keyboard too.
+    editor->New();
+    editor->Open();
+    editor->Save();  // untitled: Save As
+    editor->SaveAs();
+    editor->Exit();
+    EXPECT_EQ(view.resets, 6);
+    view.log.clear();
     Type("hostname x");
     boxes.answers = {mb::Cancel, mb::Cancel, mb::Cancel};
     dialogs.answers = {"C:\\HL\\valve\\listen.cfg"};
@@ -167,6 +175,7 @@ TEST_F(CfgEditorTest, OpenAndSaveAsNameTheDocumentInTheTitleAndTrayAndClearItsCh
         Type("c");
         Choose(cfgeditor::SaveCommand);
         EXPECT_EQ(fs.readFile("C:\\HL\\valve\\copy.cfg"), "bca\r\n");
+        EXPECT_FALSE(editor->changed());
     }
     // Hidden until its file is read: then shown, named and unchanged.
     FakeCfgView hidden;
@@ -274,13 +283,9 @@ TEST_F(CfgEditorTest, TheMenusAndWhatTheirEntriesInsert) {
     Open();
     editor->onFileButton();
     EXPECT_FALSE(view.menus.back().at(3).enabled) << "Save, with nothing changed";
-    Type("a");
-    editor->onFileButton();
-    EXPECT_TRUE(view.menus.back().at(3).enabled);
-
-    view.setText("");
     view.chosen = cfgeditor::VariableCommand + 34;  // sv_gravity
     editor->onInsertButton();
+    EXPECT_TRUE(editor->changed());
     const std::string block = "\r\n// sets level of in-game gravity\r\nsv_gravity 800\r\n\r\n";
     EXPECT_EQ(view.body, block);
     EXPECT_EQ((std::pair{view.start, view.length}), (std::pair<std::size_t, std::size_t>{0, block.size()}));
@@ -291,11 +296,16 @@ TEST_F(CfgEditorTest, TheMenusAndWhatTheirEntriesInsert) {
     EXPECT_EQ(maps.submenu[1].caption, "stalkyard");
 
     // A map name goes in as it is, at the caret, and is selected.
-    view.select(view.body.size(), 0);
+    boxes.answers = {mb::No};
+    editor->New();
+    view.setText("ab");
+    view.select(1, 0);
     view.chosen = cfgeditor::MapCommand + 1;
     editor->onInsertButton();
-    EXPECT_EQ(view.body, block + "stalkyard");
+    EXPECT_EQ(view.body, "astalkyardb");
     EXPECT_EQ(view.length, 9u);
+    EXPECT_TRUE(editor->changed());
+    EXPECT_EQ(view.focused, 2);
 
     // A game without maps offers none.
     view.games.AddItem("cstrike");
@@ -327,6 +337,7 @@ TEST_F(CfgEditorTest, CutCopyAndPasteGoThroughTheClipboard) {
     Choose(cfgeditor::CutCommand);
     Choose(cfgeditor::PasteCommand);
     EXPECT_EQ(view.body, " twoone");
+    EXPECT_EQ(view.focused, 6);
 }
 
 TEST_F(CfgEditorTest, ClosingStoresTheGeometryOnlyWhileVisibleAndASizeTooSmallIsNotTaken) {
@@ -343,4 +354,10 @@ TEST_F(CfgEditorTest, ClosingStoresTheGeometryOnlyWhileVisibleAndASizeTooSmallIs
     EXPECT_EQ(store.get("HLDSVantry", "CFG", "Y"), "200");
     EXPECT_EQ(store.get("HLDSVantry", "CFG", "X2"), "6000");
     EXPECT_EQ(store.get("HLDSVantry", "CFG", "Y2"), "5000");
+
+    // Resized, the text and the right-hand controls follow the edges.
+    const CfgEditorLayout l = LayOutCfgEditor(6000, 5000);
+    EXPECT_EQ(std::tuple(l.text, l.games, l.gameLabel, l.titleWidth, l.exitLeft),
+              std::tuple(Rect{60, 630, 5880, 4320}, Rect{3915, 300, layout::GameListWidth, layout::GameListHeight},
+                         Rect{3315, 330, 540, 240}, 5500, 5685));
 }

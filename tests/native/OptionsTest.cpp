@@ -372,8 +372,9 @@ TEST_F(OptionsTest, AListThatCouldNotBeReadIsToldOfOnceAndNeverWritten) {
     EXPECT_EQ(fs.readFile("C:\\Vantry\\games\\valve.mps"), mps);
     EXPECT_EQ(fs.readFile("C:\\Vantry\\games\\games.cfg"), cfg);
     EXPECT_EQ(view.log, (Lines{"main window again", "close"}));
-    Pick("cstrike");
+    Pick("tfc");  // without a map list: an empty one to fill
     EXPECT_TRUE(view.mapsEnabled);
+    EXPECT_EQ(boxes.calls.size(), 2u);
 }
 
 TEST_F(OptionsTest, EveryEditEnablesApply) {
