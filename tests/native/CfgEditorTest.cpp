@@ -5,6 +5,7 @@
 #include "FakeCatalogue.h"
 #include "FakeListControl.h"
 #include "core/editors/CfgEditorPresenter.h"
+#include "core/editors/VariableCatalogue.h"
 
 using namespace vantry;
 using Log = std::vector<std::string>;
@@ -305,6 +306,10 @@ TEST_F(CfgEditorTest, TheMenusAndWhatTheirEntriesInsert) {
     EXPECT_EQ(view.body, "astalkyardb");
     EXPECT_EQ(view.length, 9u);
     EXPECT_TRUE(editor->changed());
+    // Past the last row, nothing.
+    editor->onMenuCommand(cfgeditor::MapCommand + 2);
+    editor->onMenuCommand(cfgeditor::VariableCommand + VariableCount);
+    EXPECT_EQ(view.body, "astalkyardb");
     EXPECT_EQ(view.focused, 2);
 
     // A game without maps offers none.
