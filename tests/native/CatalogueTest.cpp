@@ -295,6 +295,7 @@ TEST_F(LauncherTest, ARefusedLaunchSaysSoAndStaysOpen) {
     FakeLauncherView view;
     Open(view);
     // Changing to cstrike, which has no maps, leaves only the empty first entry.
+    fs.addFile("C:\\HL\\maps\\stray.bsp");  // no game's
     view.games.index = 0;
     presenter->onGameClick();
     EXPECT_EQ(view.mapRows.texts(), Texts{""});
@@ -303,6 +304,7 @@ TEST_F(LauncherTest, ARefusedLaunchSaysSoAndStaysOpen) {
     presenter->onStart();
     ASSERT_EQ(boxes.calls.size(), 1u);
     EXPECT_EQ(Box(boxes.calls[0]), "Could not start 'C:\\HL\\hlds.exe'. / Start Server / 64");
+    EXPECT_EQ(processes.starts.back(), "\"C:\\HL\\hlds.exe\"  -game cstrike +port 27015 @ C:\\HL\\");
     EXPECT_EQ(view.log, (Texts{"disable start", "disable window", "enable window", "enable start"}));
     EXPECT_EQ(lastPort, 27015) << "a refused launch uses no port";
 }

@@ -152,7 +152,7 @@ TEST_F(GameFileEditorsTest, AChangeOfGameAsksAboutAndWritesToTheGameThatWasShown
     fs.addFile("C:\\HL\\cstrike\\motd.txt", "c\r\n");
     Motd();
     ASSERT_EQ(mv.games.texts(), (Lines{"cstrike", "valve"}));
-    EXPECT_EQ(motd->shownGame(), "valve");
+    EXPECT_EQ(mv.body, "v");
     Type("!");
     // The wheel: neither DropDown nor KeyDown came first.
     boxes.answers = {mb::Yes};

@@ -186,7 +186,6 @@ TEST_F(OptionsTest, LoadShowsTheStoredChoices) {
     EXPECT_EQ(view.lstGames.texts(), (Lines{"cstrike", " tfc ", "valve"}));
     EXPECT_EQ((std::vector<bool>{view.lstGames.Checked(0), view.lstGames.Checked(1), view.lstGames.Checked(2)}),
               (std::vector<bool>{true, false, true}));
-    EXPECT_EQ(presenter->shownGame(), "cstrike");
     EXPECT_EQ(view.lstMaps.texts(), Lines{"de_aztec"});
 
     // A negative index shows the first icon; without the association the
@@ -199,7 +198,7 @@ TEST_F(OptionsTest, LoadShowsTheStoredChoices) {
     EXPECT_EQ(view.icon, 1);
     EXPECT_FALSE(view.chkAssoc || view.regEnabled || view.nextEnabled || view.previousEnabled);
     presenter->onNextIcon();  // only the icon changes
-    EXPECT_EQ(presenter->iconChoice(), 2);
+    EXPECT_EQ(view.icon, 2);
 }
 
 TEST_F(OptionsTest, ApplyWritesEverythingInItsOrderAndSkipsWhatDidNotChange) {
@@ -214,9 +213,9 @@ TEST_F(OptionsTest, ApplyWritesEverythingInItsOrderAndSkipsWhatDidNotChange) {
     presenter->onGameChecked();
     view.lstGames.index = 0;
     presenter->onMakeDefault();
-    dialogs.answers = {"D:\\Half-Life\\hlds.exe"};
+    dialogs.answers = {"D:\\Half-Life\\HLDS2.exe"};
     presenter->onBrowseServer();
-    EXPECT_EQ(view.serverPath, "D:\\Half-Life\\hlds.exe");
+    EXPECT_EQ(view.serverPath, "D:\\Half-Life\\HLDS2.exe");
     EXPECT_EQ(settings.HLdir(), "C:\\HL\\");  // not before Apply
     view.lstGames.SetChecked(1, false);  // the browse read games.cfg again
     presenter->onGameChecked();
@@ -232,7 +231,8 @@ TEST_F(OptionsTest, ApplyWritesEverythingInItsOrderAndSkipsWhatDidNotChange) {
     EXPECT_EQ(File("C:\\Vantry\\games\\cstrike.mps"), "de_aztec\r\n");
     EXPECT_EQ(view.cmbGame.texts(), (Lines{"cstrike", "valve"}));  // refreshed
     EXPECT_EQ(settings.HLdir(), "D:\\Half-Life\\");
-    EXPECT_EQ(settings.HLexe(), "hlds.exe");
+    EXPECT_EQ(settings.HLexe(), "HLDS2.exe");
+    EXPECT_EQ(settings.IconIndex(), 2);
     EXPECT_EQ(view.log, Lines{"main window again"});
 
     // A second Apply with nothing changed: no new window, no games.cfg write.
@@ -300,7 +300,6 @@ TEST_F(OptionsTest, MapListEditsAskWhereTheyWouldBeLost) {
     boxes.answers = {mb::Yes};
     Pick("valve");
     EXPECT_EQ(Box(8), "Error Saving File / Error saving file 'C:\\Vantry\\games\\cstrike.mps' / 64");
-    EXPECT_EQ(presenter->shownGame(), "cstrike");
     EXPECT_EQ(view.cmbGame.List(view.cmbGame.index), "cstrike");
     EXPECT_EQ(view.lstMaps.texts(), (Lines{"de_aztec", "de_nuke"}));
 }
@@ -348,6 +347,8 @@ TEST_F(OptionsTest, CloseButtonSavesLessAndOnlyWhenAsked) {
     fs.failWrites = false;
     presenter->onApply();
     EXPECT_EQ(view.heard, (Lines{"Unapplied changes in Options", ""}));
+    Pick("cstrike");  // the map list was saved: nothing to ask
+    EXPECT_EQ(boxes.calls.size(), asked);
 }
 
 TEST_F(OptionsTest, AListThatCouldNotBeReadIsToldOfOnceAndNeverWritten) {
@@ -361,7 +362,9 @@ TEST_F(OptionsTest, AListThatCouldNotBeReadIsToldOfOnceAndNeverWritten) {
     EXPECT_TRUE(view.lstMaps.texts().empty());
     view.chkVis = 0;
     presenter->onShowInClick();
-    presenter->onBrowseProgram();  // the dialog is cancelled; nothing is read afresh
+    dialogs.answers = {"\\", "C:\\Vantry\\HLDS Vantry.exe"};
+    presenter->onBrowseProgram();  // no usable piece: as good as a cancel
+    presenter->onBrowseProgram();  // both lists read afresh: not told again
     view.lstGames.SetChecked(0, false);
     presenter->onGameChecked();
     presenter->onApply();
@@ -374,6 +377,7 @@ TEST_F(OptionsTest, AListThatCouldNotBeReadIsToldOfOnceAndNeverWritten) {
     EXPECT_EQ(view.log, (Lines{"main window again", "close"}));
     Pick("tfc");  // without a map list: an empty one to fill
     EXPECT_TRUE(view.mapsEnabled);
+    Pick("cstrike");  // nothing changed: nothing asked
     EXPECT_EQ(boxes.calls.size(), 2u);
 }
 
@@ -384,19 +388,24 @@ TEST_F(OptionsTest, EveryEditEnablesApply) {
         {"register", [&] { presenter->onRegisterClick(); }},
         {"game ticked", [&] { presenter->onGameChecked(); }},
         {"default", [&] { view.lstGames.index = 0; presenter->onMakeDefault(); }},
-        {"map added", [&] { view.txtNewMap = "x"; presenter->onAddMap(); }},
+        {"map added", [&] { view.setNewMap("x"); presenter->onAddMap(); }},
         {"map deleted", [&] { view.lstMaps.index = 0; boxes.answers = {mb::Yes}; presenter->onDeleteMap(); }},
         {"association", [&] { presenter->onAssociationClick(); }},
         {"next icon", [&] { presenter->onNextIcon(); }},
         {"previous icon", [&] { presenter->onPreviousIcon(); }},
         {"server browsed", [&] { dialogs.answers = {"D:\\HL\\hlds.exe"}; presenter->onBrowseServer(); }},
-        {"failed apply", [&] { presenter->onAddMap(); fs.failWrites = true; presenter->onApply(); fs.failWrites = false; }},
+        {"failed apply", [&] { view.setNewMap("y"); presenter->onAddMap(); fs.failWrites = true; presenter->onApply(); fs.failWrites = false; }},
+        {"failed OK", [&] { fs.failWrites = true; presenter->onOk(); fs.failWrites = false; }},
+        {"games.cfg not written", [&] {
+             fs.addFile("C:\\Vantry\\games\\games.cfg", "", attr::ReadOnly);
+             presenter->onGameChecked();
+             presenter->onApply();
+         }},
     };
     for (const auto& [name, edit] : edits) {
         Load();
-        view.txtNewMap = "y";
         edit();
-        EXPECT_TRUE(view.applyEnabled && presenter->applyEnabled()) << name;
+        EXPECT_TRUE(view.applyEnabled) << name;
     }
 }
 
