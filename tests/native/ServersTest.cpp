@@ -123,6 +123,7 @@ TEST_F(ServerListTest, DetailsSplitTheTitleAtTheFirstTwoSeparatorsAndRenameKeeps
 
     view.entries.clear();
     const auto h = Console("HLDS");
+    EXPECT_EQ(view.name2Text, "") << "the new current entry's details";
     view.name2Text = "  de_dust  ";
     list.rename();
     EXPECT_EQ(desktop.find(h)->title + " / " + view.entries[0].text, "HLDS - de_dust / HLDS - de_dust");
@@ -165,8 +166,10 @@ TEST_F(ServerListTest, TogglesAndClicksOnTheMarkShowOrHideAndRefreshTheText) {
     list.onListClick();
     EXPECT_EQ(state() + " " + list.contextMenuHideCaption(), "-b Un&hide 1 Unhide Server");
     view.entries[0].ticked = true;
+    desktop.find(a)->title = "HLDS - a again";
     list.onListClick();
     EXPECT_EQ(state() + " " + list.contextMenuHideCaption(), "ab &Hide 2 Hide Server");
+    EXPECT_EQ(view.entries[0].text, "HLDS - a again");
 }
 
 TEST_F(ServerListTest, AMarkIsWhatTheConsoleDidAndThePollPutsItRightWhenItChanges) {
@@ -260,6 +263,11 @@ TEST_F(MainPresenterTest, AServersChoiceTogglesTheConsoleItNamedEvenWhenAPollDro
     main.onTrayMenuRequest();
     EXPECT_FALSE(desktop.find(b)->visible);
     EXPECT_EQ(Entries(), Texts{"HLDS - b [ ]"});
+    // The next menu names only the consoles listed then.
+    view.onMenu = nullptr;
+    view.chosen = {mainwin::ServerCommand};
+    main.onTrayMenuRequest();
+    EXPECT_TRUE(desktop.find(b)->visible);
 }
 
 TEST_F(MainPresenterTest, MinimizeAndRestoreGoByTheShowInMode) {
@@ -383,13 +391,15 @@ TEST_F(MainPresenterTest, RecordsOfServersGoneAtStartGoWithAnEndLineAndTheLogKee
 
     // Past a megabyte the log keeps what follows the first line end at or
     // after its middle.
-    for (const auto [half, kept] : {std::pair{std::size_t{1} << 19, false}, {(std::size_t{1} << 19) + 1, true}}) {
-        const std::string newer = std::string(half - 2 - end.size(), 'b') + "\r\n";
+    clock.local.offsetMinutes = 0;
+    const std::string utc = "2027-01-02T23:05:09+00:00\tend\t-\t27016\t\"hlds.exe\" +x\t\"a b\"\r\n";
+    for (const auto& [half, kept] : {std::pair{std::size_t{1} << 19, false}, {(std::size_t{1} << 19) + 1, true}}) {
+        const std::string newer = std::string(half - 2 - utc.size(), 'b') + "\r\n";
         fs.writeFile("C:\\Vantry\\HLDS Vantry.log", std::string(half - 2, 'a') + "\r\n" + newer);
         settings.SetServer("999", "1\t1\t27016\tC:\\HL\\\t\"hlds.exe\" +x\t\"a b\"");
         PruneServerRecords(s);
         EXPECT_EQ(log().size(), kept ? half : 2 * half);
-        EXPECT_EQ(log().substr(log().size() - end.size() - newer.size()), newer + end);
+        EXPECT_EQ(log().substr(log().size() - utc.size() - newer.size()), newer + utc);
     }
 }
 
@@ -413,6 +423,7 @@ TEST_F(MainPresenterTest, AWatchedServerThatCrashesIsRestartedWithItsNameUntilIt
     desktop.setTitle(console, "HLDS - de_dust");
     desktop.setVisible(console, false);
     main.onAliveTick();
+    const DesktopWindow other = desktop.add("tty", "HLDS");  // another program's, left alone
 
     // Each crash waits twice as long as the one before.
     const std::int64_t waits[] = {5000, 10000, 20000, 40000};
@@ -442,6 +453,7 @@ TEST_F(MainPresenterTest, AWatchedServerThatCrashesIsRestartedWithItsNameUntilIt
     main.onAliveTick();
     EXPECT_EQ(view.log.back(), "error HLDS Vantry: HLDS - de_dust crashed 5 times in 10 minutes and was not restarted.");
     EXPECT_TRUE(settings.ServerKeys().empty());
+    EXPECT_EQ(desktop.title(other) + (desktop.isVisible(other) ? " shown" : ""), "HLDS shown");
     const std::string written = log();
     EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 10) << written;
     EXPECT_NE(written.find("\tstart\t-\t27016\t" + line + "\r\n"), std::string::npos) << written;
@@ -459,7 +471,7 @@ TEST_F(MainPresenterTest, EveryOtherEndIsFinalAndTenMinutesOfRunningPutTheWaitBa
         return id->pid;
     };
     // Quit, the console closed, ended from the task manager, or unwatched: never again.
-    for (const auto [code, watched] :
+    for (const auto& [code, watched] :
          {std::pair{0u, true}, {0xC000013Au, true}, {0xBFFFFFFFu, true}, {0xC0000005u, false}}) {
         processes.end(startWatched(watched), code);
         main.onAliveTick();
@@ -469,20 +481,24 @@ TEST_F(MainPresenterTest, EveryOtherEndIsFinalAndTenMinutesOfRunningPutTheWaitBa
         EXPECT_TRUE(settings.ServerKeys().empty()) << code;
         processes.starts.clear();
     }
-    // A crash after ten minutes of running waits the first wait again. Every
-    // exception's status but a closed console's is a crash.
-    const std::uint32_t pid = startWatched();
-    processes.end(pid, 0xC0000000);
-    main.onAliveTick();
-    clock.now += 5000;
-    main.onAliveTick();
+    // A crash after ten minutes of running waits the first wait again, and the
+    // crashes before them count no more. Every exception's status but a closed
+    // console's is a crash.
+    startWatched();
+    for (const auto& [code, wait] : {std::pair{0xC0000000u, 5000}, {0xFFFFFFFFu, 10000}, {0xC0000005u, 20000},
+                                    {0xC0000005u, 40000}}) {
+        processes.end(processes.nextPid - 1, code);
+        main.onAliveTick();
+        clock.now += wait;
+        main.onAliveTick();
+    }
     clock.now += 600000;
     main.onAliveTick();
-    processes.end(processes.nextPid - 1, 0xFFFFFFFF);
+    processes.end(processes.nextPid - 1, 0xC0000005);
     main.onAliveTick();
     clock.now += 5000;
     main.onAliveTick();
-    EXPECT_EQ(processes.starts.size(), 3u);
+    EXPECT_EQ(processes.starts.size(), 6u);
     EXPECT_EQ(view.log.back(), "flash");
 }
 
