@@ -178,17 +178,19 @@ TEST_F(CfgEditorTest, OpenAndSaveAsNameTheDocumentInTheTitleAndTrayAndClearItsCh
         EXPECT_EQ(fs.readFile("C:\\HL\\valve\\copy.cfg"), "bca\r\n");
         EXPECT_FALSE(editor->changed());
     }
-    // Hidden until its file is read: then shown, named and unchanged.
-    FakeCfgView hidden;
-    CfgEditorPresenter alone(hidden, CfgEditorServices{catalogue, lists, clipboard, CfgEditorMode::AloneHidden,
-                                                       "C:\\HL\\valve\\listen.cfg"});
-    ASSERT_EQ(alone.onLoad(), LocateResult::Known);
-    EXPECT_FALSE(hidden.visible);
-    alone.onOpenTimer();
-    EXPECT_TRUE(hidden.visible);
-    EXPECT_EQ(hidden.title, "CFG Editor - listen.cfg");
-    EXPECT_EQ(hidden.tray, "CFG Editor - C:\\HL\\valve\\listen.cfg");
-    EXPECT_FALSE(alone.changed());
+    // Hidden until its file is read: then shown, named and unchanged; unreadable,
+    // it stays hidden with its tray icon.
+    for (const auto& [file, read] : {std::pair{"listen.cfg", true}, {"missing.cfg", false}}) {
+        FakeCfgView hidden;
+        CfgEditorPresenter alone(hidden, CfgEditorServices{catalogue, lists, clipboard, CfgEditorMode::AloneHidden,
+                                                           std::string("C:\\HL\\valve\\") + file});
+        ASSERT_EQ(alone.onLoad(), LocateResult::Known);
+        alone.onOpenTimer();
+        EXPECT_EQ(hidden.visible, read);
+        EXPECT_EQ(hidden.title + " / " + hidden.tray,
+                  read ? "CFG Editor - listen.cfg / CFG Editor - C:\\HL\\valve\\listen.cfg" : " / CFG Editor");
+        EXPECT_FALSE(alone.changed());
+    }
 }
 
 TEST_F(CfgEditorTest, AFailedOrCancelledSaveKeepsTheTextAndStopsTheCommandThatAskedForIt) {
@@ -266,15 +268,6 @@ TEST_F(CfgEditorTest, AFileThatCannotBeReadLeavesTheDocumentAsItWas) {
     EXPECT_EQ(view.body, "kept");
     EXPECT_TRUE(editor->changed());
     EXPECT_EQ(fs.readFile("C:\\HL\\valve\\nul.cfg"), std::string("hostname x\0y", 12));
-
-    // Hidden until its file is read; unreadable, it stays hidden with its tray icon.
-    FakeCfgView hidden;
-    CfgEditorPresenter alone(hidden, CfgEditorServices{catalogue, lists, clipboard, CfgEditorMode::AloneHidden,
-                                                       "C:\\HL\\valve\\missing.cfg"});
-    ASSERT_EQ(alone.onLoad(), LocateResult::Known);
-    alone.onOpenTimer();
-    EXPECT_FALSE(hidden.visible);
-    EXPECT_EQ(hidden.tray, "CFG Editor");
 }
 
 TEST_F(CfgEditorTest, TheMenusAndWhatTheirEntriesInsert) {

@@ -206,20 +206,6 @@ TEST_F(ServerListTest, AMarkIsWhatTheConsoleDidAndThePollPutsItRightWhenItChange
     EXPECT_EQ(view.hideCaption, "&Hide") << "the current entry's";
 }
 
-TEST_F(ServerListTest, EveryCommandOnAnEmptyListDoesNothing) {
-    list.onListClick();
-    list.onListKeyUp();
-    list.toggleCurrent();
-    list.toggleEntry(0);
-    list.hideAll();
-    list.unhideAll();
-    list.rename();
-    list.chkAlive();
-    EXPECT_EQ(list.contextMenuHideCaption(), "");
-    EXPECT_FALSE(view.buttonsEnabled);
-    EXPECT_EQ(view.focused, 0);
-}
-
 TEST_F(MainPresenterTest, TheTrayMenuOffersTheServersOnlyWhenThereAreAny) {
     const auto tail = [](const char* min) {
         return "Hide All | Unhide All | - | Start Server | CFG Editor | Map Cycle | MOTD | "
@@ -335,8 +321,19 @@ TEST_F(MainPresenterTest, ClosingStoresThePositionOnlyWhileVisible) {
 }
 
 TEST_F(MainPresenterTest, TheListMenuComesBeforeTheDetailsOfTheEntryItPicked) {
+    // On an empty list every command does nothing.
     main.onListMouseUp(mouse::Right);
     EXPECT_TRUE(view.menus.empty()) << "no menu on an empty list";
+    list.onListKeyUp();
+    list.toggleCurrent();
+    list.toggleEntry(0);
+    list.hideAll();
+    list.unhideAll();
+    list.rename();
+    list.chkAlive();
+    EXPECT_EQ(list.contextMenuHideCaption(), "");
+    EXPECT_FALSE(view.buttonsEnabled);
+    EXPECT_EQ(view.focused, 0);
 
     Console("HLDS - alpha", false);
     view.current = 0;
