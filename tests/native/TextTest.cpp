@@ -32,6 +32,7 @@ TEST(TextFile, EveryReadableFileComesBackInTheEncodingItWasReadIn) {
         {"\xC3(", Ansi, "\xC3\x83("},                   // cut short
         {"\xC0\xAF", Ansi, "\xC3\x80\xC2\xAF"},          // overlong
         {"\xED\xA0\x80", Ansi, "\xC3\xAD\xC2\xA0\xC2\x80"},  // a surrogate
+        {"\xF5\x80\x80\x80", Ansi, "\xC3\xB5\xC2\x80\xC2\x80\xC2\x80"},  // past U+10FFFF
         {"\xEF\xBB\xBF\xFF", Ansi, "\xC3\xAF\xC2\xBB\xC2\xBF\xC3\xBF"},
         {std::string("a\0b", 3), std::nullopt, ""},
         {"\xFF\xFEH\0i\0", std::nullopt, ""},            // UTF-16 as Notepad's "Unicode" writes it
