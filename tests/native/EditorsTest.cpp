@@ -59,13 +59,6 @@ TEST(VariableCatalogue, MenusNestMpSvAndTeamUnderCommonAfterItsOwnEntries) {
     EXPECT_EQ(menus[1].submenu.back().command, 100 + 73);
 }
 
-TEST(VariableCatalogue, BlockIsCommentThenValueBetweenLineEndsAndClosedByAnEmptyLine) {
-    const ServerVariable& gravity = VariableAt(34);
-    ASSERT_EQ(gravity.caption, "sv_gravity");
-    EXPECT_EQ(InsertedBlock(gravity.valueLine, gravity.commentLine),
-              "\r\n// sets level of in-game gravity\r\nsv_gravity 800\r\n\r\n");
-}
-
 TEST(VariableCatalogue, PlacementBelowTheCaretLineAtTheCaretOnTheLastOrOverTheSelection) {
     struct Case {
         const char* name;

@@ -96,9 +96,10 @@ protected:
 };
 
 TEST(CfgAssociationTest, ProgramPathAsRegistered) {
-    EXPECT_EQ(RegisteredProgramPath("C:\\Tools\\HLDS Vantry.exe"), "C:\\Tools\\HLDS Vantry.EXE");
-    EXPECT_EQ(RegisteredProgramPath("C:\\HLDS Vantry.exe"), "C:\\HLDS Vantry.EXE");
-    EXPECT_EQ(RegisteredProgramPath("D:\\a.b\\vantry.v3.exe"), "D:\\a.b\\vantry.v3.EXE");
+    for (const auto& [module, registered] :
+         {std::pair{"C:\\Tools\\HLDS Vantry.exe", "C:\\Tools\\HLDS Vantry.EXE"}, {"C:\\HLDS Vantry.exe", "C:\\HLDS Vantry.EXE"},
+          {"D:\\a.b\\vantry.v3.exe", "D:\\a.b\\vantry.v3.EXE"}, {"D:\\a.b\\vantry", "D:\\a.b\\vantry.EXE"}, {"x.exe", "x.EXE"}})
+        EXPECT_EQ(RegisteredProgramPath(module), registered);
 }
 
 TEST_F(OptionsTest, RegisteringWritesTheEightEntriesInOrderThenRegOnStart) {
@@ -131,9 +132,10 @@ TEST_F(OptionsTest, RegisteringWritesTheEightEntriesInOrderThenRegOnStart) {
     EXPECT_TRUE(CfgAssociated(cased));
 }
 
+// One refused entry is as good as all: the eight go to the user's classes.
 TEST_F(OptionsTest, RefusedMachineClassesFallBackToTheUsersAndRemovalTakesBackOnlyItsOwn) {
     AssociationServices s = Association();
-    registry.refused = {HKCR};
+    registry.refusedValue = "0:.CFG|";
     settings.SetIconIndex(9);  // kept to the last of the four icons
     RegisterCfgAssociation(s);
     const auto user = registry.under(HKCU, "Software\\Classes");
@@ -142,7 +144,7 @@ TEST_F(OptionsTest, RefusedMachineClassesFallBackToTheUsersAndRemovalTakesBackOn
     EXPECT_TRUE(CfgAssociated(s));
 
     // Another program's entries under ".cfg" survive registering and removal.
-    registry.refused.clear();
+    registry.refusedValue.clear();
     registry.SetRegString(HKCR, ".cfg\\OpenWithProgids", "Editor.cfg", "");
     RegisterCfgAssociation(s);
     EXPECT_EQ(registry.GetRegString(HKCR, ".cfg\\OpenWithProgids", "Editor.cfg"), "");
@@ -166,6 +168,7 @@ TEST_F(OptionsTest, LoadShowsTheStoredChoices) {
     settings.SetShowIn(1);
     settings.SetDefaultGame("  cstrike ");
     settings.SetIconIndex(7);
+    fs.addFile("C:\\Vantry\\games\\games.cfg", "cstrike;1\r\n tfc ;0\r\nvalve;1\r\n");
     AssociationServices s = Association();
     RegisterCfgAssociation(s);
     settings.SetRegOnStart(0);
@@ -180,14 +183,14 @@ TEST_F(OptionsTest, LoadShowsTheStoredChoices) {
     EXPECT_EQ(view.lblDefault, "cstrike");
     EXPECT_EQ(view.serverPath, "C:\\HL\\hlds.exe");
     EXPECT_EQ(view.programPath, "C:\\Vantry\\HLDS Vantry.exe");
-    EXPECT_EQ(view.lstGames.texts(), (Lines{"cstrike", "tfc", "valve"}));
-    EXPECT_EQ(presenter->shownGame(), "cstrike");
+    EXPECT_EQ(view.lstGames.texts(), (Lines{"cstrike", " tfc ", "valve"}));
+    EXPECT_EQ((std::vector<bool>{view.lstGames.Checked(0), view.lstGames.Checked(1), view.lstGames.Checked(2)}),
+              (std::vector<bool>{true, false, true}));
     EXPECT_EQ(view.lstMaps.texts(), Lines{"de_aztec"});
 
     // A negative index shows the first icon; without the association the
     // buttons and the box are off.
     settings.SetIconIndex(-3);
-    registry.refused.clear();
     RemoveCfgAssociation(s);
     settings.SetShowIn(5);
     Load();
@@ -195,8 +198,7 @@ TEST_F(OptionsTest, LoadShowsTheStoredChoices) {
     EXPECT_EQ(view.icon, 1);
     EXPECT_FALSE(view.chkAssoc || view.regEnabled || view.nextEnabled || view.previousEnabled);
     presenter->onNextIcon();  // only the icon changes
-    EXPECT_EQ(presenter->iconChoice(), 2);
-    EXPECT_TRUE(view.applyEnabled);
+    EXPECT_EQ(view.icon, 2);
 }
 
 TEST_F(OptionsTest, ApplyWritesEverythingInItsOrderAndSkipsWhatDidNotChange) {
@@ -211,9 +213,9 @@ TEST_F(OptionsTest, ApplyWritesEverythingInItsOrderAndSkipsWhatDidNotChange) {
     presenter->onGameChecked();
     view.lstGames.index = 0;
     presenter->onMakeDefault();
-    dialogs.answers = {"D:\\Half-Life\\hlds.exe"};
+    dialogs.answers = {"D:\\Half-Life\\HLDS2.exe"};
     presenter->onBrowseServer();
-    EXPECT_EQ(view.serverPath, "D:\\Half-Life\\hlds.exe");
+    EXPECT_EQ(view.serverPath, "D:\\Half-Life\\HLDS2.exe");
     EXPECT_EQ(settings.HLdir(), "C:\\HL\\");  // not before Apply
     view.lstGames.SetChecked(1, false);  // the browse read games.cfg again
     presenter->onGameChecked();
@@ -229,7 +231,8 @@ TEST_F(OptionsTest, ApplyWritesEverythingInItsOrderAndSkipsWhatDidNotChange) {
     EXPECT_EQ(File("C:\\Vantry\\games\\cstrike.mps"), "de_aztec\r\n");
     EXPECT_EQ(view.cmbGame.texts(), (Lines{"cstrike", "valve"}));  // refreshed
     EXPECT_EQ(settings.HLdir(), "D:\\Half-Life\\");
-    EXPECT_EQ(settings.HLexe(), "hlds.exe");
+    EXPECT_EQ(settings.HLexe(), "HLDS2.exe");
+    EXPECT_EQ(settings.IconIndex(), 2);
     EXPECT_EQ(view.log, Lines{"main window again"});
 
     // A second Apply with nothing changed: no new window, no games.cfg write.
@@ -247,7 +250,7 @@ TEST_F(OptionsTest, ApplyWritesEverythingInItsOrderAndSkipsWhatDidNotChange) {
     EXPECT_TRUE(registry.under(HKCR, "cfgfile").empty());
     EXPECT_EQ(settings.RegOnStart(), 0);
     settings.SetRegOnStart(1);
-    registry.SetRegString(HKCR, "cfgfile\\Shell\\Open\\command", "", CfgOpenCommand(Program));
+    registry.SetRegString(HKCR, "cfgfile\\Shell\\Open\\command", "", "\"C:\\Tools\\HLDS Vantry.EXE\" %1");
     presenter->onOk();
     EXPECT_FALSE(registry.under(HKCR, "cfgfile").empty());
     EXPECT_EQ(settings.RegOnStart(), 1);
@@ -297,7 +300,6 @@ TEST_F(OptionsTest, MapListEditsAskWhereTheyWouldBeLost) {
     boxes.answers = {mb::Yes};
     Pick("valve");
     EXPECT_EQ(Box(8), "Error Saving File / Error saving file 'C:\\Vantry\\games\\cstrike.mps' / 64");
-    EXPECT_EQ(presenter->shownGame(), "cstrike");
     EXPECT_EQ(view.cmbGame.List(view.cmbGame.index), "cstrike");
     EXPECT_EQ(view.lstMaps.texts(), (Lines{"de_aztec", "de_nuke"}));
 }
@@ -345,6 +347,8 @@ TEST_F(OptionsTest, CloseButtonSavesLessAndOnlyWhenAsked) {
     fs.failWrites = false;
     presenter->onApply();
     EXPECT_EQ(view.heard, (Lines{"Unapplied changes in Options", ""}));
+    Pick("cstrike");  // the map list was saved: nothing to ask
+    EXPECT_EQ(boxes.calls.size(), asked);
 }
 
 TEST_F(OptionsTest, AListThatCouldNotBeReadIsToldOfOnceAndNeverWritten) {
@@ -358,7 +362,9 @@ TEST_F(OptionsTest, AListThatCouldNotBeReadIsToldOfOnceAndNeverWritten) {
     EXPECT_TRUE(view.lstMaps.texts().empty());
     view.chkVis = 0;
     presenter->onShowInClick();
-    presenter->onBrowseProgram();  // the dialog is cancelled; nothing is read afresh
+    dialogs.answers = {"\\", "C:\\Vantry\\HLDS Vantry.exe"};
+    presenter->onBrowseProgram();  // no usable piece: as good as a cancel
+    presenter->onBrowseProgram();  // both lists read afresh: not told again
     view.lstGames.SetChecked(0, false);
     presenter->onGameChecked();
     presenter->onApply();
@@ -369,8 +375,38 @@ TEST_F(OptionsTest, AListThatCouldNotBeReadIsToldOfOnceAndNeverWritten) {
     EXPECT_EQ(fs.readFile("C:\\Vantry\\games\\valve.mps"), mps);
     EXPECT_EQ(fs.readFile("C:\\Vantry\\games\\games.cfg"), cfg);
     EXPECT_EQ(view.log, (Lines{"main window again", "close"}));
-    Pick("cstrike");
+    Pick("tfc");  // without a map list: an empty one to fill
     EXPECT_TRUE(view.mapsEnabled);
+    Pick("cstrike");  // nothing changed: nothing asked
+    EXPECT_EQ(boxes.calls.size(), 2u);
+}
+
+TEST_F(OptionsTest, EveryEditEnablesApply) {
+    settings.SetDefaultGame("valve");
+    const std::pair<const char*, std::function<void()>> edits[] = {
+        {"show in", [&] { presenter->onShowInClick(); }},
+        {"register", [&] { presenter->onRegisterClick(); }},
+        {"game ticked", [&] { presenter->onGameChecked(); }},
+        {"default", [&] { view.lstGames.index = 0; presenter->onMakeDefault(); }},
+        {"map added", [&] { view.setNewMap("x"); presenter->onAddMap(); }},
+        {"map deleted", [&] { view.lstMaps.index = 0; boxes.answers = {mb::Yes}; presenter->onDeleteMap(); }},
+        {"association", [&] { presenter->onAssociationClick(); }},
+        {"next icon", [&] { presenter->onNextIcon(); }},
+        {"previous icon", [&] { presenter->onPreviousIcon(); }},
+        {"server browsed", [&] { dialogs.answers = {"D:\\HL\\hlds.exe"}; presenter->onBrowseServer(); }},
+        {"failed apply", [&] { view.setNewMap("y"); presenter->onAddMap(); fs.failWrites = true; presenter->onApply(); fs.failWrites = false; }},
+        {"failed OK", [&] { fs.failWrites = true; presenter->onOk(); fs.failWrites = false; }},
+        {"games.cfg not written", [&] {
+             fs.addFile("C:\\Vantry\\games\\games.cfg", "", attr::ReadOnly);
+             presenter->onGameChecked();
+             presenter->onApply();
+         }},
+    };
+    for (const auto& [name, edit] : edits) {
+        Load();
+        edit();
+        EXPECT_TRUE(view.applyEnabled) << name;
+    }
 }
 
 TEST_F(OptionsTest, MakeDefaultNeedsAGame) {

@@ -123,6 +123,7 @@ TEST_F(ServerListTest, DetailsSplitTheTitleAtTheFirstTwoSeparatorsAndRenameKeeps
 
     view.entries.clear();
     const auto h = Console("HLDS");
+    EXPECT_EQ(view.name2Text, "") << "the new current entry's details";
     view.name2Text = "  de_dust  ";
     list.rename();
     EXPECT_EQ(desktop.find(h)->title + " / " + view.entries[0].text, "HLDS - de_dust / HLDS - de_dust");
@@ -154,19 +155,21 @@ TEST_F(ServerListTest, TogglesAndClicksOnTheMarkShowOrHideAndRefreshTheText) {
     EXPECT_EQ(state(), "a- &Hide 1");
     list.toggleEntry(1);
     EXPECT_EQ(state(), "ab &Hide 1") << "the tray submenu does not move the focus";
-    list.hideAll();
+    main.onMenuCommand(mainwin::HideAllCommand);
     EXPECT_EQ(state(), "-- Un&hide 1");
     EXPECT_EQ(Entries(), (Texts{"HLDS - a renamed [ ]", "HLDS - b [ ]"}));
     view.visible = false;
-    list.unhideAll();
+    main.onMenuCommand(mainwin::UnhideAllCommand);
     EXPECT_EQ(state(), "ab &Hide 1") << "no focus for a window hidden in the tray";
 
     view.entries[0].ticked = false;  // the user's click has already set the mark
     list.onListClick();
     EXPECT_EQ(state() + " " + list.contextMenuHideCaption(), "-b Un&hide 1 Unhide Server");
     view.entries[0].ticked = true;
+    desktop.find(a)->title = "HLDS - a again";
     list.onListClick();
     EXPECT_EQ(state() + " " + list.contextMenuHideCaption(), "ab &Hide 2 Hide Server");
+    EXPECT_EQ(view.entries[0].text, "HLDS - a again");
 }
 
 TEST_F(ServerListTest, AMarkIsWhatTheConsoleDidAndThePollPutsItRightWhenItChanges) {
@@ -203,20 +206,6 @@ TEST_F(ServerListTest, AMarkIsWhatTheConsoleDidAndThePollPutsItRightWhenItChange
     EXPECT_EQ(view.hideCaption, "&Hide") << "the current entry's";
 }
 
-TEST_F(ServerListTest, EveryCommandOnAnEmptyListDoesNothing) {
-    list.onListClick();
-    list.onListKeyUp();
-    list.toggleCurrent();
-    list.toggleEntry(0);
-    list.hideAll();
-    list.unhideAll();
-    list.rename();
-    list.chkAlive();
-    EXPECT_EQ(list.contextMenuHideCaption(), "");
-    EXPECT_FALSE(view.buttonsEnabled);
-    EXPECT_EQ(view.focused, 0);
-}
-
 TEST_F(MainPresenterTest, TheTrayMenuOffersTheServersOnlyWhenThereAreAny) {
     const auto tail = [](const char* min) {
         return "Hide All | Unhide All | - | Start Server | CFG Editor | Map Cycle | MOTD | "
@@ -236,9 +225,10 @@ TEST_F(MainPresenterTest, TheTrayMenuOffersTheServersOnlyWhenThereAreAny) {
     EXPECT_EQ(view.menus.back().at(13).caption, "Restore");
     EXPECT_EQ(view.log, (Texts{"menu at cursor", "menu at cursor", "menu below icon"}));
     view.log.clear();
-    for (int command : {mainwin::CfgCommand, mainwin::MapCycleCommand, mainwin::MotdCommand, mainwin::OptionsCommand})
+    for (int command : {mainwin::StartCommand, mainwin::CfgCommand, mainwin::MapCycleCommand, mainwin::MotdCommand,
+                        mainwin::OptionsCommand})
         main.onMenuCommand(command);
-    EXPECT_EQ(view.log, (Texts{"cfg editor", "map cycle editor", "motd editor", "options"}));
+    EXPECT_EQ(view.log, (Texts{"launcher", "cfg editor", "map cycle editor", "motd editor", "options"}));
 
     // While a modal window or the About box is open, the tray menu waits, and
     // that window comes forward.
@@ -259,6 +249,11 @@ TEST_F(MainPresenterTest, AServersChoiceTogglesTheConsoleItNamedEvenWhenAPollDro
     main.onTrayMenuRequest();
     EXPECT_FALSE(desktop.find(b)->visible);
     EXPECT_EQ(Entries(), Texts{"HLDS - b [ ]"});
+    // The next menu names only the consoles listed then.
+    view.onMenu = nullptr;
+    view.chosen = {mainwin::ServerCommand};
+    main.onTrayMenuRequest();
+    EXPECT_TRUE(desktop.find(b)->visible);
 }
 
 TEST_F(MainPresenterTest, MinimizeAndRestoreGoByTheShowInMode) {
@@ -326,8 +321,19 @@ TEST_F(MainPresenterTest, ClosingStoresThePositionOnlyWhileVisible) {
 }
 
 TEST_F(MainPresenterTest, TheListMenuComesBeforeTheDetailsOfTheEntryItPicked) {
+    // On an empty list every command does nothing.
     main.onListMouseUp(mouse::Right);
     EXPECT_TRUE(view.menus.empty()) << "no menu on an empty list";
+    list.onListKeyUp();
+    list.toggleCurrent();
+    list.toggleEntry(0);
+    list.hideAll();
+    list.unhideAll();
+    list.rename();
+    list.chkAlive();
+    EXPECT_EQ(list.contextMenuHideCaption(), "");
+    EXPECT_FALSE(view.buttonsEnabled);
+    EXPECT_EQ(view.focused, 0);
 
     Console("HLDS - alpha", false);
     view.current = 0;
@@ -358,29 +364,40 @@ TEST_F(MainPresenterTest, AboutDisablesTheWindowUntilItClosesAndReportBugOpensTh
               "Open https://vantry.example.org/report 1");
 }
 
-
-
-TEST(Watchdog, RecordsCrashesAndTheLogSayWhatTheyMust) {
-    ServerRecord record{{4242, 133000000000000000ull}, true, "27015", "C:\\HL\\", "\"C:\\HL\\hlds.exe\" +x\t\"a b\""};
-    const auto read = ParseRecord("4242", RecordText(record));
-    ASSERT_TRUE(read);
-    EXPECT_EQ(RecordText(*read), RecordText(record));
-    EXPECT_EQ(read->process, record.process);
+TEST_F(MainPresenterTest, RecordsOfServersGoneAtStartGoWithAnEndLineAndTheLogKeepsItsNewerHalf) {
+    settings.SetHLDSdir("C:\\Vantry\\");
+    fs.addDir("C:\\Vantry");
+    const auto log = [&] { return fs.readFile("C:\\Vantry\\HLDS Vantry.log").value_or(""); };
+    WatchdogServices s{settings, fs, processes, clock, desktop};
+    const std::uint32_t running = processes.start("x", "C:\\HL\\")->pid;
+    settings.SetServer(std::to_string(running), "1000\t1\t27015\tC:\\HL\\\tx");
+    // Not a record the program wrote: dropped without a line.
     for (const auto& [key, text] : {std::pair<std::string, std::string>{"0", "1\t0\t\t\t"}, {"x", "1\t0\t\t\t"},
-                                    {"7", "-1\t0\t\t\t"}, {"7", "1\t2\t\t\t"}, {"7", "1\t0\t\t"}})
-        EXPECT_FALSE(ParseRecord(key, text)) << key << " " << text;
+                                    {"7", "-1\t0\t\t\t"}, {"7", "1\t2\t\t\t"}, {"7", "1\t0\t\t"}}) {
+        settings.SetServer(key, text);
+        PruneServerRecords(s);
+        EXPECT_EQ(settings.ServerKeys(), (Texts{std::to_string(running)})) << key << " " << text;
+    }
+    EXPECT_EQ(log(), "");
+    // The command line is last and whole: it may hold a tab of its own.
+    settings.SetServer("999", "1\t1\t27016\tC:\\HL\\\t\"hlds.exe\" +x\t\"a b\"");
+    clock.local = {2027, 1, 2, 23, 5, 9, -570};
+    PruneServerRecords(s);
+    const std::string end = "2027-01-02T23:05:09-09:30\tend\t-\t27016\t\"hlds.exe\" +x\t\"a b\"\r\n";
+    EXPECT_EQ(log(), end);
 
-    for (const auto& [code, crash] : {std::pair{0xC0000005u, true}, {0xC0000000u, true}, {0xFFFFFFFFu, true},
-                                      {0xC000013Au, false}, {0xBFFFFFFFu, false}, {0u, false}, {1u, false}})
-        EXPECT_EQ(watchdog::IsCrash(code), crash) << code;
-
-    EXPECT_EQ(LogLine({2026, 12, 7, 3, 12, 45, 60}, ServerEvent::GiveUp, 0xC0000005u, "27015", "\"hlds.exe\" -game x"),
-              "2026-12-07T03:12:45+01:00\tgive-up\t0xC0000005\t27015\t\"hlds.exe\" -game x\r\n");
-    EXPECT_EQ(LogLine({2027, 1, 2, 23, 5, 9, -570}, ServerEvent::Start, std::nullopt, "", "x"),
-              "2027-01-02T23:05:09-09:30\tstart\t-\t\tx\r\n");
-    EXPECT_EQ(NewerHalf("aaaa\r\nbb\r\ncc\r\n"), "cc\r\n");
-    EXPECT_EQ(NewerHalf("aaa\r\nbbb\r\n"), "bbb\r\n") << "the middle at a line start";
-    EXPECT_EQ(NewerHalf("x"), "");
+    // Past a megabyte the log keeps what follows the first line end at or
+    // after its middle.
+    clock.local.offsetMinutes = 0;
+    const std::string utc = "2027-01-02T23:05:09+00:00\tend\t-\t27016\t\"hlds.exe\" +x\t\"a b\"\r\n";
+    for (const auto& [half, kept] : {std::pair{std::size_t{1} << 19, false}, {(std::size_t{1} << 19) + 1, true}}) {
+        const std::string newer = std::string(half - 2 - utc.size(), 'b') + "\r\n";
+        fs.writeFile("C:\\Vantry\\HLDS Vantry.log", std::string(half - 2, 'a') + "\r\n" + newer);
+        settings.SetServer("999", "1\t1\t27016\tC:\\HL\\\t\"hlds.exe\" +x\t\"a b\"");
+        PruneServerRecords(s);
+        EXPECT_EQ(log().size(), kept ? half : 2 * half);
+        EXPECT_EQ(log().substr(log().size() - utc.size() - newer.size()), newer + utc);
+    }
 }
 
 TEST_F(MainPresenterTest, AWatchedServerThatCrashesIsRestartedWithItsNameUntilItCrashesTooOften) {
@@ -403,6 +420,7 @@ TEST_F(MainPresenterTest, AWatchedServerThatCrashesIsRestartedWithItsNameUntilIt
     desktop.setTitle(console, "HLDS - de_dust");
     desktop.setVisible(console, false);
     main.onAliveTick();
+    const DesktopWindow other = desktop.add("tty", "HLDS");  // another program's, left alone
 
     // Each crash waits twice as long as the one before.
     const std::int64_t waits[] = {5000, 10000, 20000, 40000};
@@ -432,6 +450,7 @@ TEST_F(MainPresenterTest, AWatchedServerThatCrashesIsRestartedWithItsNameUntilIt
     main.onAliveTick();
     EXPECT_EQ(view.log.back(), "error HLDS Vantry: HLDS - de_dust crashed 5 times in 10 minutes and was not restarted.");
     EXPECT_TRUE(settings.ServerKeys().empty());
+    EXPECT_EQ(desktop.title(other) + (desktop.isVisible(other) ? " shown" : ""), "HLDS shown");
     const std::string written = log();
     EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 10) << written;
     EXPECT_NE(written.find("\tstart\t-\t27016\t" + line + "\r\n"), std::string::npos) << written;
@@ -449,7 +468,8 @@ TEST_F(MainPresenterTest, EveryOtherEndIsFinalAndTenMinutesOfRunningPutTheWaitBa
         return id->pid;
     };
     // Quit, the console closed, ended from the task manager, or unwatched: never again.
-    for (const auto [code, watched] : {std::pair{0u, true}, {0xC000013Au, true}, {1u, true}, {0xC0000005u, false}}) {
+    for (const auto& [code, watched] :
+         {std::pair{0u, true}, {0xC000013Au, true}, {0xBFFFFFFFu, true}, {0xC0000005u, false}}) {
         processes.end(startWatched(watched), code);
         main.onAliveTick();
         clock.now += 600000;
@@ -458,27 +478,25 @@ TEST_F(MainPresenterTest, EveryOtherEndIsFinalAndTenMinutesOfRunningPutTheWaitBa
         EXPECT_TRUE(settings.ServerKeys().empty()) << code;
         processes.starts.clear();
     }
-    // A crash after ten minutes of running waits the first wait again.
-    const std::uint32_t pid = startWatched();
-    processes.end(pid, 0xC0000005);
-    main.onAliveTick();
-    clock.now += 5000;
-    main.onAliveTick();
+    // A crash after ten minutes of running waits the first wait again, and the
+    // crashes before them count no more. Every exception's status but a closed
+    // console's is a crash.
+    startWatched();
+    for (const auto& [code, wait] : {std::pair{0xC0000000u, 5000}, {0xFFFFFFFFu, 10000}, {0xC0000005u, 20000},
+                                    {0xC0000005u, 40000}}) {
+        processes.end(processes.nextPid - 1, code);
+        main.onAliveTick();
+        clock.now += wait;
+        main.onAliveTick();
+    }
     clock.now += 600000;
     main.onAliveTick();
     processes.end(processes.nextPid - 1, 0xC0000005);
     main.onAliveTick();
     clock.now += 5000;
     main.onAliveTick();
-    EXPECT_EQ(processes.starts.size(), 3u);
+    EXPECT_EQ(processes.starts.size(), 6u);
     EXPECT_EQ(view.log.back(), "flash");
-
-    // A record whose server is gone when the program starts goes, with an end.
-    settings.SetServer("999", "1\t1\t27015\tC:\\HL\\\tx");
-    WatchdogServices s{settings, fs, processes, clock, desktop};
-    PruneServerRecords(s);
-    EXPECT_EQ(settings.Server("999"), std::nullopt);
-    EXPECT_EQ(settings.Server(std::to_string(processes.nextPid - 1)).has_value(), true) << "one still running stays";
 }
 
 }  // namespace

@@ -32,6 +32,7 @@ TEST(TextFile, EveryReadableFileComesBackInTheEncodingItWasReadIn) {
         {"\xC3(", Ansi, "\xC3\x83("},                   // cut short
         {"\xC0\xAF", Ansi, "\xC3\x80\xC2\xAF"},          // overlong
         {"\xED\xA0\x80", Ansi, "\xC3\xAD\xC2\xA0\xC2\x80"},  // a surrogate
+        {"\xF5\x80\x80\x80", Ansi, "\xC3\xB5\xC2\x80\xC2\x80\xC2\x80"},  // past U+10FFFF
         {"\xEF\xBB\xBF\xFF", Ansi, "\xC3\xAF\xC2\xBB\xC2\xBF\xC3\xBF"},
         {std::string("a\0b", 3), std::nullopt, ""},
         {"\xFF\xFEH\0i\0", std::nullopt, ""},            // UTF-16 as Notepad's "Unicode" writes it
@@ -135,6 +136,7 @@ TEST(Paths, ListingsSortByUpperCaseBytesAndWildcardsMatchLongNamesWithoutRegardT
          {std::tuple{"*.bsp", "de_dust.BSP", true}, {"*.bsp", ".bsp", true}, {"*.bsp", "de_dust.bsp2", false},
           {"*.bsp", "de_dust.bsp.bak", false}, {"c?_*", "cs_office", true}, {"c?_*", "c_office", false},
           {"*.*", "nodot", true}, {"hlds.exe", "hlds.exe ", false}, {"a**b", "ab", true},
-          {"?.bsp", "\xE6\x9D\xB1.bsp", true}, {"??.bsp", "\xE6\x9D\xB1.bsp", false}})
+          {"?.bsp", "\xE6\x9D\xB1.bsp", true}, {"??.bsp", "\xE6\x9D\xB1.bsp", false}, {"a?*", "a", false},
+          {"?", "\xC3\xA9", true}})
         EXPECT_EQ(WildcardMatch(pattern, name), matches) << pattern << " " << name;
 }

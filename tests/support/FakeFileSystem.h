@@ -76,12 +76,7 @@ public:
         return true;
     }
     bool appendFile(const std::string& path, const std::string& bytes) override {
-        const Entry* existing = find(path);
-        if (failWrites || !isDirectory(ParentOf(path)) || (existing && (existing->attributes & attr::Directory)))
-            return false;
-        put(existing ? existing->path : path, existing ? existing->attributes : attr::Archive,
-            (existing ? existing->bytes : std::string()) + bytes);
-        return true;
+        return writeFile(path, readFile(path).value_or("") + bytes);
     }
     // A code page of 256 characters, U+0000 to U+00FF, where 0x81 stands for
     // a double-byte code page's lead byte without its pair: no text has it.

@@ -57,7 +57,7 @@ public:
 };
 
 // Keys and values in memory, their names compared without regard to case as
-// the registry does. A root in `refused` refuses every write, as
+// the registry does. `refusedValue` ("root:KEY|VALUE") refuses its writes, as
 // HKEY_CLASSES_ROOT does a user without administrator rights. `writes` logs
 // each write that took, in order, as "root:key|value=data".
 class FakeRegistry : public Registry {
@@ -94,12 +94,12 @@ public:
         return found;
     }
 
-    std::set<RegRoot> refused;
+    std::string refusedValue;
     std::vector<std::string> writes;
 
 private:
     bool set(RegRoot root, const std::string& keyPath, const std::string& valueName, const std::string& data) {
-        if (refused.count(root))
+        if (Name(root, keyPath, valueName) == refusedValue)
             return false;
         values_[Name(root, keyPath, valueName)] = data;
         writes.push_back(Name(root, keyPath, valueName) + "=" + data);
@@ -167,9 +167,8 @@ public:
     bool execute(WindowHandle, const std::string& verb, const std::string& file,
                  const std::string& parameters, const std::string& directory, int showCommand) override {
         executed.push_back({verb, file, parameters, directory, showCommand});
-        return succeed;
+        return true;
     }
-    bool succeed = true;
     std::vector<ShellCall> executed;
 };
 
@@ -213,7 +212,7 @@ struct FakeProcesses : Processes {
         const auto it = windows.find(window);
         return it != windows.end() && it->second == process.pid;
     }
-    void release(const ProcessId& process) override { released.push_back(process.pid); }
+    void release(const ProcessId&) override {}
 
     void end(std::uint32_t pid, std::uint32_t exitCode) { statuses[pid] = {ProcessState::Ended, exitCode}; }
 
@@ -222,7 +221,6 @@ struct FakeProcesses : Processes {
     std::map<std::uint32_t, ProcessStatus> statuses;
     std::map<DesktopWindow, std::uint32_t> windows;  // a console and the process it belongs to
     std::vector<std::string> starts;
-    std::vector<std::uint32_t> released;
 };
 
 struct FakeNetwork : Network {

@@ -52,8 +52,10 @@ bool IsExcludedDir(const std::string& name) {
 
 std::string GamesDir(const Settings& settings) { return settings.HLDSdir() + "games"; }
 
-// MergeGameList without the write. Each list is split once and names are
-// matched through sets, so a few hundred game directories stay immediate.
+// Merges FoundDirs into CfgLines (new directories appended checked, entries
+// whose directory is gone removed) and rebuilds GameEntries from it. Each list
+// is split once and names are matched through sets, so a few hundred game
+// directories stay immediate.
 void Merge(GameLists& lists) {
     const std::vector<std::string> found = Items(lists.FoundDirs);
     std::vector<std::string> lines = Items(lists.CfgLines);
@@ -83,7 +85,30 @@ void Merge(GameLists& lists) {
     lists.FoundDirs.Clear();
 }
 
+// The game directories under the base directory, each followed by ";", in
+// listing order ("cstrike;tfc;valve;"); the empty text when there are none.
+std::string FindGameDirs(FileSystem& fs, const std::string& baseDir) {
+    const std::string base = TrimSpaces(baseDir);
+    std::string result;
+    for (const auto& name : fs.list(base + "*", ListFilter::WithDirectories)) {
+        if (name == "." || name == "..")
+            continue;
+        const auto attributes = fs.attributes(base + name);
+        if (!attributes || !(*attributes & attr::Directory) || IsExcludedDir(name))
+            continue;
+        // games.cfg and the lists keep a name between ";" and "|": a directory
+        // whose name holds one would come back as games that do not exist.
+        if (name.find_first_of(";|") != std::string::npos)
+            continue;
+        result += name;
+        result += ';';
+    }
+    return result;
+}
+
 }  // namespace
+
+std::string GamesCfg(const Settings& settings) { return GamesDir(settings) + "\\games.cfg"; }
 
 LocateResult LoadGameCatalogue(CatalogueServices& s, GameLists& lists, WindowHandle window) {
     if (LocateServerExe(s.settings, s.fs, s.registry, s.dialogs, s.boxes, window) == LocateResult::EndNow ||
@@ -125,38 +150,8 @@ LocateResult LoadGameCatalogue(CatalogueServices& s, GameLists& lists, WindowHan
     // program, say) would otherwise be overwritten with every game checked,
     // losing the user's choices.
     if (lines)
-        WriteGamesCfg(s.settings, s.fs, lists);
+        WriteTextLines(s.fs, cfg, Items(lists.GameEntries));
     return LocateResult::Known;
-}
-
-std::string FindGameDirs(FileSystem& fs, const std::string& baseDir) {
-    const std::string base = TrimSpaces(baseDir);
-    std::string result;
-    for (const auto& name : fs.list(base + "*", ListFilter::WithDirectories)) {
-        if (name == "." || name == "..")
-            continue;
-        const auto attributes = fs.attributes(base + name);
-        if (!attributes || !(*attributes & attr::Directory) || IsExcludedDir(name))
-            continue;
-        // games.cfg and the lists keep a name between ";" and "|": a directory
-        // whose name holds one would come back as games that do not exist.
-        if (name.find_first_of(";|") != std::string::npos)
-            continue;
-        result += name;
-        result += ';';
-    }
-    return result;
-}
-
-std::string GamesCfg(const Settings& settings) { return GamesDir(settings) + "\\games.cfg"; }
-
-void MergeGameList(const Settings& settings, FileSystem& fs, GameLists& lists) {
-    Merge(lists);
-    WriteGamesCfg(settings, fs, lists);
-}
-
-void WriteGamesCfg(const Settings& settings, FileSystem& fs, const GameLists& lists) {
-    WriteTextLines(fs, GamesCfg(settings), Items(lists.GameEntries));
 }
 
 bool WriteGamesCfgFromOptions(const Settings& settings, FileSystem& fs,
@@ -209,11 +204,9 @@ LocateResult FillOptionsGameList(CatalogueServices& services, GameLists& lists,
 
 LocateResult RefreshGameSelectors(CatalogueServices& services, GameLists& lists,
                                   const ShownSelectors& shown) {
-    for (const ShownSelector* s : {&shown.frmMapCycle, &shown.frmMOTD, &shown.frmOptions, &shown.frmServerRun}) {
-        if (s->cmbGame &&
-            FillGameSelector(services, lists, s->window, *s->cmbGame) == LocateResult::EndNow)
-            return LocateResult::EndNow;
-    }
+    const ShownSelector& s = shown.frmOptions;
+    if (s.cmbGame && FillGameSelector(services, lists, s.window, *s.cmbGame) == LocateResult::EndNow)
+        return LocateResult::EndNow;
     return LocateResult::Known;
 }
 

@@ -33,21 +33,11 @@ struct CatalogueServices {
 [[nodiscard]] LocateResult LoadGameCatalogue(CatalogueServices& services, GameLists& lists,
                                              WindowHandle window);
 
-// The game directories under the base directory, each followed by ";", in
-// listing order ("cstrike;tfc;valve;"); the empty text when there are none.
-std::string FindGameDirs(FileSystem& fs, const std::string& baseDir);
-
-// Merges FoundDirs into CfgLines (new directories appended checked, entries
-// whose directory is gone removed), rebuilds GameEntries from it and writes
-// games.cfg.
-void MergeGameList(const Settings& settings, FileSystem& fs, GameLists& lists);
-
 // The catalogue file: HLDSdir, then "games\games.cfg".
 std::string GamesCfg(const Settings& settings);
 
-// games.cfg from GameEntries, or from the options window's checked list; the
-// second says whether the file was written.
-void WriteGamesCfg(const Settings& settings, FileSystem& fs, const GameLists& lists);
+// games.cfg from the options window's checked list; false when the file was
+// not written.
 bool WriteGamesCfgFromOptions(const Settings& settings, FileSystem& fs,
                               const CheckListControl& lstGames);
 
@@ -70,11 +60,13 @@ struct ShownSelector {
     ListControl* cmbGame = nullptr;
 };
 
+// The options window is modal over the main window, so its own selector is
+// the only one shown while it applies.
 struct ShownSelectors {
-    ShownSelector frmMapCycle, frmMOTD, frmOptions, frmServerRun;
+    ShownSelector frmOptions;
 };
 
-// FillGameSelector for each shown window, in the order of the fields above.
+// FillGameSelector for each shown window.
 [[nodiscard]] LocateResult RefreshGameSelectors(CatalogueServices& services, GameLists& lists,
                                                 const ShownSelectors& shown);
 

@@ -39,14 +39,6 @@ void MapList::Fill(const std::vector<std::string>& names) {
         add(name, listed);
 }
 
-void MapList::AddMapName(const std::string& name) {
-    std::unordered_set<std::string> listed;
-    const int rows = lstMaps_.ListCount();
-    for (int row = 0; row < rows; ++row)
-        listed.insert(ToLowerAscii(lstMaps_.List(row)));
-    add(name, listed);
-}
-
 void FillMapList(MapList& lstMaps, const std::string& game, const Settings& settings, FileSystem& fs,
                  NameFilter accepts) {
     std::vector<std::string> names = MapListLines(settings, game, fs);

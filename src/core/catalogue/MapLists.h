@@ -24,11 +24,6 @@ public:
     // maps fill in O(n log n), not O(n²).
     void Fill(const std::vector<std::string>& names);
 
-    // Adds the name lower-cased unless it is blank or already listed. The rows
-    // are read afresh first: the options window adds, removes and replaces its
-    // own rows, and a name remembered from before would list a map twice.
-    void AddMapName(const std::string& name);
-
 private:
     void add(const std::string& name, std::unordered_set<std::string>& listed);
 

@@ -10,6 +10,7 @@
 namespace vantry {
 
 namespace cfgeditor {
+namespace {
 
 std::string NewQuestion(const std::string& path) {
     return "Save changes to '" + path + "' before creating new document?";
@@ -18,6 +19,7 @@ std::string OpenQuestion(const std::string& path) {
     return "Save changes to '" + path + "' before opening new document?";
 }
 
+}  // namespace
 }  // namespace cfgeditor
 
 CfgEditorLayout LayOutCfgEditor(int w, int h) {

@@ -31,9 +31,6 @@ inline constexpr unsigned QuestionStyle = mb::YesNoCancel | mb::Question;
 inline constexpr char ExitQuestion[] = "Save changes before exiting?";
 inline constexpr char NoMaps[] = "No Maps For Current Game Selection";
 
-std::string NewQuestion(const std::string& path);
-std::string OpenQuestion(const std::string& path);
-
 // The default size, and the least that still holds the menu strip and some text.
 inline constexpr int DefaultWidthTwips = 5175, DefaultHeightTwips = 4125;
 inline constexpr int MinWidthTwips = 3000, MinHeightTwips = 1500;

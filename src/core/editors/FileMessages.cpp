@@ -8,12 +8,14 @@
 namespace vantry {
 
 namespace filemessages {
+namespace {
 std::string ChangedQuestion(const std::string& path) {
     std::string question(1, '\'');
     question += FileNameOf(path);
     question += "' has been changed by another program since it was opened. Replace it with this text?";
     return question;
 }
+}  // namespace
 }  // namespace filemessages
 
 void ShowLoadError(MessageBoxes& boxes, WindowHandle owner, const std::string& path) {

@@ -20,7 +20,6 @@ inline constexpr char EncodingQuestion[] =
     "This text holds characters that the file's encoding cannot store. Save it as UTF-8?";
 inline constexpr unsigned EncodingStyle = mb::YesNo | mb::Question;
 inline constexpr unsigned ChangedStyle = mb::YesNo | mb::Exclamation;
-std::string ChangedQuestion(const std::string& path);
 }  // namespace filemessages
 
 // What every window that reads or saves a user's file says when the file

@@ -81,7 +81,6 @@ public:
     bool changed() const { return changed_; }
     // The edits as a log-off or shut-down names them; empty when there are none.
     std::string unsavedWork() const;
-    const std::string& shownGame() const { return shownGame_; }
     std::string pathOf(const std::string& game) const;
 
 protected:

@@ -13,6 +13,9 @@ constexpr char UserClasses[] = "Software\\Classes";
 constexpr char OpenCommandKey[] = "\\cfgfile\\Shell\\Open\\command";
 constexpr char IconKey[] = "\\cfgfile\\DefaultIcon";
 
+// The open command: the program path in double quotes, then " %1".
+std::string CfgOpenCommand(const std::string& programPath) { return "\"" + programPath + "\" %1"; }
+
 // The entries, in the order the shell expects them to appear, under one place.
 bool WriteEntries(AssociationServices& s, RegRoot root, const std::string& base) {
     Registry& r = s.registry;
@@ -28,6 +31,7 @@ bool WriteEntries(AssociationServices& s, RegRoot root, const std::string& base)
     return took;
 }
 
+// The value as the shell sees it: the user's own first, then the machine's.
 std::string Effective(AssociationServices& s, const std::string& key) {
     std::string value = s.registry.GetRegString(RegRoot::CurrentUser, UserClasses + key, "");
     return value.empty() ? s.registry.GetRegString(RegRoot::ClassesRoot, key, "") : value;
@@ -47,8 +51,6 @@ std::string RegisteredProgramPath(const std::string& modulePath) {
         name.resize(dot);
     return dir + name + ".EXE";
 }
-
-std::string CfgOpenCommand(const std::string& programPath) { return "\"" + programPath + "\" %1"; }
 
 int IconPosition(long iconIndex) { return static_cast<int>(std::clamp(iconIndex, 0L, 3L)); }
 
@@ -76,10 +78,8 @@ void RemoveCfgAssociation(AssociationServices& s) {
         s.shell.associationsChanged();
 }
 
-std::string ReadCfgOpenCommand(AssociationServices& s) { return Effective(s, OpenCommandKey); }
-
 bool CfgAssociated(AssociationServices& s) {
-    return ToLowerAscii(ReadCfgOpenCommand(s)) == ToLowerAscii(CfgOpenCommand(s.programPath));
+    return ToLowerAscii(Effective(s, OpenCommandKey)) == ToLowerAscii(CfgOpenCommand(s.programPath));
 }
 
 }  // namespace vantry

@@ -20,9 +20,6 @@ struct AssociationServices {
 // "\", its name without the extension, then ".EXE" ("C:\Tools\HLDS Vantry.EXE").
 std::string RegisteredProgramPath(const std::string& modulePath);
 
-// The open command: the program path in double quotes, then " %1".
-std::string CfgOpenCommand(const std::string& programPath);
-
 // The document icon's position in the executable, kept to the four it carries.
 int IconPosition(long iconIndex);
 
@@ -38,9 +35,6 @@ void RegisterCfgAssociation(AssociationServices& services);
 // default value where it is "cfgfile", and the "cfgfile" key where its open
 // command starts this very program. Then "RegOnStart" is "0".
 void RemoveCfgAssociation(AssociationServices& services);
-
-// The open command as the shell sees it: the user's own first, then the machine's.
-std::string ReadCfgOpenCommand(AssociationServices& services);
 
 // The association counts only if its open command names this very program
 // file; the comparison ignores case and nothing else.

@@ -89,8 +89,11 @@ void OptionsPresenter::browse(const char* filter, const char* title, const std::
     const std::string chosen = s_.catalogue.dialogs.showOpen(view_.windowHandle(), filter, title, initialDir);
     if (chosen.empty())
         return;
+    // A path with no usable piece is as good as a cancel.
     const auto pieces = SplitAt(SplitPath(chosen), '|');
-    into = {pieces[0], pieces.size() > 1 ? pieces[1] : std::string(), true};
+    if (pieces.size() < 2)
+        return;
+    into = {pieces[0], pieces[1], true};
     (view_.*show)(into.dir + into.file);
     // The catalogue still comes from the stored locations: the browsed ones
     // count once they are applied.

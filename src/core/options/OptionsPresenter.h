@@ -109,11 +109,8 @@ public:
     // The title bar's close button: asks while there are unapplied changes.
     void onExitButton();
 
-    bool applyEnabled() const { return applyEnabled_; }
     // The unapplied changes as a log-off or shut-down names them; empty when there are none.
     std::string unsavedWork() const { return applyEnabled_ ? options::UnappliedChanges : ""; }
-    const std::string& shownGame() const { return shownGame_; }
-    int iconChoice() const { return iconChoice_; }
 
 private:
     struct Browsed {

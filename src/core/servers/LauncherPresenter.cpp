@@ -8,6 +8,12 @@
 
 namespace vantry {
 
+bool PortFieldAccepts(int ch) { return (ch >= '0' && ch <= '9') || ch == 8; }
+
+namespace {
+
+// The server's command line: the additional parameters (trimmed) first, then
+// " -game " and the game, then " +map " and " +port " when those are given.
 std::string LaunchCommandLine(const std::string& game, const std::string& map,
                               const std::string& port, const std::string& params) {
     std::string line = " -game " + game;
@@ -20,6 +26,9 @@ std::string LaunchCommandLine(const std::string& game, const std::string& map,
     return line;
 }
 
+// Whether the server's own commands can load a game or map of that name: one
+// holding a space, a double quote, a semicolon or a control character, or
+// beginning with "+" or "-", would split or add commands on its command line.
 bool ServerCanLoad(const std::string& name) {
     if (!name.empty() && (name.front() == '+' || name.front() == '-'))
         return false;
@@ -29,8 +38,7 @@ bool ServerCanLoad(const std::string& name) {
     });
 }
 
-bool PortFieldAccepts(int ch) { return (ch >= '0' && ch <= '9') || ch == 8; }
-
+// What the user reads when the system refuses to start the server.
 std::string LaunchRefusedMessage(const std::string& path) {
     return "Could not start '" + path + "'.";
 }
@@ -39,6 +47,7 @@ std::string PortInUseQuestion(int port) {
     return "Port " + std::to_string(port) + " is already in use by another program. Start the server anyway?";
 }
 
+// The address the parameters' "+ip" gives the server, empty for none.
 std::string ServerAddress(const std::string& params) {
     const auto words = SplitAt(params, ' ');
     for (std::size_t i = 0; i + 1 < words.size(); ++i)
@@ -49,6 +58,7 @@ std::string ServerAddress(const std::string& params) {
     return {};
 }
 
+}  // namespace
 
 LauncherOutcome LauncherPresenter::onLoad() {
     ++s_.lastPort;

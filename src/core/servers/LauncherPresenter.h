@@ -23,26 +23,8 @@ inline constexpr int StandalonePort = 27015;
 inline constexpr int StartPauseMilliseconds = 500;
 }  // namespace launcher
 
-// The server's command line: the additional parameters (trimmed) first, then
-// " -game " and the game, then " +map " and " +port " when those are given.
-std::string LaunchCommandLine(const std::string& game, const std::string& map,
-                              const std::string& port, const std::string& params);
-
-// Whether the server's own commands can load a game or map of that name: one
-// holding a space, a double quote, a semicolon or a control character, or
-// beginning with "+" or "-", would split or add commands on its command line.
-bool ServerCanLoad(const std::string& name);
-
 // The port field takes digits and backspace when typed; anything else is swallowed.
 bool PortFieldAccepts(int ch);
-
-// What the user reads when the system refuses to start the server.
-std::string LaunchRefusedMessage(const std::string& path);
-std::string PortInUseQuestion(int port);
-
-// The address the parameters' "+ip" gives the server, empty for none.
-std::string ServerAddress(const std::string& params);
-
 
 // What frmServerRun shows; the window implements it over its controls.
 class LauncherView {

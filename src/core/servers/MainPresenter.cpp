@@ -6,6 +6,11 @@
 
 namespace vantry {
 
+namespace {
+// The main window has a tray icon unless the taskbar alone was chosen.
+bool HasTrayIcon(int showInMode) { return showInMode == 0 || showInMode == 2; }
+}  // namespace
+
 Rect MainWindowPlace(const Settings& settings, int screenWidthTwips, const Rect& windowTwips) {
     const float centred = (screenWidthTwips - windowTwips.width) / 2.0f;
     return {static_cast<int>(std::lround(settings.MainX(centred))),

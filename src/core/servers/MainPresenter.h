@@ -38,8 +38,6 @@ enum Command : int {
 // itself hides and shows; otherwise the title window that carries the taskbar
 // button is minimized and restored.
 inline bool MinimizesByTitleWindow(int showInMode) { return showInMode == 1 || showInMode == 2; }
-// The main window has a tray icon unless the taskbar alone was chosen.
-inline bool HasTrayIcon(int showInMode) { return showInMode == 0 || showInMode == 2; }
 
 // Where ShowMainWindow puts the main window: at the stored position, else 35
 // twips from the top and centred horizontally on the screen.

@@ -21,8 +21,8 @@ const char* EventName(ServerEvent event) {
     }
     return "";
 }
-}  // namespace
 
+// "2026-12-07T03:12:45+01:00"
 std::string IsoTime(const LocalTime& t) {
     const int offset = std::abs(t.offsetMinutes);
     char text[40];
@@ -31,24 +31,33 @@ std::string IsoTime(const LocalTime& t) {
     return text;
 }
 
+}  // namespace
+
 std::string ExitCodeText(std::uint32_t exitCode) {
     char text[16];
     std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(exitCode));
     return text;
 }
 
+namespace {
+
+// One line of the log: the time, the event, the exit code ("-" for none),
+// the port and the command line, separated by tabs, ended with CR LF.
 std::string LogLine(const LocalTime& time, ServerEvent event, std::optional<std::uint32_t> exitCode,
                     const std::string& port, const std::string& commandLine) {
     return IsoTime(time) + "\t" + EventName(event) + "\t" + (exitCode ? ExitCodeText(*exitCode) : "-") + "\t" +
            port + "\t" + commandLine + "\r\n";
 }
 
+// The newer half of a log, from the first line that starts in it.
 std::string_view NewerHalf(std::string_view log) {
     const std::size_t middle = log.size() / 2;
     // The line that the middle falls in is cut off; the next one starts whole.
     const std::size_t end = middle == 0 ? std::string_view::npos : log.find('\n', middle - 1);
     return end == std::string_view::npos ? std::string_view() : log.substr(end + 1);
 }
+
+}  // namespace
 
 void AppendServerLog(FileSystem& fs, const Settings& settings, Clock& clock, ServerEvent event,
                      std::optional<std::uint32_t> exitCode, const std::string& port, const std::string& commandLine) {

@@ -22,18 +22,8 @@ inline constexpr char FileName[] = "HLDS Vantry.log";
 inline constexpr std::size_t MaxBytes = 1 << 20;
 }  // namespace serverlog
 
-// "2026-12-07T03:12:45+01:00"
-std::string IsoTime(const LocalTime& time);
 // "0xC0000005": eight upper-case hexadecimal digits.
 std::string ExitCodeText(std::uint32_t exitCode);
-
-// One line of the log: the time, the event, the exit code ("-" for none),
-// the port and the command line, separated by tabs, ended with CR LF.
-std::string LogLine(const LocalTime& time, ServerEvent event, std::optional<std::uint32_t> exitCode,
-                    const std::string& port, const std::string& commandLine);
-
-// The newer half of a log, from the first line that starts in it.
-std::string_view NewerHalf(std::string_view log);
 
 // Appends the line to the log beside the program. Past MaxBytes the log is
 // rewritten, through the program's own save, with its newer half. A log that

@@ -9,7 +9,10 @@
 namespace vantry {
 
 namespace watchdog {
+namespace {
 
+// An exit code that tells of a crash: an exception's status, 0xC0000000 and
+// above, other than the one a closed console gives its program.
 bool IsCrash(std::uint32_t exitCode) { return exitCode >= 0xC0000000u && exitCode != 0xC000013Au; }
 
 std::string RestartedNotice(const std::string& title, std::uint32_t exitCode) {
@@ -20,10 +23,12 @@ std::string GaveUpNotice(const std::string& title) {
     return title + " crashed " + std::to_string(CrashesToGiveUp) + " times in 10 minutes and was not restarted.";
 }
 
+// The system refused to start it again.
 std::string NotRestartedNotice(const std::string& title, std::uint32_t exitCode) {
     return title + " crashed (" + ExitCodeText(exitCode) + ") and could not be started again.";
 }
 
+}  // namespace
 }  // namespace watchdog
 
 namespace {
@@ -38,7 +43,6 @@ std::optional<Number> Whole(const std::string& text) {
         return std::nullopt;
     return value;
 }
-}  // namespace
 
 std::string RecordText(const ServerRecord& r) {
     return std::to_string(r.process.startTime) + "\t" + (r.watched ? "1" : "0") + "\t" + r.port + "\t" + r.directory +
@@ -68,6 +72,8 @@ std::optional<ServerRecord> ParseRecord(const std::string& key, const std::strin
     record.commandLine = text.substr(at);
     return record;
 }
+
+}  // namespace
 
 void RecordServerStart(Settings& settings, FileSystem& fs, Clock& clock, const ServerRecord& record) {
     settings.SetServer(KeyOf(record), RecordText(record));

@@ -24,14 +24,6 @@ inline constexpr std::int64_t SteadyRunMs = 600'000;
 // This many crashes within the window, and the server is not started again.
 inline constexpr std::size_t CrashesToGiveUp = 5;
 inline constexpr std::int64_t CrashWindowMs = 600'000;
-
-// An exit code that tells of a crash: an exception's status, 0xC0000000 and
-// above, other than the one a closed console gives its program.
-bool IsCrash(std::uint32_t exitCode);
-std::string RestartedNotice(const std::string& title, std::uint32_t exitCode);
-std::string GaveUpNotice(const std::string& title);
-// The system refused to start it again.
-std::string NotRestartedNotice(const std::string& title, std::uint32_t exitCode);
 }  // namespace watchdog
 
 // A server the launcher started, as its settings value holds it: its start
@@ -42,8 +34,6 @@ struct ServerRecord {
     bool watched = false;
     std::string port, directory, commandLine;
 };
-std::string RecordText(const ServerRecord& record);
-std::optional<ServerRecord> ParseRecord(const std::string& key, const std::string& text);
 
 // A start from the launcher: its record, unwatched, and its line in the log.
 void RecordServerStart(Settings& settings, FileSystem& fs, Clock& clock, const ServerRecord& record);

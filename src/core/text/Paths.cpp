@@ -43,7 +43,7 @@ std::string SplitPath(const std::string& path) {
     return directory + "|" + taken.back() + "|";
 }
 
-
+namespace {
 bool ListingOrderLess(const std::string& a, const std::string& b) {
     const std::string ua = ToUpperAscii(a);
     const std::string ub = ToUpperAscii(b);
@@ -55,6 +55,7 @@ bool ListingOrderLess(const std::string& a, const std::string& b) {
     // Only a case-sensitive file system can hold both; keep their order stable.
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), byteLess);
 }
+}  // namespace
 
 void SortListing(std::vector<std::string>& names) {
     std::sort(names.begin(), names.end(), ListingOrderLess);

@@ -23,7 +23,6 @@ std::string SplitPath(const std::string& path);
 // Listing order: names compared by their upper-case form, byte by byte, the way
 // NTFS orders a directory. Every FileSystem returns its listings in this order so
 // that "the order of the directory listing" means the same thing everywhere.
-bool ListingOrderLess(const std::string& a, const std::string& b);
 void SortListing(std::vector<std::string>& names);
 
 // Whether a name matches a pattern of "*" and "?", without regard to case. "*.*"

@@ -115,13 +115,6 @@ std::optional<FileText> DecodeFileText(FileSystem& fs, std::string_view bytes) {
     return FileText{std::move(*text), FileEncoding::Ansi};
 }
 
-std::optional<FileText> ReadFileText(FileSystem& fs, const std::string& path) {
-    const auto bytes = fs.readFile(path);
-    if (!bytes)
-        return std::nullopt;
-    return DecodeFileText(fs, *bytes);
-}
-
 std::optional<std::string> EncodeFileText(FileSystem& fs, std::string_view text, FileEncoding encoding) {
     switch (encoding) {
     case FileEncoding::Utf8:
@@ -137,7 +130,8 @@ std::optional<std::string> EncodeFileText(FileSystem& fs, std::string_view text,
 }
 
 std::optional<std::vector<std::string>> ReadTextLines(FileSystem& fs, const std::string& path) {
-    const auto file = ReadFileText(fs, path);
+    const auto bytes = fs.readFile(path);
+    const auto file = bytes ? DecodeFileText(fs, *bytes) : std::nullopt;
     if (!file)
         return std::nullopt;
     return SplitTextLines(file->text);

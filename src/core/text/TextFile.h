@@ -38,7 +38,6 @@ struct FileText {
 // them), a UTF-16 byte-order mark, or code-page bytes that would not come back
 // the same.
 std::optional<FileText> DecodeFileText(FileSystem& fs, std::string_view bytes);
-std::optional<FileText> ReadFileText(FileSystem& fs, const std::string& path);
 // The text in that encoding; nothing when a character has no place in it.
 std::optional<std::string> EncodeFileText(FileSystem& fs, std::string_view text, FileEncoding encoding);
 

@@ -24,6 +24,7 @@ TextFieldLayout TextFieldPixels(int widthPx, int dpi) {
              TwipsToPixels(TextFieldInnerHeight, dpi)}};
 }
 
+namespace {
 GameComboLayout GameComboTwips() {
     using namespace layout;
     return {GameListWidth,
@@ -31,6 +32,7 @@ GameComboLayout GameComboTwips() {
             {0, 0, GameListInnerWidth, GameListInnerHeight},
             {{{0, 0, 15, 330}, {20, 0, 1910, 15}, {20, 290, 1910, 15}, {1920, 0, 25, 345}}}};
 }
+}  // namespace
 
 GameComboLayout GameComboPixels(int dpi) {
     const GameComboLayout twips = GameComboTwips();

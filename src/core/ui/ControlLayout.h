@@ -36,7 +36,6 @@ struct GameComboLayout {
     std::array<Rect, 4> strips;  // left, top, bottom, right
 };
 
-GameComboLayout GameComboTwips();
 // The strips are converted edge by edge, so that strips which meet in twips
 // still meet in pixels.
 GameComboLayout GameComboPixels(int dpi);
