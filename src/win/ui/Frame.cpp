@@ -5,13 +5,14 @@
 #include "win/platform/LateBound.h"
 #include "win/platform/WideText.h"
 #include "win/ui/Dpi.h"
+#include "win/ui/FrameIds.h"
 #include "core/ui/Look.h"
 
 namespace vantry::win {
 
 namespace {
 
-enum : int { IdTitle = 1000, IdExit, IdMinimize, IdHelp };
+using namespace frame;
 
 constexpr UINT AskAtSessionEndMessage = WM_APP + 40;
 
