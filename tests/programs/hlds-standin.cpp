@@ -10,9 +10,9 @@
 //   -standin-crash-after N  end N milliseconds after start with the exit code
 //                           of an access violation (0xC0000005), as a server
 //                           that crashed, without the crash dialog's wait
-//   -standin-exit-after N   end normally, with exit code 0, after N milliseconds
-// Both wait on a timer, so the window answers meanwhile.
-// At start it appends one line to standin.log beside its own exe, in UTF-8:
+//                           (on a timer, so the window answers meanwhile)
+// Once its window is up it appends one line to standin.log beside its own exe,
+// in UTF-8:
 //   <pid> TAB <working directory> TAB <command line as received> CR LF
 // so that a test can see exactly how it was started, even while it runs. It
 // is a Unicode program, as a server is: what reaches it is what it records.
@@ -43,7 +43,6 @@ std::optional<UINT> Milliseconds(const std::wstring& line, const std::wstring& n
 }
 
 constexpr UINT_PTR CrashTimer = 1;
-constexpr UINT_PTR ExitTimer = 2;
 
 bool HasSwitch(const std::wstring& line, const std::wstring& name) {
     const auto at = line.find(L" " + name);
@@ -60,23 +59,12 @@ std::string Utf8(const std::wstring& text) {
     return bytes;
 }
 
-std::wstring ModulePath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n < path.size()) {
-            path.resize(n);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
 // Several stand-ins may start at once from the same folder: append-only access
 // makes each line land whole at the end, and the sharing lets a test read the
 // log while they run.
 void RecordStart(const std::wstring& commandLine) {
-    std::wstring path = ModulePath();
+    std::wstring path(32768, L'\0');
+    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
     path = path.substr(0, path.rfind(L'\\')) + L"\\standin.log";
     std::wstring cwd(GetCurrentDirectoryW(0, nullptr), L'\0');
     cwd.resize(GetCurrentDirectoryW(static_cast<DWORD>(cwd.size()), cwd.data()));
@@ -94,10 +82,6 @@ void RecordStart(const std::wstring& commandLine) {
 LRESULT CALLBACK ConsoleProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_TIMER && wp == CrashTimer)
         ExitProcess(0xC0000005);
-    if (msg == WM_TIMER && wp == ExitTimer) {
-        DestroyWindow(hwnd);
-        return 0;
-    }
     if (msg == WM_DESTROY) {
         PostQuitMessage(0);
         return 0;
@@ -109,7 +93,6 @@ LRESULT CALLBACK ConsoleProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     const std::wstring commandLine = GetCommandLineW();
-    RecordStart(commandLine);
 
     WNDCLASSW cls = {};
     cls.lpfnWndProc = ConsoleProc;
@@ -126,10 +109,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     // A launcher's show command (say, minimised) reaches us through showCommand.
     if (!HasSwitch(commandLine, L"-standin-hidden"))
         ShowWindow(hwnd, showCommand);
+    // Told once the window is there, so that a test that has read the line
+    // finds the console to close: one left running would outlive the test.
+    RecordStart(commandLine);
     if (const auto after = Milliseconds(commandLine, L"-standin-crash-after"))
         SetTimer(hwnd, CrashTimer, *after, nullptr);
-    if (const auto after = Milliseconds(commandLine, L"-standin-exit-after"))
-        SetTimer(hwnd, ExitTimer, *after, nullptr);
     if (HasSwitch(commandLine, L"-standin-hang"))
         Sleep(INFINITE);
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "UiDriver.h"
 #include "win/platform/Handles.h"
@@ -58,27 +59,30 @@ public:
         waitExit(INFINITE);
     }
 
-    // The first top-level window of this process with the class (and title).
-    // Taken from one snapshot of the desktop's windows: a walk down the
-    // z-order skips a window that moves while it walks, as a box does when it
-    // is activated, and as every window of the tests beside this one does.
-    HWND window(const std::string& className, const char* title = nullptr) const {
+    // The top-level windows of this process with the class (and title), in
+    // z-order. Taken from one snapshot of the desktop's windows: a walk down
+    // the z-order skips a window that moves while it walks, as a box does when
+    // it is activated, and as every window of the tests beside this one does.
+    std::vector<HWND> windows(const std::string& className, const char* title = nullptr) const {
         struct Search {
             DWORD pid;
             const std::string& className;
             const char* title;
-            HWND found = nullptr;
-        } search{pid_, className, title};
+            std::vector<HWND> found;
+        } search{pid_, className, title, {}};
         EnumWindows([](HWND w, LPARAM param) -> BOOL {
             auto& s = *reinterpret_cast<Search*>(param);
             DWORD pid = 0;
             GetWindowThreadProcessId(w, &pid);
-            if (pid != s.pid || ClassOf(w) != s.className || (s.title && s.title != WindowText(w)))
-                return TRUE;
-            s.found = w;
-            return FALSE;
+            if (pid == s.pid && ClassOf(w) == s.className && (!s.title || s.title == WindowText(w)))
+                s.found.push_back(w);
+            return TRUE;
         }, reinterpret_cast<LPARAM>(&search));
         return search.found;
+    }
+    HWND window(const std::string& className, const char* title = nullptr) const {
+        const auto found = windows(className, title);
+        return found.empty() ? nullptr : found.front();
     }
     HWND waitForWindow(const std::string& className, const char* title = nullptr) const {
         HWND found = nullptr;

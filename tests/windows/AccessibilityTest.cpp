@@ -59,13 +59,11 @@ TEST(AccessibilityTest, EachKindOfControlTellsItsNameRoleAndState) {
     const bool wine = UnderWine();
     TestHost host;
 
-    // Buttons: named by the caption without its mnemonic marker, a picture
-    // button by the caption it does not draw; unavailable while disabled.
-    win::FlatButton start, next;
+    // Buttons: named by the caption without its mnemonic marker, read anew
+    // after each change; unavailable while disabled. (A picture button, by the
+    // caption it does not draw: the options window's Next Icon, end to end.)
+    win::FlatButton start;
     ASSERT_TRUE(start.create(host.hwnd(), {.id = 1, .caption = "&Start Server", .rect = {10, 10, 100, 25}}));
-    ASSERT_TRUE(next.create(host.hwnd(),
-                            {.id = 2, .caption = "Next Icon", .rect = {120, 10, 20, 20}, .picture = "ARROWR",
-                             .enabled = false}));
     const ScreenReader button(start.hwnd());
     ASSERT_TRUE(button);
     EXPECT_EQ(button.window(), start.hwnd());
@@ -76,12 +74,6 @@ TEST(AccessibilityTest, EachKindOfControlTellsItsNameRoleAndState) {
     start.setCaption("S&how");
     EXPECT_TRUE(button.has(STATE_SYSTEM_UNAVAILABLE));
     EXPECT_EQ(button.name(), "Show");
-    const ScreenReader picture(next.hwnd());
-    EXPECT_EQ(picture.name(), "Next Icon");
-    EXPECT_EQ(picture.role(), ROLE_SYSTEM_PUSHBUTTON);
-    EXPECT_TRUE(picture.has(STATE_SYSTEM_UNAVAILABLE));
-    next.setEnabled(true);
-    EXPECT_FALSE(picture.has(STATE_SYSTEM_UNAVAILABLE));
 
     // The tick list: named by its label; each entry a check box named by its
     // title, checked while ticked. Wine's standard object has no list items:
@@ -119,9 +111,10 @@ TEST(AccessibilityTest, EachKindOfControlTellsItsNameRoleAndState) {
     list.setText(1, "HLDS - renamed");
     EXPECT_EQ(servers.name(2), "HLDS - renamed");
 
-    // A field and a selector: the frame and the inner control both named by
-    // the label; the inner control keeps its standard role and value (Wine's
-    // standard combo box object is a plain client area with no value).
+    // A field and a selector (both named by the label, frame and inner control
+    // alike, in every window end to end): the inner control keeps its standard
+    // role and value (Wine's standard combo box object is a plain client area
+    // with no value).
     win::TextField port;
     ASSERT_TRUE(port.create(host.hwnd(), 4, 220, 40, 100));
     port.setLabel("Port:");
@@ -133,15 +126,11 @@ TEST(AccessibilityTest, EachKindOfControlTellsItsNameRoleAndState) {
     game.addItem("cstrike");
     game.setListIndex(1);
     const ScreenReader portFrame(port.hwnd()), portField(port.field());
-    const ScreenReader gameFrame(game.hwnd()), gameList(game.combo());
-    EXPECT_EQ(portFrame.name(), "Port:");
+    const ScreenReader gameList(game.combo());
     EXPECT_EQ(portFrame.role(), ROLE_SYSTEM_CLIENT);
-    EXPECT_EQ(portField.name(), "Port:");
     EXPECT_EQ(portField.role(), ROLE_SYSTEM_TEXT);
     EXPECT_EQ(portField.value(), "27015");
     EXPECT_EQ(portField.window(), port.field());
-    EXPECT_EQ(gameFrame.name(), "Game:");
-    EXPECT_EQ(gameList.name(), "Game:");
     EXPECT_EQ(gameList.role(), wine ? ROLE_SYSTEM_CLIENT : ROLE_SYSTEM_COMBOBOX);
     if (!wine) {
         EXPECT_EQ(gameList.value(), "cstrike");

@@ -8,6 +8,7 @@
 #include "TestHost.h"
 #include "UiDriver.h"
 #include "win/editors/CfgEditorWindow.h"
+#include "win/ui/FrameIds.h"
 
 using namespace vantry;
 using namespace vantry::testutil;
@@ -64,7 +65,7 @@ TEST_F(CfgEditorWindowTest, EveryByteComesBackThroughTheTextBoxWithOneFinalLineE
     EXPECT_EQ(WindowText(editor->hwnd()), "CFG Editor - server.cfg");
 
     // The title may be cut off: its tooltip is the whole of it.
-    HWND title = GetDlgItem(editor->hwnd(), 1000);
+    HWND title = GetDlgItem(editor->hwnd(), win::frame::IdTitle);
     SendMessageW(title, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
     HWND tip = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM found) {

@@ -11,6 +11,7 @@
 #include "TempDir.h"
 #include "UiDriver.h"
 #include "core/Version.h"
+#include "win/ui/FrameIds.h"
 
 using namespace vantry::testutil;
 
@@ -63,7 +64,7 @@ TEST(Dist, TheZipUnpacksToTheProgramAndItsGuideAndTheProgramRuns) {
     HWND main = program.waitForShownWindow("HLDSVantryMain");
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(WindowText(main), "HLDS Vantry v" VANTRY_VERSION);
-    PostMessageA(GetDlgItem(main, 1001), BM_CLICK, 0, 0);
+    PostMessageA(GetDlgItem(main, vantry::win::frame::IdExit), BM_CLICK, 0, 0);
     EXPECT_TRUE(program.waitExit(10000));
     // The first start registered the association for the program where it was unpacked.
     char command[MAX_PATH * 2] = {};

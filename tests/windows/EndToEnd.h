@@ -1,5 +1,6 @@
-// The fixture and helpers of the tests that run HLDS Vantry.exe for real and
-// drive it from another process, as a user's clicks and keys reach it.
+// HLDS Vantry.exe run for real, on an installation of its own, and driven from
+// another process as a user's clicks and keys reach it: the one fixture and
+// the helpers of every test that runs the program.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,33 +8,164 @@
 #include <shellapi.h>
 
 #include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
-#include "Installation.h"
+#include "Processes.h"
+#include "TempDir.h"
+#include "UiDriver.h"
+#include "win/editors/CfgEditorWindow.h"
+#include "win/editors/MapCycleEditorWindow.h"
+#include "win/editors/MotdEditorWindow.h"
+#include "win/options/OptionsWindow.h"
+#include "win/platform/WideText.h"
+#include "win/servers/LauncherWindow.h"
+#include "win/servers/MainWindow.h"
+#include "win/ui/FrameIds.h"
 
 namespace vantry::testutil {
 
 using namespace std::chrono_literals;
 
 // Control ids as a user's keyboard and a screen reader reach them.
-enum : int {
-    IdList = 100, IdName2 = 102, IdRename = 104, IdMainStart = 105, IdExit = 1001,
-    IdMaps = 301, IdPort = 302, IdParams = 303, IdStart = 304
+using Main = win::MainWindow;
+using Launcher = win::LauncherWindow;
+using Options = win::OptionsWindow;
+using CfgEditor = win::CfgEditorWindow;
+using MapCycle = win::MapCycleEditorWindow;
+using MotdEditor = win::MotdEditorWindow;
+inline constexpr int IdList = Main::IdList, IdName2 = Main::IdName2, IdRename = Main::IdRename,
+                     IdMainStart = Main::IdStart, IdExit = win::frame::IdExit;
+// The static text of a message box, as the system numbers it.
+inline constexpr int IdBoxText = 0xFFFF;
+
+// Settings as the program stores them: REG_SZ, read and written in UTF-8 here.
+inline void SetSetting(const char* section, const char* key, const std::string& value) {
+    const std::wstring data = win::Widen(value);
+    RegSetKeyValueW(HKEY_CURRENT_USER, win::Widen(std::string("Software\\HLDSVantry\\") + section).c_str(),
+                    win::Widen(key).c_str(), REG_SZ, data.c_str(), static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+}
+
+inline std::string Setting(const char* section, const char* key) {
+    wchar_t data[4096] = {};
+    DWORD size = sizeof data;
+    RegGetValueW(HKEY_CURRENT_USER, win::Widen(std::string("Software\\HLDSVantry\\") + section).c_str(),
+                 win::Widen(key).c_str(), RRF_RT_REG_SZ, nullptr, data, &size);
+    return Narrow(data);
+}
+
+inline void SetOption(const char* key, const std::string& value) { SetSetting("Options", key, value); }
+inline std::string Option(const char* key) { return Setting("Options", key); }
+
+// Every file under a folder, with its size and a digest of its bytes: what a
+// user could lose.
+using Files = std::map<std::string, std::string>;
+
+inline std::string Fingerprint(const std::string& bytes) {
+    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
+    for (const unsigned char c : bytes)
+        hash = (hash ^ c) * 1099511628211ull;
+    char text[64];
+    snprintf(text, sizeof text, "%zu bytes, %016llx", bytes.size(), static_cast<unsigned long long>(hash));
+    return text;
+}
+
+// Hidden and system files too, as a file manager set to show everything lists them.
+inline void AddFiles(const std::string& dir, const std::string& prefix, Files& files) {
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(win::SystemPath(dir + "\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::string name = Narrow(data.cFileName);
+        if (name == "." || name == "..")
+            continue;
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            AddFiles(dir + "\\" + name, prefix + name + "\\", files);
+        else
+            files[prefix + name] = Fingerprint(ReadBytes(dir + "\\" + name));
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+}
+
+inline Files FilesIn(const std::string& dir) {
+    Files files;
+    AddFiles(dir, "", files);
+    return files;
+}
+
+// A message box of the program: its title and its text.
+struct Box {
+    std::string title, text;
+    bool operator==(const Box&) const = default;
 };
+
+inline std::ostream& operator<<(std::ostream& out, const std::optional<Box>& box) {
+    return box ? out << "[" << box->title << "] " << box->text : out << "no message";
+}
+
+inline Box BoxOf(HWND box) { return {WindowText(box), WindowText(GetDlgItem(box, IdBoxText))}; }
+inline std::string BoxText(HWND box) { return WindowText(GetDlgItem(box, IdBoxText)); }
+
+// The program's message box, shown now, or nullptr.
+inline HWND BoxOf(const ChildProcess& program) { return program.window("#32770"); }
+
+// The first of the two that the program shows: its window of that class, or a
+// message box (which the window then waits for). Nothing within the deadline
+// leaves both empty.
+struct Shown {
+    HWND window = nullptr;
+    HWND box = nullptr;
+};
+
+inline Shown WaitForWindowOrBox(const ChildProcess& program, const char* className,
+                                std::chrono::milliseconds deadline = 10s) {
+    Shown shown;
+    WaitFor([&] {
+        if ((shown.box = BoxOf(program)) && IsWindowVisible(shown.box))
+            return true;
+        shown.box = nullptr;
+        shown.window = program.window(className);
+        if (shown.window && !IsWindowVisible(shown.window))
+            shown.window = nullptr;
+        return shown.window != nullptr;
+    }, deadline);
+    return shown;
+}
+
+// Answers a message box as a click on one of its buttons, and waits for it to go.
+inline bool Answer(HWND box, int button) {
+    PressButton(box, button);
+    return WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); });
+}
+
+// A click on one of a window's buttons, posted as a mouse click leaves it.
+inline void Click(HWND window, int id) { PostMessageA(GetDlgItem(window, id), BM_CLICK, 0, 0); }
+
+// The inner edit or combo box of one of the program's own controls.
+inline HWND Inner(HWND window, int id, const char* className) {
+    return FindWindowExA(GetDlgItem(window, id), nullptr, className, nullptr);
+}
 
 struct Entry {
     std::string text;
     bool ticked;
 };
 
-// lstServers as another process sees it.
+// A tick list (lstServers, the options window's games) as another process
+// sees it. An entry dropped while it is read ends the reading there.
 inline std::vector<Entry> Entries(HWND list) {
     std::vector<Entry> entries;
     const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
         wchar_t wide[512] = {};
-        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
+        if (SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide)) == LB_ERR)
+            break;
         entries.push_back({Narrow(wide), SendMessageA(list, LB_GETITEMDATA, i, 0) == 1});
     }
     return entries;
@@ -47,21 +179,101 @@ inline int IndexOf(HWND list, const std::string& text) {
     return -1;
 }
 
-// A click at a point of an entry: on its tick box (x small) or on its text.
-inline void ClickEntry(HWND list, int index, int x) {
+// A click at a point of an entry shown in the list: on its tick box (x
+// small) or on its text. False when the program did not take it within five
+// seconds, as one whose window is frozen would not.
+inline bool ClickEntry(HWND list, int index, int x) {
+    const int row = index - static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
     const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
-    const LPARAM at = MAKELPARAM(x, index * height + height / 2);
-    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageA(list, WM_LBUTTONUP, 0, at);
+    const LPARAM at = MAKELPARAM(x, row * height + height / 2);
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(list, WM_LBUTTONDOWN, MK_LBUTTON, at, SMTO_NORMAL, 5000, &result) &&
+           SendMessageTimeoutA(list, WM_LBUTTONUP, 0, at, SMTO_NORMAL, 5000, &result);
 }
 
-// The inner edit or combo box of one of the program's own controls.
-inline HWND Inner(HWND window, int id, const char* className) {
-    return FindWindowExA(GetDlgItem(window, id), nullptr, className, nullptr);
+// HLDS Vantry.exe with the text after its name on the command line.
+inline std::string ProgramLine(const std::string& arguments) {
+    return '"' + BinDir() + "\\HLDS Vantry.exe\"" + (arguments.empty() ? "" : " " + arguments);
 }
 
-inline void SetOption(const char* key, const std::string& value) { SetSetting("Options", key, value); }
-inline std::string Option(const char* key) { return Setting("Options", key); }
+// The small volumes that tests/windows/volumes.sh mounts beside the build's
+// bin folder: "full" and "readonly" (a read-only view of "readonly-source").
+inline std::string VolumesDir() {
+    const std::string bin = BinDir();
+    return bin.substr(0, bin.rfind('\\')) + "\\volumes";
+}
+
+// Folders made for one test under another, each at most 80 characters (Wine
+// on Linux cuts a name past 255 bytes of UTF-8), removed again at the end.
+class Folders {
+public:
+    // The folder, then ones below it until the path is about `length` long.
+    Folders(const std::string& path, std::size_t length) : path_(path) {
+        for (std::size_t at = path_.find('\\', 3); at != std::string::npos; at = path_.find('\\', at + 1))
+            make(path_.substr(0, at));
+        make(path_);
+        while (win::Widen(path_).size() + 61 < length) {
+            path_ += "\\" + std::string(60, 'd');
+            make(path_);
+        }
+    }
+    ~Folders() {
+        for (auto dir = made_.rbegin(); dir != made_.rend(); ++dir)
+            RemoveDirectoryW(win::SystemPath(*dir).c_str());
+    }
+    const std::string& path() const { return path_; }
+
+private:
+    void make(const std::string& dir) {
+        if (MakeDirectory(dir))
+            made_.push_back(dir);
+    }
+    std::string path_;
+    std::vector<std::string> made_;
+};
+
+// hlds.exe (the stand-in) and the game valve with one map, in a folder of
+// their own; the program's folder, with its games folder, apart; settings
+// that point at both, on a profile that has nothing else of the program.
+class Installation {
+public:
+    // Both folders under the temp folder, or under the folder given; the
+    // Half-Life folder's path that many UTF-16 characters long, if given.
+    explicit Installation(const std::string& base = {}, std::size_t hlLength = 0)
+        : hl(base, hlLength), program(base) {
+        RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\HLDSVantry");
+        CopyFileW(win::Widen(BinDir() + "\\hlds-standin.exe").c_str(), win::SystemPath(hl / "hlds.exe").c_str(), FALSE);
+        MakeDirectory(hl / "valve");
+        MakeDirectory(hl / "valve\\maps");
+        WriteBytes(hl / "valve\\maps\\crossfire.bsp", "");
+        // Only its name is looked for: where the settings say the program is.
+        WriteBytes(program / "HLDS Vantry.exe", "");
+        MakeDirectory(program / "games");
+        // As the program writes it, so that opening a window changes nothing.
+        WriteBytes(program / "games\\games.cfg", "valve;1\r\n");
+        writeSettings();
+    }
+    Installation(const Installation&) = delete;
+    Installation& operator=(const Installation&) = delete;
+
+    void writeSettings() const {
+        SetOption("HLdir", hl.path() + "\\");
+        SetOption("HLexe", "hlds.exe");
+        SetOption("HLDSdir", program.path() + "\\");
+        SetOption("HLDSexe", "HLDS Vantry.exe");
+        SetOption("RegOnStart", "0");
+    }
+
+    // Both folders, the program's under "program\".
+    Files files() const {
+        Files all = FilesIn(hl.path());
+        for (const auto& [name, bytes] : FilesIn(program.path()))
+            all["program\\" + name] = bytes;
+        return all;
+    }
+
+    TempDir hl, program;
+};
 
 // A file opened as the shell opens it on a double click: the editor that
 // shows it, once shown, and the program's process, for its end.
@@ -100,44 +312,29 @@ struct StandinsClosed {
     }
 };
 
-// A Half-Life directory with the stand-in as hlds.exe, from a first start: no
-// settings from an earlier run, or settings that point at the directory and
-// at the program so nothing asks where they are.
+// An installation on a profile of a first start, that has no settings until
+// the test installs them, so that nothing asks where hlds.exe or the program
+// is. The program's folder is then the build's own, whose catalogue and log
+// every test shares: each starts without them.
 class EndToEnd : public ::testing::Test {
 protected:
     void SetUp() override {
         RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\HLDSVantry");
-        // The catalogue beside the program is every test's: each starts without one.
-        const std::string games = BinDir() + "\\games\\";
-        WIN32_FIND_DATAA found;
-        HANDLE find = FindFirstFileA((games + "*").c_str(), &found);
-        for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &found))
-            DeleteFileA((games + found.cFileName).c_str());
-        if (find != INVALID_HANDLE_VALUE)
-            FindClose(find);
-        CopyFileA((BinDir() + "\\hlds-standin.exe").c_str(), (hl / "hlds.exe").c_str(), FALSE);
-        DeleteFileA(ServerLog().c_str());
+        for (const auto& [name, bytes] : FilesIn(BinDir() + "\\games"))
+            DeleteFileW(win::SystemPath(BinDir() + "\\games\\" + name).c_str());
+        DeleteFileW(win::SystemPath(ServerLog()).c_str());
     }
-    // The log of the servers the program started, beside the program.
-    static std::string ServerLog() { return BinDir() + "\\HLDS Vantry.log"; }
     void Install() {
-        CreateDirectoryA((hl / "valve").c_str(), nullptr);
-        CreateDirectoryA((hl / "valve\\maps").c_str(), nullptr);
-        WriteBytes(hl / "valve\\maps\\crossfire.bsp", "");
-        SetOption("HLdir", hl.path() + "\\");
-        SetOption("HLexe", "hlds.exe");
+        installation.writeSettings();
         SetOption("HLDSdir", BinDir() + "\\");
-        SetOption("HLDSexe", "HLDS Vantry.exe");
-        SetOption("RegOnStart", "0");
     }
-    std::string Program(const std::string& arguments = {}) const {
-        return ProgramLine(arguments);
-    }
-    std::string Server(const std::string& arguments) { return '"' + (hl / "hlds.exe") + "\" " + arguments; }
+    static std::string Program(const std::string& arguments = {}) { return ProgramLine(arguments); }
+    std::string Server(const std::string& arguments) const { return '"' + (hl / "hlds.exe") + "\" " + arguments; }
+    static std::string ServerLog() { return BinDir() + "\\HLDS Vantry.log"; }
 
-    TempDir hl;
+    Installation installation;
+    const TempDir& hl = installation.hl;
     StandinsClosed standins;
 };
-
 
 }  // namespace vantry::testutil

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <winsock2.h>
 #include <windows.h>
-#include <shellapi.h>
 #include <oleacc.h>
 
 #include <chrono>
@@ -19,7 +18,6 @@ using namespace std::chrono_literals;
 
 TEST_F(EndToEnd, TheMainWindowListsConsolesAndHidesShowsRenamesAndExits) {
     ChildProcess program(Program());
-    ASSERT_TRUE(program.started());
     HWND main = program.waitForShownWindow("HLDSVantryMain");
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(WindowText(main), "HLDS Vantry v3.3.1");
@@ -29,10 +27,8 @@ TEST_F(EndToEnd, TheMainWindowListsConsolesAndHidesShowsRenamesAndExits) {
     // window order, and is found all the same.
     ChildProcess shown(Server("-game valve -standin-title \"HLDS - one\""), hl.path());
     ChildProcess hidden(Server("-game cstrike -standin-hidden -standin-title \"HLDS - two\""), hl.path());
-    HWND one = shown.waitForWindow("tty");
-    HWND two = hidden.waitForWindow("tty");
-    ASSERT_NE(one, nullptr);
-    ASSERT_NE(two, nullptr);
+    HWND one = shown.waitForWindow("tty"), two = hidden.waitForWindow("tty");
+    ASSERT_TRUE(one && two);
     ChildProcess console("cmd.exe /k title HLDS - x", hl.path(), CREATE_NEW_CONSOLE);
     ASSERT_TRUE(WaitFor([&] { return FindWindowA(nullptr, "HLDS - x") != nullptr; }));
 
@@ -44,20 +40,13 @@ TEST_F(EndToEnd, TheMainWindowListsConsolesAndHidesShowsRenamesAndExits) {
     }
     EXPECT_FALSE(IsWindowVisible(two));
 
-    // Unticking a console hides it.
-    ClickEntry(list, IndexOf(list, "HLDS - one"), 3);
-    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(one); }));
-    EXPECT_TRUE(WaitFor([&] { return !Entries(list)[IndexOf(list, "HLDS - one")].ticked; }));
-    ClickEntry(list, IndexOf(list, "HLDS - one"), 3);
-    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(one) != FALSE; }));
-
     // Renaming: pick the entry, type the name, press Rename.
     ClickEntry(list, IndexOf(list, "HLDS - one"), 60);
     HWND nameField = Inner(main, IdName2, "Edit");
     ASSERT_NE(nameField, nullptr);
     EXPECT_EQ(ControlText(nameField), "one");
     SendMessageA(nameField, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("  Dust  "));
-    SendMessageA(GetDlgItem(main, IdRename), BM_CLICK, 0, 0);
+    Click(main, IdRename);
     EXPECT_TRUE(WaitFor([&] { return WindowText(one) == "HLDS - Dust"; })) << WindowText(one);
     EXPECT_NE(IndexOf(list, "HLDS - Dust"), -1);
 
@@ -74,27 +63,8 @@ TEST_F(EndToEnd, TheMainWindowListsConsolesAndHidesShowsRenamesAndExits) {
     PostMessageA(FindWindowA(nullptr, "HLDS - x"), WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitFor([&] { return Entries(list).size() == 2; }, 4s));
     EXPECT_EQ(ControlText(nameField), "Typed");
-    SendMessageA(GetDlgItem(main, IdRename), BM_CLICK, 0, 0);
+    Click(main, IdRename);
     EXPECT_TRUE(WaitFor([&] { return WindowText(one) == "HLDS - Typed"; })) << WindowText(one);
-
-    // With a console hidden, exit asks first; No keeps the program running.
-    PostMessageA(GetDlgItem(main, IdExit), BM_CLICK, 0, 0);
-    HWND question = program.waitForWindow("#32770", "Exit");
-    ASSERT_NE(question, nullptr);
-    EXPECT_NE(WindowText(GetDlgItem(question, 0xFFFF)).find("hidden servers"), std::string::npos);
-    PressButton(question, IDNO);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(question); }));
-    EXPECT_FALSE(program.waitExit(300));
-    EXPECT_TRUE(IsWindow(main));
-
-    // Yes ends it, and the hidden console stays hidden.
-    PostMessageA(GetDlgItem(main, IdExit), BM_CLICK, 0, 0);
-    question = program.waitForWindow("#32770", "Exit");
-    ASSERT_NE(question, nullptr);
-    PressButton(question, IDYES);
-    EXPECT_TRUE(program.waitExit(10000));
-    EXPECT_FALSE(IsWindowVisible(two));
-    EXPECT_FALSE(hidden.waitExit(0));
 }
 
 TEST_F(EndToEnd, NoWindowOfAnotherCopyIsListedNotEvenItsQuestionTitledHLDS) {
@@ -125,19 +95,19 @@ TEST_F(EndToEnd, TheLauncherAloneStartsTheServerWithTheBuiltCommandLineAndEnds) 
     EXPECT_EQ(ControlText(launcher), "Launch Half-Life Dedicated Server ");
 
     // The port field takes digits and backspace only.
-    HWND port = Inner(launcher, IdPort, "Edit");
+    HWND port = Inner(launcher, Launcher::IdPort, "Edit");
     EXPECT_EQ(ControlText(port), "27015");
     SendMessageA(port, EM_SETSEL, 5, 5);
     for (WPARAM ch : {WPARAM{'x'}, WPARAM{'7'}, WPARAM{8}, WPARAM{8}, WPARAM{'6'}})
         SendMessageA(port, WM_CHAR, ch, 1);
     EXPECT_EQ(ControlText(port), "27016");
 
-    HWND maps = Inner(launcher, IdMaps, "ComboBox");
+    HWND maps = Inner(launcher, Launcher::IdMaps, "ComboBox");
     ASSERT_EQ(SendMessageA(maps, CB_GETCOUNT, 0, 0), 2) << "an empty entry, then crossfire only";
     SendMessageA(maps, CB_SETCURSEL, 1, 0);
-    SendMessageA(Inner(launcher, IdParams, "Edit"), WM_SETTEXT, 0,
+    SendMessageA(Inner(launcher, Launcher::IdParams, "Edit"), WM_SETTEXT, 0,
                  reinterpret_cast<LPARAM>("  +maxplayers 8 "));
-    PostMessageA(GetDlgItem(launcher, IdStart), BM_CLICK, 0, 0);
+    Click(launcher, Launcher::IdStart);
 
     ASSERT_TRUE(program.waitExit(10000));
     ASSERT_TRUE(WaitFor([&] { return !ReadBytes(hl / "standin.log").empty(); }));
@@ -145,11 +115,7 @@ TEST_F(EndToEnd, TheLauncherAloneStartsTheServerWithTheBuiltCommandLineAndEnds) 
     const std::string expectedTail = "\t+maxplayers 8  -game valve +map crossfire +port 27016\r\n";
     EXPECT_NE(log.find("\t" + hl.path() + "\t"), std::string::npos) << log;
     EXPECT_EQ(log.substr(log.size() - (expectedTail.size() - 1)), expectedTail.substr(1)) << log;
-    char params[64] = {};
-    DWORD size = sizeof params;
-    RegGetValueA(HKEY_CURRENT_USER, "Software\\HLDSVantry\\Options", "Params", RRF_RT_REG_SZ, nullptr,
-                 params, &size);
-    EXPECT_STREQ(params, "  +maxplayers 8 ");
+    EXPECT_EQ(Option("Params"), "  +maxplayers 8 ");
 }
 
 // A start that does not happen: the system refuses the program, or another
@@ -177,13 +143,12 @@ TEST_F(EndToEnd, AStartThatDoesNotHappenSaysWhyAndTheLauncherStaysOpen) {
         ChildProcess program(Program("/s"));
         HWND launcher = program.waitForShownWindow("HLDSVantryLauncher");
         ASSERT_NE(launcher, nullptr);
-        PostMessageA(GetDlgItem(launcher, IdStart), BM_CLICK, 0, 0);
+        Click(launcher, Launcher::IdStart);
         HWND box = program.waitForWindow("#32770", "Start Server");
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(WindowText(GetDlgItem(box, 0xFFFF)), text);
-        PressButton(box, portTaken ? IDNO : IDOK);
-        ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
-        EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(launcher, IdStart)) != FALSE; }));
+        EXPECT_EQ(BoxText(box), text);
+        ASSERT_TRUE(Answer(box, portTaken ? IDNO : IDOK));
+        EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(launcher, Launcher::IdStart)) != FALSE; }));
         EXPECT_TRUE(IsWindowEnabled(launcher));
         EXPECT_FALSE(program.waitExit(200));
         EXPECT_EQ(ReadBytes(hl / "standin.log"), "");
@@ -194,63 +159,6 @@ TEST_F(EndToEnd, AStartThatDoesNotHappenSaysWhyAndTheLauncherStaysOpen) {
     WSACleanup();
 }
 
-TEST_F(EndToEnd, FromTheMainWindowTheLauncherIsModalAndItsNewConsoleIsListed) {
-    Install();
-    ChildProcess program(Program());
-    HWND main = program.waitForShownWindow("HLDSVantryMain");
-    ASSERT_NE(main, nullptr);
-    PostMessageA(GetDlgItem(main, IdMainStart), BM_CLICK, 0, 0);
-    HWND launcher = program.waitForShownWindow("HLDSVantryLauncher");
-    ASSERT_NE(launcher, nullptr);
-    EXPECT_FALSE(IsWindowEnabled(main)) << "the launcher is modal";
-    EXPECT_EQ(ControlText(Inner(launcher, IdPort, "Edit")), "27015");
-    PostMessageA(GetDlgItem(launcher, IdStart), BM_CLICK, 0, 0);
-
-    HWND list = GetDlgItem(main, IdList);
-    EXPECT_TRUE(WaitFor([&] { return SendMessageA(list, LB_GETCOUNT, 0, 0) == 1; }, 4s));
-    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main) != FALSE; }));
-    EXPECT_FALSE(IsWindow(launcher));
-}
-
-TEST_F(EndToEnd, OnlyTheTitleWindowGivesTheProgramATaskbarButton) {
-    // ShowIn: 0 the tray only, 1 the taskbar only, 2 both.
-    for (const char* mode : {"0", "1", "2"}) {
-        SCOPED_TRACE(mode);
-        SetOption("ShowIn", mode);
-        ChildProcess program(Program());
-        HWND main = program.waitForShownWindow("HLDSVantryMain");
-        ASSERT_NE(main, nullptr);
-        HWND owner = GetWindow(main, GW_OWNER);
-        const bool toolWindow = (GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
-        if (*mode == '0') {
-            EXPECT_EQ(owner, nullptr);
-            EXPECT_TRUE(toolWindow) << "an unowned window without this style gets a button";
-        } else {
-            EXPECT_EQ(ClassOf(owner), "HLDSVantryTitle");
-            EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(owner) != FALSE; }));
-            EXPECT_FALSE(toolWindow);
-        }
-        PostMessageA(GetDlgItem(main, IdExit), BM_CLICK, 0, 0);
-        EXPECT_TRUE(program.waitExit(10000));
-    }
-}
-
-TEST_F(EndToEnd, AFilePathOnTheCommandLineOpensInTheEditorWhichEndsTheProgramWhenClosed) {
-    Install();
-    CreateDirectoryA((hl / "my configs").c_str(), nullptr);
-    const std::string file = hl / "my configs\\server.cfg";
-    WriteBytes(file, "hostname x\r\nsv_gravity 800");
-    // Quoted, as the shell passes a file opened through the association.
-    ChildProcess program(Program('"' + file + '"'));
-    HWND editor = program.waitForShownWindow("HLDSVantryCfgEditor");
-    ASSERT_NE(editor, nullptr);
-    EXPECT_EQ(WindowText(editor), "CFG Editor - server.cfg");
-    EXPECT_EQ(ControlText(GetDlgItem(editor, 404)), "hostname x\r\nsv_gravity 800");
-    PostMessageA(GetDlgItem(editor, IdExit), BM_CLICK, 0, 0);
-    EXPECT_TRUE(program.waitExit(10000));
-    EXPECT_EQ(ReadBytes(file), "hostname x\r\nsv_gravity 800") << "closed without a save";
-}
-
 // Two copies of the program on one file: the one that saves last is asked
 // before it replaces what the other saved.
 TEST_F(EndToEnd, TwoEditorsOnOneFileNeverWipeEachOthersSaveSilently) {
@@ -258,10 +166,10 @@ TEST_F(EndToEnd, TwoEditorsOnOneFileNeverWipeEachOthersSaveSilently) {
     const std::string file = hl / "valve\\server.cfg";
     WriteBytes(file, "hostname x\r\n");
     const auto typeAndExit = [&](const ChildProcess& program, HWND editor, char c) {
-        HWND text = GetDlgItem(editor, 404);
+        HWND text = GetDlgItem(editor, CfgEditor::IdText);
         SendMessageA(text, EM_SETSEL, 0, 0);
         SendMessageA(text, WM_CHAR, c, 1);
-        PostMessageA(GetDlgItem(editor, IdExit), BM_CLICK, 0, 0);
+        Click(editor, IdExit);
         HWND question = program.waitForWindow("#32770", "Save Changes?");
         ASSERT_NE(question, nullptr);
         PressButton(question, IDYES);
@@ -274,7 +182,7 @@ TEST_F(EndToEnd, TwoEditorsOnOneFileNeverWipeEachOthersSaveSilently) {
     typeAndExit(first, one, 'a');
     HWND replace = first.waitForWindow("#32770", "Save File");
     ASSERT_NE(replace, nullptr);
-    EXPECT_EQ(WindowText(GetDlgItem(replace, 0xFFFF)),
+    EXPECT_EQ(BoxText(replace),
               "'server.cfg' has been changed by another program since it was opened. Replace it with this text?");
     PressButton(replace, IDNO);
     EXPECT_FALSE(first.waitExit(500)) << "a save that did not happen keeps the editor open";
@@ -287,73 +195,7 @@ TEST_F(EndToEnd, TwoEditorsOnOneFileNeverWipeEachOthersSaveSilently) {
     EXPECT_EQ(ReadBytes(file), "aahostname x\r\n");
 }
 
-TEST_F(EndToEnd, FromTheMainWindowEachEditorIsModalAndClosingItGivesTheWindowBack) {
-    Install();
-    ChildProcess program(Program());
-    HWND main = program.waitForShownWindow("HLDSVantryMain");
-    ASSERT_NE(main, nullptr);
-    const struct {
-        int button;
-        const char *className, *title;
-    } editors[] = {
-        {106, "HLDSVantryCfgEditor", "CFG Editor"},
-        {108, "HLDSVantryMotdEditor", "MOTD (motd.txt) Editor"},
-        {107, "HLDSVantryMapCycleEditor", "Map Cycle Editor"},
-    };
-    for (const auto& e : editors) {
-        SCOPED_TRACE(e.className);
-        PostMessageA(GetDlgItem(main, e.button), BM_CLICK, 0, 0);
-        HWND editor = program.waitForShownWindow(e.className);
-        ASSERT_NE(editor, nullptr);
-        EXPECT_EQ(WindowText(editor), e.title);
-        EXPECT_FALSE(IsWindowEnabled(main));
-        EXPECT_EQ(GetWindow(editor, GW_OWNER), main);
-        PostMessageA(GetDlgItem(editor, IdExit), BM_CLICK, 0, 0);
-        EXPECT_TRUE(WaitFor([&] { return !IsWindow(editor); }));
-        EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main) != FALSE; }));
-    }
-    EXPECT_FALSE(program.waitExit(200));
-}
-
-TEST_F(EndToEnd, AnEditorStartedBySwitchRunsAloneAndClosingItEndsTheProgram) {
-    Install();
-    const struct {
-        const char *option, *className, *closeQuestion;
-    } editors[] = {
-        {"/o", "HLDSVantryMotdEditor", "Save changes to current MOTD.txt?"},
-        {"/m", "HLDSVantryMapCycleEditor", "Save changes to current Mapcycle?"},
-    };
-    for (const auto& e : editors) {
-        SCOPED_TRACE(e.option);
-        ChildProcess program(Program(e.option));
-        HWND editor = program.waitForShownWindow(e.className);
-        ASSERT_NE(editor, nullptr);
-        EXPECT_EQ(GetWindow(editor, GW_OWNER), nullptr);
-        // An edit (a character typed, or crossfire added), then the exit
-        // button: the question, and No ends the program.
-        HWND document = GetDlgItem(editor, 503);
-        if (HWND add = GetDlgItem(editor, 505)) {
-            SendMessageA(document, LB_SETCURSEL, 0, 0);
-            PostMessageA(add, BM_CLICK, 0, 0);
-        } else {
-            SendMessageA(document, WM_CHAR, 'x', 1);
-        }
-        ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(editor, 501)) != FALSE; }));
-        PostMessageA(GetDlgItem(editor, IdExit), BM_CLICK, 0, 0);
-        HWND question = program.waitForWindow("#32770", "Exit");
-        ASSERT_NE(question, nullptr);
-        EXPECT_EQ(WindowText(GetDlgItem(question, 0xFFFF)), e.closeQuestion);
-        PressButton(question, IDNO);
-        EXPECT_TRUE(program.waitExit(10000));
-    }
-}
-
 namespace {
-
-enum : int {
-    IdOptions = 109, IdOptionGames = 604, IdOptionGame = 607, IdShowInFirst = 612, IdAssociate = 615,
-    IdOptionMaps = 608, IdNewMap = 609, IdNextIcon = 619, IdOptionsOk = 620, IdApply = 622
-};
 
 std::string ClassesText(const char* key, const char* value = nullptr) {
     char data[512] = {};
@@ -363,26 +205,12 @@ std::string ClassesText(const char* key, const char* value = nullptr) {
     return data;
 }
 
-
 bool ClassesKeyExists(const char* key) {
     HKEY k = nullptr;
     if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key, 0, KEY_READ, &k) != ERROR_SUCCESS)
         return false;
     RegCloseKey(k);
     return true;
-}
-
-// The program's windows of a class, shown or not.
-std::vector<HWND> WindowsOf(const ChildProcess& program, const char* className) {
-    std::vector<HWND> found;
-    for (HWND w = FindWindowExA(nullptr, nullptr, className, nullptr); w;
-         w = FindWindowExA(nullptr, w, className, nullptr)) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(w, &pid);
-        if (pid == program.pid())
-            found.push_back(w);
-    }
-    return found;
 }
 
 // A first start on a profile that has never run the program.
@@ -427,7 +255,7 @@ TEST_F(Association, TheFirstStartRegistersItAndTheShellThenOpensCfgFilesInTheEdi
         EXPECT_EQ(ClassesText("cfgfile\\Shell\\Open"), "");
         EXPECT_EQ(ClassesText("cfgfile\\Shell\\Open\\command"), '"' + Registered() + "\" %1");
         EXPECT_EQ(Option("RegOnStart"), "1");
-        PostMessageA(GetDlgItem(main, IdExit), BM_CLICK, 0, 0);
+        Click(main, IdExit);
         EXPECT_TRUE(program.waitExit(10000));
     }
 
@@ -438,8 +266,8 @@ TEST_F(Association, TheFirstStartRegistersItAndTheShellThenOpensCfgFilesInTheEdi
     const ShellOpened opened = OpenThroughShell(file);
     ASSERT_NE(opened.editor, nullptr);
     EXPECT_EQ(WindowText(opened.editor), "CFG Editor - listen server.cfg");
-    EXPECT_EQ(ControlText(GetDlgItem(opened.editor, 404)), "hostname \"x\"");
-    PostMessageA(GetDlgItem(opened.editor, IdExit), BM_CLICK, 0, 0);
+    EXPECT_EQ(ControlText(GetDlgItem(opened.editor, CfgEditor::IdText)), "hostname \"x\"");
+    Click(opened.editor, IdExit);
     EXPECT_EQ(WaitForSingleObject(opened.process.get(), 10000), WAIT_OBJECT_0);
 }
 
@@ -457,14 +285,14 @@ TEST_F(Association, AnotherProgramsEntriesAreLeftAlone) {
     const auto pressOk = [](const ChildProcess& program, int before) {
         HWND main = program.waitForShownWindow("HLDSVantryMain");
         ASSERT_NE(main, nullptr);
-        PostMessageA(GetDlgItem(main, IdOptions), BM_CLICK, 0, 0);
+        Click(main, Main::IdOptions);
         HWND options = program.waitForShownWindow("HLDSVantryOptions");
         ASSERT_NE(options, nullptr);
         if (before)
-            PostMessageA(GetDlgItem(options, before), BM_CLICK, 0, 0);
-        PostMessageA(GetDlgItem(options, IdOptionsOk), BM_CLICK, 0, 0);
+            Click(options, before);
+        Click(options, Options::IdOk);
         EXPECT_TRUE(WaitFor([&] { return !IsWindow(options); }));
-        PostMessageA(GetDlgItem(main, IdExit), BM_CLICK, 0, 0);
+        Click(main, IdExit);
         EXPECT_TRUE(program.waitExit(10000));
     };
     {
@@ -479,7 +307,7 @@ TEST_F(Association, AnotherProgramsEntriesAreLeftAlone) {
     SetOption("RegOnStart", "1");
     {
         ChildProcess program(Program());
-        pressOk(program, IdNextIcon);
+        pressOk(program, Options::IdNextIcon);
     }
     EXPECT_EQ(ClassesText(".cfg"), "cfgfile");
     EXPECT_EQ(ClassesText(".cfg\\OpenWithProgids", "Editor.cfg"), "");
@@ -492,21 +320,20 @@ TEST_F(Association, TheOptionsWindowRemovesItRefreshesItsSelectorAndKeepsOneMain
     ChildProcess program(Program());
     HWND main = program.waitForShownWindow("HLDSVantryMain");
     ASSERT_NE(main, nullptr);
-    PostMessageA(GetDlgItem(main, IdOptions), BM_CLICK, 0, 0);
+    EXPECT_EQ(ClassOf(GetWindow(main, GW_OWNER)), "HLDSVantryTitle");
+    Click(main, Main::IdOptions);
     HWND options = program.waitForShownWindow("HLDSVantryOptions");
     ASSERT_NE(options, nullptr);
-    EXPECT_EQ(WindowText(options), "Options");
-    EXPECT_FALSE(IsWindowEnabled(main));
-    HWND apply = GetDlgItem(options, IdApply);
+    HWND apply = GetDlgItem(options, Options::IdApply);
     EXPECT_FALSE(IsWindowEnabled(apply));
-    HWND associate = GetDlgItem(options, IdAssociate);
+    HWND associate = GetDlgItem(options, Options::IdAssociate);
     EXPECT_EQ(SendMessageA(associate, BM_GETCHECK, 0, 0), BST_CHECKED);
 
     // Unticking a game takes it out of the selector on Apply.
-    HWND games = GetDlgItem(options, IdOptionGames);
+    HWND games = GetDlgItem(options, Options::IdGames);
     const int cstrike = IndexOf(games, "cstrike");
     ASSERT_NE(cstrike, -1);
-    HWND selector = Inner(options, IdOptionGame, "ComboBox");
+    HWND selector = Inner(options, Options::IdGame, "ComboBox");
     EXPECT_EQ(SendMessageA(selector, CB_GETCOUNT, 0, 0), 2);
     ClickEntry(games, cstrike, 3);
     EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(apply) != FALSE; }));
@@ -515,8 +342,8 @@ TEST_F(Association, TheOptionsWindowRemovesItRefreshesItsSelectorAndKeepsOneMain
     EXPECT_NE(ReadBytes(BinDir() + "\\games\\games.cfg").find("cstrike;0\r\n"), std::string::npos);
 
     // While a map name is being typed, Enter adds it.
-    HWND maps = GetDlgItem(options, IdOptionMaps);
-    HWND newMap = Inner(options, IdNewMap, "Edit");
+    HWND maps = GetDlgItem(options, Options::IdMaps);
+    HWND newMap = Inner(options, Options::IdNewMap, "Edit");
     SendMessageA(newMap, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     SendMessageA(newMap, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
     SendMessageA(newMap, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(" de_nuke "));
@@ -532,45 +359,47 @@ TEST_F(Association, TheOptionsWindowRemovesItRefreshesItsSelectorAndKeepsOneMain
     EXPECT_TRUE(WaitFor([&] { return !ClassesKeyExists("cfgfile") && ClassesText(".cfg") == "<none>"; }));
     EXPECT_EQ(Option("RegOnStart"), "0");
 
-    // Each place to show in, and back: one main window, owned as the mode says,
-    // with the options window still over it.
+    // Each place to show in, and back: one main window, owned as the mode says
+    // (0 the tray only, 1 the taskbar only, 2 both), with the options window
+    // still over it. Only the title window gives the program a taskbar button.
     for (int mode : {0, 1, 2}) {
         SCOPED_TRACE(mode);
-        PostMessageA(GetDlgItem(options, IdShowInFirst + mode), BM_CLICK, 0, 0);
+        Click(options, Options::IdTray + mode);
         ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(apply) != FALSE; }));
         PostMessageA(apply, BM_CLICK, 0, 0);
         ASSERT_TRUE(WaitFor([&] { return Option("ShowIn") == std::to_string(mode); }));
         // Done once a new main window is disabled under the options window.
         std::vector<HWND> mains;
         ASSERT_TRUE(WaitFor([&] {
-            mains = WindowsOf(program, "HLDSVantryMain");
+            mains = program.windows("HLDSVantryMain");
             return mains.size() == 1 && mains[0] != main && IsWindowVisible(mains[0]) &&
                    !IsWindowEnabled(mains[0]);
         }));
         main = mains[0];
         HWND owner = GetWindow(main, GW_OWNER);
-        const auto titles = WindowsOf(program, "HLDSVantryTitle");
+        const auto titles = program.windows("HLDSVantryTitle");
+        EXPECT_EQ((GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0, mode == 0)
+            << "an unowned window without this style gets a button";
         if (mode == 0) {
             EXPECT_EQ(owner, nullptr);
             EXPECT_TRUE(titles.empty());
         } else {
             ASSERT_EQ(titles.size(), 1u);
             EXPECT_EQ(owner, titles[0]);
+            EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(owner) != FALSE; }));
         }
         EXPECT_TRUE(IsWindow(options));
         EXPECT_EQ(GetWindow(options, GW_OWNER), main);
         EXPECT_FALSE(IsWindowEnabled(main));
     }
 
-    PostMessageA(GetDlgItem(options, IdOptionsOk), BM_CLICK, 0, 0);
+    Click(options, Options::IdOk);
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(options); }));
     EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main) != FALSE; }));
     EXPECT_FALSE(program.waitExit(200));
 }
 
 namespace {
-
-enum : int { IdOptionsCancel = 621 };
 
 // A window's framed fields and selectors in their order, each named as a
 // screen reader in another process hears it: the frame and its inner control
@@ -611,28 +440,33 @@ TEST_F(EndToEnd, AScreenReaderInAnotherProcessHearsEachWindowsControlsNamed) {
     EXPECT_EQ(rename.role(), ROLE_SYSTEM_PUSHBUTTON);
     EXPECT_TRUE(rename.has(STATE_SYSTEM_UNAVAILABLE));
 
+    // Each window the main window opens is modal over it, and gives it back when closed.
     const struct {
         int button;
-        const char* className;
+        const char *className, *title;
         Names names;
     } windows[] = {
-        {IdMainStart, "HLDSVantryLauncher", {"Game:", "Mapname:", "Port:", "Additional Parameters:"}},
-        {IdOptions, "HLDSVantryOptions", {"HLDS:", "HLDS Vantry:", "Game:", "New Map:"}},
-        {106, "HLDSVantryCfgEditor", {"Game:"}},
-        {108, "HLDSVantryMotdEditor", {"Game:"}},
-        {107, "HLDSVantryMapCycleEditor", {"Game:"}},
+        {IdMainStart, "HLDSVantryLauncher", "Launch Half-Life Dedicated Server ",
+         {"Game:", "Mapname:", "Port:", "Additional Parameters:"}},
+        {Main::IdOptions, "HLDSVantryOptions", "Options", {"HLDS:", "HLDS Vantry:", "Game:", "New Map:"}},
+        {Main::IdCfgEditor, "HLDSVantryCfgEditor", "CFG Editor", {"Game:"}},
+        {Main::IdMotd, "HLDSVantryMotdEditor", "MOTD (motd.txt) Editor", {"Game:"}},
+        {Main::IdMapCycle, "HLDSVantryMapCycleEditor", "Map Cycle Editor", {"Game:"}},
     };
     for (const auto& w : windows) {
         SCOPED_TRACE(w.className);
-        PostMessageA(GetDlgItem(main, w.button), BM_CLICK, 0, 0);
+        Click(main, w.button);
         HWND window = program.waitForShownWindow(w.className);
         ASSERT_NE(window, nullptr);
+        EXPECT_EQ(WindowText(window), w.title);
+        EXPECT_FALSE(IsWindowEnabled(main));
+        EXPECT_EQ(GetWindow(window, GW_OWNER), main);
         EXPECT_EQ(FramedControlNames(window), w.names);
-        if (w.button == IdOptions) {
-            EXPECT_EQ(ScreenReader(GetDlgItem(window, IdNextIcon)).name(), "Next Icon");
+        if (w.button == Main::IdOptions) {
+            EXPECT_EQ(ScreenReader(GetDlgItem(window, Options::IdNextIcon)).name(), "Next Icon");
             // Each game a check box named by its folder, checked as ticked,
             // before and after a click on the first one's box.
-            HWND games = GetDlgItem(window, IdOptionGames);
+            HWND games = GetDlgItem(window, Options::IdGames);
             const ScreenReader reader(games);
             EXPECT_EQ(reader.name(), "Check the HL subdirectories that contain HL games or mods.");
             for (int round = 0; round < 2; ++round) {
@@ -650,54 +484,13 @@ TEST_F(EndToEnd, AScreenReaderInAnotherProcessHearsEachWindowsControlsNamed) {
             }
         }
         // The options window's exit would ask about the changed tick.
-        const int close = w.button == IdOptions ? static_cast<int>(IdOptionsCancel) : static_cast<int>(IdExit);
-        PostMessageA(GetDlgItem(window, close), BM_CLICK, 0, 0);
+        const int close = w.button == Main::IdOptions ? static_cast<int>(Options::IdCancel) : static_cast<int>(IdExit);
+        Click(window, close);
         EXPECT_TRUE(WaitFor([&] { return !IsWindow(window); }));
         EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main) != FALSE; }));
     }
     EXPECT_FALSE(program.waitExit(200));
 }
-
-namespace {
-
-// Folders made for one test under another, each at most 80 characters (Wine
-// on Linux cuts a name past 255 bytes of UTF-8), removed again at the end.
-class Folders {
-public:
-    // The folder, then ones below it until the path is about `length` long.
-    Folders(const std::string& path, std::size_t length) : path_(path) {
-        std::size_t at = path_.find('\\', 3);
-        for (; at != std::string::npos; at = path_.find('\\', at + 1))
-            make(path_.substr(0, at));
-        make(path_);
-        while (vantry::win::Widen(path_).size() + 61 < length) {
-            path_ += "\\" + std::string(60, 'd');
-            make(path_);
-        }
-    }
-    ~Folders() {
-        for (auto dir = made_.rbegin(); dir != made_.rend(); ++dir)
-            RemoveDirectoryW(vantry::win::SystemPath(*dir).c_str());
-    }
-    const std::string& path() const { return path_; }
-
-private:
-    void make(const std::string& dir) {
-        if (MakeDirectory(dir))
-            made_.push_back(dir);
-    }
-    std::string path_;
-    std::vector<std::string> made_;
-};
-
-std::string TempFolder() {
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    const std::string path = Narrow(temp);
-    return path.substr(0, path.size() - 1);
-}
-
-}  // namespace
 
 // Names in any script and paths of any length, where users keep their
 // servers: the file opens and saves through "/c" and through the
@@ -739,11 +532,11 @@ TEST(Unicode, AnyNameAndAnyPathOpensSavesAndStartsTheServer) {
             HWND editor = program.waitForShownWindow("HLDSVantryCfgEditor");
             ASSERT_NE(editor, nullptr);
             EXPECT_EQ(WindowText(editor), "CFG Editor - server.cfg");
-            HWND text = GetDlgItem(editor, 404);
+            HWND text = GetDlgItem(editor, CfgEditor::IdText);
             EXPECT_EQ(ControlText(text), cfg.substr(0, cfg.size() - 2));
             SendMessageW(text, EM_SETSEL, 0, 0);
             SendMessageW(text, WM_CHAR, L'x', 1);
-            PostMessageA(GetDlgItem(editor, IdExit), BM_CLICK, 0, 0);
+            Click(editor, IdExit);
             HWND question = program.waitForWindow("#32770", "Save Changes?");
             ASSERT_NE(question, nullptr);
             PressButton(question, IDYES);
@@ -754,8 +547,8 @@ TEST(Unicode, AnyNameAndAnyPathOpensSavesAndStartsTheServer) {
         if (shellOpens) {
             const ShellOpened opened = OpenThroughShell(file);
             ASSERT_NE(opened.editor, nullptr);
-            EXPECT_EQ(ControlText(GetDlgItem(opened.editor, 404)) + "\r\n", "x" + cfg);
-            PostMessageA(GetDlgItem(opened.editor, IdExit), BM_CLICK, 0, 0);
+            EXPECT_EQ(ControlText(GetDlgItem(opened.editor, CfgEditor::IdText)) + "\r\n", "x" + cfg);
+            Click(opened.editor, IdExit);
             EXPECT_EQ(WaitForSingleObject(opened.process.get(), 10000), WAIT_OBJECT_0);
         }
         // The launcher, with this folder as HLdir.
@@ -763,21 +556,21 @@ TEST(Unicode, AnyNameAndAnyPathOpensSavesAndStartsTheServer) {
             ChildProcess program(ProgramLine("/s"));
             HWND launcher = program.waitForShownWindow("HLDSVantryLauncher");
             ASSERT_NE(launcher, nullptr);
-            HWND maps = Inner(launcher, IdMaps, "ComboBox");
+            HWND maps = Inner(launcher, Launcher::IdMaps, "ComboBox");
             ASSERT_EQ(SendMessageA(maps, CB_GETCOUNT, 0, 0), 3) << "an empty entry, crossfire and " << map;
             SendMessageA(maps, CB_SETCURSEL, 2, 0);
             const std::wstring wideParams = vantry::win::Widen(params);
-            SendMessageW(Inner(launcher, IdParams, "Edit"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wideParams.c_str()));
-            PostMessageA(GetDlgItem(launcher, IdStart), BM_CLICK, 0, 0);
+            SendMessageW(Inner(launcher, Launcher::IdParams, "Edit"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wideParams.c_str()));
+            Click(launcher, Launcher::IdStart);
             if (!shellOpens) {
                 // No system starts a program from a folder past MAX_PATH: the
                 // launcher says so, as for any refused start.
                 HWND box = program.waitForWindow("#32770", "Start Server");
                 ASSERT_NE(box, nullptr);
-                EXPECT_EQ(WindowText(GetDlgItem(box, 0xFFFF)), "Could not start '" + hl + "\\hlds.exe'.");
+                EXPECT_EQ(BoxText(box), "Could not start '" + hl + "\\hlds.exe'.");
                 Answer(box, IDOK);
                 EXPECT_EQ(Setting("Options", "Params"), params);
-                PostMessageA(GetDlgItem(launcher, IdExit), BM_CLICK, 0, 0);
+                Click(launcher, IdExit);
                 EXPECT_TRUE(program.waitExit(10000));
                 continue;
             }
@@ -834,12 +627,12 @@ TEST_F(EndToEnd, ASessionEndWaitsForTheAnswerToTheUnsavedWindowsOwnQuestion) {
         const char *questionTitle, *question;
         std::string file, saved;
     } cases[] = {
-        {"/c", "/c \"" + cfg + "\"", 0, "HLDSVantryCfgEditor", type(404), "Save Changes?",
+        {"/c", "/c \"" + cfg + "\"", 0, "HLDSVantryCfgEditor", type(CfgEditor::IdText), "Save Changes?",
          "Save changes before exiting?", cfg, "xhostname x\r\n"},
-        {"MOTD", "", 108, "HLDSVantryMotdEditor", type(503), "Exit", "Save changes to current MOTD.txt?", motd,
+        {"MOTD", "", Main::IdMotd, "HLDSVantryMotdEditor", type(MotdEditor::IdDocument), "Exit", "Save changes to current MOTD.txt?", motd,
          "xWelcome\r\n"},
-        {"Options", "", IdOptions, "HLDSVantryOptions",
-         [](HWND window) { ClickEntry(GetDlgItem(window, IdOptionGames), 0, 3); }, "Exit",
+        {"Options", "", Main::IdOptions, "HLDSVantryOptions",
+         [](HWND window) { ClickEntry(GetDlgItem(window, Options::IdGames), 0, 3); }, "Exit",
          "Save changes to settings?", games, "valve;0\r\n"},
     };
     for (const auto& c : cases) {
@@ -848,7 +641,7 @@ TEST_F(EndToEnd, ASessionEndWaitsForTheAnswerToTheUnsavedWindowsOwnQuestion) {
         HWND main = c.button ? program.waitForShownWindow("HLDSVantryMain") : nullptr;
         if (c.button) {
             ASSERT_NE(main, nullptr);
-            PostMessageA(GetDlgItem(main, c.button), BM_CLICK, 0, 0);
+            Click(main, c.button);
         }
         HWND window = program.waitForShownWindow(c.className);
         ASSERT_NE(window, nullptr);
@@ -858,10 +651,10 @@ TEST_F(EndToEnd, ASessionEndWaitsForTheAnswerToTheUnsavedWindowsOwnQuestion) {
         EXPECT_EQ(EndSession(), 1u) << "refused";
         HWND question = program.waitForWindow("#32770", c.questionTitle);
         ASSERT_NE(question, nullptr);
-        EXPECT_EQ(WindowText(GetDlgItem(question, 0xFFFF)), c.question);
+        EXPECT_EQ(BoxText(question), c.question);
         EXPECT_EQ(GetWindow(question, GW_OWNER), window);
         EXPECT_EQ(EndSession(), 1u) << "refused again while the question is up";
-        EXPECT_EQ(WindowsOf(program, "#32770").size(), 1u) << "asked once";
+        EXPECT_EQ(program.windows("#32770").size(), 1u) << "asked once";
         EXPECT_EQ(ReadBytes(c.file), before) << "nothing written before the answer";
 
         ASSERT_TRUE(Answer(question, IDYES));
@@ -892,10 +685,10 @@ TEST_F(EndToEnd, TheTaskbarButtonsCloseAsksWhatTheExitButtonWould) {
     HWND title = GetWindow(main, GW_OWNER);
     ASSERT_EQ(ClassOf(title), "HLDSVantryTitle");
     ASSERT_TRUE(WaitFor([&] { return SendMessageA(GetDlgItem(main, IdList), LB_GETCOUNT, 0, 0) == 1; }, 4s));
-    PostMessageA(GetDlgItem(main, 106), BM_CLICK, 0, 0);
+    Click(main, Main::IdCfgEditor);
     HWND editor = program.waitForShownWindow("HLDSVantryCfgEditor");
     ASSERT_NE(editor, nullptr);
-    SendMessageW(GetDlgItem(editor, 404), WM_CHAR, L'x', 1);
+    SendMessageW(GetDlgItem(editor, CfgEditor::IdText), WM_CHAR, L'x', 1);
 
     const auto closeFromTaskbar = [&](const char* questionTitle) {
         PostMessageA(title, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -904,7 +697,7 @@ TEST_F(EndToEnd, TheTaskbarButtonsCloseAsksWhatTheExitButtonWould) {
     // Cancel to the editor's question keeps everything, and asks nothing more.
     HWND question = closeFromTaskbar("Save Changes?");
     ASSERT_NE(question, nullptr);
-    EXPECT_EQ(WindowText(GetDlgItem(question, 0xFFFF)), "Save changes before exiting?");
+    EXPECT_EQ(BoxText(question), "Save changes before exiting?");
     ASSERT_TRUE(Answer(question, IDCANCEL));
     EXPECT_FALSE(program.waitExit(300));
     EXPECT_TRUE(IsWindow(editor));
@@ -916,15 +709,18 @@ TEST_F(EndToEnd, TheTaskbarButtonsCloseAsksWhatTheExitButtonWould) {
     ASSERT_TRUE(Answer(question, IDNO));
     question = program.waitForWindow("#32770", "Exit");
     ASSERT_NE(question, nullptr);
-    EXPECT_NE(WindowText(GetDlgItem(question, 0xFFFF)).find("hidden servers"), std::string::npos);
+    EXPECT_NE(BoxText(question).find("hidden servers"), std::string::npos);
     EXPECT_FALSE(IsWindow(editor));
     ASSERT_TRUE(Answer(question, IDNO));
     EXPECT_FALSE(program.waitExit(300));
 
+    // Yes ends it, and the hidden console stays as it is.
     question = closeFromTaskbar("Exit");
     ASSERT_NE(question, nullptr);
     ASSERT_TRUE(Answer(question, IDYES));
     EXPECT_TRUE(program.waitExit(10000));
+    EXPECT_FALSE(IsWindowVisible(hidden.window("tty")));
+    EXPECT_FALSE(hidden.waitExit(0));
 }
 
 namespace {
@@ -962,14 +758,12 @@ TEST_F(EndToEnd, AWatchedServerThatCrashesIsStartedAgainAndOneClosedIsNot) {
     HWND main = program.waitForShownWindow("HLDSVantryMain");
     ASSERT_NE(main, nullptr);
     HWND list = GetDlgItem(main, IdList);
-    const auto launch = [&] {
-        PostMessageA(GetDlgItem(main, IdMainStart), BM_CLICK, 0, 0);
-        HWND launcher = program.waitForShownWindow("HLDSVantryLauncher");
-        ASSERT_NE(launcher, nullptr);
-        PostMessageA(GetDlgItem(launcher, IdStart), BM_CLICK, 0, 0);
-        ASSERT_TRUE(WaitFor([&] { return !IsWindow(launcher); }));
-    };
-    launch();
+    // Started from the main window, whose list then shows the new console.
+    Click(main, IdMainStart);
+    HWND launcher = program.waitForShownWindow("HLDSVantryLauncher");
+    ASSERT_NE(launcher, nullptr);
+    Click(launcher, Launcher::IdStart);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(launcher) && IsWindowEnabled(main); }));
     ASSERT_TRUE(WaitFor([&] { return Entries(list).size() == 1; }, 4s));
     ClickEntry(list, 0, 60);
     ToggleRestartIfItCrashes(program, main);
@@ -998,6 +792,6 @@ TEST_F(EndToEnd, AWatchedServerThatCrashesIsStartedAgainAndOneClosedIsNot) {
     ASSERT_TRUE(WaitFor([&] { return Entries(list).empty(); }, 4s));
     ASSERT_TRUE(WaitFor([&] { return ReadBytes(ServerLog()).find("\tend\t0x00000000") != std::string::npos; }, 4s));
     EXPECT_EQ(StandinStarts(hl.path()).size(), 2u);
-    PostMessageA(GetDlgItem(main, IdExit), BM_CLICK, 0, 0);
+    Click(main, IdExit);
     EXPECT_TRUE(program.waitExit(10000));
 }

@@ -13,6 +13,8 @@ using namespace vantry::testutil;
 
 namespace {
 
+using Ids = win::GameFileWindow<MotdEditorView>;
+
 // The editors over a real Half-Life folder with two games, opened from the main window.
 class GameFileWindowsTest : public ::testing::Test, protected DiskCatalogue {
 protected:
@@ -32,7 +34,7 @@ protected:
     HWND Item(const win::Frame& window, int id) const { return GetDlgItem(window.hwnd(), id); }
     // A key on the game selector, down and up, as the keyboard sends it.
     void Key(const win::Frame& window, int key) {
-        HWND combo = FindWindowExA(Item(window, 500), nullptr, "ComboBox", nullptr);
+        HWND combo = FindWindowExA(Item(window, Ids::IdGame), nullptr, "ComboBox", nullptr);
         SendMessageA(combo, WM_KEYDOWN, key, 1);
         SendMessageA(combo, WM_KEYUP, key, 0xC0000001);
     }
@@ -42,7 +44,6 @@ protected:
     std::vector<std::string> log;
 };
 
-using Ids = win::GameFileWindow<MotdEditorView>;
 
 }  // namespace
 

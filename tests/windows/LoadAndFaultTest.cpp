@@ -14,10 +14,7 @@
 #include <thread>
 #include <vector>
 
-#include "Installation.h"
-#include "Processes.h"
-#include "TempDir.h"
-#include "UiDriver.h"
+#include "EndToEnd.h"
 
 using namespace vantry::testutil;
 using namespace std::chrono_literals;
@@ -217,42 +214,11 @@ private:
     std::thread thread_;
 };
 
-enum : int { IdList = 100 };
-
-struct Entry {
-    std::string text;
-    bool ticked;
-};
-
-// lstServers as another process sees it. An entry dropped while it is read
-// ends the reading there.
-std::vector<Entry> Entries(HWND list) {
-    std::vector<Entry> entries;
-    const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        wchar_t wide[512] = {};
-        if (SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide)) == LB_ERR)
-            break;
-        entries.push_back({Narrow(wide), SendMessageA(list, LB_GETITEMDATA, i, 0) == 1});
-    }
-    return entries;
-}
-
 std::set<std::string> Titles(const std::vector<Entry>& entries) {
     std::set<std::string> titles;
     for (const auto& e : entries)
         titles.insert(e.text);
     return titles;
-}
-
-// A click on an entry's tick box, scrolled into view first.
-void ClickTick(HWND list, int index) {
-    SendMessageA(list, LB_SETTOPINDEX, index, 0);
-    const int row = index - static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
-    const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
-    const LPARAM at = MAKELPARAM(3, row * height + height / 2);
-    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageA(list, WM_LBUTTONUP, 0, at);
 }
 
 }  // namespace
@@ -303,38 +269,22 @@ TEST(ConsoleChurn, TheListFollowsAHundredConsolesComingAndGoingAndEndsAsTheLiveS
         HWND console = live.at(entries[i].text);
         SCOPED_TRACE(entries[i].text);
         EXPECT_EQ(entries[i].ticked, IsWindowVisible(console) != FALSE);
-        ClickTick(list, i);
+        SendMessageA(list, LB_SETTOPINDEX, i, 0);  // scrolled into view first
+        ClickEntry(list, i, 3);
         EXPECT_TRUE(WaitFor([&] { return (IsWindowVisible(console) != FALSE) != entries[i].ticked; }, 3s));
-        ClickTick(list, i);
+        ClickEntry(list, i, 3);
         EXPECT_TRUE(WaitFor([&] { return (IsWindowVisible(console) != FALSE) == entries[i].ticked; }, 3s));
     }
-    PostMessageA(GetDlgItem(main, 1001), BM_CLICK, 0, 0);
+    Click(main, IdExit);
 }
 
 namespace {
-
-enum : int { IdName2 = 102, IdHide = 103, IdRename = 104 };
-
-int IndexOf(HWND list, const std::string& text) {
-    const auto entries = Entries(list);
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        if (entries[i].text == text)
-            return static_cast<int>(i);
-    return -1;
-}
 
 // A message that the program has handled within five seconds, as a program
 // that answers does; a frozen one never does, and the test goes on.
 bool Handled(HWND window, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
     DWORD_PTR result = 0;
     return SendMessageTimeoutA(window, msg, wp, lp, SMTO_NORMAL, 5000, &result) != 0;
-}
-
-// A click on an entry, at x: on its tick box (small x) or on its text.
-bool ClickHandled(HWND list, int index, int x) {
-    const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
-    const LPARAM at = MAKELPARAM(x, index * height + height / 2);
-    return Handled(list, WM_LBUTTONDOWN, MK_LBUTTON, at) && Handled(list, WM_LBUTTONUP, 0, at);
 }
 
 }  // namespace
@@ -356,10 +306,10 @@ TEST(HungConsole, RenamingHidingAndShowingItNeverFreezesTheProgram) {
     ASSERT_TRUE(WaitFor([&] { return Entries(list).size() == 2; }));
 
     // Renamed: picked, a name typed, Rename pressed, again and again.
-    HWND name = FindWindowExA(GetDlgItem(main, IdName2), nullptr, "Edit", nullptr);
+    HWND name = Inner(main, IdName2, "Edit");
     for (int attempt = 0; attempt < 3; ++attempt) {
         SCOPED_TRACE(attempt);
-        ASSERT_TRUE(ClickHandled(list, IndexOf(list, WindowText(frozenConsole)), 60));
+        ASSERT_TRUE(ClickEntry(list, IndexOf(list, WindowText(frozenConsole)), 60));
         ASSERT_TRUE(Handled(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Renamed")));
         ASSERT_TRUE(Handled(GetDlgItem(main, IdRename), BM_CLICK));
         EXPECT_EQ(IndexOf(list, "HLDS - Renamed"), -1) << "listed under a name the console does not have";
@@ -372,15 +322,15 @@ TEST(HungConsole, RenamingHidingAndShowingItNeverFreezesTheProgram) {
         SCOPED_TRACE(step);
         const int index = IndexOf(list, WindowText(frozenConsole));
         ASSERT_NE(index, -1);
-        ASSERT_TRUE(step % 2 ? Handled(GetDlgItem(main, IdHide), BM_CLICK) : ClickHandled(list, index, 3));
+        ASSERT_TRUE(step % 2 ? Handled(GetDlgItem(main, Main::IdHide), BM_CLICK) : ClickEntry(list, index, 3));
         EXPECT_TRUE(IsWindowVisible(frozenConsole));
         EXPECT_TRUE(Entries(list)[static_cast<std::size_t>(index)].ticked);
     }
 
     // The other console is still hidden and shown at once.
-    ASSERT_TRUE(ClickHandled(list, IndexOf(list, "HLDS - fine"), 3));
+    ASSERT_TRUE(ClickEntry(list, IndexOf(list, "HLDS - fine"), 3));
     EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(fineConsole); }));
-    ASSERT_TRUE(ClickHandled(list, IndexOf(list, "HLDS - fine"), 3));
+    ASSERT_TRUE(ClickEntry(list, IndexOf(list, "HLDS - fine"), 3));
     EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(fineConsole) != FALSE; }));
 }
 
@@ -432,24 +382,24 @@ TEST(FullDisk, ASaveThatRunsOutOfRoomSaysSoAndKeepsTheOldFile) {
     ChildProcess program(ProgramLine("/o"));
     HWND editor = program.waitForShownWindow("HLDSVantryMotdEditor");
     ASSERT_NE(editor, nullptr);
-    HWND text = GetDlgItem(editor, 503);
+    HWND text = GetDlgItem(editor, MotdEditor::IdDocument);
     SendMessageA(text, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(message.c_str()));
     SendMessageA(text, WM_CHAR, '!', 1);
-    PostMessageA(GetDlgItem(editor, 1001), BM_CLICK, 0, 0);
+    Click(editor, IdExit);
     HWND question = program.waitForWindow("#32770", "Exit");
     ASSERT_NE(question, nullptr);
     Answer(question, IDYES);
 
     HWND box = program.waitForWindow("#32770", "Error Saving File");
     ASSERT_NE(box, nullptr) << "no message";
-    EXPECT_EQ(WindowText(GetDlgItem(box, 0xFFFF)), "Error saving file '" + (hl / "valve\\motd.txt") + "'");
+    EXPECT_EQ(BoxText(box), "Error saving file '" + (hl / "valve\\motd.txt") + "'");
     Answer(box, IDOK);
     EXPECT_FALSE(program.waitExit(300)) << "closed, and the text lost";
     EXPECT_EQ(SendMessageA(text, WM_GETTEXTLENGTH, 0, 0), static_cast<LRESULT>(message.size() + 1));
     EXPECT_EQ(ReadBytes(hl / "valve\\motd.txt"), old);
     EXPECT_EQ(EverythingIn(hl / "valve"), std::vector<std::string>{"motd.txt"});
 
-    PostMessageA(GetDlgItem(editor, 1001), BM_CLICK, 0, 0);
+    Click(editor, IdExit);
     question = program.waitForWindow("#32770", "Exit");
     ASSERT_NE(question, nullptr);
     Answer(question, IDNO);

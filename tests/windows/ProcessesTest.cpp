@@ -45,11 +45,6 @@ protected:
             started.push_back(id->pid);
         return id;
     }
-    ProcessStatus endOf(const ProcessId& id) {
-        WaitFor([&] { return processes.status(id).state != ProcessState::Running; });
-        return processes.status(id);
-    }
-
     TempDir dir;
     win::Win32Processes processes;
     std::vector<DWORD> started;
@@ -78,22 +73,10 @@ TEST_F(Win32ProcessesTest, AServerIsWatchedFromItsStartToItsEnd) {
     win::Win32Processes later;
     EXPECT_EQ(later.status(*server).state, ProcessState::Running);
 
-    // A crash and a normal end, each told by its exit code.
-    const struct {
-        const char* ending;
-        DWORD code;
-    } endings[] = {{"-standin-crash-after 200", 0xC0000005}, {"-standin-exit-after 200", 0}};
-    for (const auto& ending : endings) {
-        SCOPED_TRACE(ending.ending);
-        const auto ended = start(std::string("-game valve ") + ending.ending);
-        ASSERT_TRUE(ended);
-        const ProcessStatus status = endOf(*ended);
-        EXPECT_EQ(status.state, ProcessState::Ended);
-        EXPECT_EQ(status.exitCode, ending.code);
-    }
-
+    // Its end, told by its exit code (a crash's too: the watchdog's log, end to end).
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitFor([&] { return later.status(*server).state == ProcessState::Ended; }));
+    EXPECT_EQ(later.status(*server).exitCode, 0u);
     EXPECT_EQ(processes.status(*server).state, ProcessState::Ended) << "held all along, whatever was asked";
     processes.release(*server);
     later.release(*server);

@@ -37,15 +37,16 @@ void RemoveTree(const std::string& dir) {
 
 }  // namespace
 
-TempDir::TempDir() : TempDir([] {
-    wchar_t base[MAX_PATH];
-    GetTempPathW(MAX_PATH, base);
-    return win::Narrow(base);
-}()) {}
+std::string TempFolder() {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::string path = win::Narrow(temp);
+    return path.substr(0, path.size() - 1);
+}
 
 TempDir::TempDir(const std::string& dir, std::size_t length) {
     static std::atomic<int> counter{0};
-    const std::string base = dir.empty() || dir.back() == '\\' ? dir : dir + "\\";
+    const std::string base = (dir.empty() ? TempFolder() : dir.back() == '\\' ? dir.substr(0, dir.size() - 1) : dir) + "\\";
     // Wine reuses process ids soon, and a folder that a finished test's child
     // process still held may be left over: take the next free name.
     for (int attempt = 0; attempt < 1000; ++attempt) {

@@ -9,10 +9,9 @@ namespace vantry::testutil {
 // (read-only and hidden files too) when the test ends.
 class TempDir {
 public:
-    TempDir();
-    // Under the given folder instead of the temp folder; with a length, its
-    // name is drawn out until the whole path has that many UTF-16 characters.
-    explicit TempDir(const std::string& base, std::size_t length = 0);
+    // Under the given folder instead, if given; with a length, its name is
+    // drawn out until the whole path has that many UTF-16 characters.
+    explicit TempDir(const std::string& base = {}, std::size_t length = 0);
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
@@ -38,6 +37,9 @@ bool MakeDirectory(const std::string& path);
 // place when it is done. Nothing where there is no Unix shell or no output
 // came. The command holds no double quote.
 std::optional<std::string> UnixShell(const std::string& dir, const std::string& command);
+
+// The user's temp folder, without a trailing backslash.
+std::string TempFolder();
 
 // The folder that holds the test program and HLDS Vantry.exe.
 std::string BinDir();

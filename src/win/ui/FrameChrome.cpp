@@ -1,10 +1,12 @@
 #include "win/ui/FrameChrome.h"
 
+#include "win/ui/FrameIds.h"
+
 namespace vantry::win {
 
-namespace {
-enum : int { IdTitle = 1000, IdExit, IdMinimize, IdHelp };
+using namespace frame;
 
+namespace {
 // Caption geometry, in twips: the title at the top left, the buttons at the top right.
 constexpr int TitleLeft = 90, TitleTop = 45, TitleHeight = 240;
 constexpr int ButtonSize = 240, ButtonTop = 30, ButtonGap = 15;
