@@ -29,10 +29,6 @@ public:
         if (valid(row))
             rows_.erase(rows_.begin() + row);
     }
-    void setText(int row, const std::string& text) override {
-        if (valid(row))
-            rows_[static_cast<std::size_t>(row)] = text;
-    }
     std::string text(int row) const override { return valid(row) ? rows_[static_cast<std::size_t>(row)] : std::string(); }
     int count() const override { return static_cast<int>(rows_.size()); }
     int current() const override { return -1; }

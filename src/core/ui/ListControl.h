@@ -22,7 +22,6 @@ public:
     // the list grows.
     virtual void fill(const std::vector<std::string>& texts) = 0;
     virtual void remove(int row) = 0;
-    virtual void setText(int row, const std::string& text) = 0;  // where it stands
     virtual std::string text(int row) const = 0;
     virtual int count() const = 0;
     virtual int current() const = 0;  // -1 with no selection
@@ -44,6 +43,7 @@ inline void SelectRow(ListControl& list, const std::string& text) {
 // options window's games.
 class CheckListControl : public ListControl {
 public:
+    virtual void setText(int row, const std::string& text) = 0;  // where it stands
     virtual bool ticked(int row) const = 0;
     virtual void setTicked(int row, bool ticked) = 0;
 

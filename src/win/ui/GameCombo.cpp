@@ -106,18 +106,6 @@ void GameCombo::clear() { SendMessageW(combo(), CB_RESETCONTENT, 0, 0); }
 
 void GameCombo::remove(int row) { SendMessageW(combo(), CB_DELETESTRING, static_cast<WPARAM>(row), 0); }
 
-void GameCombo::setText(int row, const std::string& text) {
-    if (row < 0 || row >= count())
-        return;
-    // A combo box has no "set text": replace the entry where it stands,
-    // keeping the selection without a Click.
-    const bool selected = row == current();
-    remove(row);
-    insert(row, text);
-    if (selected)
-        SendMessageW(combo(), CB_SETCURSEL, static_cast<WPARAM>(row), 0);
-}
-
 int GameCombo::count() const { return static_cast<int>(SendMessageW(combo(), CB_GETCOUNT, 0, 0)); }
 
 int GameCombo::current() const { return static_cast<int>(SendMessageW(combo(), CB_GETCURSEL, 0, 0)); }

@@ -27,7 +27,6 @@ public:
     void fill(const std::vector<std::string>& texts) override;
     void clear() override;
     void remove(int row) override;
-    void setText(int row, const std::string& text) override;
     std::string text(int row) const override;
     int count() const override;
     int current() const override;

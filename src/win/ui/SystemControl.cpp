@@ -61,17 +61,6 @@ void ListBox::fill(const std::vector<std::string>& texts) {
     FillList(hwnd_, ListBoxMessages, sorted() ? SortedAsListBox(hwnd_, texts) : texts);
 }
 
-void ListBox::setText(int row, const std::string& text) {
-    if (row < 0 || row >= count())
-        return;
-    // A list box has no "set text": replace the row where it stands.
-    const bool selected = row == current();
-    remove(row);
-    insert(row, text);
-    if (selected)
-        setCurrent(row);
-}
-
 std::string ListBox::text(int row) const {
     const LRESULT length = SendMessageW(hwnd_, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
     if (length == LB_ERR)

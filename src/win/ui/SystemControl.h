@@ -36,7 +36,6 @@ public:
     int add(const std::string& text) override;
     void fill(const std::vector<std::string>& texts) override;
     void remove(int row) override { SendMessageW(hwnd_, LB_DELETESTRING, static_cast<WPARAM>(row), 0); }
-    void setText(int row, const std::string& text) override;
     std::string text(int row) const override;
     int count() const override { return static_cast<int>(SendMessageW(hwnd_, LB_GETCOUNT, 0, 0)); }
     int current() const override { return static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0)); }
