@@ -14,8 +14,13 @@ void FillList(HWND control, const ListMessages& messages, const std::vector<std:
     for (const auto& text : texts)
         bytes += (text.size() + 1) * sizeof(wchar_t);
     SendMessageW(control, messages.initStorage, texts.size(), bytes);
+    // Straight to the system's own procedure: our subclass looks its object up
+    // on every message, a round trip to the window server that ten thousand
+    // rows pay ten thousand times, and it has nothing to add to an insert.
+    const auto system = reinterpret_cast<WNDPROC>(GetClassLongPtrW(control, GCLP_WNDPROC));
     for (const auto& text : texts)
-        SendMessageW(control, messages.insert, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(Widen(text).c_str()));
+        CallWindowProcW(system, control, messages.insert, static_cast<WPARAM>(-1),
+                        reinterpret_cast<LPARAM>(Widen(text).c_str()));
     SendMessageW(control, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(control, nullptr, TRUE);
 }
