@@ -1,7 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,43 +8,13 @@
 #include "FakePlatform.h"
 #include "core/catalogue/GameCatalogue.h"
 #include "core/catalogue/MapLists.h"
+#include "core/catalogue/SortedList.h"
 
 using namespace vantry;
 
-namespace {
-
-// A sorted list box as the system keeps one: an array of pointers to its rows,
-// each new row put in its place without regard to case.
-class SortedListBox : public ListControl {
-public:
-    void Clear() override { rows_.clear(); }
-    int AddItem(const std::string& item) override {
-        auto row = std::make_unique<Row>(Row{item, ToLowerAscii(item)});
-        const auto at = std::upper_bound(rows_.begin(), rows_.end(), row->key,
-                                         [](const std::string& k, const auto& r) { return k < r->key; });
-        const auto index = at - rows_.begin();
-        rows_.insert(at, std::move(row));
-        return static_cast<int>(index);
-    }
-    std::string List(int row) const override {
-        return row >= 0 && row < ListCount() ? rows_[static_cast<std::size_t>(row)]->text : "";
-    }
-    int ListCount() const override { return static_cast<int>(rows_.size()); }
-    int ListIndex() const override { return -1; }
-    void SetListIndex(int) override {}
-
-private:
-    struct Row {
-        std::string text, key;
-    };
-    std::vector<std::unique_ptr<Row>> rows_;
-};
-
-}  // namespace
-
 // A game with 10,000 map files and a 1,000-line .mps list, a tenth of whose
 // names are also map files in another case: the map list of a large server,
-// without the disk. Arg 0 fills the launcher's drop-down, 1 a sorted list box.
+// without the disk. Arg 0 fills the launcher's drop-down, 1 a sorted list.
 static void BM_FillMapList10000Maps(benchmark::State& state) {
     fakes::FakeFileSystem fs;
     fakes::FakeSettingsStore store;
@@ -61,14 +29,14 @@ static void BM_FillMapList10000Maps(benchmark::State& state) {
     fs.addFile("C:\\Vantry\\games\\cstrike.mps", mps);
 
     fakes::FakeListControl dropDown;
-    SortedListBox listBox;
-    ListControl& control = state.range(0) ? static_cast<ListControl&>(listBox) : dropDown;
+    SortedList sorted;
+    ListControl& control = state.range(0) ? static_cast<ListControl&>(sorted) : dropDown;
     MapList maps(control);
     for (auto _ : state) {
         FillMapList(maps, "cstrike", settings, fs);
-        benchmark::DoNotOptimize(control.ListCount());
+        benchmark::DoNotOptimize(control.count());
     }
-    state.counters["rows"] = control.ListCount();
+    state.counters["rows"] = control.count();
 }
 BENCHMARK(BM_FillMapList10000Maps)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
@@ -92,6 +60,6 @@ static void BM_CatalogueRebuild300Games(benchmark::State& state) {
             state.SkipWithError("asked for a location");
         ClearGameLists(lists);
     }
-    state.counters["games"] = combo.ListCount();
+    state.counters["games"] = combo.count();
 }
 BENCHMARK(BM_CatalogueRebuild300Games)->Unit(benchmark::kMicrosecond);

@@ -103,10 +103,10 @@ TEST_F(GameCatalogueTest, SelectorOffersCheckedGamesAndSelectsTheDefault) {
     // Without any game directory the catalogue and the selector are emptied.
     fs.addFile(CfgPath, "valve;1\r\n");
     fakes::FakeListControl empty;
-    empty.AddItem("stale");
+    empty.add("stale");
     ASSERT_EQ(Fill(empty), LocateResult::Known);
     EXPECT_EQ(Cfg(), "\r\n");
-    EXPECT_EQ(empty.ListCount() + empty.clicks.size(), 0u);
+    EXPECT_EQ(empty.count() + empty.clicks.size(), 0u);
 
     Games({"cstrike", "tfc", "valve", "dod"});
     fs.addFile(CfgPath, "dod;1\r\ncstrike;1\r\ntfc;0\r\nvalve;1\r\n");
@@ -205,7 +205,7 @@ TEST_F(MapListsTest, DirMapsShowsTheFileAsItStandsAndSaveMapListWritesTheListsOr
     SaveMapList(fakes::FakeListControl(), "valve", settings, fs);
     EXPECT_EQ(fs.readFile("C:\\Vantry\\games\\valve.mps"), "\r\n");
     DirMaps(sorted, "tfc", settings, fs);
-    EXPECT_EQ(sorted.ListCount(), 0);
+    EXPECT_EQ(sorted.count(), 0);
 }
 
 // The launcher window in memory: its fields and lists, and a record of
@@ -218,10 +218,10 @@ struct FakeLauncherView : LauncherView {
     ListControl& gameSelector() override { return games; }
     MapList& maps() override { return mapList; }
     void insertNoMapEntry() override {
-        mapRows.rows.insert(mapRows.rows.begin(), {"", "", false});
+        mapRows.rows.insert(mapRows.rows.begin(), {"", false});
         mapRows.index = 0;
     }
-    std::string mapText() override { return mapRows.List(mapRows.index); }
+    std::string mapText() override { return mapRows.text(mapRows.index); }
     void setStartEnabled(bool e) override { log.push_back(e ? "enable start" : "disable start"); }
     void setWindowEnabled(bool e) override { log.push_back(e ? "enable window" : "disable window"); }
     void startPause(int milliseconds) override { log.push_back("pause " + std::to_string(milliseconds)); }

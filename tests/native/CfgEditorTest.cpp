@@ -305,8 +305,8 @@ TEST_F(CfgEditorTest, TheMenusAndWhatTheirEntriesInsert) {
     EXPECT_EQ(view.focused, 2);
 
     // A game without maps offers none.
-    view.games.AddItem("cstrike");
-    view.games.index = view.games.ListCount() - 1;
+    view.games.add("cstrike");
+    view.games.index = view.games.count() - 1;
     view.chosen = 0;
     editor->onInsertButton();
     ASSERT_EQ(view.menus.back().at(0).submenu.size(), 1u);

@@ -47,7 +47,7 @@ struct FakeMapCycleView : FakeGameFileView<MapCycleEditorView> {
     MapList& maps() override { return mapList; }
     ListControl& cycle() override { return lstCycle; }
     void insertCycleEntry(int row, const std::string& entry) override {
-        lstCycle.rows.insert(lstCycle.rows.begin() + row, {entry, entry, false});
+        lstCycle.rows.insert(lstCycle.rows.begin() + row, {entry, false});
     }
     void removeCycleEntry(int row) override { lstCycle.rows.erase(lstCycle.rows.begin() + row); }
     fakes::FakeListControl lstMaps{true}, lstCycle;
@@ -78,8 +78,8 @@ protected:
     // A change of game as the wheel makes it: a Click, no DropDown before it.
     template <typename View>
     void Pick(View& view, GameFileEditor& editor, const std::string& game) {
-        for (int row = 0; row < view.games.ListCount(); ++row)
-            if (view.games.List(row) == game)
+        for (int row = 0; row < view.games.count(); ++row)
+            if (view.games.text(row) == game)
                 view.games.index = row;
         editor.onGameChange();
     }
@@ -317,13 +317,13 @@ TEST_F(GameFileEditorsTest, AddDeleteAndMoveFollowTheirSelectionAndFlagRules) {
         {"down", {"a", "b", "c"}, 0, -1, Down, {"b", "a", "c"}, 1, true},
     };
     Cycle();
-    cv.lstMaps.AddItem("crossfire");
-    cv.lstMaps.AddItem("  ");
+    cv.lstMaps.add("crossfire");
+    cv.lstMaps.add("  ");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        cv.lstCycle.Clear();
+        cv.lstCycle.clear();
         for (const auto& entry : c.cycle)
-            cv.lstCycle.AddItem(entry);
+            cv.lstCycle.add(entry);
         cv.lstCycle.index = c.selected;
         cv.lstMaps.index = c.map;
         cycle->onSave();

@@ -82,8 +82,8 @@ protected:
         return *presenter;
     }
     void Pick(const std::string& game) {
-        for (int row = 0; row < view.cmbGame.ListCount(); ++row)
-            if (view.cmbGame.List(row) == game)
+        for (int row = 0; row < view.cmbGame.count(); ++row)
+            if (view.cmbGame.text(row) == game)
                 view.cmbGame.index = row;
         presenter->onGameChange();
     }
@@ -184,7 +184,7 @@ TEST_F(OptionsTest, LoadShowsTheStoredChoices) {
     EXPECT_EQ(view.serverPath, "C:\\HL\\hlds.exe");
     EXPECT_EQ(view.programPath, "C:\\Vantry\\HLDS Vantry.exe");
     EXPECT_EQ(view.lstGames.texts(), (Lines{"cstrike", " tfc ", "valve"}));
-    EXPECT_EQ((std::vector<bool>{view.lstGames.Checked(0), view.lstGames.Checked(1), view.lstGames.Checked(2)}),
+    EXPECT_EQ((std::vector<bool>{view.lstGames.ticked(0), view.lstGames.ticked(1), view.lstGames.ticked(2)}),
               (std::vector<bool>{true, false, true}));
     EXPECT_EQ(view.lstMaps.texts(), Lines{"de_aztec"});
 
@@ -209,7 +209,7 @@ TEST_F(OptionsTest, ApplyWritesEverythingInItsOrderAndSkipsWhatDidNotChange) {
     EXPECT_TRUE(view.regEnabled && view.chkReg);
     view.chkReg = false;  // registered, but not again at every start
     view.chkVis = 0;
-    view.lstGames.SetChecked(1, false);  // tfc
+    view.lstGames.setTicked(1, false);  // tfc
     presenter->onGameChecked();
     view.lstGames.index = 0;
     presenter->onMakeDefault();
@@ -217,7 +217,7 @@ TEST_F(OptionsTest, ApplyWritesEverythingInItsOrderAndSkipsWhatDidNotChange) {
     presenter->onBrowseServer();
     EXPECT_EQ(view.serverPath, "D:\\Half-Life\\HLDS2.exe");
     EXPECT_EQ(settings.HLdir(), "C:\\HL\\");  // not before Apply
-    view.lstGames.SetChecked(1, false);  // the browse read games.cfg again
+    view.lstGames.setTicked(1, false);  // the browse read games.cfg again
     presenter->onGameChecked();
 
     presenter->onApply();
@@ -263,11 +263,11 @@ TEST_F(OptionsTest, MapListEditsAskWhereTheyWouldBeLost) {
     EXPECT_EQ(view.lstMaps.texts(), (Lines{"crossfire", "DE_DUST"}));
 
     // One question per equal row; No stops with the text kept.
-    view.lstMaps.AddItem("de_dust");
+    view.lstMaps.add("de_dust");
     boxes.answers = {mb::Yes, mb::No};
     view.txtNewMap = " De_Dust ";
     presenter->onAddMap();
-    EXPECT_EQ(view.lstMaps.ListCount(), 3);
+    EXPECT_EQ(view.lstMaps.count(), 3);
     EXPECT_EQ(view.txtNewMap, " De_Dust ");
     boxes.answers = {mb::Yes, mb::Yes};
     presenter->onAddMap();
@@ -300,7 +300,7 @@ TEST_F(OptionsTest, MapListEditsAskWhereTheyWouldBeLost) {
     boxes.answers = {mb::Yes};
     Pick("valve");
     EXPECT_EQ(Box(8), "Error Saving File / Error saving file 'C:\\Vantry\\games\\cstrike.mps' / 64");
-    EXPECT_EQ(view.cmbGame.List(view.cmbGame.index), "cstrike");
+    EXPECT_EQ(view.cmbGame.text(view.cmbGame.index), "cstrike");
     EXPECT_EQ(view.lstMaps.texts(), (Lines{"de_aztec", "de_nuke"}));
 }
 
@@ -365,7 +365,7 @@ TEST_F(OptionsTest, AListThatCouldNotBeReadIsToldOfOnceAndNeverWritten) {
     dialogs.answers = {"\\", "C:\\Vantry\\HLDS Vantry.exe"};
     presenter->onBrowseProgram();  // no usable piece: as good as a cancel
     presenter->onBrowseProgram();  // both lists read afresh: not told again
-    view.lstGames.SetChecked(0, false);
+    view.lstGames.setTicked(0, false);
     presenter->onGameChecked();
     presenter->onApply();
     presenter->onOk();
@@ -412,7 +412,7 @@ TEST_F(OptionsTest, EveryEditEnablesApply) {
 TEST_F(OptionsTest, MakeDefaultNeedsAGame) {
     Load();
     view.lstGames.index = 1;
-    view.lstGames.SetChecked(1, false);
+    view.lstGames.setTicked(1, false);
     presenter->onMakeDefault();
     EXPECT_EQ(Box(0),
               "HLDS Vantry / Selection must first be marked as a game before it can be made the default "

@@ -9,6 +9,7 @@
 
 #include "core/platform/DesktopWindows.h"
 #include "core/servers/MainPresenter.h"
+#include "FakeListControl.h"
 
 namespace vantry::fakes {
 
@@ -63,23 +64,7 @@ private:
 // record of everything else it was told. Menus answer from a script.
 class FakeMainView : public MainView {
 public:
-    struct Entry {
-        std::string text;
-        bool ticked;
-    };
-
-    int entryCount() override { return static_cast<int>(entries.size()); }
-    int currentEntry() override { return current; }
-    std::string entryText(int i) override { return entries.at(i).text; }
-    bool entryTicked(int i) override { return entries.at(i).ticked; }
-    void addEntry(const std::string& text, bool ticked) override { entries.push_back({text, ticked}); }
-    // As a list box does: the selection stays with its entry, and goes with it.
-    void removeEntry(int i) override {
-        entries.erase(entries.begin() + i);
-        current = i == current ? -1 : i < current ? current - 1 : current;
-    }
-    void setEntryText(int i, const std::string& text) override { entries.at(i).text = text; }
-    void setEntryTicked(int i, bool ticked) override { entries.at(i).ticked = ticked; }
+    CheckListControl& lstServers() override { return lstServers_; }
     std::string name1() override { return name1Text; }
     void setName1(const std::string& t) override { name1Text = t; }
     std::string name2() override { return name2Text; }
@@ -129,8 +114,10 @@ public:
     }
     void endProgram() override { log.push_back("end"); }
 
-    std::vector<Entry> entries;
-    int current = -1;
+    FakeListControl lstServers_;
+    // The list's rows and selection, by the names the server tests use.
+    std::vector<FakeListControl::Row>& entries = lstServers_.rows;
+    int& current = lstServers_.index;
     std::string name1Text, name2Text, hideCaption = "&Hide";
     bool buttonsEnabled = false, visible = true, enabled = true, aboutOpens = true, toolWindowsClose = true;
     int focused = 0;

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/catalogue/ListControl.h"
 #include "core/text/Text.h"
+#include "core/ui/ListControl.h"
 
 namespace vantry::fakes {
 
@@ -16,34 +16,48 @@ class FakeListControl : public CheckListControl {
 public:
     explicit FakeListControl(bool sorted = false) : sorted_(sorted) {}
 
-    void Clear() override {
+    void clear() override {
         rows.clear();
         index = -1;
     }
-    int AddItem(const std::string& item) override {
+    int add(const std::string& text) override {
         auto at = rows.end();
-        if (sorted_) {
-            const std::string key = ToLowerAscii(item);
-            at = std::upper_bound(rows.begin(), rows.end(), key,
-                                  [](const std::string& k, const Row& r) { return k < r.key; });
-        }
+        if (sorted_)
+            at = std::upper_bound(rows.begin(), rows.end(), ToLowerAscii(text),
+                                  [](const std::string& key, const Row& r) { return key < ToLowerAscii(r.text); });
         const auto row = at - rows.begin();
-        rows.insert(at, Row{item, ToLowerAscii(item), false});
+        rows.insert(at, Row{text, false});
         return static_cast<int>(row);
     }
-    std::string List(int row) const override { return valid(row) ? rows[static_cast<std::size_t>(row)].text : ""; }
-    int ListCount() const override { return static_cast<int>(rows.size()); }
-    int ListIndex() const override { return index; }
-    void SetListIndex(int row) override {
+    void fill(const std::vector<std::string>& texts) override {
+        clear();
+        for (const auto& text : texts)
+            add(text);
+    }
+    // As a list box does: the selection stays with its row, and goes with it.
+    void remove(int row) override {
+        if (!valid(row))
+            return;
+        rows.erase(rows.begin() + row);
+        index = row == index ? -1 : row < index ? index - 1 : index;
+    }
+    void setText(int row, const std::string& text) override {
+        if (valid(row))
+            rows[static_cast<std::size_t>(row)].text = text;
+    }
+    std::string text(int row) const override { return valid(row) ? rows[static_cast<std::size_t>(row)].text : ""; }
+    int count() const override { return static_cast<int>(rows.size()); }
+    int current() const override { return index; }
+    void setCurrent(int row) override {
         index = valid(row) ? row : -1;
-        clicks.push_back(List(index));
+        clicks.push_back(text(index));
         if (onClick)
             onClick();
     }
-    bool Checked(int row) const override { return valid(row) && rows[static_cast<std::size_t>(row)].checked; }
-    void SetChecked(int row, bool checked) override {
+    bool ticked(int row) const override { return valid(row) && rows[static_cast<std::size_t>(row)].ticked; }
+    void setTicked(int row, bool ticked) override {
         if (valid(row))
-            rows[static_cast<std::size_t>(row)].checked = checked;
+            rows[static_cast<std::size_t>(row)].ticked = ticked;
     }
 
     std::vector<std::string> texts() const {
@@ -55,17 +69,16 @@ public:
 
     struct Row {
         std::string text;
-        std::string key;  // the text lower-cased: where a sorted list puts it
-        bool checked;
+        bool ticked;
     };
     std::vector<Row> rows;
     int index = -1;
-    std::vector<std::string> clicks;  // the selected text at every SetListIndex
-    // Raised by every SetListIndex, as a real selector raises its Click.
+    std::vector<std::string> clicks;  // the selected text at every setCurrent
+    // Raised by every setCurrent, as a real selector raises its Click.
     std::function<void()> onClick;
 
 private:
-    bool valid(int row) const { return row >= 0 && row < ListCount(); }
+    bool valid(int row) const { return row >= 0 && row < count(); }
     bool sorted_;
 };
 

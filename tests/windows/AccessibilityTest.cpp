@@ -122,9 +122,9 @@ TEST(AccessibilityTest, EachKindOfControlTellsItsNameRoleAndState) {
     win::GameCombo game;
     ASSERT_TRUE(game.create(host.hwnd(), 5, 220, 80));
     game.setLabel("Game:");
-    game.addItem("valve");
-    game.addItem("cstrike");
-    game.setListIndex(1);
+    game.add("valve");
+    game.add("cstrike");
+    game.setCurrent(1);
     const ScreenReader portFrame(port.hwnd()), portField(port.field());
     const ScreenReader gameList(game.combo());
     EXPECT_EQ(portFrame.role(), ROLE_SYSTEM_CLIENT);

@@ -19,7 +19,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(games.create(host.hwnd(), 201, 10, 50));
         for (const char* game : {"valve", "cstrike", "dmc"})
-            games.addItem(game);
+            games.add(game);
         games.onDropDown = [this] { events.push_back("DropDown"); };
         games.onClick = [this] { events.push_back("Click " + games.text()); };
     }
@@ -30,9 +30,9 @@ protected:
 };
 
 TEST_F(GameComboTest, EveryListIndexWriteAndEveryPickClicksAndTheTextFollows) {
-    games.setListIndex(2);
-    games.setListIndex(2);
-    games.setListIndex(-1);
+    games.setCurrent(2);
+    games.setCurrent(2);
+    games.setCurrent(-1);
     EXPECT_EQ(events, (Events{"Click dmc", "Click dmc", "Click "}));
 
     // By the mouse: the list drops down first.

@@ -157,10 +157,10 @@ LocateResult LoadGameCatalogue(CatalogueServices& s, GameLists& lists, WindowHan
 bool WriteGamesCfgFromOptions(const Settings& settings, FileSystem& fs,
                               const CheckListControl& lstGames) {
     std::vector<std::string> lines;
-    const int rows = lstGames.ListCount();
+    const int rows = lstGames.count();
     lines.reserve(static_cast<std::size_t>(std::max(rows, 0)));
     for (int row = 0; row < rows; ++row)
-        lines.push_back(lstGames.List(row) + (lstGames.Checked(row) ? ";1" : ";0"));
+        lines.push_back(lstGames.text(row) + (lstGames.ticked(row) ? ";1" : ";0"));
     return WriteTextLines(fs, GamesCfg(settings), lines);
 }
 
@@ -168,25 +168,25 @@ LocateResult FillGameSelector(CatalogueServices& services, GameLists& lists, Win
                               ListControl& cmbGame, NameFilter accepts) {
     if (LoadGameCatalogue(services, lists, window) == LocateResult::EndNow)
         return LocateResult::EndNow;
-    cmbGame.Clear();
+    cmbGame.clear();
     for (const auto& entry : Items(lists.GameEntries))
         if (IsOffered(entry) && (!accepts || accepts(NameOfEntry(entry))))
-            cmbGame.AddItem(NameOfEntry(entry));
+            cmbGame.add(NameOfEntry(entry));
 
     std::string wanted = ToLowerAscii(services.settings.DefaultGameForSelectors());
     if (TrimSpaces(wanted).empty())
         wanted = BuiltInGame;
-    const int rows = cmbGame.ListCount();
+    const int rows = cmbGame.count();
     if (rows <= 0)
         return LocateResult::Known;
     int select = 0;
     for (int row = 0; row < rows; ++row) {
-        if (ToLowerAscii(cmbGame.List(row)) == wanted) {
+        if (ToLowerAscii(cmbGame.text(row)) == wanted) {
             select = row;
             break;
         }
     }
-    cmbGame.SetListIndex(select);
+    cmbGame.setCurrent(select);
     return LocateResult::Known;
 }
 
@@ -194,10 +194,10 @@ LocateResult FillOptionsGameList(CatalogueServices& services, GameLists& lists,
                                  WindowHandle frmOptions, CheckListControl& lstGames) {
     if (LoadGameCatalogue(services, lists, frmOptions) == LocateResult::EndNow)
         return LocateResult::EndNow;
-    lstGames.Clear();
+    lstGames.clear();
     for (const auto& entry : Items(lists.GameEntries)) {
-        const int row = lstGames.AddItem(NameOfEntry(entry));
-        lstGames.SetChecked(row, IsOffered(entry));
+        const int row = lstGames.add(NameOfEntry(entry));
+        lstGames.setTicked(row, IsOffered(entry));
     }
     return LocateResult::Known;
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/catalogue/ListControl.h"
+#include "core/ui/ListControl.h"
 #include "core/catalogue/PipeList.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/MessageBoxes.h"

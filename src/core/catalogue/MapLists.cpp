@@ -1,5 +1,7 @@
 #include "core/catalogue/MapLists.h"
 
+#include <optional>
+#include <unordered_set>
 #include <vector>
 
 #include "core/text/Paths.h"
@@ -24,19 +26,28 @@ std::vector<std::string> MapListLines(const Settings& settings, const std::strin
 
 }  // namespace
 
-void MapList::add(const std::string& name, std::unordered_set<std::string>& listed) {
+namespace {
+
+// The name as it is listed, or nothing when it is blank or listed already.
+std::optional<std::string> Unlisted(const std::string& name, std::unordered_set<std::string>& listed) {
     if (TrimSpaces(name).empty())
-        return;
+        return std::nullopt;
     std::string lower = ToLowerAscii(name);
-    if (listed.insert(lower).second)
-        lstMaps_.AddItem(lower);
+    if (!listed.insert(lower).second)
+        return std::nullopt;
+    return lower;
 }
 
+}  // namespace
+
 void MapList::Fill(const std::vector<std::string>& names) {
-    lstMaps_.Clear();
     std::unordered_set<std::string> listed;
+    std::vector<std::string> rows;
+    rows.reserve(names.size());
     for (const auto& name : names)
-        add(name, listed);
+        if (auto row = Unlisted(name, listed))
+            rows.push_back(std::move(*row));
+    lstMaps_.fill(rows);
 }
 
 void FillMapList(MapList& lstMaps, const std::string& game, const Settings& settings, FileSystem& fs,
@@ -55,22 +66,21 @@ void FillMapList(MapList& lstMaps, const std::string& game, const Settings& sett
 }
 
 bool DirMaps(ListControl& lstMaps, const std::string& game, const Settings& settings, FileSystem& fs) {
-    lstMaps.Clear();
+    lstMaps.clear();
     const std::string path = MapListFile(settings, game);
     if (!FileExists(fs, path))
         return true;
     const auto lines = ReadTextLines(fs, path);
-    for (const auto& line : lines.value_or(std::vector<std::string>{}))
-        lstMaps.AddItem(line);
+    lstMaps.fill(lines.value_or(std::vector<std::string>{}));
     return lines.has_value();
 }
 
 bool SaveMapList(const ListControl& lstMaps, const std::string& shownGame, const Settings& settings,
                  FileSystem& fs) {
     std::vector<std::string> rows;
-    const int count = lstMaps.ListCount();
+    const int count = lstMaps.count();
     for (int row = 0; row < count; ++row)
-        rows.push_back(lstMaps.List(row));
+        rows.push_back(lstMaps.text(row));
     return WriteTextLines(fs, MapListFile(settings, shownGame), rows);
 }
 

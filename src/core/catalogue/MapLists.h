@@ -1,10 +1,9 @@
 #pragma once
 
 #include <string>
-#include <unordered_set>
 #include <vector>
 
-#include "core/catalogue/ListControl.h"
+#include "core/ui/ListControl.h"
 #include "core/platform/FileSystem.h"
 #include "core/startup/Settings.h"
 
@@ -20,13 +19,11 @@ public:
 
     // The list holds the names and nothing else, in their order, each
     // lower-cased (not trimmed) and once; blank names are left out. The names
-    // already listed are kept in a set while it fills, so that ten thousand
-    // maps fill in O(n log n), not O(n²).
+    // are weeded in a set and handed to the list at once, so that ten
+    // thousand maps fill in O(n log n), not O(n²).
     void Fill(const std::vector<std::string>& names);
 
 private:
-    void add(const std::string& name, std::unordered_set<std::string>& listed);
-
     ListControl& lstMaps_;
 };
 

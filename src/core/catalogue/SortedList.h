@@ -4,34 +4,46 @@
 #include <string>
 #include <vector>
 
-#include "core/catalogue/ListControl.h"
+#include "core/ui/ListControl.h"
 
 namespace vantry {
 
-// A list nobody sees that keeps its rows sorted without regard to case, a new
-// row after the rows that compare equal, as a sorted list box does.
+// A list nobody sees that keeps its rows sorted without regard to ASCII case,
+// a new row after the rows that compare equal.
 class SortedList final : public ListControl {
 public:
-    void Clear() override { rows_.clear(); }
-    int AddItem(const std::string& item) override {
-        const auto at = std::upper_bound(rows_.begin(), rows_.end(), item, [](const std::string& a, const std::string& b) {
-            return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-                return static_cast<unsigned char>(Lower(x)) < static_cast<unsigned char>(Lower(y));
-            });
-        });
-        return static_cast<int>(rows_.insert(at, item) - rows_.begin());
+    void clear() override { rows_.clear(); }
+    int add(const std::string& text) override {
+        const auto at = std::upper_bound(rows_.begin(), rows_.end(), text, Before);
+        const auto row = at - rows_.begin();
+        rows_.insert(at, text);
+        return static_cast<int>(row);
     }
-    std::string List(int row) const override {
-        return row >= 0 && row < ListCount() ? rows_[static_cast<std::size_t>(row)] : std::string();
+    // A stable sort keeps equal rows in the order given, as adding them one
+    // by one does.
+    void fill(const std::vector<std::string>& texts) override {
+        rows_ = texts;
+        std::stable_sort(rows_.begin(), rows_.end(), Before);
     }
-    int ListCount() const override { return static_cast<int>(rows_.size()); }
-    int ListIndex() const override { return -1; }
-    void SetListIndex(int) override {}
+    void remove(int row) override {
+        if (valid(row))
+            rows_.erase(rows_.begin() + row);
+    }
+    std::string text(int row) const override { return valid(row) ? rows_[static_cast<std::size_t>(row)] : std::string(); }
+    int count() const override { return static_cast<int>(rows_.size()); }
+    int current() const override { return -1; }
+    void setCurrent(int) override {}
 
     const std::vector<std::string>& rows() const { return rows_; }
 
 private:
     static char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+    static bool Before(const std::string& a, const std::string& b) {
+        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+            return static_cast<unsigned char>(Lower(x)) < static_cast<unsigned char>(Lower(y));
+        });
+    }
+    bool valid(int row) const { return row >= 0 && row < count(); }
 
     std::vector<std::string> rows_;
 };

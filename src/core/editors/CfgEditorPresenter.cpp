@@ -167,7 +167,7 @@ bool CfgEditorPresenter::settleChanges(const std::string& question) {
 
 std::string CfgEditorPresenter::dialogDirectory() {
     const ListControl& games = view_.gameSelector();
-    return s_.catalogue.settings.HLdir() + games.List(games.ListIndex());
+    return s_.catalogue.settings.HLdir() + games.text(games.current());
 }
 
 void CfgEditorPresenter::New() {
@@ -262,7 +262,7 @@ void CfgEditorPresenter::insertVariable(int row) {
 }
 
 void CfgEditorPresenter::insertMapName(int row) {
-    const std::string name = mapRows_.List(row);
+    const std::string name = mapRows_.text(row);
     const std::size_t start = view_.selectionStart();
     view_.replace(start, view_.selectionLength(), name);
     view_.select(start, name.size());
@@ -296,10 +296,10 @@ void CfgEditorPresenter::onInsertButton() {
     using namespace cfgeditor;
     // Read afresh at every press: the game or its map list may have changed.
     const ListControl& games = view_.gameSelector();
-    FillMapList(maps_, games.List(games.ListIndex()), s_.catalogue.settings, s_.catalogue.fs);
+    FillMapList(maps_, games.text(games.current()), s_.catalogue.settings, s_.catalogue.fs);
     MenuItem names{0, "Map Name"};
-    for (int row = 0; row < mapRows_.ListCount(); ++row)
-        names.submenu.push_back({MapCommand + row, mapRows_.List(row)});
+    for (int row = 0; row < mapRows_.count(); ++row)
+        names.submenu.push_back({MapCommand + row, mapRows_.text(row)});
     if (names.submenu.empty()) {
         MenuItem none{MapCommand, NoMaps};
         none.enabled = false;
@@ -314,7 +314,7 @@ void CfgEditorPresenter::onInsertButton() {
 void CfgEditorPresenter::onMenuCommand(int command) {
     using namespace cfgeditor;
     if (command >= MapCommand) {
-        if (command - MapCommand < mapRows_.ListCount())
+        if (command - MapCommand < mapRows_.count())
             insertMapName(command - MapCommand);
         return;
     }

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/catalogue/GameCatalogue.h"
-#include "core/catalogue/ListControl.h"
+#include "core/ui/ListControl.h"
 #include "core/catalogue/MapLists.h"
 #include "core/catalogue/SortedList.h"
 #include "core/editors/FileMessages.h"

@@ -29,7 +29,7 @@ std::string GameFileEditor::pathOf(const std::string& game) const {
 
 std::string GameFileEditor::selectedGame() const {
     const ListControl& games = view_.gameSelector();
-    return games.List(games.ListIndex());
+    return games.text(games.current());
 }
 
 void GameFileEditor::show(const std::string& game) {

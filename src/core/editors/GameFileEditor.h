@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/catalogue/GameCatalogue.h"
-#include "core/catalogue/ListControl.h"
+#include "core/ui/ListControl.h"
 #include "core/platform/MessageBoxes.h"
 #include "core/editors/FileMessages.h"
 #include "core/text/TextFile.h"

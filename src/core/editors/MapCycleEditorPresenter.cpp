@@ -7,14 +7,13 @@ namespace vantry {
 
 bool MapCycleEditorPresenter::read(const std::string& game) {
     ListControl& cycle = view_.cycle();
-    cycle.Clear();
+    cycle.clear();
     const auto text = readText(pathOf(game));
     if (!text) {
         view_.maps().Fill({});
         return false;
     }
-    for (const std::string& line : SplitTextLines(*text))
-        cycle.AddItem(line);
+    cycle.fill(SplitTextLines(*text));
     FillMapList(view_.maps(), game, s_.catalogue.settings, s_.catalogue.fs);
     return true;
 }
@@ -22,43 +21,43 @@ bool MapCycleEditorPresenter::read(const std::string& game) {
 std::string MapCycleEditorPresenter::fileText() {
     const ListControl& cycle = view_.cycle();
     std::vector<std::string> lines;
-    for (int row = 0; row < cycle.ListCount(); ++row)
-        lines.push_back(cycle.List(row));
+    for (int row = 0; row < cycle.count(); ++row)
+        lines.push_back(cycle.text(row));
     return JoinTextLines(lines);
 }
 
 void MapCycleEditorPresenter::onAdd() {
     const ListControl& maps = view_.maps().control();
-    const std::string map = maps.List(maps.ListIndex());
+    const std::string map = maps.text(maps.current());
     if (TrimSpaces(map).empty())
         return;
     ListControl& cycle = view_.cycle();
-    const int row = cycle.ListCount();
+    const int row = cycle.count();
     view_.insertCycleEntry(row, map);
-    cycle.SetListIndex(row);
+    cycle.setCurrent(row);
     setChanged(true);
 }
 
 void MapCycleEditorPresenter::onDelete() {
     ListControl& cycle = view_.cycle();
-    const int row = cycle.ListIndex();
+    const int row = cycle.current();
     if (row < 0)
         return;
     view_.removeCycleEntry(row);
-    cycle.SetListIndex(row - 1);
+    cycle.setCurrent(row - 1);
     setChanged(true);
 }
 
 void MapCycleEditorPresenter::move(int by) {
     ListControl& cycle = view_.cycle();
-    const int row = cycle.ListIndex();
+    const int row = cycle.current();
     const int to = row + by;
-    if (row < 0 || to < 0 || to >= cycle.ListCount())
+    if (row < 0 || to < 0 || to >= cycle.count())
         return;
-    const std::string entry = cycle.List(row);
+    const std::string entry = cycle.text(row);
     view_.removeCycleEntry(row);
     view_.insertCycleEntry(to, entry);
-    cycle.SetListIndex(to);
+    cycle.setCurrent(to);
     setChanged(true);
 }
 

@@ -21,7 +21,7 @@ inline constexpr int WidthTwips = 5130, HeightTwips = 3550;
 class MapCycleEditorView : public GameFileView {
 public:
     virtual MapList& maps() = 0;        // lstMaps
-    virtual ListControl& cycle() = 0;   // lstCycle; SetListIndex selects
+    virtual ListControl& cycle() = 0;   // lstCycle; setCurrent selects
     virtual void insertCycleEntry(int row, const std::string& entry) = 0;
     virtual void removeCycleEntry(int row) = 0;
 };

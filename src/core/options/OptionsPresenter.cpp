@@ -58,7 +58,7 @@ bool OptionsPresenter::fillSelector() {
 
 std::string OptionsPresenter::selectedGame() {
     ListControl& games = view_.gameSelector();
-    return games.List(games.ListIndex());
+    return games.text(games.current());
 }
 
 bool OptionsPresenter::fillGameList() {
@@ -115,15 +115,15 @@ void OptionsPresenter::onBrowseProgram() {
 
 void OptionsPresenter::onMakeDefault() {
     CheckListControl& games = view_.games();
-    const int row = games.ListIndex();
+    const int row = games.current();
     if (row < 0)
         return;
-    if (!games.Checked(row)) {
+    if (!games.ticked(row)) {
         s_.catalogue.boxes.show(view_.windowHandle(), options::NotAGame, options::AppTitle,
                                 mb::OkOnly | mb::Information);
         return;
     }
-    view_.setDefaultGame(TrimSpaces(games.List(row)));
+    view_.setDefaultGame(TrimSpaces(games.text(row)));
     enableApply();
 }
 
@@ -156,17 +156,17 @@ void OptionsPresenter::onAddMap() {
     }
     ListControl& maps = view_.maps();
     const std::string lower = ToLowerAscii(name);
-    for (int row = 0; row < maps.ListCount(); ++row)
-        if (ToLowerAscii(maps.List(row)) == lower && !ask(options::MapExists, options::MapExistsTitle))
+    for (int row = 0; row < maps.count(); ++row)
+        if (ToLowerAscii(maps.text(row)) == lower && !ask(options::MapExists, options::MapExistsTitle))
             return;
-    maps.AddItem(name);
+    maps.add(name);
     view_.setNewMap("");
     mapsChanged_ = true;
     enableApply();
 }
 
 void OptionsPresenter::onDeleteMap() {
-    const int row = view_.maps().ListIndex();
+    const int row = view_.maps().current();
     if (row < 0 || !ask(options::DeleteMap, options::DeleteMapTitle))
         return;
     view_.removeMap(row);

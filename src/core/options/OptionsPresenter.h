@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/catalogue/GameCatalogue.h"
-#include "core/catalogue/ListControl.h"
+#include "core/ui/ListControl.h"
 #include "core/options/CfgAssociation.h"
 #include "core/platform/MessageBoxes.h"
 #include "core/platform/Shell.h"

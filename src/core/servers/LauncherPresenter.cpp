@@ -81,8 +81,8 @@ void LauncherPresenter::onGameClick() { refillMaps(); }
 
 void LauncherPresenter::refillMaps() {
     const ListControl& games = view_.gameSelector();
-    const int selected = games.ListIndex();
-    FillMapList(view_.maps(), selected >= 0 ? games.List(selected) : std::string(),
+    const int selected = games.current();
+    FillMapList(view_.maps(), selected >= 0 ? games.text(selected) : std::string(),
                 s_.catalogue.settings, s_.catalogue.fs, ServerCanLoad);
     view_.insertNoMapEntry();
 }
@@ -91,7 +91,7 @@ void LauncherPresenter::onStart() {
     view_.setStartEnabled(false);
     view_.setWindowEnabled(false);
     const ListControl& games = view_.gameSelector();
-    const int selected = games.ListIndex();
+    const int selected = games.current();
     const std::string params = view_.paramsText();
     const std::string port = TrimSpaces(view_.portText());
     // A server on a port another program holds would not come up; the
@@ -112,7 +112,7 @@ void LauncherPresenter::onStart() {
     // always ran it.
     const std::string commandLine =
         "\"" + exe + "\" " +
-        LaunchCommandLine(selected >= 0 ? games.List(selected) : std::string(), view_.mapText(), port, params);
+        LaunchCommandLine(selected >= 0 ? games.text(selected) : std::string(), view_.mapText(), port, params);
     const auto started = s_.processes.start(commandLine, dir);
     if (!started) {
         // A silent failure would close the launcher as if the server ran.

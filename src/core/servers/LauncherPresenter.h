@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/catalogue/GameCatalogue.h"
-#include "core/catalogue/ListControl.h"
+#include "core/ui/ListControl.h"
 #include "core/catalogue/MapLists.h"
 #include "core/platform/Clock.h"
 #include "core/platform/MessageBoxes.h"

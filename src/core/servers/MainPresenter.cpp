@@ -41,7 +41,7 @@ void MainPresenter::notify(const std::string& text, bool error) {
 }
 
 DesktopWindow MainPresenter::currentConsole() const {
-    const int current = view_.currentEntry();
+    const int current = view_.lstServers().current();
     return current >= 0 ? list_.consoleAt(current) : 0;
 }
 
@@ -71,7 +71,7 @@ void MainPresenter::onTrayMenuRequest() {
 void MainPresenter::onIconClick() { runMenu(TrayMenu(), MenuAnchor::BelowIcon); }
 
 void MainPresenter::onListMouseUp(int button) {
-    if (button == mouse::Right && view_.entryCount() > 0 && view_.currentEntry() >= 0)
+    if (button == mouse::Right && view_.lstServers().count() > 0 && view_.lstServers().current() >= 0)
         runMenu(ListMenu(), MenuAnchor::Cursor);
     list_.ShowServerDetails();
 }

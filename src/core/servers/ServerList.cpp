@@ -45,7 +45,7 @@ DesktopWindow ServerList::handleAt(int index) const { return HandleOf(lstServer_
 std::vector<DesktopWindow> ServerList::listedHandles() const {
     std::vector<DesktopWindow> handles;
     const auto items = SplitAt(handles_.text(), '|');
-    const std::size_t n = std::min(items.size(), static_cast<std::size_t>(std::max(view_.entryCount(), 0)));
+    const std::size_t n = std::min(items.size(), static_cast<std::size_t>(std::max(view_.lstServers().count(), 0)));
     handles.reserve(n);
     for (std::size_t i = 0; i < n; ++i)
         handles.push_back(HandleOf(items[i]));
@@ -75,20 +75,20 @@ void ServerList::AddServerWindow(const std::string& title, DesktopWindow handle)
     // A console that was hidden when found stays hidden and is listed unticked.
     const bool wasVisible = desktop_.isVisible(handle);
     lstServer_Add(handle);
-    view_.addEntry(shown, wasVisible);
+    view_.lstServers().add(shown, wasVisible);
     ShowServerDetails();
 }
 
 void ServerList::ShowServerDetails() {
-    if (view_.entryCount() == 0)
+    if (view_.lstServers().count() == 0)
         return;
-    const int idx = view_.currentEntry();
-    if (idx < 0 || idx >= view_.entryCount())
+    const int idx = view_.lstServers().current();
+    if (idx < 0 || idx >= view_.lstServers().count())
         return;
-    view_.setHideCaption(view_.entryTicked(idx) ? mainwin::HideCaption : mainwin::UnhideCaption);
+    view_.setHideCaption(view_.lstServers().ticked(idx) ? mainwin::HideCaption : mainwin::UnhideCaption);
     view_.enableEntryButtons();
     detailsOf_ = handleAt(idx);
-    const std::string text = view_.entryText(idx);
+    const std::string text = view_.lstServers().text(idx);
     const auto at = text.find(mainwin::NameSeparator);
     view_.setName1(text.substr(0, at));
     std::string name;
@@ -101,10 +101,10 @@ void ServerList::ShowServerDetails() {
 
 Menu ServerList::BuildServerMenu(int firstCommand) {
     Menu items;
-    const int n = view_.entryCount();
+    const int n = view_.lstServers().count();
     for (int i = 0; i < n; ++i) {
-        MenuItem item{firstCommand + i, view_.entryText(i)};
-        item.checked = view_.entryTicked(i);
+        MenuItem item{firstCommand + i, view_.lstServers().text(i)};
+        item.checked = view_.lstServers().ticked(i);
         items.push_back(std::move(item));
     }
     return items;
@@ -131,7 +131,7 @@ void ServerList::chkAlive() {
     for (int i = static_cast<int>(listed.size()) - 1; i >= 0; --i) {
         const DesktopWindow h = listed[static_cast<std::size_t>(i)];
         if (WindowTitle(h).empty()) {
-            view_.removeEntry(i);
+            view_.lstServers().remove(i);
             lstServer_Remove(i);
             detailsClosed = detailsClosed || h == detailsOf_;
             continue;
@@ -139,10 +139,10 @@ void ServerList::chkAlive() {
         // A console that hid or showed after its command had given up on
         // it, or of its own accord, is marked as it now is.
         const bool visible = desktop_.isVisible(h);
-        if (view_.entryTicked(i) == visible)
+        if (view_.lstServers().ticked(i) == visible)
             continue;
-        view_.setEntryTicked(i, visible);
-        if (i == view_.currentEntry())
+        view_.lstServers().setTicked(i, visible);
+        if (i == view_.lstServers().current())
             view_.setHideCaption(visible ? mainwin::HideCaption : mainwin::UnhideCaption);
     }
     // The second field may hold a new name being typed for the console the
@@ -161,56 +161,56 @@ void ServerList::setShown(int index, bool shown, bool refreshText) {
     const DesktopWindow h = handleAt(index);
     desktop_.setVisible(h, shown);
     if (refreshText)
-        view_.setEntryText(index, WindowTitle(h));
+        view_.lstServers().setText(index, WindowTitle(h));
     // The mark is what the console did, not what it was asked: one that does
     // not answer stays as it was, and Exit must know a console still hidden.
     const bool visible = desktop_.isVisible(h);
-    view_.setEntryTicked(index, visible);
+    view_.lstServers().setTicked(index, visible);
     view_.setHideCaption(visible ? mainwin::HideCaption : mainwin::UnhideCaption);
 }
 
 void ServerList::onListClick() {
-    const int idx = view_.currentEntry();
-    if (view_.entryCount() == 0 || idx < 0)
+    const int idx = view_.lstServers().current();
+    if (view_.lstServers().count() == 0 || idx < 0)
         return;
     // The user's click has already set the mark; the console follows it.
-    const bool shown = view_.entryTicked(idx);
+    const bool shown = view_.lstServers().ticked(idx);
     setShown(idx, shown, true);
     if (shown)
         view_.focusWindow();
 }
 
 std::string ServerList::contextMenuHideCaption() {
-    const int idx = view_.currentEntry();
-    if (view_.entryCount() == 0 || idx < 0)
+    const int idx = view_.lstServers().current();
+    if (view_.lstServers().count() == 0 || idx < 0)
         return {};
-    return view_.entryTicked(idx) ? mainwin::HideServer : mainwin::UnhideServer;
+    return view_.lstServers().ticked(idx) ? mainwin::HideServer : mainwin::UnhideServer;
 }
 
 void ServerList::toggleCurrent() {
-    const int idx = view_.currentEntry();
-    if (view_.entryCount() == 0 || idx < 0)
+    const int idx = view_.lstServers().current();
+    if (view_.lstServers().count() == 0 || idx < 0)
         return;
-    const bool show = !view_.entryTicked(idx);
+    const bool show = !view_.lstServers().ticked(idx);
     setShown(idx, show, true);
     if (show)
         view_.focusWindow();
 }
 
 void ServerList::toggleEntry(int index) {
-    if (index < 0 || index >= view_.entryCount())
+    if (index < 0 || index >= view_.lstServers().count())
         return;
-    setShown(index, !view_.entryTicked(index), true);
+    setShown(index, !view_.lstServers().ticked(index), true);
 }
 
 void ServerList::hideAll() {
-    const int n = view_.entryCount();
+    const int n = view_.lstServers().count();
     for (int i = 0; i < n; ++i)
         setShown(i, false, false);
 }
 
 void ServerList::unhideAll() {
-    const int n = view_.entryCount();
+    const int n = view_.lstServers().count();
     for (int i = 0; i < n; ++i)
         setShown(i, true, false);
     if (n > 0 && view_.windowVisible())
@@ -218,8 +218,8 @@ void ServerList::unhideAll() {
 }
 
 void ServerList::rename() {
-    const int idx = view_.currentEntry();
-    if (view_.entryCount() == 0 || idx < 0)
+    const int idx = view_.lstServers().current();
+    if (view_.lstServers().count() == 0 || idx < 0)
         return;
     const std::string name = TrimSpaces(view_.name2());
     const std::string title =
@@ -228,13 +228,13 @@ void ServerList::rename() {
     // A console that does not answer in time keeps its title: the list shows
     // the one it has, not one it was asked to take.
     const DesktopWindow h = handleAt(idx);
-    view_.setEntryText(idx, desktop_.setTitle(h, title) ? title : WindowTitle(h));
+    view_.lstServers().setText(idx, desktop_.setTitle(h, title) ? title : WindowTitle(h));
 }
 
 bool ServerList::anyHidden() {
-    const int n = view_.entryCount();
+    const int n = view_.lstServers().count();
     for (int i = 0; i < n; ++i)
-        if (!view_.entryTicked(i))
+        if (!view_.lstServers().ticked(i))
             return true;
     return false;
 }

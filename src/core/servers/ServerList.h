@@ -6,6 +6,7 @@
 
 #include "core/catalogue/PipeList.h"
 #include "core/platform/DesktopWindows.h"
+#include "core/ui/ListControl.h"
 #include "core/ui/MenuModel.h"
 
 namespace vantry {
@@ -28,14 +29,7 @@ class ServerListView {
 public:
     virtual ~ServerListView() = default;
 
-    virtual int entryCount() = 0;
-    virtual int currentEntry() = 0;  // -1 when none
-    virtual std::string entryText(int index) = 0;
-    virtual bool entryTicked(int index) = 0;
-    virtual void addEntry(const std::string& text, bool ticked) = 0;
-    virtual void removeEntry(int index) = 0;
-    virtual void setEntryText(int index, const std::string& text) = 0;
-    virtual void setEntryTicked(int index, bool ticked) = 0;
+    virtual CheckListControl& lstServers() = 0;
 
     virtual std::string name1() = 0;
     virtual void setName1(const std::string& text) = 0;

@@ -7,7 +7,6 @@
 #include "core/editors/CfgEditorPresenter.h"
 #include "win/ui/Frame.h"
 #include "win/ui/GameCombo.h"
-#include "win/ui/GameComboList.h"
 
 namespace vantry::win {
 
@@ -58,7 +57,7 @@ private:
     void setTitle(const std::string& caption) override { Frame::setTitle(caption); }
     bool trayIconShown() override { return trayIcon() && trayIcon()->shown(); }
     void showTrayIcon(const std::string& tip) override { Frame::showTrayIcon(tip); }
-    ListControl& gameSelector() override { return gameList_; }
+    ListControl& gameSelector() override { return cmbGame_; }
     int popupMenu(const Menu& menu, MenuButton under) override;
     void resetMenuButtons() override;
     // Minimized, the window's place is nowhere the user could find it again.
@@ -88,7 +87,6 @@ private:
     FlatButton cmdFile_, cmdedit_, cmdInsert_;
     Label lbGame_;
     GameCombo cmbGame_;
-    GameComboList gameList_{cmbGame_};
     Text txtCFG_{presenter_};
 };
 

@@ -7,7 +7,6 @@
 #include "core/ui/Look.h"
 #include "win/ui/Frame.h"
 #include "win/ui/GameCombo.h"
-#include "win/ui/GameComboList.h"
 
 namespace vantry::win {
 
@@ -67,7 +66,7 @@ protected:
     virtual void createDocumentControls() = 0;
 
     // GameFileView
-    ListControl& gameSelector() override { return gameList_; }
+    ListControl& gameSelector() override { return cmbGame_; }
     void setSaveEnabled(bool enabled) override {
         cmdSave_.showEnabled(enabled, EnabledLook::WhiteOrBlack);
     }
@@ -111,7 +110,6 @@ private:
     GameFileLayout layout_;
     Label lbGame_;
     GameCombo cmbGame_;
-    GameComboList gameList_{cmbGame_};
     FlatButton cmdSave_, cmdClose_;
 };
 

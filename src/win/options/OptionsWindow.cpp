@@ -246,7 +246,7 @@ void OptionsWindow::showMainWindowAgain() {
 ShownSelectors OptionsWindow::shownSelectors() {
     // The window is modal over the main window, so no other tool window can be
     // open beside it.
-    return {.frmOptions = {hwnd_, &gameList_}};
+    return {.frmOptions = {hwnd_, &cmbGame_}};
 }
 
 void OptionsWindow::endProgramNow() {

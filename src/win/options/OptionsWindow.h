@@ -7,7 +7,6 @@
 #include "win/ui/CheckListBox.h"
 #include "win/ui/Frame.h"
 #include "win/ui/GameCombo.h"
-#include "win/ui/GameComboList.h"
 #include "win/ui/SystemControl.h"
 #include "win/ui/TextField.h"
 
@@ -39,7 +38,7 @@ public:
 
 private:
     // OptionsView
-    ListControl& gameSelector() override { return gameList_; }
+    ListControl& gameSelector() override { return cmbGame_; }
     ListControl& maps() override { return lstMaps_; }
     void removeMap(int row) override { lstMaps_.remove(row); }
     CheckListControl& games() override { return lstGames_; }
@@ -80,7 +79,6 @@ private:
     FlatButton cmdHLexe_, cmdHLDS_, cmdMakeDefault_, cmdAddMap_, cmdDelMap_;
     CheckListBox lstGames_;
     GameCombo cmbGame_;
-    GameComboList gameList_{cmbGame_};
     ListBox lstMaps_;
     SystemControl chkVis_[3], chkAssoc_, chkReg_;
     FlatButton cmdDel_, cmdAdd_;  // the previous and the next document icon

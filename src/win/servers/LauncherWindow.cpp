@@ -74,8 +74,8 @@ void LauncherWindow::createControls() {
 }
 
 void LauncherWindow::insertNoMapEntry() {
-    lstMaps_.addItem("", 0);
-    lstMaps_.setListIndex(0);
+    lstMaps_.insert(0, "");
+    lstMaps_.setCurrent(0);
 }
 
 void LauncherWindow::setStartEnabled(bool enabled) {

@@ -7,7 +7,6 @@
 #include "core/ui/Look.h"
 #include "win/ui/Frame.h"
 #include "win/ui/GameCombo.h"
-#include "win/ui/GameComboList.h"
 #include "win/ui/TextField.h"
 
 namespace vantry::win {
@@ -31,7 +30,7 @@ private:
     void setPortText(const std::string& text) override { txtPort_.setText(text); }
     std::string paramsText() override { return txtCmmndLine_.text(); }
     void setParamsText(const std::string& text) override { txtCmmndLine_.setText(text); }
-    ListControl& gameSelector() override { return gameList_; }
+    ListControl& gameSelector() override { return cmbGame_; }
     MapList& maps() override { return mapList_; }
     void insertNoMapEntry() override;
     std::string mapText() override { return lstMaps_.text(); }
@@ -50,8 +49,7 @@ private:
     LauncherPresenter presenter_;
     Label lbGame_, lbMap_, lbPort_, lbParams_;
     GameCombo cmbGame_, lstMaps_;
-    GameComboList gameList_{cmbGame_}, mapRows_{lstMaps_};
-    MapList mapList_{mapRows_};
+    MapList mapList_{lstMaps_};
     TextField txtPort_, txtCmmndLine_;
     FlatButton cmdStart_, cmdCancel_;
 };

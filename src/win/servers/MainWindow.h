@@ -50,14 +50,7 @@ public:
 
 private:
     // MainView
-    int entryCount() override { return lstServers_.count(); }
-    int currentEntry() override { return lstServers_.current(); }
-    std::string entryText(int index) override { return lstServers_.text(index); }
-    bool entryTicked(int index) override { return lstServers_.ticked(index); }
-    void addEntry(const std::string& text, bool ticked) override { lstServers_.add(text, ticked); }
-    void removeEntry(int index) override { lstServers_.remove(index); }
-    void setEntryText(int index, const std::string& text) override { lstServers_.setText(index, text); }
-    void setEntryTicked(int index, bool ticked) override { lstServers_.setTicked(index, ticked); }
+    CheckListControl& lstServers() override { return lstServers_; }
     std::string name1() override { return txtName1_.text(); }
     void setName1(const std::string& text) override { txtName1_.setText(text); }
     std::string name2() override { return txtName2_.text(); }

@@ -6,6 +6,7 @@
 #include "win/platform/WideText.h"
 #include "win/ui/Accessible.h"
 #include "win/ui/Dpi.h"
+#include "win/ui/ListFill.h"
 #include "core/ui/Look.h"
 #include "win/ui/Window.h"
 
@@ -79,18 +80,14 @@ std::string CheckListBox::text(int index) const { return Narrow(ItemText(hwnd_, 
 
 bool CheckListBox::ticked(int index) const { return ItemTicked(hwnd_, index); }
 
-void CheckListBox::add(const std::string& text, bool ticked) {
-    const LRESULT at = SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
-    if (at >= 0)
-        SendMessageW(hwnd_, LB_SETITEMDATA, at, ticked ? 1 : 0);
+// Never sorted: a new entry is the last, unticked.
+int CheckListBox::add(const std::string& text) {
+    return static_cast<int>(SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(text).c_str())));
 }
 
-void CheckListBox::Clear() { SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0); }
+void CheckListBox::fill(const std::vector<std::string>& texts) { FillList(hwnd_, ListBoxMessages, texts); }
 
-int CheckListBox::AddItem(const std::string& item) {
-    add(item, false);
-    return count() - 1;  // never sorted: a new entry is the last
-}
+void CheckListBox::clear() { SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0); }
 
 void CheckListBox::remove(int index) { SendMessageW(hwnd_, LB_DELETESTRING, index, 0); }
 

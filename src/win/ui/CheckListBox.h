@@ -2,8 +2,9 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
-#include "core/catalogue/ListControl.h"
+#include "core/ui/ListControl.h"
 #include "win/ui/Control.h"
 
 namespace vantry::win {
@@ -17,27 +18,20 @@ class CheckListBox : public Control, public CheckListControl {
 public:
     bool create(HWND parent, int id, int x, int y, int width, int height);
 
-    int count() const;
-    int current() const;
-    void setCurrent(int index);
-    std::string text(int index) const;
-    bool ticked(int index) const;
-    void add(const std::string& text, bool ticked);
-    void remove(int index);
-    void setText(int index, const std::string& text);
-    void setTicked(int index, bool ticked);
+    void clear() override;
+    int add(const std::string& text) override;
+    using CheckListControl::add;
+    void fill(const std::vector<std::string>& texts) override;
+    void remove(int row) override;
+    void setText(int row, const std::string& text) override;
+    std::string text(int row) const override;
+    int count() const override;
+    int current() const override;
+    void setCurrent(int row) override;
+    bool ticked(int row) const override;
+    void setTicked(int row, bool ticked) override;
     // The text of the label that names the list for screen readers.
     void setLabel(const std::string& text) { label_ = text; }
-
-    // CheckListControl, for the catalogue.
-    void Clear() override;
-    int AddItem(const std::string& item) override;
-    std::string List(int row) const override { return text(row); }
-    int ListCount() const override { return count(); }
-    int ListIndex() const override { return current(); }
-    void SetListIndex(int row) override { setCurrent(row); }
-    bool Checked(int row) const override { return ticked(row); }
-    void SetChecked(int row, bool checked) override { setTicked(row, checked); }
 
     std::function<void()> onClick;  // the current entry or its mark changed
     std::function<void(int index)> onToggle;  // the user changed the entry's mark

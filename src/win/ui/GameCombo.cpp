@@ -9,6 +9,7 @@
 #include "win/platform/Handles.h"
 #include "win/platform/WideText.h"
 #include "win/ui/Dpi.h"
+#include "win/ui/ListFill.h"
 
 namespace vantry::win {
 
@@ -88,23 +89,29 @@ void GameCombo::layOut() {
     }
 }
 
-std::string GameCombo::list(int position) const { return Narrow(ItemText(combo(), position)); }
+std::string GameCombo::text(int row) const { return Narrow(ItemText(combo(), row)); }
 
-std::string GameCombo::text() const { return list(listIndex()); }
-
-void GameCombo::addItem(const std::string& item, int position) {
-    SendMessageW(combo(), CB_INSERTSTRING, static_cast<WPARAM>(position),
-                 reinterpret_cast<LPARAM>(Widen(item).c_str()));
+int GameCombo::add(const std::string& text) {
+    insert(-1, text);
+    return count() - 1;
 }
+
+void GameCombo::insert(int row, const std::string& text) {
+    SendMessageW(combo(), CB_INSERTSTRING, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(Widen(text).c_str()));
+}
+
+void GameCombo::fill(const std::vector<std::string>& texts) { FillList(combo(), ComboBoxMessages, texts); }
 
 void GameCombo::clear() { SendMessageW(combo(), CB_RESETCONTENT, 0, 0); }
 
-int GameCombo::listCount() const { return static_cast<int>(SendMessageW(combo(), CB_GETCOUNT, 0, 0)); }
+void GameCombo::remove(int row) { SendMessageW(combo(), CB_DELETESTRING, static_cast<WPARAM>(row), 0); }
 
-int GameCombo::listIndex() const { return static_cast<int>(SendMessageW(combo(), CB_GETCURSEL, 0, 0)); }
+int GameCombo::count() const { return static_cast<int>(SendMessageW(combo(), CB_GETCOUNT, 0, 0)); }
 
-void GameCombo::setListIndex(int index) {
-    SendMessageW(combo(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+int GameCombo::current() const { return static_cast<int>(SendMessageW(combo(), CB_GETCURSEL, 0, 0)); }
+
+void GameCombo::setCurrent(int row) {
+    SendMessageW(combo(), CB_SETCURSEL, static_cast<WPARAM>(row), 0);
     if (onClick)
         onClick();
 }

@@ -4,6 +4,7 @@
 
 #include "win/platform/WideText.h"
 #include "win/ui/Dpi.h"
+#include "win/ui/ListFill.h"
 #include "win/ui/Window.h"
 
 namespace vantry::win {
@@ -52,11 +53,15 @@ bool ListBox::create(HWND parent, int id, const Rect& pixels, bool sorted) {
                                  id, pixels);
 }
 
-int ListBox::AddItem(const std::string& item) {
-    return static_cast<int>(SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str())));
+int ListBox::add(const std::string& text) {
+    return static_cast<int>(SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(text).c_str())));
 }
 
-std::string ListBox::List(int row) const {
+void ListBox::fill(const std::vector<std::string>& texts) {
+    FillList(hwnd_, ListBoxMessages, sorted() ? SortedAsListBox(hwnd_, texts) : texts);
+}
+
+std::string ListBox::text(int row) const {
     const LRESULT length = SendMessageW(hwnd_, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
     if (length == LB_ERR)
         return {};
@@ -67,8 +72,8 @@ std::string ListBox::List(int row) const {
     return Narrow(text);
 }
 
-void ListBox::insert(int row, const std::string& item) {
-    SendMessageW(hwnd_, LB_INSERTSTRING, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(Widen(item).c_str()));
+void ListBox::insert(int row, const std::string& text) {
+    SendMessageW(hwnd_, LB_INSERTSTRING, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(Widen(text).c_str()));
 }
 
 }  // namespace vantry::win

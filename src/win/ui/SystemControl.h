@@ -4,8 +4,9 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
-#include "core/catalogue/ListControl.h"
+#include "core/ui/ListControl.h"
 #include "core/ui/Look.h"
 #include "win/ui/Control.h"
 
@@ -31,14 +32,18 @@ class ListBox final : public SystemControl, public ListControl {
 public:
     bool create(HWND parent, int id, const Rect& pixels, bool sorted);
 
-    void Clear() override { SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0); }
-    int AddItem(const std::string& item) override;
-    std::string List(int row) const override;
-    int ListCount() const override { return static_cast<int>(SendMessageW(hwnd_, LB_GETCOUNT, 0, 0)); }
-    int ListIndex() const override { return static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0)); }
-    void SetListIndex(int row) override { SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(row), 0); }
-    void insert(int row, const std::string& item);
-    void remove(int row) { SendMessageW(hwnd_, LB_DELETESTRING, static_cast<WPARAM>(row), 0); }
+    void clear() override { SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0); }
+    int add(const std::string& text) override;
+    void fill(const std::vector<std::string>& texts) override;
+    void remove(int row) override { SendMessageW(hwnd_, LB_DELETESTRING, static_cast<WPARAM>(row), 0); }
+    std::string text(int row) const override;
+    int count() const override { return static_cast<int>(SendMessageW(hwnd_, LB_GETCOUNT, 0, 0)); }
+    int current() const override { return static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0)); }
+    void setCurrent(int row) override { SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(row), 0); }
+    void insert(int row, const std::string& text);
+
+private:
+    bool sorted() const { return GetWindowLongPtrW(hwnd_, GWL_STYLE) & LBS_SORT; }
 };
 
 }  // namespace vantry::win
