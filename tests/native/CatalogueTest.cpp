@@ -273,8 +273,10 @@ TEST_F(LauncherTest, PortsCountUpFromStartsAndCancelGivesTheNumberBack) {
 TEST_F(LauncherTest, StartRunsTheServerWithTheBuiltCommandLine) {
     settings.SetParams("  +maxplayers 8 ");
     FakeLauncherView view;
+    view.games.onClick = [&] { presenter->onGameClick(); };
     ASSERT_EQ(Open(view), LauncherOutcome::StayOpen);
     EXPECT_EQ(view.params, "  +maxplayers 8 ");
+    EXPECT_EQ(view.mapRows.fills, 1) << "the game's Click fills the maps once";
     view.mapRows.index = 2;  // below the empty entry, "boot_camp" and "crossfire"
     view.params = " +maxplayers 16  ";
     presenter->onStart();

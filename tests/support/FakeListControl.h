@@ -30,6 +30,7 @@ public:
         return static_cast<int>(row);
     }
     void fill(const std::vector<std::string>& texts) override {
+        ++fills;
         clear();
         for (const auto& text : texts)
             add(text);
@@ -76,6 +77,7 @@ public:
     std::vector<std::string> clicks;  // the selected text at every setCurrent
     // Raised by every setCurrent, as a real selector raises its Click.
     std::function<void()> onClick;
+    int fills = 0;
 
 private:
     bool valid(int row) const { return row >= 0 && row < count(); }

@@ -64,11 +64,16 @@ LauncherOutcome LauncherPresenter::onLoad() {
     ++s_.lastPort;
     view_.setPortText(std::to_string(s_.lastPort));
     view_.setParamsText(s_.catalogue.settings.Params());
+    const int fills = mapFills_;
     if (FillGameSelector(s_.catalogue, s_.lists, view_.windowHandle(), view_.gameSelector(), ServerCanLoad) ==
         LocateResult::EndNow)
         return LauncherOutcome::EndProgramNow;
     view_.centre();
-    refillMaps();
+    // Selecting the game has filled the maps already, unless no game was
+    // selected; a second fill would only read the folder again, and 10,000
+    // maps take a user-visible moment to list.
+    if (mapFills_ == fills)
+        refillMaps();
     if (s_.standalone) {
         view_.showTrayIcon(launcher::TrayTooltip);
         s_.lastPort = launcher::StandalonePort;
@@ -80,6 +85,7 @@ LauncherOutcome LauncherPresenter::onLoad() {
 void LauncherPresenter::onGameClick() { refillMaps(); }
 
 void LauncherPresenter::refillMaps() {
+    ++mapFills_;
     const ListControl& games = view_.gameSelector();
     const int selected = games.current();
     FillMapList(view_.maps(), selected >= 0 ? games.text(selected) : std::string(),

@@ -89,6 +89,7 @@ private:
 
     LauncherView& view_;
     LauncherServices s_;
+    int mapFills_ = 0;
 };
 
 }  // namespace vantry
