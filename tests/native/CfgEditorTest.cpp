@@ -6,6 +6,7 @@
 #include "FakeListControl.h"
 #include "core/editors/CfgEditorPresenter.h"
 #include "core/editors/VariableCatalogue.h"
+#include "core/ui/Sizes.h"
 
 using namespace vantry;
 using Log = std::vector<std::string>;

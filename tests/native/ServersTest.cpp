@@ -8,6 +8,7 @@
 #include "FakeFileSystem.h"
 #include "FakePlatform.h"
 #include "core/servers/MainPresenter.h"
+#include "core/ui/Mouse.h"
 
 using namespace vantry;
 using Texts = std::vector<std::string>;

@@ -2,7 +2,7 @@
 
 #include "FakeFileSystem.h"
 #include "FakePlatform.h"
-#include "core/startup/Settings.h"
+#include "core/settings/Settings.h"
 #include "core/startup/StartUp.h"
 
 using namespace vantry;

@@ -10,7 +10,7 @@
 #include "core/ui/ControlLayout.h"
 #include "core/ui/EnterKey.h"
 #include "core/ui/FlatButtonLook.h"
-#include "core/ui/Look.h"
+#include "core/ui/Geometry.h"
 #include "core/ui/SessionEndGuard.h"
 #include "core/ui/TrayMenu.h"
 #include "core/ui/WindowSet.h"

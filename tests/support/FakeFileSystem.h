@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/platform/FileSystem.h"
-#include "core/startup/Settings.h"
+#include "core/settings/Settings.h"
 #include "core/text/Paths.h"
 #include "core/text/Text.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "TestHost.h"
-#include "core/ui/Look.h"
+#include "core/ui/Sizes.h"
 #include "win/ui/Dpi.h"
 #include "win/ui/MessageLoop.h"
 #include "win/ui/TextField.h"

@@ -2,15 +2,15 @@
 
 #include <string>
 
-#include "core/ui/ListControl.h"
 #include "core/catalogue/PipeList.h"
+#include "core/platform/FileDialogs.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/MessageBoxes.h"
-#include "core/platform/WindowHandle.h"
-#include "core/platform/FileDialogs.h"
 #include "core/platform/Registry.h"
+#include "core/platform/WindowHandle.h"
+#include "core/settings/Settings.h"
 #include "core/startup/Locate.h"
-#include "core/startup/Settings.h"
+#include "core/ui/ListControl.h"
 
 namespace vantry {
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "core/ui/ListControl.h"
 #include "core/platform/FileSystem.h"
-#include "core/startup/Settings.h"
+#include "core/settings/Settings.h"
+#include "core/ui/ListControl.h"
 
 namespace vantry {
 

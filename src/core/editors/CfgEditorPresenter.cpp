@@ -6,6 +6,7 @@
 #include "core/text/Text.h"
 #include "core/text/TextFile.h"
 #include "core/ui/SessionEndGuard.h"
+#include "core/ui/Sizes.h"
 
 namespace vantry {
 

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "core/catalogue/GameCatalogue.h"
-#include "core/ui/ListControl.h"
 #include "core/catalogue/MapLists.h"
 #include "core/catalogue/SortedList.h"
 #include "core/editors/FileMessages.h"
@@ -13,7 +12,8 @@
 #include "core/platform/FileSystem.h"
 #include "core/platform/MessageBoxes.h"
 #include "core/text/TextFile.h"
-#include "core/ui/Look.h"
+#include "core/ui/Geometry.h"
+#include "core/ui/ListControl.h"
 #include "core/ui/MenuModel.h"
 
 namespace vantry {

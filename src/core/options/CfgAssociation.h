@@ -4,7 +4,7 @@
 
 #include "core/platform/Registry.h"
 #include "core/platform/Shell.h"
-#include "core/startup/Settings.h"
+#include "core/settings/Settings.h"
 
 namespace vantry {
 

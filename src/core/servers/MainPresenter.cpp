@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/ui/AboutPresenter.h"
+#include "core/ui/Mouse.h"
 
 namespace vantry {
 

@@ -9,9 +9,9 @@
 #include "core/platform/WindowHandle.h"
 #include "core/servers/ServerList.h"
 #include "core/servers/Watchdog.h"
-#include "core/startup/Settings.h"
+#include "core/settings/Settings.h"
 #include "core/startup/StartUp.h"
-#include "core/ui/Look.h"
+#include "core/ui/Geometry.h"
 #include "core/ui/MenuModel.h"
 #include "core/ui/TrayMenu.h"
 

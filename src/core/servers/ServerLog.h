@@ -7,7 +7,7 @@
 
 #include "core/platform/Clock.h"
 #include "core/platform/FileSystem.h"
-#include "core/startup/Settings.h"
+#include "core/settings/Settings.h"
 
 namespace vantry {
 

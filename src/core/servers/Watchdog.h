@@ -10,7 +10,7 @@
 #include "core/platform/FileSystem.h"
 #include "core/platform/Processes.h"
 #include "core/servers/ServerLog.h"
-#include "core/startup/Settings.h"
+#include "core/settings/Settings.h"
 
 namespace vantry {
 

@@ -7,7 +7,7 @@
 #include "core/platform/MessageBoxes.h"
 #include "core/platform/Registry.h"
 #include "core/platform/WindowHandle.h"
-#include "core/startup/Settings.h"
+#include "core/settings/Settings.h"
 
 namespace vantry {
 

@@ -4,7 +4,7 @@
 
 #include "core/Version.h"
 #include "core/platform/FileSystem.h"
-#include "core/startup/Settings.h"
+#include "core/settings/Settings.h"
 
 namespace vantry {
 

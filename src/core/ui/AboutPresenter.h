@@ -5,7 +5,7 @@
 
 #include "core/platform/Shell.h"
 #include "core/platform/WindowHandle.h"
-#include "core/ui/Look.h"
+#include "core/ui/Geometry.h"
 
 namespace vantry {
 

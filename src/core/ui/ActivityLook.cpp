@@ -1,6 +1,7 @@
 #include "core/ui/ActivityLook.h"
 
-#include "core/ui/Look.h"
+#include "core/ui/Colours.h"
+
 
 namespace vantry {
 

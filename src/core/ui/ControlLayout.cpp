@@ -1,8 +1,10 @@
 #include "core/ui/ControlLayout.h"
 
+#include "core/ui/Geometry.h"
+#include "core/ui/Sizes.h"
+
 #include <algorithm>
 
-#include "core/ui/Look.h"
 
 namespace vantry {
 

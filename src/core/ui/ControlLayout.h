@@ -2,7 +2,8 @@
 
 #include <array>
 
-#include "core/ui/Look.h"
+#include "core/ui/Geometry.h"
+
 
 namespace vantry {
 

@@ -1,5 +1,7 @@
 #include "core/ui/FlatButtonLook.h"
 
+#include "core/ui/Colours.h"
+
 namespace vantry {
 
 namespace {

@@ -3,7 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/ui/Look.h"
+#include "core/ui/Geometry.h"
+
 
 namespace vantry {
 

@@ -4,7 +4,8 @@
 #include <string>
 
 #include "core/editors/GameFileEditor.h"
-#include "core/ui/Look.h"
+#include "core/ui/Colours.h"
+#include "core/ui/Geometry.h"
 #include "win/ui/Frame.h"
 #include "win/ui/GameCombo.h"
 

@@ -1,5 +1,7 @@
 #include "win/editors/MapCycleEditorWindow.h"
 
+#include "core/ui/Sizes.h"
+
 namespace vantry::win {
 
 namespace {

@@ -1,5 +1,7 @@
 #include "win/editors/MotdEditorWindow.h"
 
+#include "core/ui/Sizes.h"
+
 namespace vantry::win {
 
 namespace {

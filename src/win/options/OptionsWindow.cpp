@@ -1,6 +1,7 @@
 #include "win/options/OptionsWindow.h"
 
 #include "core/ui/ControlLayout.h"
+#include "core/ui/Sizes.h"
 #include "win/resources/resource.h"
 #include "win/ui/Window.h"
 

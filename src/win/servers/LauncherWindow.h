@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "core/servers/LauncherPresenter.h"
-#include "core/ui/Look.h"
 #include "win/ui/Frame.h"
 #include "win/ui/GameCombo.h"
 #include "win/ui/TextField.h"

@@ -2,12 +2,12 @@
 
 #include <oleacc.h>
 
+#include "core/ui/Colours.h"
 #include "win/platform/Handles.h"
 #include "win/platform/WideText.h"
 #include "win/ui/Accessible.h"
 #include "win/ui/Dpi.h"
 #include "win/ui/ListFill.h"
-#include "core/ui/Look.h"
 #include "win/ui/Window.h"
 
 namespace vantry::win {

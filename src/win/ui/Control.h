@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "core/ui/Look.h"
+#include "core/ui/Mouse.h"
+
 
 namespace vantry::win {
 

@@ -1,6 +1,7 @@
 #include "win/ui/Dpi.h"
 
-#include "core/ui/Look.h"
+#include "core/ui/Geometry.h"
+
 
 namespace vantry::win {
 

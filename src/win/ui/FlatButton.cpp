@@ -2,11 +2,12 @@
 
 #include <oleacc.h>
 
+#include "core/ui/Colours.h"
+#include "core/ui/FlatButtonLook.h"
+#include "core/ui/Geometry.h"
 #include "win/platform/WideText.h"
 #include "win/ui/Accessible.h"
 #include "win/ui/Dpi.h"
-#include "core/ui/FlatButtonLook.h"
-#include "core/ui/Look.h"
 #include "win/ui/Window.h"
 
 namespace vantry::win {

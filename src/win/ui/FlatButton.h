@@ -6,9 +6,9 @@
 #include <map>
 #include <string>
 
-#include "win/platform/Handles.h"
 #include "core/ui/FlatButtonLook.h"
-#include "core/ui/Look.h"
+#include "core/ui/Geometry.h"
+#include "win/platform/Handles.h"
 #include "win/ui/Control.h"
 
 namespace vantry::win {

@@ -1,9 +1,11 @@
 #include "win/ui/Frame.h"
 
+#include "core/ui/Colours.h"
+#include "core/ui/Geometry.h"
+#include "core/ui/Mouse.h"
 #include "win/platform/LateBound.h"
 #include "win/platform/WideText.h"
 #include "win/ui/Dpi.h"
-#include "core/ui/Look.h"
 
 namespace vantry::win {
 

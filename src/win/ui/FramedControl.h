@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/ui/Look.h"
+#include "core/ui/Geometry.h"
 #include "win/ui/Control.h"
 #include "win/ui/KeyEvents.h"
 #include "win/ui/Window.h"

@@ -4,8 +4,9 @@
 
 #include <algorithm>
 
+#include "core/ui/Colours.h"
 #include "core/ui/ControlLayout.h"
-#include "core/ui/Look.h"
+#include "core/ui/Geometry.h"
 #include "win/platform/Handles.h"
 #include "win/platform/WideText.h"
 #include "win/ui/Dpi.h"

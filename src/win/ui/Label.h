@@ -3,9 +3,10 @@
 #include <functional>
 #include <string>
 
+#include "core/ui/Colours.h"
+#include "core/ui/Geometry.h"
 #include "win/ui/Control.h"
 #include "win/ui/ToolTip.h"
-#include "core/ui/Look.h"
 
 namespace vantry::win {
 

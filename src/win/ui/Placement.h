@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/ui/Look.h"
+#include "core/ui/Geometry.h"
 #include "win/ui/FlatButton.h"
 #include "win/ui/Label.h"
 #include "win/ui/Window.h"

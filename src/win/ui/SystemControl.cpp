@@ -2,6 +2,7 @@
 
 #include <uxtheme.h>
 
+#include "core/ui/Colours.h"
 #include "win/platform/WideText.h"
 #include "win/ui/Dpi.h"
 #include "win/ui/ListFill.h"

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/ui/Geometry.h"
 #include "core/ui/ListControl.h"
-#include "core/ui/Look.h"
 #include "win/ui/Control.h"
 
 namespace vantry::win {

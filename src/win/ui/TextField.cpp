@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
+#include "core/ui/Colours.h"
 #include "core/ui/ControlLayout.h"
-#include "core/ui/Look.h"
 #include "win/platform/WideText.h"
 #include "win/ui/Dpi.h"
 

@@ -1,4 +1,4 @@
-#include "core/ui/Look.h"
+#include "core/ui/Geometry.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "core/startup/Settings.h"
+#include "core/settings/Settings.h"
 
 #include "core/text/Text.h"
 
