@@ -6,7 +6,6 @@
 #include "TempDir.h"
 #include "UiDriver.h"
 #include "win/platform/Win32FileDialogs.h"
-#include "win/platform/Win32MessageBoxes.h"
 #include "core/text/Text.h"
 
 using namespace vantry;
@@ -75,20 +74,3 @@ TEST(Win32FileDialogs, SaveAsksBeforeOverwritingAndAddsNoExtensionToANewName) {
     EXPECT_TRUE(EqualsIgnoreCase(chosen, dir / "server")) << chosen;
 }
 
-TEST(Win32MessageBoxes, ShowsTheTextAndTitleAndReturnsTheAnswer) {
-    std::string seen;
-    UserThread user([&] {
-        HWND box = WaitForDialog("HLDS.exe");
-        ASSERT_NE(box, nullptr);
-        seen = WindowText(GetDlgItem(box, 0xFFFF));
-        ASSERT_NE(GetDlgItem(box, IDCANCEL), nullptr) << "style 49 has a Cancel button";
-        PressButton(box, IDCANCEL);
-    });
-    win::Win32MessageBoxes boxes;
-    const int answer = boxes.show(nullptr, "Line one.\r\nLine two.", "HLDS.exe",
-                                  mb::OkCancel | mb::Exclamation);
-    user.join();
-    EXPECT_EQ(answer, mb::Cancel);
-    EXPECT_NE(seen.find("Line one."), std::string::npos) << seen;
-    EXPECT_NE(seen.find("Line two."), std::string::npos) << seen;
-}

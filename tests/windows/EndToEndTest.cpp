@@ -26,7 +26,9 @@ TEST_F(EndToEnd, TheMainWindowListsConsolesAndHidesShowsRenamesAndExits) {
     // A real console opened after the stand-ins stands above them in the
     // window order, and is found all the same.
     ChildProcess shown(Server("-game valve -standin-title \"HLDS - one\""), hl.path());
-    ChildProcess hidden(Server("-game cstrike -standin-hidden -standin-title \"HLDS - two\""), hl.path());
+    // Titles in any script: the system keeps them as Unicode, and so must the list.
+    const std::string twoTitle = "HLDS - \xD0\xB4\xD0\xB2\xD0\xB0 \xE2\x84\x96" "2";  // два №2
+    ChildProcess hidden(Server("-game cstrike -standin-hidden -standin-title \"" + twoTitle + "\""), hl.path());
     HWND one = shown.waitForWindow("tty"), two = hidden.waitForWindow("tty");
     ASSERT_TRUE(one && two);
     ChildProcess console("cmd.exe /k title HLDS - x", hl.path(), CREATE_NEW_CONSOLE);
@@ -36,7 +38,7 @@ TEST_F(EndToEnd, TheMainWindowListsConsolesAndHidesShowsRenamesAndExits) {
     ASSERT_TRUE(WaitFor([&] { return Entries(list).size() == 3; }, 3s)) << Entries(list).size();
     for (const auto& e : Entries(list)) {
         EXPECT_EQ(e.text.rfind("HLDS - ", 0), 0u) << "the title window is never listed: " << e.text;
-        EXPECT_EQ(e.ticked, e.text != "HLDS - two") << e.text;
+        EXPECT_EQ(e.ticked, e.text != twoTitle) << e.text;
     }
     EXPECT_FALSE(IsWindowVisible(two));
 
@@ -45,10 +47,11 @@ TEST_F(EndToEnd, TheMainWindowListsConsolesAndHidesShowsRenamesAndExits) {
     HWND nameField = Inner(main, IdName2, "Edit");
     ASSERT_NE(nameField, nullptr);
     EXPECT_EQ(ControlText(nameField), "one");
-    SendMessageA(nameField, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("  Dust  "));
+    SendMessageW(nameField, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"  Dust \u6771\u4EAC  "));
     Click(main, IdRename);
-    EXPECT_TRUE(WaitFor([&] { return WindowText(one) == "HLDS - Dust"; })) << WindowText(one);
-    EXPECT_NE(IndexOf(list, "HLDS - Dust"), -1);
+    const std::string renamed = "HLDS - Dust \xE6\x9D\xB1\xE4\xBA\xAC";  // 東京
+    EXPECT_TRUE(WaitFor([&] { return WindowText(one) == renamed; })) << WindowText(one);
+    EXPECT_NE(IndexOf(list, renamed), -1);
 
     // While the name is being typed, Enter presses Rename.
     SendMessageA(nameField, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));

@@ -55,11 +55,6 @@ TEST_F(Win32RegistryTest, StringsRoundTripDeepKeysAreCreatedAndALeadingBackslash
     EXPECT_EQ(reg.GetRegString(HKCU, "\\" + deep, "named"), "value");
 }
 
-TEST_F(Win32RegistryTest, AnEmptyDefaultValueIsWrittenAsAnEmptyString) {
-    reg.SetRegString(HKCU, base + "\\Shell", "", "");
-    EXPECT_EQ(RawGet(base + "\\Shell", nullptr), std::string("1:") + '\0');  // REG_SZ
-}
-
 TEST_F(Win32RegistryTest, OnlyStringValuesAreReadAndReadingAMissingKeyCreatesNothing) {
     EXPECT_EQ(reg.GetRegString(HKCU, base + "\\a", "x"), "");
     EXPECT_FALSE(KeyExists(base));
@@ -79,13 +74,6 @@ TEST_F(Win32RegistryTest, OnlyStringValuesAreReadAndReadingAMissingKeyCreatesNot
     EXPECT_EQ(reg.GetRegString(HKCU, base, "Unterminated"), "abc");
 }
 
-TEST_F(Win32RegistryTest, DwordsAreFourLittleEndianBytes) {
-    reg.SetRegDword(HKCU, base, "EditFlags", 0);
-    reg.SetRegDword(HKCU, base, "Other", 0x01020304);
-    EXPECT_EQ(RawGet(base, "EditFlags"), "4:" + std::string(4, '\0'));  // REG_DWORD
-    EXPECT_EQ(RawGet(base, "Other"), "4:\x04\x03\x02\x01");
-}
-
 TEST_F(Win32RegistryTest, DeletingAKeyTakesItsSubkeysAndLeavesSiblings) {
     reg.SetRegString(HKCU, base + "\\cfgfile", "", "CFG File");
     reg.SetRegString(HKCU, base + "\\cfgfile\\DefaultIcon", "", "x,2");
@@ -103,15 +91,6 @@ TEST_F(Win32RegistryTest, DeletingAKeyTakesItsSubkeysAndLeavesSiblings) {
     reg.DeleteRegKey(HKCU, "");
     reg.DeleteRegKey(HKCU, "\\");
     EXPECT_TRUE(KeyExists(base));
-}
-
-TEST_F(Win32RegistryTest, ClassesRootIsReachable) {
-    // The association lives here; under Wine the test user may write it.
-    const std::string key = "HLDSVantryTests" + std::to_string(GetCurrentProcessId());
-    reg.SetRegString(RegRoot::ClassesRoot, "\\" + key, "", "cfgfile");
-    EXPECT_EQ(reg.GetRegString(RegRoot::ClassesRoot, key, ""), "cfgfile");
-    reg.DeleteRegKey(RegRoot::ClassesRoot, key);
-    EXPECT_EQ(reg.GetRegString(RegRoot::ClassesRoot, key, ""), "");
 }
 
 TEST_F(Win32RegistryTest, TheMachinesThirtyTwoBitViewIsAPlaceOfItsOwn) {
