@@ -54,6 +54,14 @@ struct FakeOptionsView : OptionsView {
             heard.push_back(work());
     }
 
+    // The choices shown, in the window's order; "<" and ">" for the enabled icon
+    // buttons, "reg" for an enabled register box and "*" when it is ticked.
+    std::string State() const {
+        return "show " + std::to_string(chkVis) + (chkAssoc ? " assoc" : "") + (regEnabled ? " reg" : "") +
+               (chkReg ? "*" : "") + " icon " + std::to_string(icon) + (previousEnabled ? " <" : "") +
+               (nextEnabled ? " >" : "") + (applyEnabled ? " apply" : "") + " default " + lblDefault;
+    }
+
     std::function<std::string()> work;  // the presenter's, as the window reads it when told
     Lines heard;
 
@@ -173,19 +181,9 @@ TEST_F(OptionsTest, LoadShowsTheStoredChoices) {
     RegisterCfgAssociation(s);
     settings.SetRegOnStart(0);
     Load();
-    EXPECT_EQ(view.chkVis, 1);
-    EXPECT_TRUE(view.chkAssoc);
-    EXPECT_TRUE(view.regEnabled);
-    EXPECT_FALSE(view.chkReg);
-    EXPECT_EQ(view.icon, 4);
-    EXPECT_FALSE(view.nextEnabled);
-    EXPECT_TRUE(view.previousEnabled);
-    EXPECT_EQ(view.lblDefault, "cstrike");
-    EXPECT_EQ(view.serverPath, "C:\\HL\\hlds.exe");
-    EXPECT_EQ(view.programPath, "C:\\Vantry\\HLDS Vantry.exe");
-    EXPECT_EQ(view.lstGames.texts(), (Lines{"cstrike", " tfc ", "valve"}));
-    EXPECT_EQ((std::vector<bool>{view.lstGames.ticked(0), view.lstGames.ticked(1), view.lstGames.ticked(2)}),
-              (std::vector<bool>{true, false, true}));
+    EXPECT_EQ(view.State(), "show 1 assoc reg icon 4 < default cstrike");
+    EXPECT_EQ(view.serverPath + " " + view.programPath, "C:\\HL\\hlds.exe C:\\Vantry\\HLDS Vantry.exe");
+    EXPECT_EQ(view.lstGames.marked(), (Lines{"cstrike [x]", " tfc  [ ]", "valve [x]"}));
     EXPECT_EQ(view.lstMaps.texts(), Lines{"de_aztec"});
 
     // A negative index shows the first icon; without the association the
@@ -194,11 +192,9 @@ TEST_F(OptionsTest, LoadShowsTheStoredChoices) {
     RemoveCfgAssociation(s);
     settings.SetShowIn(5);
     Load();
-    EXPECT_EQ(view.chkVis, 0);
-    EXPECT_EQ(view.icon, 1);
-    EXPECT_FALSE(view.chkAssoc || view.regEnabled || view.nextEnabled || view.previousEnabled);
+    EXPECT_EQ(view.State(), "show 0 icon 1 default cstrike");
     presenter->onNextIcon();  // only the icon changes
-    EXPECT_EQ(view.icon, 2);
+    EXPECT_EQ(view.State(), "show 0 icon 2 apply default cstrike");
 }
 
 TEST_F(OptionsTest, ApplyWritesEverythingInItsOrderAndSkipsWhatDidNotChange) {

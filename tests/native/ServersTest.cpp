@@ -22,13 +22,7 @@ protected:
         list.tChkNew();
         return h;
     }
-    // The list's entries with their marks.
-    Texts Entries() const {
-        Texts texts;
-        for (const auto& e : view.entries)
-            texts.push_back(e.text + (e.ticked ? " [x]" : " [ ]"));
-        return texts;
-    }
+    Texts Entries() const { return view.lstServers_.marked(); }
     // Each menu entry as caption, with "*" when ticked and "(off)" when greyed; a
     // submenu in brackets, a separator as "-".
     static std::string Describe(const Menu& menu) {

@@ -11,7 +11,14 @@ namespace vantry::fakes {
 // Everything a window's catalogue rebuild reaches, in memory, with hlds.exe
 // and the program installed where the settings say.
 struct FakeCatalogue {
-    FakeCatalogue() { Install(fs, settings); }
+    FakeCatalogue() {
+        fs.addFile("C:\\HL\\hlds.exe");
+        fs.addFile("C:\\Vantry\\HLDS Vantry.exe");
+        settings.SetHLdir("C:\\HL\\");
+        settings.SetHLexe("hlds.exe");
+        settings.SetHLDSdir("C:\\Vantry\\");
+        settings.SetHLDSexe("HLDS Vantry.exe");
+    }
 
     // A message box as one line: title / text / style.
     std::string Box(std::size_t i) const {
