@@ -215,20 +215,18 @@ TEST_F(OptionsTest, ApplyWritesEverythingInItsOrderAndSkipsWhatDidNotChange) {
     EXPECT_EQ(settings.HLdir(), "C:\\HL\\");  // not before Apply
     view.lstGames.setTicked(1, false);  // the browse read games.cfg again
     presenter->onGameChecked();
-
+    presenter->onPreviousIcon();  // from the third icon, the stored index 2
     presenter->onApply();
     EXPECT_FALSE(view.applyEnabled);
     AssociationServices s = Association();
     EXPECT_TRUE(CfgAssociated(s));
-    EXPECT_EQ(settings.RegOnStart(), 0);
-    EXPECT_EQ(settings.DefaultGameForOptions(), "cstrike");
-    EXPECT_EQ(settings.ShowIn(), 0);
+    EXPECT_EQ(std::tuple(settings.RegOnStart(), settings.DefaultGameForOptions(), settings.ShowIn()),
+              std::tuple(0L, std::string("cstrike"), 0L));
     EXPECT_EQ(File("C:\\Vantry\\games\\games.cfg"), "cstrike;1\r\ntfc;0\r\nvalve;1\r\n");
     EXPECT_EQ(File("C:\\Vantry\\games\\cstrike.mps"), "de_aztec\r\n");
     EXPECT_EQ(view.cmbGame.texts(), (Lines{"cstrike", "valve"}));  // refreshed
-    EXPECT_EQ(settings.HLdir(), "D:\\Half-Life\\");
-    EXPECT_EQ(settings.HLexe(), "HLDS2.exe");
-    EXPECT_EQ(settings.IconIndex(), 2);
+    EXPECT_EQ(std::tuple(settings.HLdir(), settings.HLexe(), settings.IconIndex()),
+              std::tuple(std::string("D:\\Half-Life\\"), std::string("HLDS2.exe"), 1L));
     EXPECT_EQ(view.log, Lines{"main window again"});
 
     // A second Apply with nothing changed: no new window, no games.cfg write.
@@ -320,9 +318,9 @@ TEST_F(OptionsTest, CloseButtonSavesLessAndOnlyWhenAsked) {
     EXPECT_EQ(Box(0), "Exit / Save changes to settings? / 36");
     EXPECT_EQ(File("C:\\Vantry\\games\\valve.mps"), "crossfire\r\nDE_DUST\r\nde_nuke\r\n");
     EXPECT_EQ(File("C:\\Vantry\\games\\games.cfg"), "cstrike;1\r\ntfc;1\r\nvalve;1\r\n");
-    EXPECT_EQ(settings.ShowIn(), 2);
-    EXPECT_EQ(settings.DefaultGameForOptions(), "valve");
-    EXPECT_EQ(settings.RegOnStart(), 1);  // the association is not touched
+    // The association is not touched.
+    EXPECT_EQ(std::tuple(settings.RegOnStart(), settings.DefaultGameForOptions(), settings.ShowIn()),
+              std::tuple(1L, std::string("valve"), 2L));
     EXPECT_TRUE(registry.writes.empty());
 
     // A write that fails keeps the window open; Cancel never asks.
