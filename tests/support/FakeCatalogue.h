@@ -11,14 +11,7 @@ namespace vantry::fakes {
 // Everything a window's catalogue rebuild reaches, in memory, with hlds.exe
 // and the program installed where the settings say.
 struct FakeCatalogue {
-    FakeCatalogue() {
-        fs.addFile("C:\\HL\\hlds.exe");
-        fs.addFile("C:\\Vantry\\HLDS Vantry.exe");
-        settings.SetHLdir("C:\\HL\\");
-        settings.SetHLexe("hlds.exe");
-        settings.SetHLDSdir("C:\\Vantry\\");
-        settings.SetHLDSexe("HLDS Vantry.exe");
-    }
+    FakeCatalogue() { Install(fs, settings); }
 
     // A message box as one line: title / text / style.
     std::string Box(std::size_t i) const {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/platform/FileSystem.h"
+#include "core/startup/Settings.h"
 #include "core/text/Paths.h"
 #include "core/text/Text.h"
 
@@ -134,5 +135,16 @@ private:
 
     std::map<std::string, Entry> entries_;  // keyed by the upper-case path
 };
+
+// hlds.exe in C:\HL\ and the program in C:\Vantry\, both where the settings
+// say, so that nothing asks where they are.
+inline void Install(FakeFileSystem& fs, Settings& settings) {
+    fs.addFile("C:\\HL\\hlds.exe");
+    fs.addFile("C:\\Vantry\\HLDS Vantry.exe");
+    settings.SetHLdir("C:\\HL\\");
+    settings.SetHLexe("hlds.exe");
+    settings.SetHLDSdir("C:\\Vantry\\");
+    settings.SetHLDSexe("HLDS Vantry.exe");
+}
 
 }  // namespace vantry::fakes
