@@ -34,14 +34,8 @@ struct FakeOptionsView : OptionsView {
     bool associated() override { return chkAssoc; }
     void setAssociated(bool c) override { chkAssoc = c; }
     bool registerOnStart() override { return chkReg; }
-    void setRegisterOnStart(bool enabled, bool checked) override {
-        regEnabled = enabled;
-        chkReg = checked;
-    }
-    void setIconButtons(bool next, bool previous) override {
-        nextEnabled = next;
-        previousEnabled = previous;
-    }
+    void setRegisterOnStart(bool enabled, bool checked) override { regEnabled = enabled, chkReg = checked; }
+    void setIconButtons(bool next, bool previous) override { nextEnabled = next, previousEnabled = previous; }
     void showIcon(int choice) override { icon = choice; }
     void setApplyEnabled(bool e) override { applyEnabled = e; }
     WindowHandle windowHandle() override { return nullptr; }
