@@ -15,10 +15,7 @@ namespace {
 // frmCFG in memory: the text box's text and selection, and a record of the rest.
 struct FakeCfgView : CfgEditorView {
     std::string text() override { return body; }
-    void setText(const std::string& t) override {
-        body = t;
-        start = length = 0;
-    }
+    void setText(const std::string& t) override { body = t, start = length = 0; }
     std::size_t selectionStart() override { return start; }
     std::size_t selectionLength() override { return length; }
     void replace(std::size_t at, std::size_t count, const std::string& t) override {
