@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "FakeFileSystem.h"
+#include "FakeCatalogue.h"
 #include "FakeListControl.h"
-#include "FakePlatform.h"
 #include "core/catalogue/GameCatalogue.h"
 #include "core/catalogue/MapLists.h"
 #include "core/catalogue/PipeList.h"
@@ -39,29 +38,16 @@ TEST(PipeList, ItemsAreOneBasedAsGivenCountStopsAtTheFirstBlankOneAndRemoveRebui
 }
 
 // A Half-Life directory and the program's own, both where the settings say.
-class Installation : public ::testing::Test {
+class Installation : public ::testing::Test, protected fakes::FakeCatalogue {
 protected:
-    void SetUp() override {
-        fakes::Install(fs, settings);
-    }
     void Games(std::initializer_list<const char*> dirs) {
         for (const char* dir : dirs)
             fs.addDir(std::string("C:\\HL\\") + dir);
     }
     std::string Cfg() { return fs.readFile(CfgPath).value_or("<none>"); }
-    LocateResult Load() { return LoadGameCatalogue(services, lists, Owner); }
-    LocateResult Fill(fakes::FakeListControl& combo) { return FillGameSelector(services, lists, Owner, combo); }
-    static std::string Box(const fakes::BoxCall& c) { return c.text + " / " + c.title + " / " + std::to_string(c.style); }
+    LocateResult Load() { return LoadGameCatalogue(catalogue, lists, Owner); }
+    LocateResult Fill(fakes::FakeListControl& combo) { return FillGameSelector(catalogue, lists, Owner, combo); }
     static std::string Dialog(const fakes::DialogCall& c) { return c.title + " / " + c.filter + " / " + c.initialDir; }
-
-    fakes::FakeFileSystem fs;
-    fakes::FakeSettingsStore store;
-    Settings settings{store};
-    fakes::FakeRegistry registry;
-    fakes::FakeFileDialogs dialogs;
-    fakes::FakeMessageBoxes boxes;
-    CatalogueServices services{settings, fs, registry, dialogs, boxes, "C:\\Start"};
-    GameLists lists;
 };
 
 using GameCatalogueTest = Installation;
@@ -136,15 +122,15 @@ TEST_F(LocateTest, FirstRunAsksForBothProgramsAndStoresTheirPlaces) {
     EXPECT_EQ((Texts{settings.HLdir(), settings.HLexe(), settings.HLDSdir(), settings.HLDSexe()}),
               (Texts{"C:\\HL\\", "hlds.exe", "C:\\Vantry\\", "HLDS Vantry.exe"}));
     ASSERT_EQ(boxes.calls.size(), 3u);
-    EXPECT_EQ(Box(boxes.calls[0]), "Please locate the Half-Life Dedicated Server (HLDS.exe). / HLDS.exe / 0");
-    EXPECT_EQ(Box(boxes.calls[1]), "Cannot continue without location of the Half-Life Dedicated Server (HLDS.exe).\r\n"
-                                   "Please press OK to locate, or Cancel to exit HLDS Vantry. / HLDS.exe / 49");
-    EXPECT_EQ(Box(boxes.calls[2]), "Please locate HLDS Vantry (HLDS Vantry.exe). / HLDS Vantry.exe / 0");
+    EXPECT_EQ(Box(0), "HLDS.exe / Please locate the Half-Life Dedicated Server (HLDS.exe). / 0");
+    EXPECT_EQ(Box(1), "HLDS.exe / Cannot continue without location of the Half-Life Dedicated Server (HLDS.exe).\r\n"
+                      "Please press OK to locate, or Cancel to exit HLDS Vantry. / 49");
+    EXPECT_EQ(Box(2), "HLDS Vantry.exe / Please locate HLDS Vantry (HLDS Vantry.exe). / 0");
     ASSERT_EQ(dialogs.calls.size(), 3u);
     EXPECT_EQ(Dialog(dialogs.calls[1]),
               "Locate HLDS.exe / HLDS.exe (hlds.exe)|hlds.exe|EXE Files (*.exe)|*.exe / C:\\Games");
     EXPECT_EQ(Dialog(dialogs.calls[2]), "Locate HLDS Vantry.exe / HLDS Vantry.exe (HLDS Vantry.exe)|"
-                                        "hlds vantry.exe|EXE Files (*.exe)|*.exe / C:\\Start");
+                                        "hlds vantry.exe|EXE Files (*.exe)|*.exe / C:\\Vantry\\");
     EXPECT_TRUE(boxes.calls[0].owner == Owner && dialogs.calls[0].owner == Owner);
 
     // The game's 32-bit installer writes to the 32-bit view on 64-bit Windows: it is read first.
@@ -165,8 +151,8 @@ TEST_F(LocateTest, CancelOnTheRetryEndsWithNothingWritten) {
     boxes.answers = {mb::Ok, mb::Cancel};
     EXPECT_EQ(Load(), LocateResult::EndNow);
     ASSERT_EQ(boxes.calls.size(), 2u);
-    EXPECT_EQ(Box(boxes.calls[1]), "Cannot continue without location of HLDS Vantry (HLDS Vantry.exe).\r\n"
-                                   "Please press OK to locate, or Cancel to exit HLDS Vantry. / HLDS Vantry.exe / 49");
+    EXPECT_EQ(Box(1), "HLDS Vantry.exe / Cannot continue without location of HLDS Vantry (HLDS Vantry.exe).\r\n"
+                      "Please press OK to locate, or Cancel to exit HLDS Vantry. / 49");
     EXPECT_EQ(dialogs.calls.size(), 1u);
     EXPECT_EQ(settings.HLDSdir(), " C:\\Vantry\\");
     EXPECT_FALSE(fs.attributes("C:\\Vantry\\games").has_value());
@@ -246,7 +232,7 @@ protected:
     }
     LauncherOutcome Open(FakeLauncherView& view, bool standalone = false) {
         presenter = std::make_unique<LauncherPresenter>(
-            view, LauncherServices{services, lists, processes, network, clock, boxes, lastPort, standalone});
+            view, LauncherServices{catalogue, lists, processes, network, clock, boxes, lastPort, standalone});
         return presenter->onLoad();
     }
 
@@ -305,7 +291,7 @@ TEST_F(LauncherTest, ARefusedLaunchSaysSoAndStaysOpen) {
     processes.refuse = true;
     presenter->onStart();
     ASSERT_EQ(boxes.calls.size(), 1u);
-    EXPECT_EQ(Box(boxes.calls[0]), "Could not start 'C:\\HL\\hlds.exe'. / Start Server / 64");
+    EXPECT_EQ(Box(0), "Start Server / Could not start 'C:\\HL\\hlds.exe'. / 64");
     EXPECT_EQ(processes.starts.back(), "\"C:\\HL\\hlds.exe\"  -game cstrike +port 27015 @ C:\\HL\\");
     EXPECT_EQ(view.log, (Texts{"disable start", "disable window", "enable window", "enable start"}));
     EXPECT_EQ(lastPort, 27015) << "a refused launch uses no port";
@@ -319,8 +305,7 @@ TEST_F(LauncherTest, APortAnotherProgramHoldsAsksBeforeTheServerStarts) {
     boxes.answers = {mb::No};
     presenter->onStart();
     ASSERT_EQ(boxes.calls.size(), 1u);
-    EXPECT_EQ(Box(boxes.calls[0]),
-              "Port 27015 is already in use by another program. Start the server anyway? / Start Server / 52");
+    EXPECT_EQ(Box(0), "Start Server / Port 27015 is already in use by another program. Start the server anyway? / 52");
     EXPECT_EQ(network.probes, Texts{"10.0.0.5:27015"});
     EXPECT_EQ(view.log, (Texts{"disable start", "disable window", "enable window", "enable start"}));
     EXPECT_TRUE(processes.starts.empty());

@@ -31,32 +31,27 @@ TEST(VariableCatalogue, SeventyFourRowsWithUniqueCaptionsAndTheTrickyTextsExact)
     };
     for (const Row& row : rows) {
         const ServerVariable& got = VariableAt(row.number - 1);
-        EXPECT_EQ(got.menu, row.menu) << row.number;
-        EXPECT_EQ(got.caption, row.caption) << row.number;
-        EXPECT_EQ(got.valueLine, row.valueLine) << row.number;
-        EXPECT_EQ(got.commentLine, row.commentLine) << row.number;
+        EXPECT_EQ(std::tuple(got.menu, got.caption, got.valueLine, got.commentLine),
+                  std::tuple(row.menu, row.caption, row.valueLine, row.commentLine)) << row.number;
     }
 }
 
 TEST(VariableCatalogue, MenusNestMpSvAndTeamUnderCommonAfterItsOwnEntries) {
     const Menu menus = VariableMenus(100);
     ASSERT_EQ(menus.size(), 2u);
-    EXPECT_EQ(menus[0].caption, "Common Server Variables");
-    EXPECT_EQ(menus[1].caption, "TFC Server Variables");
+    EXPECT_EQ(menus[0].caption + " / " + menus[1].caption, "Common Server Variables / TFC Server Variables");
     const std::vector<MenuItem>& common = menus[0].submenu;
     ASSERT_EQ(common.size(), 15u);
-    EXPECT_EQ(common[0].command, 100);
-    EXPECT_EQ(common[11].caption, "setmaster");
+    EXPECT_EQ(std::pair(common[0].command, common[11].caption), std::pair(100, std::string("setmaster")));
     const std::pair<const char*, std::size_t> subs[] = {{"mp_", 10}, {"sv_", 29}, {"team", 9}};
     for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(common[12 + i].caption, subs[i].first);
-        EXPECT_EQ(common[12 + i].submenu.size(), subs[i].second) << subs[i].first;
+        EXPECT_EQ(std::pair(common[12 + i].caption, common[12 + i].submenu.size()),
+                  std::pair(std::string(subs[i].first), subs[i].second));
     }
-    EXPECT_EQ(common[13].submenu.front().caption, "sv_accelerate");
-    EXPECT_EQ(common[13].submenu.front().command, 100 + 22);
-    ASSERT_EQ(menus[1].submenu.size(), 14u);
-    EXPECT_EQ(menus[1].submenu.back().caption, "tfc_spam_penalty2");
-    EXPECT_EQ(menus[1].submenu.back().command, 100 + 73);
+    const MenuItem &sv = common[13].submenu.front(), &tfc = menus[1].submenu.back();
+    EXPECT_EQ(std::tuple(sv.caption, sv.command, menus[1].submenu.size(), tfc.caption, tfc.command),
+              std::tuple(std::string("sv_accelerate"), 100 + 22, std::size_t{14}, std::string("tfc_spam_penalty2"),
+                         100 + 73));
 }
 
 TEST(VariableCatalogue, PlacementBelowTheCaretLineAtTheCaretOnTheLastOrOverTheSelection) {

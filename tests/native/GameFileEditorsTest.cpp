@@ -114,8 +114,7 @@ TEST_F(GameFileEditorsTest, MotdFilesComeBackByteForByteAndAMissingOneIsCreatedA
         fs.addFile("C:\\HL\\valve\\motd.txt", bytes);
         boxes.calls.clear();
         Motd(true);
-        EXPECT_EQ(mv.body, "");
-        EXPECT_FALSE(mv.documentEnabled);
+        EXPECT_TRUE(mv.body.empty() && !mv.documentEnabled);
         ASSERT_EQ(boxes.calls.size(), 1u);
         EXPECT_EQ(Box(0), "Error Loading File / Error loading file 'C:\\HL\\valve\\motd.txt' / 64");
         motd->onTextChanged();
@@ -148,8 +147,7 @@ TEST_F(GameFileEditorsTest, AChangeOfGameAsksAboutAndWritesToTheGameThatWasShown
     EXPECT_EQ(Box(0), "Exit / Save changes to MOTD.txt for 'valve' before changing to 'cstrike'? / 36");
     EXPECT_EQ(fs.readFile("C:\\HL\\valve\\motd.txt"), "v!\r\n");
     EXPECT_EQ(fs.readFile("C:\\HL\\cstrike\\motd.txt"), "c\r\n");
-    EXPECT_EQ(mv.body, "c");
-    EXPECT_FALSE(mv.saveEnabled);
+    EXPECT_TRUE(mv.body == "c" && !mv.saveEnabled);
 
     // Written meanwhile by another program: replaced only if the user says so.
     Type("#");
@@ -215,8 +213,7 @@ TEST_F(GameFileEditorsTest, AFailedWriteIsToldAtASaveAndKeepsTheEditsTheFlagAndT
     Pick(mv, *motd, "cstrike");
     EXPECT_EQ(boxes.calls.back().title, "Error Saving File");
     EXPECT_EQ(mv.games.clicks, Lines{"valve"}) << "the selector is put back";
-    EXPECT_EQ(mv.body, "new");
-    EXPECT_TRUE(mv.saveEnabled);
+    EXPECT_TRUE(mv.body == "new" && mv.saveEnabled);
 
     // Closing: Yes and a failed save stay open; No leaves the file and ends the program.
     boxes.answers = {mb::Yes, mb::No};
@@ -275,18 +272,14 @@ TEST_F(GameFileEditorsTest, MapCycleReadsEveryLineInFileOrderAndWritesItBack) {
     fs.addFile("C:\\HL\\valve\\mapcycle.txt", nul);
     Cycle();
     EXPECT_EQ(boxes.calls.back().title, "Error Loading File");
-    EXPECT_TRUE(cv.lstCycle.texts().empty());
-    EXPECT_TRUE(cv.lstMaps.texts().empty());
-    EXPECT_FALSE(cv.documentEnabled);
+    EXPECT_TRUE(cv.lstCycle.rows.empty() && cv.lstMaps.rows.empty() && !cv.documentEnabled);
     cycle->onClose();
     EXPECT_EQ(fs.readFile("C:\\HL\\valve\\mapcycle.txt"), nul);
     cv.log.clear();
 
     // None: an empty cycle, and nothing is created until a save.
     Pick(cv, *cycle, "cstrike");
-    EXPECT_TRUE(cv.lstCycle.texts().empty());
-    EXPECT_TRUE(cv.lstMaps.texts().empty());
-    EXPECT_FALSE(fs.readFile("C:\\HL\\cstrike\\mapcycle.txt"));
+    EXPECT_TRUE(cv.lstCycle.rows.empty() && cv.lstMaps.rows.empty() && !fs.readFile("C:\\HL\\cstrike\\mapcycle.txt"));
     cycle->onClose();
     EXPECT_EQ(cv.log, Log{"back to main"});
     EXPECT_EQ(cv.tray, "");
@@ -334,9 +327,7 @@ TEST_F(GameFileEditorsTest, AddDeleteAndMoveFollowTheirSelectionAndFlagRules) {
         case Up: cycle->onMoveUp(); break;
         case Down: cycle->onMoveDown(); break;
         }
-        EXPECT_EQ(cv.lstCycle.texts(), c.after);
-        EXPECT_EQ(cv.lstCycle.index, c.selectedAfter);
-        EXPECT_EQ(cv.saveEnabled, c.flag);
-        EXPECT_EQ(cycle->changed(), c.flag);
+        EXPECT_EQ(std::tuple(cv.lstCycle.texts(), cv.lstCycle.index, cv.saveEnabled, cycle->changed()),
+                  std::tuple(c.after, c.selectedAfter, c.flag, c.flag));
     }
 }

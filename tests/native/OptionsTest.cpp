@@ -34,14 +34,8 @@ struct FakeOptionsView : OptionsView {
     bool associated() override { return chkAssoc; }
     void setAssociated(bool c) override { chkAssoc = c; }
     bool registerOnStart() override { return chkReg; }
-    void setRegisterOnStart(bool enabled, bool checked) override {
-        regEnabled = enabled;
-        chkReg = checked;
-    }
-    void setIconButtons(bool next, bool previous) override {
-        nextEnabled = next;
-        previousEnabled = previous;
-    }
+    void setRegisterOnStart(bool enabled, bool checked) override { regEnabled = enabled, chkReg = checked; }
+    void setIconButtons(bool next, bool previous) override { nextEnabled = next, previousEnabled = previous; }
     void showIcon(int choice) override { icon = choice; }
     void setApplyEnabled(bool e) override { applyEnabled = e; }
     WindowHandle windowHandle() override { return nullptr; }
@@ -52,6 +46,14 @@ struct FakeOptionsView : OptionsView {
     void unsavedWorkChanged() override {
         if (work)
             heard.push_back(work());
+    }
+
+    // The choices shown, in the window's order; "<" and ">" for the enabled icon
+    // buttons, "reg" for an enabled register box and "*" when it is ticked.
+    std::string State() const {
+        return "show " + std::to_string(chkVis) + (chkAssoc ? " assoc" : "") + (regEnabled ? " reg" : "") +
+               (chkReg ? "*" : "") + " icon " + std::to_string(icon) + (previousEnabled ? " <" : "") +
+               (nextEnabled ? " >" : "") + (applyEnabled ? " apply" : "") + " default " + lblDefault;
     }
 
     std::function<std::string()> work;  // the presenter's, as the window reads it when told
@@ -173,19 +175,9 @@ TEST_F(OptionsTest, LoadShowsTheStoredChoices) {
     RegisterCfgAssociation(s);
     settings.SetRegOnStart(0);
     Load();
-    EXPECT_EQ(view.chkVis, 1);
-    EXPECT_TRUE(view.chkAssoc);
-    EXPECT_TRUE(view.regEnabled);
-    EXPECT_FALSE(view.chkReg);
-    EXPECT_EQ(view.icon, 4);
-    EXPECT_FALSE(view.nextEnabled);
-    EXPECT_TRUE(view.previousEnabled);
-    EXPECT_EQ(view.lblDefault, "cstrike");
-    EXPECT_EQ(view.serverPath, "C:\\HL\\hlds.exe");
-    EXPECT_EQ(view.programPath, "C:\\Vantry\\HLDS Vantry.exe");
-    EXPECT_EQ(view.lstGames.texts(), (Lines{"cstrike", " tfc ", "valve"}));
-    EXPECT_EQ((std::vector<bool>{view.lstGames.ticked(0), view.lstGames.ticked(1), view.lstGames.ticked(2)}),
-              (std::vector<bool>{true, false, true}));
+    EXPECT_EQ(view.State(), "show 1 assoc reg icon 4 < default cstrike");
+    EXPECT_EQ(view.serverPath + " " + view.programPath, "C:\\HL\\hlds.exe C:\\Vantry\\HLDS Vantry.exe");
+    EXPECT_EQ(view.lstGames.marked(), (Lines{"cstrike [x]", " tfc  [ ]", "valve [x]"}));
     EXPECT_EQ(view.lstMaps.texts(), Lines{"de_aztec"});
 
     // A negative index shows the first icon; without the association the
@@ -194,11 +186,9 @@ TEST_F(OptionsTest, LoadShowsTheStoredChoices) {
     RemoveCfgAssociation(s);
     settings.SetShowIn(5);
     Load();
-    EXPECT_EQ(view.chkVis, 0);
-    EXPECT_EQ(view.icon, 1);
-    EXPECT_FALSE(view.chkAssoc || view.regEnabled || view.nextEnabled || view.previousEnabled);
+    EXPECT_EQ(view.State(), "show 0 icon 1 default cstrike");
     presenter->onNextIcon();  // only the icon changes
-    EXPECT_EQ(view.icon, 2);
+    EXPECT_EQ(view.State(), "show 0 icon 2 apply default cstrike");
 }
 
 TEST_F(OptionsTest, ApplyWritesEverythingInItsOrderAndSkipsWhatDidNotChange) {
@@ -219,20 +209,18 @@ TEST_F(OptionsTest, ApplyWritesEverythingInItsOrderAndSkipsWhatDidNotChange) {
     EXPECT_EQ(settings.HLdir(), "C:\\HL\\");  // not before Apply
     view.lstGames.setTicked(1, false);  // the browse read games.cfg again
     presenter->onGameChecked();
-
+    presenter->onPreviousIcon();  // from the third icon, the stored index 2
     presenter->onApply();
     EXPECT_FALSE(view.applyEnabled);
     AssociationServices s = Association();
     EXPECT_TRUE(CfgAssociated(s));
-    EXPECT_EQ(settings.RegOnStart(), 0);
-    EXPECT_EQ(settings.DefaultGameForOptions(), "cstrike");
-    EXPECT_EQ(settings.ShowIn(), 0);
+    EXPECT_EQ(std::tuple(settings.RegOnStart(), settings.DefaultGameForOptions(), settings.ShowIn()),
+              std::tuple(0L, std::string("cstrike"), 0L));
     EXPECT_EQ(File("C:\\Vantry\\games\\games.cfg"), "cstrike;1\r\ntfc;0\r\nvalve;1\r\n");
     EXPECT_EQ(File("C:\\Vantry\\games\\cstrike.mps"), "de_aztec\r\n");
     EXPECT_EQ(view.cmbGame.texts(), (Lines{"cstrike", "valve"}));  // refreshed
-    EXPECT_EQ(settings.HLdir(), "D:\\Half-Life\\");
-    EXPECT_EQ(settings.HLexe(), "HLDS2.exe");
-    EXPECT_EQ(settings.IconIndex(), 2);
+    EXPECT_EQ(std::tuple(settings.HLdir(), settings.HLexe(), settings.IconIndex()),
+              std::tuple(std::string("D:\\Half-Life\\"), std::string("HLDS2.exe"), 1L));
     EXPECT_EQ(view.log, Lines{"main window again"});
 
     // A second Apply with nothing changed: no new window, no games.cfg write.
@@ -324,9 +312,9 @@ TEST_F(OptionsTest, CloseButtonSavesLessAndOnlyWhenAsked) {
     EXPECT_EQ(Box(0), "Exit / Save changes to settings? / 36");
     EXPECT_EQ(File("C:\\Vantry\\games\\valve.mps"), "crossfire\r\nDE_DUST\r\nde_nuke\r\n");
     EXPECT_EQ(File("C:\\Vantry\\games\\games.cfg"), "cstrike;1\r\ntfc;1\r\nvalve;1\r\n");
-    EXPECT_EQ(settings.ShowIn(), 2);
-    EXPECT_EQ(settings.DefaultGameForOptions(), "valve");
-    EXPECT_EQ(settings.RegOnStart(), 1);  // the association is not touched
+    // The association is not touched.
+    EXPECT_EQ(std::tuple(settings.RegOnStart(), settings.DefaultGameForOptions(), settings.ShowIn()),
+              std::tuple(1L, std::string("valve"), 2L));
     EXPECT_TRUE(registry.writes.empty());
 
     // A write that fails keeps the window open; Cancel never asks.

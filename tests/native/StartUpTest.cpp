@@ -8,11 +8,11 @@
 using namespace vantry;
 
 TEST(CommandLine, TheTextFollowsTheExecutableAndItsSwitchIsTwoCharactersLowerCased) {
-    EXPECT_EQ(CommandLineText("\"C:\\Tools\\HLDS Vantry.exe\"    C:\\a b\\x.cfg  "), "C:\\a b\\x.cfg  ");
-    EXPECT_EQ(CommandLineText("vantry.exe /o"), "/o");
-    EXPECT_EQ(CommandLineText("\"C:\\Tools\\HLDS Vantry.exe\""), "");
-    EXPECT_EQ(CommandLineText("\"C:\\x.exe\" \"C:\\q.cfg\""), "\"C:\\q.cfg\"");
-    EXPECT_EQ(CommandLineText(""), "");
+    for (const auto& [line, text] :
+         {std::pair{"\"C:\\Tools\\HLDS Vantry.exe\"    C:\\a b\\x.cfg  ", "C:\\a b\\x.cfg  "},
+          {"vantry.exe /o", "/o"}, {"\"C:\\Tools\\HLDS Vantry.exe\"", ""},
+          {"\"C:\\x.exe\" \"C:\\q.cfg\"", "\"C:\\q.cfg\""}, {"", ""}})
+        EXPECT_EQ(CommandLineText(line), text) << line;
 }
 
 namespace {
@@ -93,8 +93,8 @@ TEST_F(StartTest, SwitchesOpenTheirWindowAndAnExistingFileOpensInTheEditor) {
           {"C:\\HLServer\\valve\\missing.cfg", W::Main}, {"-s", W::Main}, {"   ", W::Main}})
         EXPECT_EQ(PlanStart(text, settings, fs).window, window) << text;
     const auto plan = PlanStart("  C:\\HLServer\\valve\\server.cfg ", settings, fs);
-    EXPECT_EQ(plan.window, StartWindow::CfgOpenFile);
-    EXPECT_EQ(plan.filePath, "C:\\HLServer\\valve\\server.cfg");
+    EXPECT_EQ(std::pair(plan.window, plan.filePath),
+              std::pair(StartWindow::CfgOpenFile, std::string("C:\\HLServer\\valve\\server.cfg")));
     // As the shell passes a file dropped on the program: the quotes are no part of the path.
     EXPECT_EQ(PlanStart("\"C:\\HLServer\\valve\\server.cfg\"", settings, fs).filePath,
               "C:\\HLServer\\valve\\server.cfg");

@@ -65,25 +65,23 @@ TEST(TextFile, EveryReadableFileComesBackInTheEncodingItWasReadIn) {
 }
 
 TEST(Text, TrimTakesSpacesOnlyAndSplitKeepsEmptyPieces) {
-    EXPECT_EQ(TrimSpaces("  a b  "), "a b");
-    EXPECT_EQ(TrimSpaces("\ta\t"), "\ta\t");
-    EXPECT_EQ(TrimSpaces("   "), "");
+    EXPECT_EQ((Lines{TrimSpaces("  a b  "), TrimSpaces("\ta\t"), TrimSpaces("   ")}), (Lines{"a b", "\ta\t", ""}));
     EXPECT_EQ(SplitAt("a|b|", '|'), (Lines{"a", "b", ""}));
     EXPECT_EQ(SplitAt("", '|'), Lines{});
 }
 
 TEST(Text, NumbersParseStrictlyAndSinglesAreWrittenShortestWithAPoint) {
-    EXPECT_EQ(ParseNumber<long>(" 2 "), 2);
-    EXPECT_EQ(ParseNumber<long>("+7"), 7);
+    EXPECT_EQ(std::pair(ParseNumber<long>(" 2 "), ParseNumber<long>("+7")),
+              std::pair(std::optional(2L), std::optional(7L)));
     for (const char* bad : {"", " ", "abc", "2x", "1.5", "0x10", "+", "--1", "99999999999999999999"})
         EXPECT_FALSE(ParseNumber<long>(bad)) << bad;
     EXPECT_EQ(ParseNumber<float>("1e3"), 1000.0f);
     for (const char* bad : {"", "1,5", "1.5.2", "nan", "inf", "x", "1e99"})
         EXPECT_FALSE(ParseNumber<float>(bad)) << bad;
 
-    EXPECT_EQ(FormatSingle(100000.0f), "100000") << "never with an exponent";
-    EXPECT_EQ(FormatSingle(0.00001f), "0.00001");
-    EXPECT_EQ(FormatSingle(0.1f), "0.1");
+    // Never with an exponent.
+    EXPECT_EQ((Lines{FormatSingle(100000.0f), FormatSingle(0.00001f), FormatSingle(0.1f)}),
+              (Lines{"100000", "0.00001", "0.1"}));
     for (float v : {35.0f, 6123.75f, 1.0f / 3.0f, 16777216.0f, -0.0001f})
         EXPECT_EQ(ParseNumber<float>(FormatSingle(v)), v) << FormatSingle(v);
 }
@@ -101,9 +99,8 @@ TEST(FileDialogText, FilterBarsBecomeNulsAndResultsStopAtTheTerminator) {
 }
 
 TEST(Paths, FileNameIsWhatFollowsTheLastBackslashAndSplitStopsAtTheFirstBlankPiece) {
-    EXPECT_EQ(FileNameOf("C:\\a\\b\\c.txt"), "c.txt");
-    EXPECT_EQ(FileNameOf("C:\\a\\"), "");
-    EXPECT_EQ(FileNameOf("C:/a/b.txt"), "C:/a/b.txt");
+    EXPECT_EQ((Lines{FileNameOf("C:\\a\\b\\c.txt"), FileNameOf("C:\\a\\"), FileNameOf("C:/a/b.txt")}),
+              (Lines{"c.txt", "", "C:/a/b.txt"}));
     for (const auto& [path, split] : {
              std::pair{"C:\\Program Files\\ HL \\hlds.exe", "C:\\Program Files\\ HL \\|hlds.exe|"},
              {"hlds.exe", "hlds.exe\\|hlds.exe|"},  // a bare name is both the directory and the file

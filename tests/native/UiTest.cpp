@@ -219,17 +219,16 @@ TEST(FlatButtonLook, PicturesAreCentredScaledByWholePixelsAndPressedOnePixelDown
 }
 
 TEST(FlatButtonLook, CaptionsLoseTheMnemonicMarkerAndNeitherPictureNorFocusCueVanishes) {
-    EXPECT_EQ(WithoutMnemonic("&Start Server"), "Start Server");
-    EXPECT_EQ(WithoutMnemonic("Maps && Games"), "Maps & Games");
-    EXPECT_EQ(WithoutMnemonic("&&&Save"), "&Save");
-    EXPECT_EQ(WithoutMnemonic("Fish &"), "Fish &");
+    EXPECT_EQ((Texts{WithoutMnemonic("&Start Server"), WithoutMnemonic("Maps && Games"), WithoutMnemonic("&&&Save"),
+                     WithoutMnemonic("Fish &")}),
+              (Texts{"Start Server", "Maps & Games", "&Save", "Fish &"}));
     // The hover picture shows while hovering, unless there is none.
     const std::string ex1 = "EX1", ex2 = "EX2", none;
     EXPECT_EQ((Texts{ShownPicture(ex1, ex2, true), ShownPicture(ex1, none, true), ShownPicture(none, ex2, false)}),
               (Texts{"EX2", "EX1", ""}));
-    EXPECT_EQ(FocusCueColour(0x0067F0, 0x000000), 0x0067F0u);
-    EXPECT_EQ(FocusCueColour(0x000000, 0x000000), 0xFFFFFFu);
-    EXPECT_EQ(FocusCueColour(0x0067F0, 0x0067F0), 0xFF980Fu);
+    EXPECT_EQ((std::vector{FocusCueColour(0x0067F0, 0x000000), FocusCueColour(0x000000, 0x000000),
+                           FocusCueColour(0x0067F0, 0x0067F0)}),
+              (std::vector<std::uint32_t>{0x0067F0, 0xFFFFFF, 0xFF980F}));
     // Start, Save and Apply show white or black, the other buttons orange or dim orange.
     using enum EnabledLook;
     EXPECT_EQ((std::vector{CaptionColour(WhiteOrBlack, true), CaptionColour(WhiteOrBlack, false),
@@ -298,16 +297,14 @@ TEST(AboutBox, SplashForTwoSecondsWithClicksIgnoredThenTheInformationAndItsLinks
     fakes::FakeShell shell;
     AboutPresenter about{view, shell};
     about.onLoad();
-    EXPECT_TRUE(about.splashShown());
-    EXPECT_FALSE(view.clickable);
+    EXPECT_TRUE(about.splashShown() && !view.clickable);
     EXPECT_EQ(view.shown, 1);
     EXPECT_EQ(view.timers, std::vector<int>{2000});
     EXPECT_EQ((Texts{view.labels[0], view.labels[1], view.labels[2], view.labels[7]}),
               (Texts{"About HLDS Vantry v3.3.1", "HLDS Vantry v3.3.1", "Please             any bugs you may find.",
                      "report"}));
     about.onSplashElapsed();
-    EXPECT_FALSE(about.splashShown());
-    EXPECT_TRUE(view.clickable);
+    EXPECT_TRUE(!about.splashShown() && view.clickable);
     // The icon brings the splash back until the next click on it.
     about.onImageClick();
     about.onSplashClick();

@@ -67,6 +67,13 @@ public:
             out.push_back(r.text);
         return out;
     }
+    // The rows with their marks, as "text [x]" or "text [ ]".
+    std::vector<std::string> marked() const {
+        std::vector<std::string> out;
+        for (const auto& r : rows)
+            out.push_back(r.text + (r.ticked ? " [x]" : " [ ]"));
+        return out;
+    }
 
     struct Row {
         std::string text;
