@@ -20,20 +20,19 @@ Rect Placement::px(const Rect& twips) const {
 
 void Placement::keepPlaced(HWND control, const Rect& twips) { placed_.emplace_back(control, twips); }
 
-bool Placement::addLabel(Label& label, const Rect& twips, LabelArgs args) {
+template <class Control, class Args>
+bool Placement::add(Control& control, const Rect& twips, Args& args) {
     args.rect = px(twips);
-    if (!label.create(hwnd(), args))
+    if (!control.create(hwnd(), args))
         return false;
-    keepPlaced(label.hwnd(), twips);
+    keepPlaced(control.hwnd(), twips);
     return true;
 }
 
+bool Placement::addLabel(Label& label, const Rect& twips, LabelArgs args) { return add(label, twips, args); }
+
 bool Placement::addButton(FlatButton& button, const Rect& twips, FlatButtonArgs args) {
-    args.rect = px(twips);
-    if (!button.create(hwnd(), args))
-        return false;
-    keepPlaced(button.hwnd(), twips);
-    return true;
+    return add(button, twips, args);
 }
 
 void Placement::changeDpi(int dpi, const RECT& suggested) {

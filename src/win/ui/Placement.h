@@ -46,6 +46,9 @@ public:
 
 private:
     HWND hwnd() const { return window_.hwnd(); }
+    // Creates the control at px(twips) and keeps it there.
+    template <class Control, class Args>
+    bool add(Control& control, const Rect& twips, Args& args);
 
     const Window& window_;
     std::vector<std::pair<HWND, Rect>> placed_;  // in twips
