@@ -293,6 +293,7 @@ TEST_F(MainPresenterTest, ExitClosesTheToolWindowsFirstThenAsksOnlyWhenAConsoleI
     view.toolWindowsClose = true;
     boxes.answers = {mb::No, mb::Yes};
     main.exit();
+    EXPECT_EQ(std::count(view.log.begin(), view.log.end(), "end"), 1) << "No keeps the program";
     view.chosen = {mainwin::ExitCommand};
     main.onTrayMenuRequest();
     ASSERT_EQ(boxes.calls.size(), 2u);
