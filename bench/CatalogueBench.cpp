@@ -19,8 +19,8 @@ static void BM_FillMapList10000Maps(benchmark::State& state) {
     fakes::FakeFileSystem fs;
     fakes::FakeSettingsStore store;
     Settings settings{store};
-    settings.SetHLdir("C:\\HL\\");
-    settings.SetHLDSdir("C:\\Vantry\\");
+    settings.setHLdir("C:\\HL\\");
+    settings.setHLDSdir("C:\\Vantry\\");
     for (int i = 0; i < 10000; ++i)
         fs.addFile("C:\\HL\\cstrike\\maps\\de_map" + std::to_string((i * 7919) % 10000) + ".bsp");
     std::string mps;

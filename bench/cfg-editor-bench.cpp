@@ -46,10 +46,10 @@ int main(int argc, char** argv) {
 
     fakes::FakeSettingsStore store;
     Settings settings{store};
-    settings.SetHLdir(dir);
-    settings.SetHLexe("hlds.exe");
-    settings.SetHLDSdir(dir);
-    settings.SetHLDSexe("HLDS Vantry.exe");
+    settings.setHLdir(dir);
+    settings.setHLexe("hlds.exe");
+    settings.setHLDSdir(dir);
+    settings.setHLDSexe("HLDS Vantry.exe");
     fakes::FakeRegistry registry;
     fakes::FakeFileDialogs dialogs;
     fakes::FakeMessageBoxes boxes;
@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
     const double save = Milliseconds([&] { editor.presenter().Save(); });
     std::printf("%d MB .cfg: read %.0f ms, open in the window %.0f ms, one insert %.0f ms, save %.0f ms\n", megabytes,
                 read, open, insert, save);
-    editor.Unload();
+    editor.unload();
     DeleteFileA(path.c_str());
     return 0;
 }

@@ -48,7 +48,7 @@ Program::~Program() {
     options_.reset();
     main_.reset();
     title_.reset();
-    TrayIcon::RemoveAll();
+    TrayIcon::removeAll();
 }
 
 int Program::run(const std::string& fullCommandLine) {
@@ -79,7 +79,7 @@ int Program::run(const std::string& fullCommandLine) {
         openMapCycleEditor(true);
         break;
     }
-    if (windows.Count() == 0)
+    if (windows.count() == 0)
         return 0;  // nothing could be opened
     return RunMessageLoop();
 }
@@ -157,7 +157,7 @@ bool Program::openAbout() {
 }
 
 void Program::EndProgramNow() {
-    TrayIcon::RemoveAll();
+    TrayIcon::removeAll();
     ExitProcess(0);
 }
 
@@ -244,9 +244,9 @@ void Program::showMainWindowAgain() {
     if (options)
         SetWindowLongPtrW(options, GWLP_HWNDPARENT, 0);
     if (main_)
-        main_->Unload();
+        main_->unload();
     if (title_)
-        title_->Unload();
+        title_->unload();
     ShowMainWindow();
     if (options && main_->hwnd()) {
         SetWindowLongPtrW(options, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(main_->hwnd()));

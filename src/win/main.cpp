@@ -10,7 +10,7 @@ namespace {
 
 // A crash must not leave a dead icon in the notification area.
 LONG WINAPI OnCrash(EXCEPTION_POINTERS*) {
-    vantry::win::TrayIcon::RemoveAll();
+    vantry::win::TrayIcon::removeAll();
     return EXCEPTION_CONTINUE_SEARCH;
 }
 

@@ -101,7 +101,7 @@ TEST_F(GameCatalogueTest, SelectorOffersCheckedGamesAndSelectsTheDefault) {
                                            Case{"   ", "valve"}, Case{"tfc", "dod"}, Case{" valve", "dod"}}) {
         SCOPED_TRACE(stored.value_or("<absent>"));
         if (stored)
-            settings.SetDefaultGame(*stored);
+            settings.setDefaultGame(*stored);
         else
             store.values.erase({SettingsApp, "Options", "Default"});
         fakes::FakeListControl combo;
@@ -135,7 +135,7 @@ TEST_F(LocateTest, FirstRunAsksForBothProgramsAndStoresTheirPlaces) {
 
     // The game's 32-bit installer writes to the 32-bit view on 64-bit Windows: it is read first.
     registry.SetRegString(RegRoot::LocalMachine32, "SOFTWARE\\Valve\\Half-Life", "InstallPath", "C:\\Sierra");
-    settings.SetHLexe("gone.exe");
+    settings.setHLexe("gone.exe");
     dialogs.answers = {"C:\\HL\\hlds.exe"};
     ASSERT_EQ(LocateServerExe(settings, fs, registry, dialogs, boxes, Owner), LocateResult::Known);
     EXPECT_EQ(dialogs.calls.back().initialDir, "C:\\Sierra");
@@ -144,10 +144,10 @@ TEST_F(LocateTest, FirstRunAsksForBothProgramsAndStoresTheirPlaces) {
 // The server's place is read trimmed, the program's as stored: here only the
 // program is asked for, and a cancel on its retry ends with nothing written.
 TEST_F(LocateTest, CancelOnTheRetryEndsWithNothingWritten) {
-    settings.SetHLdir(" C:\\HL\\ ");
-    settings.SetHLexe(" hlds.exe ");
-    settings.SetHLDSdir(" C:\\Vantry\\");
-    settings.SetHLDSexe("HLDS Vantry.exe");
+    settings.setHLdir(" C:\\HL\\ ");
+    settings.setHLexe(" hlds.exe ");
+    settings.setHLDSdir(" C:\\Vantry\\");
+    settings.setHLDSexe("HLDS Vantry.exe");
     boxes.answers = {mb::Ok, mb::Cancel};
     EXPECT_EQ(Load(), LocateResult::EndNow);
     ASSERT_EQ(boxes.calls.size(), 2u);
@@ -257,7 +257,7 @@ TEST_F(LauncherTest, PortsCountUpFromStartsAndCancelGivesTheNumberBack) {
 }
 
 TEST_F(LauncherTest, StartRunsTheServerWithTheBuiltCommandLine) {
-    settings.SetParams("  +maxplayers 8 ");
+    settings.setParams("  +maxplayers 8 ");
     FakeLauncherView view;
     view.games.onClick = [&] { presenter->onGameClick(); };
     ASSERT_EQ(Open(view), LauncherOutcome::StayOpen);
@@ -269,8 +269,8 @@ TEST_F(LauncherTest, StartRunsTheServerWithTheBuiltCommandLine) {
     EXPECT_EQ(processes.starts,
               Texts{"\"C:\\HL\\hlds.exe\" +maxplayers 16  -game valve +map crossfire +port 27015 @ C:\\HL\\"});
     EXPECT_EQ(settings.Params(), " +maxplayers 16  ");
-    EXPECT_EQ(settings.ServerKeys(), Texts{"100"}) << "recorded, unwatched";
-    EXPECT_EQ(settings.Server("100")->substr(0, 12), "1010\t0\t27015");
+    EXPECT_EQ(settings.serverKeys(), Texts{"100"}) << "recorded, unwatched";
+    EXPECT_EQ(settings.server("100")->substr(0, 12), "1010\t0\t27015");
     // Half a second for the console to come up, with Start and the window
     // disabled; then the launcher goes, and the game lists with it.
     EXPECT_EQ(view.log, (Texts{"disable start", "disable window", "pause 500"}));
@@ -333,7 +333,7 @@ TEST_F(LauncherTest, AloneItProposes27015ShowsItsTrayIconAndEndsTheProgramAsDoes
     Open(again, true);
     EXPECT_EQ(presenter->onCancel(), LauncherOutcome::EndProgram);
 
-    settings.SetHLexe("gone.exe");
+    settings.setHLexe("gone.exe");
     boxes.answers = {mb::Ok, mb::Cancel};
     FakeLauncherView third;
     EXPECT_EQ(Open(third), LauncherOutcome::EndProgramNow);
@@ -344,7 +344,7 @@ TEST_F(LauncherTest, NamesTheServersCommandsCannotLoadAreNotOffered) {
                             "a\x7F", "a\r", "de_dust2", "cs_1.6", "\xD0\xB4\xD0\xBE\xD0\xBC", "a+b", "x-"})
         fs.addFile(std::string("C:\\HL\\valve\\maps\\") + map + ".bsp");
     Games({"cstrike", "my mod"});
-    settings.SetDefaultGame("my mod");
+    settings.setDefaultGame("my mod");
     FakeLauncherView view;
     Open(view);
     EXPECT_EQ(view.games.texts(), (Texts{"cstrike", "valve"}));

@@ -328,8 +328,8 @@ TEST_F(CfgEditorTest, CutCopyAndPasteGoThroughTheClipboard) {
 }
 
 TEST_F(CfgEditorTest, ClosingStoresTheGeometryOnlyWhileVisibleAndASizeTooSmallIsNotTaken) {
-    settings.SetCfgX2(100.0f);
-    settings.SetCfgY2(-5.0f);
+    settings.setCfgX2(100.0f);
+    settings.setCfgY2(-5.0f);
     Open();
     EXPECT_EQ(view.placeArg, (Rect{5092, 3697, 5175, 4125}));
     view.where = {100, 200, 6000, 5000};

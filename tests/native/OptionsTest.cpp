@@ -106,7 +106,7 @@ TEST(CfgAssociationTest, ProgramPathAsRegistered) {
 
 TEST_F(OptionsTest, RegisteringWritesTheEightEntriesInOrderThenRegOnStart) {
     AssociationServices s = Association();
-    settings.SetRegOnStart(0);
+    settings.setRegOnStart(0);
     RegisterCfgAssociation(s);
     const Lines expected{
         "0:.CFG|=sz:cfgfile",
@@ -138,7 +138,7 @@ TEST_F(OptionsTest, RegisteringWritesTheEightEntriesInOrderThenRegOnStart) {
 TEST_F(OptionsTest, RefusedMachineClassesFallBackToTheUsersAndRemovalTakesBackOnlyItsOwn) {
     AssociationServices s = Association();
     registry.refusedValue = "0:.CFG|";
-    settings.SetIconIndex(9);  // kept to the last of the four icons
+    settings.setIconIndex(9);  // kept to the last of the four icons
     RegisterCfgAssociation(s);
     const auto user = registry.under(HKCU, "Software\\Classes");
     EXPECT_EQ(user.size(), 8u);
@@ -167,13 +167,13 @@ TEST_F(OptionsTest, RefusedMachineClassesFallBackToTheUsersAndRemovalTakesBackOn
 }
 
 TEST_F(OptionsTest, LoadShowsTheStoredChoices) {
-    settings.SetShowIn(1);
-    settings.SetDefaultGame("  cstrike ");
-    settings.SetIconIndex(7);
+    settings.setShowIn(1);
+    settings.setDefaultGame("  cstrike ");
+    settings.setIconIndex(7);
     fs.addFile("C:\\Vantry\\games\\games.cfg", "cstrike;1\r\n tfc ;0\r\nvalve;1\r\n");
     AssociationServices s = Association();
     RegisterCfgAssociation(s);
-    settings.SetRegOnStart(0);
+    settings.setRegOnStart(0);
     Load();
     EXPECT_EQ(view.State(), "show 1 assoc reg icon 4 < default cstrike");
     EXPECT_EQ(view.serverPath + " " + view.programPath, "C:\\HL\\hlds.exe C:\\Vantry\\HLDS Vantry.exe");
@@ -182,9 +182,9 @@ TEST_F(OptionsTest, LoadShowsTheStoredChoices) {
 
     // A negative index shows the first icon; without the association the
     // buttons and the box are off.
-    settings.SetIconIndex(-3);
+    settings.setIconIndex(-3);
     RemoveCfgAssociation(s);
-    settings.SetShowIn(5);
+    settings.setShowIn(5);
     Load();
     EXPECT_EQ(view.State(), "show 0 icon 1 default cstrike");
     presenter->onNextIcon();  // only the icon changes
@@ -192,7 +192,7 @@ TEST_F(OptionsTest, LoadShowsTheStoredChoices) {
 }
 
 TEST_F(OptionsTest, ApplyWritesEverythingInItsOrderAndSkipsWhatDidNotChange) {
-    settings.SetShowIn(2);
+    settings.setShowIn(2);
     Load();
     view.chkAssoc = true;
     presenter->onAssociationClick();
@@ -214,7 +214,7 @@ TEST_F(OptionsTest, ApplyWritesEverythingInItsOrderAndSkipsWhatDidNotChange) {
     EXPECT_FALSE(view.applyEnabled);
     AssociationServices s = Association();
     EXPECT_TRUE(CfgAssociated(s));
-    EXPECT_EQ(std::tuple(settings.RegOnStart(), settings.DefaultGameForOptions(), settings.ShowIn()),
+    EXPECT_EQ(std::tuple(settings.RegOnStart(), settings.defaultGameForOptions(), settings.ShowIn()),
               std::tuple(0L, std::string("cstrike"), 0L));
     EXPECT_EQ(File("C:\\Vantry\\games\\games.cfg"), "cstrike;1\r\ntfc;0\r\nvalve;1\r\n");
     EXPECT_EQ(File("C:\\Vantry\\games\\cstrike.mps"), "de_aztec\r\n");
@@ -237,7 +237,7 @@ TEST_F(OptionsTest, ApplyWritesEverythingInItsOrderAndSkipsWhatDidNotChange) {
     presenter->onApply();
     EXPECT_TRUE(registry.under(HKCR, "cfgfile").empty());
     EXPECT_EQ(settings.RegOnStart(), 0);
-    settings.SetRegOnStart(1);
+    settings.setRegOnStart(1);
     registry.SetRegString(HKCR, "cfgfile\\Shell\\Open\\command", "", "\"C:\\Tools\\HLDS Vantry.EXE\" %1");
     presenter->onOk();
     EXPECT_FALSE(registry.under(HKCR, "cfgfile").empty());
@@ -246,7 +246,7 @@ TEST_F(OptionsTest, ApplyWritesEverythingInItsOrderAndSkipsWhatDidNotChange) {
 }
 
 TEST_F(OptionsTest, MapListEditsAskWhereTheyWouldBeLost) {
-    settings.SetDefaultGame("valve");
+    settings.setDefaultGame("valve");
     Load();
     EXPECT_EQ(view.lstMaps.texts(), (Lines{"crossfire", "DE_DUST"}));
 
@@ -293,8 +293,8 @@ TEST_F(OptionsTest, MapListEditsAskWhereTheyWouldBeLost) {
 }
 
 TEST_F(OptionsTest, CloseButtonSavesLessAndOnlyWhenAsked) {
-    settings.SetShowIn(2);
-    settings.SetDefaultGame("valve");
+    settings.setShowIn(2);
+    settings.setDefaultGame("valve");
     Load();
     view.work = [&] { return presenter->unsavedWork(); };
     presenter->onExitButton();  // nothing to apply: no question
@@ -313,7 +313,7 @@ TEST_F(OptionsTest, CloseButtonSavesLessAndOnlyWhenAsked) {
     EXPECT_EQ(File("C:\\Vantry\\games\\valve.mps"), "crossfire\r\nDE_DUST\r\nde_nuke\r\n");
     EXPECT_EQ(File("C:\\Vantry\\games\\games.cfg"), "cstrike;1\r\ntfc;1\r\nvalve;1\r\n");
     // The association is not touched.
-    EXPECT_EQ(std::tuple(settings.RegOnStart(), settings.DefaultGameForOptions(), settings.ShowIn()),
+    EXPECT_EQ(std::tuple(settings.RegOnStart(), settings.defaultGameForOptions(), settings.ShowIn()),
               std::tuple(1L, std::string("valve"), 2L));
     EXPECT_TRUE(registry.writes.empty());
 
@@ -340,7 +340,7 @@ TEST_F(OptionsTest, CloseButtonSavesLessAndOnlyWhenAsked) {
 }
 
 TEST_F(OptionsTest, AListThatCouldNotBeReadIsToldOfOnceAndNeverWritten) {
-    settings.SetDefaultGame("valve");
+    settings.setDefaultGame("valve");
     const std::string mps("crossfire\r\nde_\0dust\r\n", 20), cfg("\xFF\xFEv\0a\0", 6);
     fs.addFile("C:\\Vantry\\games\\valve.mps", mps);
     fs.addFile("C:\\Vantry\\games\\games.cfg", cfg);
@@ -370,7 +370,7 @@ TEST_F(OptionsTest, AListThatCouldNotBeReadIsToldOfOnceAndNeverWritten) {
 }
 
 TEST_F(OptionsTest, EveryEditEnablesApply) {
-    settings.SetDefaultGame("valve");
+    settings.setDefaultGame("valve");
     const std::pair<const char*, std::function<void()>> edits[] = {
         {"show in", [&] { presenter->onShowInClick(); }},
         {"register", [&] { presenter->onRegisterClick(); }},

@@ -257,7 +257,7 @@ TEST_F(MainPresenterTest, MinimizeAndRestoreGoByTheShowInMode) {
                                     {2, {"tray icon", "minimize title", "restore title", "minimize title",
                                          "restore title"}}}) {
         view.log.clear();
-        settings.SetShowIn(mode);
+        settings.setShowIn(mode);
         main.onLoad();
         main.minimize();
         main.onTrayActivate();
@@ -271,7 +271,7 @@ TEST_F(MainPresenterTest, MinimizeAndRestoreGoByTheShowInMode) {
         EXPECT_EQ(view.log, log) << mode;
     }
     // The mode is read afresh each time: the options window may change it.
-    settings.SetShowIn(0);
+    settings.setShowIn(0);
     main.minimize();
     EXPECT_EQ(view.log.back(), "hide");
 }
@@ -359,22 +359,22 @@ TEST_F(MainPresenterTest, AboutDisablesTheWindowUntilItClosesAndReportBugOpensTh
 }
 
 TEST_F(MainPresenterTest, RecordsOfServersGoneAtStartGoWithAnEndLineAndTheLogKeepsItsNewerHalf) {
-    settings.SetHLDSdir("C:\\Vantry\\");
+    settings.setHLDSdir("C:\\Vantry\\");
     fs.addDir("C:\\Vantry");
     const auto log = [&] { return fs.readFile("C:\\Vantry\\HLDS Vantry.log").value_or(""); };
     WatchdogServices s{settings, fs, processes, clock, desktop};
     const std::uint32_t running = processes.start("x", "C:\\HL\\")->pid;
-    settings.SetServer(std::to_string(running), "1000\t1\t27015\tC:\\HL\\\tx");
+    settings.setServer(std::to_string(running), "1000\t1\t27015\tC:\\HL\\\tx");
     // Not a record the program wrote: dropped without a line.
     for (const auto& [key, text] : {std::pair<std::string, std::string>{"0", "1\t0\t\t\t"}, {"x", "1\t0\t\t\t"},
                                     {"7", "-1\t0\t\t\t"}, {"7", "1\t2\t\t\t"}, {"7", "1\t0\t\t"}}) {
-        settings.SetServer(key, text);
+        settings.setServer(key, text);
         PruneServerRecords(s);
-        EXPECT_EQ(settings.ServerKeys(), (Texts{std::to_string(running)})) << key << " " << text;
+        EXPECT_EQ(settings.serverKeys(), (Texts{std::to_string(running)})) << key << " " << text;
     }
     EXPECT_EQ(log(), "");
     // The command line is last and whole: it may hold a tab of its own.
-    settings.SetServer("999", "1\t1\t27016\tC:\\HL\\\t\"hlds.exe\" +x\t\"a b\"");
+    settings.setServer("999", "1\t1\t27016\tC:\\HL\\\t\"hlds.exe\" +x\t\"a b\"");
     clock.local = {2027, 1, 2, 23, 5, 9, -570};
     PruneServerRecords(s);
     const std::string end = "2027-01-02T23:05:09-09:30\tend\t-\t27016\t\"hlds.exe\" +x\t\"a b\"\r\n";
@@ -387,7 +387,7 @@ TEST_F(MainPresenterTest, RecordsOfServersGoneAtStartGoWithAnEndLineAndTheLogKee
     for (const auto& [half, kept] : {std::pair{std::size_t{1} << 19, false}, {(std::size_t{1} << 19) + 1, true}}) {
         const std::string newer = std::string(half - 2 - utc.size(), 'b') + "\r\n";
         fs.writeFile("C:\\Vantry\\HLDS Vantry.log", std::string(half - 2, 'a') + "\r\n" + newer);
-        settings.SetServer("999", "1\t1\t27016\tC:\\HL\\\t\"hlds.exe\" +x\t\"a b\"");
+        settings.setServer("999", "1\t1\t27016\tC:\\HL\\\t\"hlds.exe\" +x\t\"a b\"");
         PruneServerRecords(s);
         EXPECT_EQ(log().size(), kept ? half : 2 * half);
         EXPECT_EQ(log().substr(log().size() - utc.size() - newer.size()), newer + utc);
@@ -396,7 +396,7 @@ TEST_F(MainPresenterTest, RecordsOfServersGoneAtStartGoWithAnEndLineAndTheLogKee
 
 TEST_F(MainPresenterTest, AWatchedServerThatCrashesIsRestartedWithItsNameUntilItCrashesTooOften) {
     using namespace watchdog;
-    settings.SetHLDSdir("C:\\Vantry\\");
+    settings.setHLDSdir("C:\\Vantry\\");
     fs.addDir("C:\\Vantry");
     const auto log = [&] { return fs.readFile("C:\\Vantry\\HLDS Vantry.log").value_or(""); };
     // As the launcher records a start; then the console comes.
@@ -407,10 +407,10 @@ TEST_F(MainPresenterTest, AWatchedServerThatCrashesIsRestartedWithItsNameUntilIt
     processes.windows[console] = started->pid;
     main.onNewConsolesTick();
     view.current = 0;
-    EXPECT_EQ(Describe({main.ListMenu().back()}), "Restart If It Crashes");
+    EXPECT_EQ(Describe({main.listMenu().back()}), "Restart If It Crashes");
     main.onMenuCommand(mainwin::RestartCommand);
-    EXPECT_EQ(Describe({main.ListMenu().back()}), "Restart If It Crashes*");
-    EXPECT_EQ(settings.Server("100"), "1010\t1\t27016\tC:\\HL\\\t" + line);
+    EXPECT_EQ(Describe({main.listMenu().back()}), "Restart If It Crashes*");
+    EXPECT_EQ(settings.server("100"), "1010\t1\t27016\tC:\\HL\\\t" + line);
     desktop.setTitle(console, "HLDS - de_dust");
     desktop.setVisible(console, false);
     main.onAliveTick();
@@ -431,7 +431,7 @@ TEST_F(MainPresenterTest, AWatchedServerThatCrashesIsRestartedWithItsNameUntilIt
         ASSERT_EQ(processes.starts.size(), crash + 2);
         EXPECT_EQ(processes.starts.back(), line + " @ C:\\HL\\");
         EXPECT_EQ(view.log.back(), "warning HLDS Vantry: HLDS - de_dust crashed (0xC0000005) and was restarted.");
-        EXPECT_EQ(settings.ServerKeys(), std::vector<std::string>{std::to_string(processes.nextPid - 1)});
+        EXPECT_EQ(settings.serverKeys(), std::vector<std::string>{std::to_string(processes.nextPid - 1)});
         // Its console comes back as the old one was: named and hidden.
         console = desktop.add("tty", "HLDS");
         processes.windows[console] = processes.nextPid - 1;
@@ -442,7 +442,7 @@ TEST_F(MainPresenterTest, AWatchedServerThatCrashesIsRestartedWithItsNameUntilIt
     processes.end(processes.nextPid - 1, 0xC0000005);
     main.onAliveTick();
     EXPECT_EQ(view.log.back(), "error HLDS Vantry: HLDS - de_dust crashed 5 times in 10 minutes and was not restarted.");
-    EXPECT_TRUE(settings.ServerKeys().empty());
+    EXPECT_TRUE(settings.serverKeys().empty());
     EXPECT_EQ(desktop.title(other) + (desktop.isVisible(other) ? " shown" : ""), "HLDS shown");
     const std::string written = log();
     EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 10) << written;
@@ -453,7 +453,7 @@ TEST_F(MainPresenterTest, AWatchedServerThatCrashesIsRestartedWithItsNameUntilIt
 }
 
 TEST_F(MainPresenterTest, EveryOtherEndIsFinalAndTenMinutesOfRunningPutTheWaitBack) {
-    settings.SetShowIn(1);  // no tray icon: the taskbar button flashes
+    settings.setShowIn(1);  // no tray icon: the taskbar button flashes
     const auto startWatched = [&](bool watched = true) {
         const auto id = processes.start("\"hlds.exe\"", "C:\\HL\\");
         RecordServerStart(settings, fs, clock, {*id, watched, "27015", "C:\\HL\\", "\"hlds.exe\""});
@@ -468,7 +468,7 @@ TEST_F(MainPresenterTest, EveryOtherEndIsFinalAndTenMinutesOfRunningPutTheWaitBa
         clock.now += 600000;
         main.onAliveTick();
         EXPECT_EQ(processes.starts.size(), 1u) << code;
-        EXPECT_TRUE(settings.ServerKeys().empty()) << code;
+        EXPECT_TRUE(settings.serverKeys().empty()) << code;
         processes.starts.clear();
     }
     // A crash after ten minutes of running waits the first wait again, and the

@@ -21,10 +21,10 @@ using Read = std::pair<std::vector<std::string>, std::vector<double>>;
 
 // Every reader, the texts and then the numbers; a centred default is given as 7.
 Read ReadAll(const Settings& s) {
-    return {{s.HLdir(), s.HLexe(), s.HLDSdir(), s.HLDSexe(), s.Params(), s.DefaultGameForOptions(),
-             s.DefaultGameForSelectors()},
-            {double(s.ShowIn()), double(s.IconIndex()), double(s.RegOnStart()), s.MainX(7), s.MainY(), s.CfgX(7),
-             s.CfgY(7), s.CfgX2(), s.CfgY2()}};
+    return {{s.HLdir(), s.HLexe(), s.HLDSdir(), s.HLDSexe(), s.Params(), s.defaultGameForOptions(),
+             s.defaultGameForSelectors()},
+            {double(s.ShowIn()), double(s.IconIndex()), double(s.RegOnStart()), s.mainX(7), s.mainY(), s.cfgX(7),
+             s.cfgY(7), s.cfgX2(), s.cfgY2()}};
 }
 
 }  // namespace
@@ -35,21 +35,21 @@ TEST(Settings, EachValueIsStoredAtItsAddressAsPlainTextAndReadFromThereUnlessItI
     EXPECT_EQ(ReadAll(s), (Read{{"", "", "", "", "", "", "valve"}, {2, 2, 1, 7, 35, 7, 7, 5175, 4125}}));
     EXPECT_TRUE(store.values.empty()) << "reading never writes";
 
-    s.SetHLdir("C:\\HL\\");
-    s.SetHLexe("hlds.exe");
-    s.SetHLDSdir("C:\\T\\");
-    s.SetHLDSexe("HLDS Vantry.exe");
-    s.SetParams("  -dev +maxplayers 8 ");
-    s.SetDefaultGame("cstrike");
-    s.SetShowIn(1);
-    s.SetIconIndex(5);
-    s.SetRegOnStart(0);
-    s.SetMainX(3540.0f);
-    s.SetMainY(-120.5f);
-    s.SetCfgX(150.0f);
-    s.SetCfgY(250.0f);
-    s.SetCfgX2(6000.0f);
-    s.SetCfgY2(4125.25f);
+    s.setHLdir("C:\\HL\\");
+    s.setHLexe("hlds.exe");
+    s.setHLDSdir("C:\\T\\");
+    s.setHLDSexe("HLDS Vantry.exe");
+    s.setParams("  -dev +maxplayers 8 ");
+    s.setDefaultGame("cstrike");
+    s.setShowIn(1);
+    s.setIconIndex(5);
+    s.setRegOnStart(0);
+    s.setMainX(3540.0f);
+    s.setMainY(-120.5f);
+    s.setCfgX(150.0f);
+    s.setCfgY(250.0f);
+    s.setCfgX2(6000.0f);
+    s.setCfgY2(4125.25f);
     using Key = std::tuple<std::string, std::string, std::string>;
     const auto options = [](const char* key) { return Key{"HLDSVantry", "Options", key}; };
     EXPECT_EQ(store.values, (std::map<Key, std::string>{
@@ -68,13 +68,13 @@ TEST(Settings, EachValueIsStoredAtItsAddressAsPlainTextAndReadFromThereUnlessItI
     store.save("HLDSVantry", "Options", "ShowIn", "tray");
     store.save("HLDSVantry", "Main", "Y", "12,5");
     store.save("HLDSVantry", "Options", "Default", "");
-    EXPECT_EQ(std::tuple(s.ShowIn(), s.MainY(), s.DefaultGameForSelectors()), std::tuple(2L, 35.0f, ""));
+    EXPECT_EQ(std::tuple(s.ShowIn(), s.mainY(), s.defaultGameForSelectors()), std::tuple(2L, 35.0f, ""));
     // So does a place or size beyond 2^24 twips, miles off any screen.
     store.save("HLDSVantry", "Main", "X", "1e30");
     store.save("HLDSVantry", "Main", "Y", "-3000000000");
     store.save("HLDSVantry", "CFG", "X2", "16777218");
     store.save("HLDSVantry", "CFG", "Y2", "-16777216");
-    EXPECT_EQ(std::tuple(s.MainX(7), s.MainY(), s.CfgX2(), s.CfgY2()), std::tuple(7.0f, 35.0f, 5175.0f, -16777216.0f));
+    EXPECT_EQ(std::tuple(s.mainX(7), s.mainY(), s.cfgX2(), s.cfgY2()), std::tuple(7.0f, 35.0f, 5175.0f, -16777216.0f));
 }
 
 class StartTest : public ::testing::Test {
@@ -107,11 +107,11 @@ TEST_F(StartTest, SwitchesOpenTheirWindowAndAnExistingFileOpensInTheEditor) {
 TEST_F(StartTest, TheAssociationIsRegisteredOnlyWhenRegOnStartIsOneAndAnUnknownShowInCountsAsTrayOnly) {
     EXPECT_TRUE(PlanStart("", settings, fs).registerCfgAssociation) << "absent counts as 1";
     for (long stored : {0L, 2L}) {
-        settings.SetRegOnStart(stored);
+        settings.setRegOnStart(stored);
         EXPECT_FALSE(PlanStart("/s", settings, fs).registerCfgAssociation) << stored;
     }
     for (auto [stored, mode] : {std::pair{0L, 0}, {1L, 1}, {2L, 2}, {3L, 0}, {-1L, 0}}) {
-        settings.SetShowIn(stored);
+        settings.setShowIn(stored);
         EXPECT_EQ(ShowInMode(settings), mode) << stored;
     }
 }

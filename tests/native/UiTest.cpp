@@ -54,10 +54,10 @@ namespace {
 struct Windows : ToolOwner {
     struct Logged : ProgramWindow {
         Logged(Windows& w, std::string name, bool tells = true) : w(w), name(std::move(name)), tells(tells) {}
-        void Unload() override {
+        void unload() override {
             w.log.push_back(name);
             if (tells)
-                w.set.Unloaded(this);
+                w.set.unloaded(this);
         }
         bool closeAsExitButton() override { return !staysOpen; }
         Windows& w;
@@ -69,7 +69,7 @@ struct Windows : ToolOwner {
     bool visible() override { return shown; }
     void activate() override { log.push_back("activate"); }
     bool open(Logged& tool, bool overOwner, bool loads = true) {
-        return set.openTool(tool, overOwner, [&] { loads ? set.Loaded(&tool) : log.push_back("no load"); });
+        return set.openTool(tool, overOwner, [&] { loads ? set.loaded(&tool) : log.push_back("no load"); });
     }
     WindowSet set;
     Texts log;
@@ -83,11 +83,11 @@ TEST(WindowSet, EndProgramHidesTheTitleThenUnloadsNewestFirstEvenWhenAWindowForg
     int emptied = 0;
     w.set.onEmpty = [&] { ++emptied; };
     for (auto* window : {&w.main, &w.title, &w.other, &w.tool, &w.main})  // loading twice does not reorder
-        w.set.Loaded(window);
-    w.set.Unloaded(&w.other);
+        w.set.loaded(window);
+    w.set.unloaded(&w.other);
     w.set.EndProgram([&] { w.log.push_back("hide title"); });
     EXPECT_EQ(w.log, (Texts{"hide title", "tool", "title", "main"}));
-    EXPECT_EQ(w.set.Count(), 0u);
+    EXPECT_EQ(w.set.count(), 0u);
     EXPECT_EQ(emptied, 1);
 }
 
@@ -115,7 +115,7 @@ TEST(WindowSet, AToolWindowHoldsItsOwnerDisabledGivesItBackAndIsTheOnlyOne) {
     w.tool.staysOpen = true;
     EXPECT_FALSE(w.set.closeToolAsExitButton());
     EXPECT_EQ(w.log, (Texts{"disable", "disable"}));
-    w.set.Unloaded(&w.tool);  // gone another way, as End program unloads it
+    w.set.unloaded(&w.tool);  // gone another way, as End program unloads it
     EXPECT_TRUE(w.set.closeToolAsExitButton());
     EXPECT_TRUE(w.open(w.other, false));
 }

@@ -23,10 +23,10 @@ struct DiskCatalogue {
     void install(const std::string& hlDir, const std::string& programDir) {
         fs.writeFile(hlDir + "hlds.exe", "MZ");
         fs.writeFile(programDir + "HLDS Vantry.exe", "MZ");
-        settings.SetHLdir(hlDir);
-        settings.SetHLexe("hlds.exe");
-        settings.SetHLDSdir(programDir);
-        settings.SetHLDSexe("HLDS Vantry.exe");
+        settings.setHLdir(hlDir);
+        settings.setHLexe("hlds.exe");
+        settings.setHLDSdir(programDir);
+        settings.setHLDSexe("HLDS Vantry.exe");
     }
 };
 

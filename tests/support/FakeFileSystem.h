@@ -141,10 +141,10 @@ private:
 inline void Install(FakeFileSystem& fs, Settings& settings) {
     fs.addFile("C:\\HL\\hlds.exe");
     fs.addFile("C:\\Vantry\\HLDS Vantry.exe");
-    settings.SetHLdir("C:\\HL\\");
-    settings.SetHLexe("hlds.exe");
-    settings.SetHLDSdir("C:\\Vantry\\");
-    settings.SetHLDSexe("HLDS Vantry.exe");
+    settings.setHLdir("C:\\HL\\");
+    settings.setHLexe("hlds.exe");
+    settings.setHLDSdir("C:\\Vantry\\");
+    settings.setHLDSexe("HLDS Vantry.exe");
 }
 
 }  // namespace vantry::fakes

@@ -81,7 +81,7 @@ public:
         const std::string key = Key(root, keyPath);
         std::erase_if(values_, [&](const auto& v) { return v.first.rfind(key + "\\", 0) == 0 || v.first.rfind(key + "|", 0) == 0; });
     }
-    void DeleteRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName) override {
+    void deleteRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName) override {
         values_.erase(Name(root, keyPath, valueName));
     }
     // Every value under the key, subkeys included: "sub\\key|value" to "sz:text" or "dword:n".

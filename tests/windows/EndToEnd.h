@@ -329,7 +329,7 @@ protected:
         SetOption("HLDSdir", BinDir() + "\\");
     }
     static std::string Program(const std::string& arguments = {}) { return ProgramLine(arguments); }
-    std::string Server(const std::string& arguments) const { return '"' + (hl / "hlds.exe") + "\" " + arguments; }
+    std::string server(const std::string& arguments) const { return '"' + (hl / "hlds.exe") + "\" " + arguments; }
     static std::string ServerLog() { return BinDir() + "\\HLDS Vantry.log"; }
 
     Installation installation;

@@ -25,10 +25,10 @@ TEST_F(EndToEnd, TheMainWindowListsConsolesAndHidesShowsRenamesAndExits) {
 
     // A real console opened after the stand-ins stands above them in the
     // window order, and is found all the same.
-    ChildProcess shown(Server("-game valve -standin-title \"HLDS - one\""), hl.path());
+    ChildProcess shown(server("-game valve -standin-title \"HLDS - one\""), hl.path());
     // Titles in any script: the system keeps them as Unicode, and so must the list.
     const std::string twoTitle = "HLDS - \xD0\xB4\xD0\xB2\xD0\xB0 \xE2\x84\x96" "2";  // два №2
-    ChildProcess hidden(Server("-game cstrike -standin-hidden -standin-title \"" + twoTitle + "\""), hl.path());
+    ChildProcess hidden(server("-game cstrike -standin-hidden -standin-title \"" + twoTitle + "\""), hl.path());
     HWND one = shown.waitForWindow("tty"), two = hidden.waitForWindow("tty");
     ASSERT_TRUE(one && two);
     ChildProcess console("cmd.exe /k title HLDS - x", hl.path(), CREATE_NEW_CONSOLE);
@@ -81,7 +81,7 @@ TEST_F(EndToEnd, NoWindowOfAnotherCopyIsListedNotEvenItsQuestionTitledHLDS) {
     ASSERT_NE(question, nullptr);
 
     // A console that comes after the question is listed by a poll that saw both.
-    ChildProcess console(Server("-standin-title \"HLDS - after\""), hl.path());
+    ChildProcess console(server("-standin-title \"HLDS - after\""), hl.path());
     HWND list = GetDlgItem(main, IdList);
     ASSERT_TRUE(WaitFor([&] { return IndexOf(list, "HLDS - after") != -1; }, 4s));
     EXPECT_EQ(Entries(list).size(), 1u) << Entries(list)[0].text;
@@ -680,7 +680,7 @@ TEST_F(EndToEnd, ASessionEndWaitsForTheAnswerToTheUnsavedWindowsOwnQuestion) {
 TEST_F(EndToEnd, TheTaskbarButtonsCloseAsksWhatTheExitButtonWould) {
     Install();
     SetOption("ShowIn", "1");
-    ChildProcess hidden(Server("-game valve -standin-hidden -standin-title \"HLDS - hidden\""), hl.path());
+    ChildProcess hidden(server("-game valve -standin-hidden -standin-title \"HLDS - hidden\""), hl.path());
     ASSERT_NE(hidden.waitForWindow("tty"), nullptr);
     ChildProcess program(Program());
     HWND main = program.waitForShownWindow("HLDSVantryMain");

@@ -114,7 +114,7 @@ TEST(TitleWindow, LiesOffScreenWithoutAMoveEntryAndHandsTheFocusOn) {
     title.onUserClose = [&] { ++userCloses; };
     SendMessageA(title.hwnd(), WM_CLOSE, 0, 0);
     EXPECT_EQ(userCloses, 1);
-    title.Unload();
+    title.unload();
     EXPECT_EQ(userCloses, 1);
     EXPECT_FALSE(IsWindow(title.hwnd()));
 }

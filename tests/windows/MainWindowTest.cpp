@@ -17,9 +17,9 @@ namespace {
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        settings.SetShowIn(0);
+        settings.setShowIn(0);
         ASSERT_TRUE(window.load(nullptr));
-        window.onEndProgram = [this] { window.Unload(); };
+        window.onEndProgram = [this] { window.unload(); };
         ShowWindow(window.hwnd(), SW_SHOW);
         PumpMessages();  // the tray icon comes just after the load
     }

@@ -92,7 +92,7 @@ TEST(TrayIcon, RemoveAllAndTheDestructorLeaveNoIcon) {
     EXPECT_EQ(leftOver, 0);
     EXPECT_TRUE(InNotificationArea(second.messageWindow()));
 
-    TrayIcon::RemoveAll();
+    TrayIcon::removeAll();
     EXPECT_FALSE(InNotificationArea(second.messageWindow()));
     EXPECT_FALSE(InNotificationArea(third.messageWindow()));
 }

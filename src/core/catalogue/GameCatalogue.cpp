@@ -173,7 +173,7 @@ LocateResult FillGameSelector(CatalogueServices& services, GameLists& lists, Win
         if (IsOffered(entry) && (!accepts || accepts(NameOfEntry(entry))))
             cmbGame.add(NameOfEntry(entry));
 
-    std::string wanted = ToLowerAscii(services.settings.DefaultGameForSelectors());
+    std::string wanted = ToLowerAscii(services.settings.defaultGameForSelectors());
     if (TrimSpaces(wanted).empty())
         wanted = BuiltInGame;
     const int rows = cmbGame.count();

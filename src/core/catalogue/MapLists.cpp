@@ -40,7 +40,7 @@ std::optional<std::string> Unlisted(const std::string& name, std::unordered_set<
 
 }  // namespace
 
-void MapList::Fill(const std::vector<std::string>& names) {
+void MapList::fill(const std::vector<std::string>& names) {
     std::unordered_set<std::string> listed;
     std::vector<std::string> rows;
     rows.reserve(names.size());
@@ -62,7 +62,7 @@ void FillMapList(MapList& lstMaps, const std::string& game, const Settings& sett
     }
     if (accepts)
         std::erase_if(names, [&](const std::string& name) { return !accepts(name); });
-    lstMaps.Fill(names);
+    lstMaps.fill(names);
 }
 
 bool DirMaps(ListControl& lstMaps, const std::string& game, const Settings& settings, FileSystem& fs) {

@@ -21,7 +21,7 @@ public:
     // lower-cased (not trimmed) and once; blank names are left out. The names
     // are weeded in a set and handed to the list at once, so that ten
     // thousand maps fill in O(n log n), not O(n²).
-    void Fill(const std::vector<std::string>& names);
+    void fill(const std::vector<std::string>& names);
 
 private:
     ListControl& lstMaps_;

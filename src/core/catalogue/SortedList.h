@@ -14,7 +14,7 @@ class SortedList final : public ListControl {
 public:
     void clear() override { rows_.clear(); }
     int add(const std::string& text) override {
-        const auto at = std::upper_bound(rows_.begin(), rows_.end(), text, Before);
+        const auto at = std::upper_bound(rows_.begin(), rows_.end(), text, before);
         const auto row = at - rows_.begin();
         rows_.insert(at, text);
         return static_cast<int>(row);
@@ -23,7 +23,7 @@ public:
     // by one does.
     void fill(const std::vector<std::string>& texts) override {
         rows_ = texts;
-        std::stable_sort(rows_.begin(), rows_.end(), Before);
+        std::stable_sort(rows_.begin(), rows_.end(), before);
     }
     void remove(int row) override {
         if (valid(row))
@@ -37,10 +37,10 @@ public:
     const std::vector<std::string>& rows() const { return rows_; }
 
 private:
-    static char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-    static bool Before(const std::string& a, const std::string& b) {
+    static char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+    static bool before(const std::string& a, const std::string& b) {
         return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-            return static_cast<unsigned char>(Lower(x)) < static_cast<unsigned char>(Lower(y));
+            return static_cast<unsigned char>(lower(x)) < static_cast<unsigned char>(lower(y));
         });
     }
     bool valid(int row) const { return row >= 0 && row < count(); }

@@ -43,14 +43,14 @@ LocateResult CfgEditorPresenter::onLoad() {
     // A size too small to hold the editor (a hand-edited or damaged setting)
     // is not taken: the window would be unusable.
     const Settings& settings = s_.catalogue.settings;
-    int width = static_cast<int>(settings.CfgX2());
-    int height = static_cast<int>(settings.CfgY2());
+    int width = static_cast<int>(settings.cfgX2());
+    int height = static_cast<int>(settings.cfgY2());
     if (width < cfgeditor::MinWidthTwips)
         width = cfgeditor::DefaultWidthTwips;
     if (height < cfgeditor::MinHeightTwips)
         height = cfgeditor::DefaultHeightTwips;
-    const int top = static_cast<int>(settings.CfgY((view_.screenHeightTwips() - height) / 2.0f));
-    const int left = static_cast<int>(settings.CfgX((view_.screenWidthTwips() - width) / 2.0f));
+    const int top = static_cast<int>(settings.cfgY((view_.screenHeightTwips() - height) / 2.0f));
+    const int left = static_cast<int>(settings.cfgX((view_.screenWidthTwips() - width) / 2.0f));
     view_.place({left, top, width, height});
     setChanged(false);
 
@@ -84,10 +84,10 @@ void CfgEditorPresenter::onUnload() {
     if (view_.windowVisible()) {
         Settings& settings = s_.catalogue.settings;
         const Rect place = view_.placeTwips();
-        settings.SetCfgY2(static_cast<float>(place.height));
-        settings.SetCfgX2(static_cast<float>(place.width));
-        settings.SetCfgY(static_cast<float>(place.top));
-        settings.SetCfgX(static_cast<float>(place.left));
+        settings.setCfgY2(static_cast<float>(place.height));
+        settings.setCfgX2(static_cast<float>(place.width));
+        settings.setCfgY(static_cast<float>(place.top));
+        settings.setCfgX(static_cast<float>(place.left));
     }
     ClearGameLists(s_.lists);
 }

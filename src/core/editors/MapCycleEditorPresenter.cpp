@@ -10,7 +10,7 @@ bool MapCycleEditorPresenter::read(const std::string& game) {
     cycle.clear();
     const auto text = readText(pathOf(game));
     if (!text) {
-        view_.maps().Fill({});
+        view_.maps().fill({});
         return false;
     }
     cycle.fill(SplitTextLines(*text));

@@ -58,7 +58,7 @@ void RegisterCfgAssociation(AssociationServices& s) {
     const std::string before = Shown(s);
     if (!WriteEntries(s, RegRoot::ClassesRoot, ""))
         WriteEntries(s, RegRoot::CurrentUser, UserClasses);
-    s.settings.SetRegOnStart(1);
+    s.settings.setRegOnStart(1);
     if (Shown(s) != before)
         s.shell.associationsChanged();
 }
@@ -69,11 +69,11 @@ void RemoveCfgAssociation(AssociationServices& s) {
     for (const std::string& base : {std::string(), "\\" + std::string(UserClasses)}) {
         const RegRoot root = base.empty() ? RegRoot::ClassesRoot : RegRoot::CurrentUser;
         if (EqualsIgnoreCase(r.GetRegString(root, base + "\\.cfg", ""), "cfgfile"))
-            r.DeleteRegValue(root, base + "\\.cfg", "");
+            r.deleteRegValue(root, base + "\\.cfg", "");
         if (EqualsIgnoreCase(r.GetRegString(root, base + OpenCommandKey, ""), CfgOpenCommand(s.programPath)))
             r.DeleteRegKey(root, base + "\\cfgfile");
     }
-    s.settings.SetRegOnStart(0);
+    s.settings.setRegOnStart(0);
     if (Shown(s) != before)
         s.shell.associationsChanged();
 }

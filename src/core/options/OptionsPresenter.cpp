@@ -34,7 +34,7 @@ void OptionsPresenter::onLoad() {
         return;
     view_.setServerPath(settings.HLdir() + settings.HLexe());
     view_.setProgramPath(settings.HLDSdir() + settings.HLDSexe());
-    view_.setDefaultGame(TrimSpaces(settings.DefaultGameForOptions()));
+    view_.setDefaultGame(TrimSpaces(settings.defaultGameForOptions()));
 
     // The steps above raise the change events.
     server_ = {};
@@ -224,12 +224,12 @@ bool OptionsPresenter::saveGamesCfg() {
 void OptionsPresenter::saveLocations() {
     Settings& settings = s_.catalogue.settings;
     if (server_.changed) {
-        settings.SetHLdir(server_.dir);
-        settings.SetHLexe(server_.file);
+        settings.setHLdir(server_.dir);
+        settings.setHLexe(server_.file);
     }
     if (program_.changed) {
-        settings.SetHLDSdir(program_.dir);
-        settings.SetHLDSexe(program_.file);
+        settings.setHLDSdir(program_.dir);
+        settings.setHLDSexe(program_.file);
     }
     server_.changed = program_.changed = false;
 }
@@ -237,21 +237,21 @@ void OptionsPresenter::saveLocations() {
 bool OptionsPresenter::apply() {
     Settings& settings = s_.catalogue.settings;
     if (view_.associated()) {
-        settings.SetIconIndex(iconChoice_ - 1);
+        settings.setIconIndex(iconChoice_ - 1);
         RegisterCfgAssociation(association_);
         // The box says whether to register at every start; registering itself stores "1".
-        settings.SetRegOnStart(view_.registerOnStart() ? 1 : 0);
+        settings.setRegOnStart(view_.registerOnStart() ? 1 : 0);
     } else if (associatedBefore_) {
         RemoveCfgAssociation(association_);
     }
     // Unticked and left so, the association may be another program's: it is
     // not this window's to take away.
     associatedBefore_ = view_.associated();
-    settings.SetDefaultGame(view_.defaultGame());
+    settings.setDefaultGame(view_.defaultGame());
 
     const int shownIn = std::max(view_.showIn(), 0);
     if (shownIn != ShowInMode(settings)) {
-        settings.SetShowIn(shownIn);
+        settings.setShowIn(shownIn);
         view_.showMainWindowAgain();
     }
 

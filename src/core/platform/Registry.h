@@ -28,7 +28,7 @@ public:
     // Removes the key together with all its subkeys.
     virtual void DeleteRegKey(RegRoot root, const std::string& keyPath) = 0;
     // Removes one value and nothing else; the empty name is the default value.
-    virtual void DeleteRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName) = 0;
+    virtual void deleteRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName) = 0;
 };
 
 }  // namespace vantry

@@ -111,7 +111,7 @@ void LauncherPresenter::onStart() {
         return;
     }
     Settings& settings = s_.catalogue.settings;
-    settings.SetParams(params);
+    settings.setParams(params);
     const std::string dir = settings.HLdir();
     const std::string exe = dir + settings.HLexe();
     // The program quoted and the parameters after a space, as the shell

@@ -14,8 +14,8 @@ bool HasTrayIcon(int showInMode) { return showInMode == 0 || showInMode == 2; }
 
 Rect MainWindowPlace(const Settings& settings, int screenWidthTwips, const Rect& windowTwips) {
     const float centred = (screenWidthTwips - windowTwips.width) / 2.0f;
-    return {static_cast<int>(std::lround(settings.MainX(centred))),
-            static_cast<int>(std::lround(settings.MainY())), windowTwips.width, windowTwips.height};
+    return {static_cast<int>(std::lround(settings.mainX(centred))),
+            static_cast<int>(std::lround(settings.mainY())), windowTwips.width, windowTwips.height};
 }
 
 MainPresenter::MainPresenter(MainView& view, MainServices services)
@@ -56,8 +56,8 @@ void MainPresenter::onUnload() {
     if (!view_.windowVisible())
         return;
     const Rect place = view_.windowTwips();
-    s_.settings.SetMainY(static_cast<float>(place.top));
-    s_.settings.SetMainX(static_cast<float>(place.left));
+    s_.settings.setMainY(static_cast<float>(place.top));
+    s_.settings.setMainX(static_cast<float>(place.left));
 }
 
 void MainPresenter::onTrayMenuRequest() {
@@ -66,14 +66,14 @@ void MainPresenter::onTrayMenuRequest() {
     if (!action)
         return;
     trayMin_ = *action;
-    runMenu(TrayMenu(), MenuAnchor::Cursor);
+    runMenu(trayMenu(), MenuAnchor::Cursor);
 }
 
-void MainPresenter::onIconClick() { runMenu(TrayMenu(), MenuAnchor::BelowIcon); }
+void MainPresenter::onIconClick() { runMenu(trayMenu(), MenuAnchor::BelowIcon); }
 
 void MainPresenter::onListMouseUp(int button) {
     if (button == mouse::Right && view_.lstServers().count() > 0 && view_.lstServers().current() >= 0)
-        runMenu(ListMenu(), MenuAnchor::Cursor);
+        runMenu(listMenu(), MenuAnchor::Cursor);
     list_.ShowServerDetails();
 }
 
@@ -110,7 +110,7 @@ void MainPresenter::exit() {
     view_.endProgram();
 }
 
-Menu MainPresenter::TrayMenu() {
+Menu MainPresenter::trayMenu() {
     using namespace mainwin;
     Menu menu;
     menuHandles_.clear();
@@ -141,7 +141,7 @@ Menu MainPresenter::TrayMenu() {
     return menu;
 }
 
-Menu MainPresenter::ListMenu() {
+Menu MainPresenter::listMenu() {
     using namespace mainwin;
     const std::optional<bool> watched = watchdog_.watched(currentConsole());
     MenuItem restart{RestartCommand, watchdog::MenuCaption};

@@ -135,8 +135,8 @@ public:
     void exit();
 
     // The menus as the window draws them.
-    Menu TrayMenu();
-    Menu ListMenu();
+    Menu trayMenu();
+    Menu listMenu();
     void onMenuCommand(int command);
 
 private:

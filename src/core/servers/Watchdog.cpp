@@ -76,26 +76,26 @@ std::optional<ServerRecord> ParseRecord(const std::string& key, const std::strin
 }  // namespace
 
 void RecordServerStart(Settings& settings, FileSystem& fs, Clock& clock, const ServerRecord& record) {
-    settings.SetServer(KeyOf(record), RecordText(record));
+    settings.setServer(KeyOf(record), RecordText(record));
     AppendServerLog(fs, settings, clock, ServerEvent::Start, std::nullopt, record.port, record.commandLine);
 }
 
 void PruneServerRecords(WatchdogServices& s) {
-    for (const std::string& key : s.settings.ServerKeys()) {
-        const auto record = ParseRecord(key, s.settings.Server(key).value_or(""));
+    for (const std::string& key : s.settings.serverKeys()) {
+        const auto record = ParseRecord(key, s.settings.server(key).value_or(""));
         if (record && s.processes.status(record->process).state == ProcessState::Running)
             continue;
         if (record)
             AppendServerLog(s.fs, s.settings, s.clock, ServerEvent::End, std::nullopt, record->port,
                             record->commandLine);
-        s.settings.RemoveServer(key);
+        s.settings.removeServer(key);
     }
 }
 
 void Watchdog::sync(std::int64_t now) {
     std::vector<ServerRecord> stored;
-    for (const std::string& key : s_.settings.ServerKeys())
-        if (const auto record = ParseRecord(key, s_.settings.Server(key).value_or("")))
+    for (const std::string& key : s_.settings.serverKeys())
+        if (const auto record = ParseRecord(key, s_.settings.server(key).value_or("")))
             stored.push_back(*record);
     // Taken by another copy of the program, or by the launcher's own end: no
     // longer this one's to watch.
@@ -193,9 +193,9 @@ bool Watchdog::restart(Server& server, std::int64_t now) {
         notices_.notify(NotRestartedNotice(titleOf(server), server.crashCode), true);
         return false;
     }
-    s_.settings.RemoveServer(key);
+    s_.settings.removeServer(key);
     server.record.process = *started;
-    s_.settings.SetServer(KeyOf(server.record), RecordText(server.record));
+    s_.settings.setServer(KeyOf(server.record), RecordText(server.record));
     log(server, ServerEvent::Restart, std::nullopt);
     notices_.notify(RestartedNotice(titleOf(server), server.crashCode), false);
     server.restartAt.reset();
@@ -207,7 +207,7 @@ bool Watchdog::restart(Server& server, std::int64_t now) {
 
 void Watchdog::finish(Server& server, ServerEvent event, std::optional<std::uint32_t> exitCode) {
     log(server, event, exitCode);
-    s_.settings.RemoveServer(KeyOf(server.record));
+    s_.settings.removeServer(KeyOf(server.record));
     s_.processes.release(server.record.process);
 }
 
@@ -231,7 +231,7 @@ void Watchdog::toggleWatched(DesktopWindow console) {
         if (!console || server.console != console)
             continue;
         server.record.watched = !server.record.watched;
-        s_.settings.SetServer(KeyOf(server.record), RecordText(server.record));
+        s_.settings.setServer(KeyOf(server.record), RecordText(server.record));
         return;
     }
 }

@@ -59,8 +59,8 @@ LocateResult LocateServerExe(Settings& settings, FileSystem& fs, Registry& regis
     });
     if (!chosen)
         return LocateResult::EndNow;
-    settings.SetHLdir(chosen->dir);
-    settings.SetHLexe(chosen->file);
+    settings.setHLdir(chosen->dir);
+    settings.setHLexe(chosen->file);
     return LocateResult::Known;
 }
 
@@ -73,8 +73,8 @@ LocateResult LocateOwnExe(Settings& settings, FileSystem& fs, FileDialogs& dialo
     const auto chosen = AskForLocation(dialogs, boxes, owner, texts, [&] { return startDir; });
     if (!chosen)
         return LocateResult::EndNow;
-    settings.SetHLDSdir(chosen->dir);
-    settings.SetHLDSexe(chosen->file);
+    settings.setHLDSdir(chosen->dir);
+    settings.setHLDSexe(chosen->file);
     return LocateResult::Known;
 }
 

@@ -5,13 +5,13 @@
 
 namespace vantry {
 
-ChromePictures ActivityLook::ActivePictures() { return {"EX1", "MIN1", "HELP1"}; }
-ChromePictures ActivityLook::InactivePictures() { return {"EXD", "MIND", "HELPD"}; }
+ChromePictures ActivityLook::activePictures() { return {"EX1", "MIN1", "HELP1"}; }
+ChromePictures ActivityLook::inactivePictures() { return {"EXD", "MIND", "HELPD"}; }
 
 ActivityLook::Update ActivityLook::onActivity(bool active) {
     Update update{active ? colour::Orange : colour::DimOrange, std::nullopt};
     if (active != wasActive_)
-        update.pictures = active ? ActivePictures() : InactivePictures();
+        update.pictures = active ? activePictures() : inactivePictures();
     wasActive_ = active;
     return update;
 }

@@ -24,8 +24,8 @@ public:
 
     Update onActivity(bool active);
 
-    static ChromePictures ActivePictures();
-    static ChromePictures InactivePictures();
+    static ChromePictures activePictures();
+    static ChromePictures inactivePictures();
 
 private:
     bool wasActive_ = false;

@@ -4,12 +4,12 @@
 
 namespace vantry {
 
-void WindowSet::Loaded(ProgramWindow* window) {
-    if (!IsLoaded(window))
+void WindowSet::loaded(ProgramWindow* window) {
+    if (!isLoaded(window))
         windows_.push_back(window);
 }
 
-void WindowSet::Unloaded(ProgramWindow* window) {
+void WindowSet::unloaded(ProgramWindow* window) {
     const auto it = std::find(windows_.begin(), windows_.end(), window);
     if (it == windows_.end())
         return;
@@ -20,7 +20,7 @@ void WindowSet::Unloaded(ProgramWindow* window) {
         onEmpty();
 }
 
-bool WindowSet::IsLoaded(const ProgramWindow* window) const {
+bool WindowSet::isLoaded(const ProgramWindow* window) const {
     return std::find(windows_.begin(), windows_.end(), window) != windows_.end();
 }
 
@@ -30,8 +30,8 @@ void WindowSet::EndProgram(const std::function<void()>& hideTitleWindow) {
     // A window's unload may load or unload others; take the newest each time.
     while (!windows_.empty()) {
         ProgramWindow* newest = windows_.back();
-        newest->Unload();
-        Unloaded(newest);  // in case its unload did not say so itself
+        newest->unload();
+        unloaded(newest);  // in case its unload did not say so itself
     }
 }
 
@@ -44,7 +44,7 @@ bool WindowSet::openTool(ProgramWindow& tool, bool overOwner, const std::functio
     if (owner)
         owner->setEnabled(false);
     load();
-    if (IsLoaded(&tool))
+    if (isLoaded(&tool))
         return true;
     if (tool_ == &tool)
         tool_ = nullptr;
@@ -60,8 +60,8 @@ void WindowSet::closeTool() {
         return;
     if (owner)
         owner->setEnabled(true);
-    tool->Unload();
-    Unloaded(tool);
+    tool->unload();
+    unloaded(tool);
     if (owner && owner->visible())
         owner->activate();
 }

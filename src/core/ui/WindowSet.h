@@ -10,11 +10,11 @@ namespace vantry {
 class ProgramWindow {
 public:
     virtual ~ProgramWindow() = default;
-    virtual void Unload() = 0;
+    virtual void unload() = 0;
     // Closes the window as its exit button does, with its question; false
     // while it stays open.
     virtual bool closeAsExitButton() {
-        Unload();
+        unload();
         return true;
     }
 };
@@ -40,10 +40,10 @@ public:
 // activation, and activated unless it waits hidden in the tray.
 class WindowSet {
 public:
-    void Loaded(ProgramWindow* window);
-    void Unloaded(ProgramWindow* window);
-    bool IsLoaded(const ProgramWindow* window) const;
-    std::size_t Count() const { return windows_.size(); }
+    void loaded(ProgramWindow* window);
+    void unloaded(ProgramWindow* window);
+    bool isLoaded(const ProgramWindow* window) const;
+    std::size_t count() const { return windows_.size(); }
 
     void EndProgram(const std::function<void()>& hideTitleWindow);
 
@@ -51,7 +51,7 @@ public:
     std::function<void()> onEmpty;
 
     void setToolOwner(ToolOwner* owner) { owner_ = owner; }
-    bool toolOpen() const { return tool_ != nullptr && IsLoaded(tool_); }
+    bool toolOpen() const { return tool_ != nullptr && isLoaded(tool_); }
     // Runs the tool window's load step, over the owner or alone, unless a
     // tool window is open already. False when it did not open.
     bool openTool(ProgramWindow& tool, bool overOwner, const std::function<void()>& load);

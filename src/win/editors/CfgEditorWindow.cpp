@@ -177,11 +177,11 @@ void CfgEditorWindow::closeToMain() {
         onClosedToMain();
 }
 
-void CfgEditorWindow::Unload() {
+void CfgEditorWindow::unload() {
     if (!hwnd_)
         return;
     presenter_.onUnload();
-    Frame::Unload();
+    Frame::unload();
 }
 
 LRESULT CfgEditorWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {

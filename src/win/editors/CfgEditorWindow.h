@@ -29,7 +29,7 @@ public:
     std::function<void()> onEndProgram;
     std::function<void()> onClosedToMain;
 
-    void Unload() override;
+    void unload() override;
 
 private:
     // txtCFG: the platform's multi-line text box in its own colours. Cut,

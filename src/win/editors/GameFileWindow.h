@@ -53,11 +53,11 @@ public:
     std::function<void()> onEndProgram;
     std::function<void()> onClosedToMain;
 
-    void Unload() override {
+    void unload() override {
         if (!hwnd_)
             return;
         editor_.onUnload();
-        Frame::Unload();
+        Frame::unload();
     }
 
 protected:

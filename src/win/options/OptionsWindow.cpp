@@ -236,7 +236,7 @@ void OptionsWindow::close() {
     if (onClosed)
         onClosed();
     else
-        Unload();
+        unload();
 }
 
 void OptionsWindow::showMainWindowAgain() {
@@ -255,11 +255,11 @@ void OptionsWindow::endProgramNow() {
         onEndProgramNow();
 }
 
-void OptionsWindow::Unload() {
+void OptionsWindow::unload() {
     if (!hwnd_)
         return;
     presenter_.onUnload();
-    Frame::Unload();
+    Frame::unload();
 }
 
 }  // namespace vantry::win

@@ -34,7 +34,7 @@ public:
     std::function<void()> onShowInChanged;    // the main window must follow ShowIn
     std::function<void()> onEndProgramNow;
 
-    void Unload() override;
+    void unload() override;
 
 private:
     // OptionsView

@@ -20,7 +20,7 @@ struct Winsock {
     decltype(&::closesocket) closesocket = nullptr;
     decltype(&::InetPtonW) inetPton = nullptr;
 
-    static const Winsock& Get() {
+    static const Winsock& get() {
         static const Winsock winsock = [] {
             Winsock w;
             const auto startup = LateBound<decltype(&::WSAStartup)>("ws2_32.dll", "WSAStartup");
@@ -44,14 +44,14 @@ struct SocketTraits {
     using Handle = SOCKET;
     static Handle empty() { return INVALID_SOCKET; }
     static bool valid(Handle s) { return s != INVALID_SOCKET; }
-    static void close(Handle s) { Winsock::Get().closesocket(s); }
+    static void close(Handle s) { Winsock::get().closesocket(s); }
 };
 using UniqueSocket = UniqueHandle<SocketTraits>;
 
 }  // namespace
 
 bool Win32Network::udpPortFree(const std::string& address, int port) {
-    const Winsock& ws = Winsock::Get();
+    const Winsock& ws = Winsock::get();
     if (!ws.socket || port < 0 || port > 65535)
         return false;
     sockaddr_in at{};

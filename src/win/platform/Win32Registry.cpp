@@ -154,7 +154,7 @@ void RemoveRegValue(RegRoot root, const std::string& keyPath, const std::string&
     RegDeleteValueW(key.get(), ValueName(name));
 }
 
-void Win32Registry::DeleteRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName) {
+void Win32Registry::deleteRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName) {
     RemoveRegValue(root, keyPath, valueName);
 }
 

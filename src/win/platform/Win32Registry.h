@@ -18,7 +18,7 @@ public:
     bool SetRegDword(RegRoot root, const std::string& keyPath, const std::string& valueName,
                      std::uint32_t value) override;
     void DeleteRegKey(RegRoot root, const std::string& keyPath) override;
-    void DeleteRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName) override;
+    void deleteRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName) override;
 };
 
 // A REG_SZ value up to its first NUL; nothing when the key or value is missing,

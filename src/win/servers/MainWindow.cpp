@@ -170,13 +170,13 @@ void MainWindow::endProgram() {
         onEndProgram();
 }
 
-void MainWindow::Unload() {
+void MainWindow::unload() {
     if (!hwnd_)
         return;
     presenter_.onUnload();
     KillTimer(hwnd_, TimerChkNew);
     KillTimer(hwnd_, TimerAlive);
-    Frame::Unload();
+    Frame::unload();
 }
 
 void MainWindow::paintFrameLines(HDC dc) {

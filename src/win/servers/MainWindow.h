@@ -46,7 +46,7 @@ public:
     std::function<void()> onMotdEditor;
     std::function<void(bool minimized)> onTitleWindowState;
 
-    void Unload() override;
+    void unload() override;
 
 private:
     // MainView

@@ -169,7 +169,7 @@ void AboutWindow::startSplashTimer(int milliseconds) {
 
 void AboutWindow::onExit() {
     reportClosed();
-    Unload();
+    unload();
 }
 
 void AboutWindow::reportClosed() {

@@ -39,7 +39,7 @@ struct Oleacc {
     AllocFunction allocString = LateBound<AllocFunction>("oleaut32.dll", "SysAllocStringLen");
     ClearFunction clearVariant = LateBound<ClearFunction>("oleaut32.dll", "VariantClear");
 
-    static const Oleacc* Get() {
+    static const Oleacc* get() {
         static const Oleacc found;
         return found.createStandard && found.lresultFromObject && found.allocString && found.clearVariant ? &found
                                                                                                            : nullptr;
@@ -247,7 +247,7 @@ LRESULT AnswerGetObject(HWND hwnd, WPARAM wp, LPARAM lp, std::unique_ptr<const A
     // The object id is a DWORD, whatever the width of the LPARAM it comes in.
     if (static_cast<DWORD>(lp) != static_cast<DWORD>(OBJID_CLIENT) || !answers)
         return 0;
-    const Oleacc* oleacc = Oleacc::Get();
+    const Oleacc* oleacc = Oleacc::get();
     if (!oleacc)
         return 0;
     // Handing the object to a screen reader in another process marshals it,

@@ -23,7 +23,7 @@ bool Control::attach(HWND hwnd) {
         return false;
     hwnd_ = hwnd;
     original_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
     return true;
 }
 
@@ -35,7 +35,7 @@ LRESULT Control::original(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) const {
     return CallWindowProcW(original_, hwnd, msg, wp, lp);
 }
 
-LRESULT CALLBACK Control::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT CALLBACK Control::proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     Control* self = ControlOf(hwnd);
     if (!self)
         return DefWindowProcW(hwnd, msg, wp, lp);

@@ -22,7 +22,7 @@ public:
     // DM_GETDEFID, which the dialog keys ask on Enter.
     LRESULT defaultId() const;
     // The dialog keys' Esc: IDCANCEL from no control.
-    static bool IsEscape(WPARAM wp, LPARAM lp) { return LOWORD(wp) == IDCANCEL && lp == 0; }
+    static bool isEscape(WPARAM wp, LPARAM lp) { return LOWORD(wp) == IDCANCEL && lp == 0; }
 
 private:
     HWND hwnd() const { return window_.hwnd(); }

@@ -20,7 +20,7 @@ using BlockReasonDestroy = BOOL(WINAPI*)(HWND);
 }  // namespace
 
 Frame::~Frame() {
-    windows_.Unloaded(this);
+    windows_.unloaded(this);
     destroy();
 }
 
@@ -32,7 +32,7 @@ bool Frame::createFrame(const FrameArgs& args) {
                 WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, args.title, 0, 0,
                 0, 0, args.owner, nullptr, LoadIconW(Instance(), MAKEINTRESOURCEW(101))))
         return false;
-    windows_.Loaded(this);
+    windows_.loaded(this);
     if (args.dpi)
         SetWindowDpi(hwnd_, args.dpi);
     place_.sizeTwips(args.widthTwips, args.heightTwips);
@@ -60,7 +60,7 @@ void Frame::showTrayIcon(const std::string& tooltip) {
     tray_.show(tooltip, [this] { onTrayActivate(); }, [this] { onTrayMenu(); });
 }
 
-void Frame::Unload() {
+void Frame::unload() {
     tray_.remove();
     destroy();
 }
@@ -106,7 +106,7 @@ void Frame::askAtSessionEnd() {
 
 void Frame::onDestroyed() {
     tray_.remove();
-    windows_.Unloaded(this);
+    windows_.unloaded(this);
 }
 
 LRESULT Frame::handle(UINT msg, WPARAM wp, LPARAM lp) {
@@ -145,7 +145,7 @@ LRESULT Frame::handle(UINT msg, WPARAM wp, LPARAM lp) {
     case DM_GETDEFID:
         return keys_.defaultId();
     case WM_COMMAND:
-        if (DialogKeys::IsEscape(wp, lp)) {
+        if (DialogKeys::isEscape(wp, lp)) {
             onEscape();
             return 0;
         }

@@ -63,14 +63,14 @@ public:
     void showTrayIcon(const std::string& tooltip);
     TrayIcon* trayIcon() { return tray_.icon(); }
 
-    void Unload() override;
+    void unload() override;
     // A window that is asking something already keeps it, and its question
     // comes forward.
     bool closeAsExitButton() override;
 
 protected:
     // The exit button, the tray menu's Exit and Alt+F4: unload by default.
-    virtual void onExit() { Unload(); }
+    virtual void onExit() { unload(); }
     // The user's unsaved work in the window as a log-off or shut-down names
     // it; empty for none.
     virtual std::string unsavedWork() { return {}; }

@@ -11,7 +11,7 @@ constexpr int ClientWidthTwips = 1770, ClientHeightTwips = 195;
 
 TitleWindow::~TitleWindow() {
     unloading_ = true;
-    windows_.Unloaded(this);
+    windows_.unloaded(this);
     destroy();
 }
 
@@ -20,7 +20,7 @@ bool TitleWindow::load(const std::string& caption) {
     if (!create(L"HLDSVantryTitle", 0, style, caption, 0, 0, 0, 0, nullptr, nullptr,
                 LoadIconW(Instance(), MAKEINTRESOURCEW(101))))
         return false;
-    windows_.Loaded(this);
+    windows_.loaded(this);
     RECT rc{0, 0, Px(hwnd_, ClientWidthTwips), Px(hwnd_, ClientHeightTwips)};
     AdjustWindowRectEx(&rc, style, FALSE, 0);
     const int width = rc.right - rc.left, height = rc.bottom - rc.top;
@@ -38,7 +38,7 @@ void TitleWindow::setMinimized(bool minimized) {
     ShowWindow(hwnd_, minimized ? SW_MINIMIZE : SW_RESTORE);
 }
 
-void TitleWindow::Unload() {
+void TitleWindow::unload() {
     unloading_ = true;
     destroy();
 }

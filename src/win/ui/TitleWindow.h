@@ -26,11 +26,11 @@ public:
     // The user closed it from its taskbar button.
     std::function<void()> onUserClose;
 
-    void Unload() override;
+    void unload() override;
 
 protected:
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
-    void onDestroyed() override { windows_.Unloaded(this); }
+    void onDestroyed() override { windows_.unloaded(this); }
 
 private:
     WindowSet& windows_;

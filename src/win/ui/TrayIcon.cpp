@@ -46,7 +46,7 @@ TrayIcon::~TrayIcon() {
     setShown(false);
 }
 
-void TrayIcon::RemoveAll() {
+void TrayIcon::removeAll() {
     for (TrayIcon* icon : LiveIcons())
         icon->setShown(false);
 }

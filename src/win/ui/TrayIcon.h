@@ -48,7 +48,7 @@ public:
 
     // Removes every shown icon of the process, for the ways out that end the
     // process at once and run no destructors.
-    static void RemoveAll();
+    static void removeAll();
 
 private:
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -63,7 +63,7 @@ bool Window::create(const wchar_t* className, DWORD exStyle, DWORD style, const 
         wc = WNDCLASSEXW{};
         wc.cbSize = sizeof wc;
         wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = Proc;
+        wc.lpfnWndProc = proc;
         wc.hInstance = Instance();
         wc.hIcon = icon;
         wc.hIconSm = icon;
@@ -79,7 +79,7 @@ bool Window::create(const wchar_t* className, DWORD exStyle, DWORD style, const 
 
 LRESULT Window::handle(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd_, msg, wp, lp); }
 
-LRESULT CALLBACK Window::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT CALLBACK Window::proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) {
         auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
         self->hwnd_ = hwnd;
