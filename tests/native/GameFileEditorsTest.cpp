@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "FakeCatalogue.h"
 #include "FakeListControl.h"
 #include "core/editors/MapCycleEditorPresenter.h"
@@ -9,32 +7,26 @@
 
 using namespace vantry;
 using Log = std::vector<std::string>;
-using Lines = std::vector<std::string>;
+using Lines = Log;
 
 namespace {
 
 // The parts both editors share, in memory.
 template <typename View>
-struct FakeGameFileView : View {
+struct FakeGameFileView : View, fakes::Recorder {
     ListControl& gameSelector() override { return games; }
     void setSaveEnabled(bool enabled) override { saveEnabled = enabled; }
     void setDocumentEnabled(bool enabled) override { documentEnabled = enabled; }
     void showTrayIcon(const std::string& tip) override { tray = tip; }
     WindowHandle windowHandle() override { return nullptr; }
-    void endProgram() override { log.push_back("end program"); }
-    void closeToMain() override { log.push_back("back to main"); }
-    void unsavedWorkChanged() override {
-        if (work)
-            heard.push_back(work());
-    }
+    void endProgram() override { this->log.push_back("end program"); }
+    void closeToMain() override { this->log.push_back("back to main"); }
+    void unsavedWorkChanged() override { this->hear(); }
 
-    std::function<std::string()> work;  // the presenter's, as the window reads it when told
-    Log heard;
     fakes::FakeListControl games;
     bool saveEnabled = true;  // so that the load must clear it
     bool documentEnabled = false;
     std::string tray;
-    Log log;
 };
 
 struct FakeMotdView : FakeGameFileView<MotdEditorView> {
@@ -77,12 +69,7 @@ protected:
     }
     // A change of game as the wheel makes it: a Click, no DropDown before it.
     template <typename View>
-    void Pick(View& view, GameFileEditor& editor, const std::string& game) {
-        for (int row = 0; row < view.games.count(); ++row)
-            if (view.games.text(row) == game)
-                view.games.index = row;
-        editor.onGameChange();
-    }
+    void Pick(View& view, GameFileEditor& editor, const std::string& game) { view.games.pick(game), editor.onGameChange(); }
     void Type(const std::string& text) {
         mv.body += text;
         motd->onTextChanged();

@@ -15,7 +15,7 @@ constexpr char Program[] = "C:\\Tools\\HLDS Vantry.EXE";
 constexpr RegRoot HKCR = RegRoot::ClassesRoot;
 constexpr RegRoot HKCU = RegRoot::CurrentUser;
 
-struct FakeOptionsView : OptionsView {
+struct FakeOptionsView : OptionsView, fakes::Recorder {
     ListControl& gameSelector() override { return cmbGame; }
     ListControl& maps() override { return lstMaps; }
     void removeMap(int row) override { lstMaps.rows.erase(lstMaps.rows.begin() + row); }
@@ -43,10 +43,7 @@ struct FakeOptionsView : OptionsView {
     void showMainWindowAgain() override { log.push_back("main window again"); }
     ShownSelectors shownSelectors() override { return {.frmOptions = {nullptr, &cmbGame}}; }
     void endProgramNow() override { log.push_back("end now"); }
-    void unsavedWorkChanged() override {
-        if (work)
-            heard.push_back(work());
-    }
+    void unsavedWorkChanged() override { hear(); }
 
     // The choices shown, in the window's order; "<" and ">" for the enabled icon
     // buttons, "reg" for an enabled register box and "*" when it is ticked.
@@ -56,16 +53,12 @@ struct FakeOptionsView : OptionsView {
                (nextEnabled ? " >" : "") + (applyEnabled ? " apply" : "") + " default " + lblDefault;
     }
 
-    std::function<std::string()> work;  // the presenter's, as the window reads it when told
-    Lines heard;
-
     fakes::FakeListControl cmbGame, lstMaps{true}, lstGames;
     std::string serverPath, programPath, txtNewMap, lblDefault;
     int chkVis = -1, icon = 0;
     bool chkAssoc = false, chkReg = false, regEnabled = false, nextEnabled = false, previousEnabled = false;
     bool applyEnabled = true;  // so that the load must clear it
     bool mapsEnabled = false, gamesEnabled = false;
-    Lines log;
 };
 
 class OptionsTest : public ::testing::Test, protected fakes::FakeCatalogue {
@@ -83,12 +76,7 @@ protected:
         EXPECT_FALSE(view.applyEnabled);
         return *presenter;
     }
-    void Pick(const std::string& game) {
-        for (int row = 0; row < view.cmbGame.count(); ++row)
-            if (view.cmbGame.text(row) == game)
-                view.cmbGame.index = row;
-        presenter->onGameChange();
-    }
+    void Pick(const std::string& game) { view.cmbGame.pick(game), presenter->onGameChange(); }
     std::string File(const std::string& path) { return fs.readFile(path).value_or("<none>"); }
     AssociationServices Association() { return {settings, registry, shell, Program}; }
 

@@ -54,10 +54,7 @@ protected:
     ServerList& list = main.servers();
 };
 
-using ServerListTest = ServersTest;
-using MainPresenterTest = ServersTest;
-
-TEST_F(ServerListTest, FindsConsolesOfAnyClassInWindowOrderButNeverAWindowOfTheProgram) {
+TEST_F(ServersTest, FindsConsolesOfAnyClassInWindowOrderButNeverAWindowOfTheProgram) {
     // A real console above the first "tty" stand-in is found too.
     const auto top = desktop.add("WineConsoleClass", "HLDS - gamma");
     const auto a = desktop.add("tty", "HLDS - alpha");
@@ -76,7 +73,7 @@ TEST_F(ServerListTest, FindsConsolesOfAnyClassInWindowOrderButNeverAWindowOfTheP
     EXPECT_FALSE(desktop.find(hidden)->visible) << "a console hidden when found stays hidden";
 }
 
-TEST_F(ServerListTest, ChkAliveDropsEveryClosedConsoleInOneTickAndTheNamesOnlyWithTheirOwn) {
+TEST_F(ServersTest, ChkAliveDropsEveryClosedConsoleInOneTickAndTheNamesOnlyWithTheirOwn) {
     // The user picks b and types a new name for it; then consoles close.
     for (const auto& [closing, left, names] :
          {std::tuple<std::string, Texts, std::string>{"acd", {"HLDS - b [x]"}, "HLDS|new name"},
@@ -105,7 +102,7 @@ TEST_F(ServerListTest, ChkAliveDropsEveryClosedConsoleInOneTickAndTheNamesOnlyWi
     }
 }
 
-TEST_F(ServerListTest, DetailsSplitTheTitleAtTheFirstTwoSeparatorsAndRenameKeepsThePrefix) {
+TEST_F(ServersTest, DetailsSplitTheTitleAtTheFirstTwoSeparatorsAndRenameKeepsThePrefix) {
     for (const auto& [title, names] : {std::pair{"HLDS - a - b", "HLDS|a"}, {"HLDS-x", "HLDS-x|"},
                                        {"HLDS -    - x", "HLDS|"}, {"HLDS -  my server ", "HLDS| my server "}}) {
         view.entries = {{title, false}};
@@ -132,7 +129,7 @@ TEST_F(ServerListTest, DetailsSplitTheTitleAtTheFirstTwoSeparatorsAndRenameKeeps
     EXPECT_EQ(desktop.find(h)->title + " / " + view.entries[0].text, "HLDS / HLDS");
 }
 
-TEST_F(ServerListTest, TogglesAndClicksOnTheMarkShowOrHideAndRefreshTheText) {
+TEST_F(ServersTest, TogglesAndClicksOnTheMarkShowOrHideAndRefreshTheText) {
     const auto a = Console("HLDS - a");
     const auto b = Console("HLDS - b", false);
     view.current = 0;
@@ -167,27 +164,21 @@ TEST_F(ServerListTest, TogglesAndClicksOnTheMarkShowOrHideAndRefreshTheText) {
     EXPECT_EQ(view.entries[0].text, "HLDS - a again");
 }
 
-TEST_F(ServerListTest, AMarkIsWhatTheConsoleDidAndThePollPutsItRightWhenItChanges) {
+TEST_F(ServersTest, AMarkIsWhatTheConsoleDidAndThePollPutsItRightWhenItChanges) {
     const auto a = Console("HLDS - a");
     const auto b = Console("HLDS - b", false);
     // Neither answers: each stays as it is, whatever it is asked.
     desktop.find(a)->hung = desktop.find(b)->hung = true;
     view.current = 1;
-    const struct {
-        const char* command;
-        std::function<void()> run;
-        const char* hideCaption;
-    } commands[] = {
-        {"Unhide", [&] { list.toggleCurrent(); }, "Un&hide"},
-        {"the tray's entry", [&] { list.toggleEntry(0); }, "&Hide"},
-        {"a tick", [&] { view.entries[1].ticked = true; list.onListClick(); }, "Un&hide"},
-        {"Hide All", [&] { list.hideAll(); }, "Un&hide"},
-        {"Unhide All", [&] { list.unhideAll(); }, "Un&hide"},
+    const std::pair<const char*, std::function<void()>> commands[] = {
+        {"Un&hide", [&] { list.toggleCurrent(); }}, {"&Hide", [&] { list.toggleEntry(0); }},
+        {"Un&hide", [&] { view.entries[1].ticked = true; list.onListClick(); }},
+        {"Un&hide", [&] { list.hideAll(); }}, {"Un&hide", [&] { list.unhideAll(); }},
     };
-    for (const auto& c : commands) {
-        c.run();
-        EXPECT_EQ(Entries(), (Texts{"HLDS - a [x]", "HLDS - b [ ]"})) << c.command;
-        EXPECT_EQ(view.hideCaption, c.hideCaption) << c.command;
+    for (const auto& [hideCaption, run] : commands) {
+        run();
+        EXPECT_EQ(Entries(), (Texts{"HLDS - a [x]", "HLDS - b [ ]"})) << hideCaption;
+        EXPECT_EQ(view.hideCaption, hideCaption);
     }
     boxes.answers = {mb::No};
     main.exit();
@@ -201,7 +192,7 @@ TEST_F(ServerListTest, AMarkIsWhatTheConsoleDidAndThePollPutsItRightWhenItChange
     EXPECT_EQ(view.hideCaption, "&Hide") << "the current entry's";
 }
 
-TEST_F(MainPresenterTest, TheTrayMenuOffersTheServersOnlyWhenThereAreAny) {
+TEST_F(ServersTest, TheTrayMenuOffersTheServersOnlyWhenThereAreAny) {
     const auto tail = [](const char* min) {
         return "Hide All | Unhide All | - | Start Server | CFG Editor | Map Cycle | MOTD | "
                "Options | - | Report Bug | About | - | " + std::string(min) + " | Exit";
@@ -233,7 +224,7 @@ TEST_F(MainPresenterTest, TheTrayMenuOffersTheServersOnlyWhenThereAreAny) {
     EXPECT_EQ(view.log.back(), "activate modal");
 }
 
-TEST_F(MainPresenterTest, AServersChoiceTogglesTheConsoleItNamedEvenWhenAPollDroppedAnotherMeanwhile) {
+TEST_F(ServersTest, AServersChoiceTogglesTheConsoleItNamedEvenWhenAPollDroppedAnotherMeanwhile) {
     const DesktopWindow a = Console("HLDS - a");
     const DesktopWindow b = Console("HLDS - b");
     view.onMenu = [&] {
@@ -251,7 +242,7 @@ TEST_F(MainPresenterTest, AServersChoiceTogglesTheConsoleItNamedEvenWhenAPollDro
     EXPECT_TRUE(desktop.find(b)->visible);
 }
 
-TEST_F(MainPresenterTest, MinimizeAndRestoreGoByTheShowInMode) {
+TEST_F(ServersTest, MinimizeAndRestoreGoByTheShowInMode) {
     for (const auto& [mode, log] : {std::pair<int, Texts>{0, {"tray icon", "hide", "show", "hide", "show"}},
                                     {1, {"minimize title", "restore title", "minimize title", "restore title"}},
                                     {2, {"tray icon", "minimize title", "restore title", "minimize title",
@@ -276,7 +267,7 @@ TEST_F(MainPresenterTest, MinimizeAndRestoreGoByTheShowInMode) {
     EXPECT_EQ(view.log.back(), "hide");
 }
 
-TEST_F(MainPresenterTest, ExitClosesTheToolWindowsFirstThenAsksOnlyWhenAConsoleIsHidden) {
+TEST_F(ServersTest, ExitClosesTheToolWindowsFirstThenAsksOnlyWhenAConsoleIsHidden) {
     Console("HLDS - a");
     main.exit();
     EXPECT_TRUE(boxes.calls.empty());
@@ -297,13 +288,11 @@ TEST_F(MainPresenterTest, ExitClosesTheToolWindowsFirstThenAsksOnlyWhenAConsoleI
     view.chosen = {mainwin::ExitCommand};
     main.onTrayMenuRequest();
     ASSERT_EQ(boxes.calls.size(), 2u);
-    const fakes::BoxCall& box = boxes.calls[0];
-    EXPECT_EQ(box.text + " / " + box.title + " / " + std::to_string(box.style),
-              "Exit although you currently have hidden servers? / Exit / 36");
+    EXPECT_EQ(fakes::Describe(boxes.calls[0]), "Exit / Exit although you currently have hidden servers? / 36");
     EXPECT_EQ(std::count(view.log.begin(), view.log.end(), "end"), 2);
 }
 
-TEST_F(MainPresenterTest, ClosingStoresThePositionOnlyWhileVisible) {
+TEST_F(ServersTest, ClosingStoresThePositionOnlyWhileVisible) {
     view.place = {1440, 720, 4500, 5000};
     view.visible = false;
     main.onUnload();
@@ -316,7 +305,7 @@ TEST_F(MainPresenterTest, ClosingStoresThePositionOnlyWhileVisible) {
     EXPECT_EQ(MainWindowPlace(settings, 15360, {0, 0, 4500, 5000}), (Rect{5430, 35, 4500, 5000}));
 }
 
-TEST_F(MainPresenterTest, TheListMenuComesBeforeTheDetailsOfTheEntryItPicked) {
+TEST_F(ServersTest, TheListMenuComesBeforeTheDetailsOfTheEntryItPicked) {
     // On an empty list every command does nothing.
     main.onListMouseUp(mouse::Right);
     EXPECT_TRUE(view.menus.empty()) << "no menu on an empty list";
@@ -341,7 +330,7 @@ TEST_F(MainPresenterTest, TheListMenuComesBeforeTheDetailsOfTheEntryItPicked) {
     EXPECT_EQ(view.menus.size(), 1u);
 }
 
-TEST_F(MainPresenterTest, AboutDisablesTheWindowUntilItClosesAndReportBugOpensThePage) {
+TEST_F(ServersTest, AboutDisablesTheWindowUntilItClosesAndReportBugOpensThePage) {
     view.chosen = {mainwin::AboutCommand};
     main.onTrayMenuRequest();
     main.onAboutClosed();
@@ -354,11 +343,10 @@ TEST_F(MainPresenterTest, AboutDisablesTheWindowUntilItClosesAndReportBugOpensTh
     main.onIconClick();
     ASSERT_EQ(shell.executed.size(), 1u);
     const fakes::ShellCall& run = shell.executed[0];
-    EXPECT_EQ(run.verb + " " + run.file + " " + std::to_string(run.showCommand),
-              "Open https://vantry.example.org/report 1");
+    EXPECT_EQ(run.verb + " " + run.file + " " + std::to_string(run.showCommand), "Open https://vantry.example.org/report 1");
 }
 
-TEST_F(MainPresenterTest, RecordsOfServersGoneAtStartGoWithAnEndLineAndTheLogKeepsItsNewerHalf) {
+TEST_F(ServersTest, RecordsOfServersGoneAtStartGoWithAnEndLineAndTheLogKeepsItsNewerHalf) {
     settings.SetHLDSdir("C:\\Vantry\\");
     fs.addDir("C:\\Vantry");
     const auto log = [&] { return fs.readFile("C:\\Vantry\\HLDS Vantry.log").value_or(""); };
@@ -394,7 +382,7 @@ TEST_F(MainPresenterTest, RecordsOfServersGoneAtStartGoWithAnEndLineAndTheLogKee
     }
 }
 
-TEST_F(MainPresenterTest, AWatchedServerThatCrashesIsRestartedWithItsNameUntilItCrashesTooOften) {
+TEST_F(ServersTest, AWatchedServerThatCrashesIsRestartedWithItsNameUntilItCrashesTooOften) {
     using namespace watchdog;
     settings.SetHLDSdir("C:\\Vantry\\");
     fs.addDir("C:\\Vantry");
@@ -452,7 +440,7 @@ TEST_F(MainPresenterTest, AWatchedServerThatCrashesIsRestartedWithItsNameUntilIt
     EXPECT_NE(written.find("\tgive-up\t0xC0000005\t27016\t" + line + "\r\n"), std::string::npos);
 }
 
-TEST_F(MainPresenterTest, EveryOtherEndIsFinalAndTenMinutesOfRunningPutTheWaitBack) {
+TEST_F(ServersTest, EveryOtherEndIsFinalAndTenMinutesOfRunningPutTheWaitBack) {
     settings.SetShowIn(1);  // no tray icon: the taskbar button flashes
     const auto startWatched = [&](bool watched = true) {
         const auto id = processes.start("\"hlds.exe\"", "C:\\HL\\");
