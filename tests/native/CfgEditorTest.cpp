@@ -78,7 +78,6 @@ protected:
         editor->onTextChanged();
     }
 
-    fakes::FakeClipboard clipboard;
     FakeCfgView view;
     std::unique_ptr<CfgEditorPresenter> editor;
 };

@@ -59,14 +59,8 @@ protected:
         EXPECT_FALSE(view.saveEnabled);
         return p;
     }
-    MotdEditorPresenter& Motd(bool standalone = false) {
-        motd = Load<MotdEditorPresenter>(mv, standalone);
-        return *motd;
-    }
-    MapCycleEditorPresenter& Cycle() {
-        cycle = Load<MapCycleEditorPresenter>(cv);
-        return *cycle;
-    }
+    void Motd(bool standalone = false) { motd = Load<MotdEditorPresenter>(mv, standalone); }
+    void Cycle() { cycle = Load<MapCycleEditorPresenter>(cv); }
     // A change of game as the wheel makes it: a Click, no DropDown before it.
     template <typename View>
     void Pick(View& view, GameFileEditor& editor, const std::string& game) { view.games.pick(game), editor.onGameChange(); }
@@ -125,8 +119,6 @@ TEST_F(GameFileEditorsTest, AChangeOfGameAsksAboutAndWritesToTheGameThatWasShown
     fs.addFile("C:\\HL\\valve\\motd.txt", "v\r\n");
     fs.addFile("C:\\HL\\cstrike\\motd.txt", "c\r\n");
     Motd();
-    ASSERT_EQ(mv.games.texts(), (Lines{"cstrike", "valve"}));
-    EXPECT_EQ(mv.body, "v");
     Type("!");
     // The wheel: neither DropDown nor KeyDown came first.
     boxes.answers = {mb::Yes};

@@ -80,7 +80,6 @@ protected:
     std::string File(const std::string& path) { return fs.readFile(path).value_or("<none>"); }
     AssociationServices Association() { return {settings, registry, shell, Program}; }
 
-    fakes::FakeShell shell;
     FakeOptionsView view;
     std::unique_ptr<OptionsPresenter> presenter;
 };

@@ -4,9 +4,8 @@
 #include <map>
 #include <tuple>
 
+#include "FakeCatalogue.h"
 #include "FakeDesktop.h"
-#include "FakeFileSystem.h"
-#include "FakePlatform.h"
 #include "core/servers/MainPresenter.h"
 #include "core/ui/Mouse.h"
 
@@ -15,7 +14,7 @@ using Texts = std::vector<std::string>;
 
 namespace {
 
-class ServersTest : public ::testing::Test {
+class ServersTest : public ::testing::Test, protected fakes::FakeCatalogue {
 protected:
     // Consoles listed as a poll finds them.
     DesktopWindow Console(const std::string& title, bool visible = true) {
@@ -40,16 +39,10 @@ protected:
         return out;
     }
 
+    std::string Log() { return fs.readFile("C:\\Vantry\\HLDS Vantry.log").value_or(""); }
+
     fakes::FakeDesktopWindows desktop;
-    fakes::FakeSettingsStore store;
-    Settings settings{store};
-    fakes::FakeMessageBoxes boxes;
-    fakes::FakeShell shell;
     fakes::FakeMainView view;
-    int lastPort = 27100;
-    fakes::FakeFileSystem fs;
-    fakes::FakeProcesses processes;
-    fakes::FakeClock clock;
     MainPresenter main{view, MainServices{settings, desktop, boxes, shell, lastPort, fs, processes, clock}};
     ServerList& list = main.servers();
 };
@@ -296,12 +289,12 @@ TEST_F(ServersTest, ClosingStoresThePositionOnlyWhileVisible) {
     view.place = {1440, 720, 4500, 5000};
     view.visible = false;
     main.onUnload();
-    EXPECT_TRUE(store.values.empty());
+    EXPECT_FALSE(store.get(SettingsApp, "Main", "X"));
     view.visible = true;
     main.onUnload();
     // Next time it comes back there; with nothing stored, 35 twips from the top, centred.
     EXPECT_EQ(MainWindowPlace(settings, 15360, {0, 0, 4500, 5000}), (Rect{1440, 720, 4500, 5000}));
-    store.values.clear();
+    store.values.erase({SettingsApp, "Main", "X"}), store.values.erase({SettingsApp, "Main", "Y"});
     EXPECT_EQ(MainWindowPlace(settings, 15360, {0, 0, 4500, 5000}), (Rect{5430, 35, 4500, 5000}));
 }
 
@@ -347,9 +340,6 @@ TEST_F(ServersTest, AboutDisablesTheWindowUntilItClosesAndReportBugOpensThePage)
 }
 
 TEST_F(ServersTest, RecordsOfServersGoneAtStartGoWithAnEndLineAndTheLogKeepsItsNewerHalf) {
-    settings.SetHLDSdir("C:\\Vantry\\");
-    fs.addDir("C:\\Vantry");
-    const auto log = [&] { return fs.readFile("C:\\Vantry\\HLDS Vantry.log").value_or(""); };
     WatchdogServices s{settings, fs, processes, clock, desktop};
     const std::uint32_t running = processes.start("x", "C:\\HL\\")->pid;
     settings.SetServer(std::to_string(running), "1000\t1\t27015\tC:\\HL\\\tx");
@@ -360,13 +350,13 @@ TEST_F(ServersTest, RecordsOfServersGoneAtStartGoWithAnEndLineAndTheLogKeepsItsN
         PruneServerRecords(s);
         EXPECT_EQ(settings.ServerKeys(), (Texts{std::to_string(running)})) << key << " " << text;
     }
-    EXPECT_EQ(log(), "");
+    EXPECT_EQ(Log(), "");
     // The command line is last and whole: it may hold a tab of its own.
     settings.SetServer("999", "1\t1\t27016\tC:\\HL\\\t\"hlds.exe\" +x\t\"a b\"");
     clock.local = {2027, 1, 2, 23, 5, 9, -570};
     PruneServerRecords(s);
     const std::string end = "2027-01-02T23:05:09-09:30\tend\t-\t27016\t\"hlds.exe\" +x\t\"a b\"\r\n";
-    EXPECT_EQ(log(), end);
+    EXPECT_EQ(Log(), end);
 
     // Past a megabyte the log keeps what follows the first line end at or
     // after its middle.
@@ -377,16 +367,13 @@ TEST_F(ServersTest, RecordsOfServersGoneAtStartGoWithAnEndLineAndTheLogKeepsItsN
         fs.writeFile("C:\\Vantry\\HLDS Vantry.log", std::string(half - 2, 'a') + "\r\n" + newer);
         settings.SetServer("999", "1\t1\t27016\tC:\\HL\\\t\"hlds.exe\" +x\t\"a b\"");
         PruneServerRecords(s);
-        EXPECT_EQ(log().size(), kept ? half : 2 * half);
-        EXPECT_EQ(log().substr(log().size() - utc.size() - newer.size()), newer + utc);
+        EXPECT_EQ(Log().size(), kept ? half : 2 * half);
+        EXPECT_EQ(Log().substr(Log().size() - utc.size() - newer.size()), newer + utc);
     }
 }
 
 TEST_F(ServersTest, AWatchedServerThatCrashesIsRestartedWithItsNameUntilItCrashesTooOften) {
     using namespace watchdog;
-    settings.SetHLDSdir("C:\\Vantry\\");
-    fs.addDir("C:\\Vantry");
-    const auto log = [&] { return fs.readFile("C:\\Vantry\\HLDS Vantry.log").value_or(""); };
     // As the launcher records a start; then the console comes.
     const std::string line = "\"C:\\HL\\hlds.exe\"  -game cstrike +port 27016";
     const auto started = processes.start(line, "C:\\HL\\");
@@ -432,7 +419,7 @@ TEST_F(ServersTest, AWatchedServerThatCrashesIsRestartedWithItsNameUntilItCrashe
     EXPECT_EQ(view.log.back(), "error HLDS Vantry: HLDS - de_dust crashed 5 times in 10 minutes and was not restarted.");
     EXPECT_TRUE(settings.ServerKeys().empty());
     EXPECT_EQ(desktop.title(other) + (desktop.isVisible(other) ? " shown" : ""), "HLDS shown");
-    const std::string written = log();
+    const std::string written = Log();
     EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 10) << written;
     EXPECT_NE(written.find("\tstart\t-\t27016\t" + line + "\r\n"), std::string::npos) << written;
     EXPECT_NE(written.find("\tcrash\t0xC0000005\t27016\t"), std::string::npos);

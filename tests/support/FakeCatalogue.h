@@ -21,8 +21,8 @@ struct Recorder {
     std::function<std::string()> work;  // the presenter's, as the window reads it when told
 };
 
-// Everything a window's catalogue rebuild reaches, in memory, with hlds.exe
-// and the program installed where the settings say.
+// Everything a window's catalogue rebuild reaches, and the rest a tool window
+// uses, in memory, with hlds.exe and the program installed where the settings say.
 struct FakeCatalogue {
     FakeCatalogue() { Install(fs, settings); }
 
@@ -36,6 +36,12 @@ struct FakeCatalogue {
     FakeMessageBoxes boxes;
     CatalogueServices catalogue{settings, fs, registry, dialogs, boxes, "C:\\Vantry\\"};
     GameLists lists;
+    FakeShell shell;
+    FakeClipboard clipboard;
+    FakeProcesses processes;
+    FakeNetwork network;
+    FakeClock clock;
+    int lastPort = 27014;
 };
 
 }  // namespace vantry::fakes
