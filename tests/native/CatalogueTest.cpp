@@ -347,9 +347,7 @@ TEST_F(LauncherTest, NamesTheServersCommandsCannotLoadAreNotOffered) {
 }
 
 TEST_F(LauncherTest, TheCommandLineHasTheParametersFirstThenGameMapAndPortAllTrimmed) {
-    const struct {
-        const char *params, *map, *port, *line;
-    } cases[] = {
+    const struct { const char *params, *map, *port, *line; } cases[] = {
         {"   ", "  ", "  ", "\"C:\\HL\\hlds.exe\"  -game valve"},
         {"  +maxplayers 8 ", " de_dust ", " 27016 ", "\"C:\\HL\\hlds.exe\" +maxplayers 8  -game valve +map de_dust +port 27016"},
         {"", "", "27o15", "\"C:\\HL\\hlds.exe\"  -game valve +port 27o15"},  // a pasted port is passed as it is

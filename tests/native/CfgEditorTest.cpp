@@ -53,30 +53,20 @@ struct FakeCfgView : CfgEditorView, fakes::Recorder {
 class CfgEditorTest : public ::testing::Test, protected fakes::FakeCatalogue {
 protected:
     void SetUp() override { fs.addDir("C:\\HL\\valve\\maps"); }
-    CfgEditorPresenter& Open(CfgEditorMode mode = CfgEditorMode::FromMain, const std::string& path = {}) {
-        editor = std::make_unique<CfgEditorPresenter>(
-            view, CfgEditorServices{catalogue, lists, clipboard, mode, path});
+    void Open(CfgEditorMode mode = CfgEditorMode::FromMain, const std::string& path = {}) {
+        editor = std::make_unique<CfgEditorPresenter>(view, CfgEditorServices{catalogue, lists, clipboard, mode, path});
         EXPECT_EQ(editor->onLoad(), LocateResult::Known);
-        return *editor;
     }
     // A command picked from the menu of its button.
     void Choose(int command) {
         view.chosen = command;
-        if (command <= cfgeditor::ExitCommand)
-            editor->onFileButton();
-        else
-            editor->onEditButton();
+        command <= cfgeditor::ExitCommand ? editor->onFileButton() : editor->onEditButton();
         view.chosen = 0;
     }
     // The document as shown: text | title | tray tip, and "*" when changed.
-    std::string Doc() {
-        return view.body + " | " + view.title + " | " + view.tray + (editor->changed() ? " *" : "");
-    }
+    std::string Doc() { return view.body + " | " + view.title + " | " + view.tray + (editor->changed() ? " *" : ""); }
     // What the user typed: the text box raises its change.
-    void Type(const std::string& text) {
-        view.replace(view.start, view.length, text);
-        editor->onTextChanged();
-    }
+    void Type(const std::string& text) { view.replace(view.start, view.length, text), editor->onTextChanged(); }
 
     FakeCfgView view;
     std::unique_ptr<CfgEditorPresenter> editor;
@@ -85,9 +75,7 @@ protected:
 }  // namespace
 
 TEST_F(CfgEditorTest, FilesComeBackByteForByteWithOneFinalLineEnd) {
-    const struct {
-        const char *bytes, *shown, *saved;
-    } cases[] = {
+    const struct { const char *bytes, *shown, *saved; } cases[] = {
         {"a\r\nb\r\n", "a\r\nb", "a\r\nb\r\n"},
         {"a", "a", "a\r\n"},
         {"", "", "\r\n"},

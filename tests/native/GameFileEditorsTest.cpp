@@ -227,11 +227,7 @@ TEST_F(GameFileEditorsTest, TextTheFilesEncodingCannotStoreStopsTheCloseUnlessSa
 TEST_F(GameFileEditorsTest, MapCycleReadsEveryLineInFileOrderAndWritesItBack) {
     fs.addFile("C:\\HL\\valve\\maps\\Stalkyard.bsp");
     fs.addFile("C:\\HL\\valve\\maps\\crossfire.bsp");
-    const struct {
-        const char* bytes;
-        Lines entries;
-        const char* saved;
-    } cases[] = {
+    const struct { const char* bytes; Lines entries; const char* saved; } cases[] = {
         {"a\r\n\r\nb\r\n", {"a", "", "b"}, "a\r\n\r\nb\r\n"},
         {"b\r\na", {"b", "a"}, "b\r\na\r\n"},
         {"", {}, "\r\n"},
@@ -265,13 +261,15 @@ TEST_F(GameFileEditorsTest, MapCycleReadsEveryLineInFileOrderAndWritesItBack) {
 }
 
 TEST_F(GameFileEditorsTest, AddDeleteAndMoveFollowTheirSelectionAndFlagRules) {
-    enum Step { Add, Del, Up, Down };
+    using P = MapCycleEditorPresenter;
+    const auto Add = &P::onAdd, Del = &P::onDelete, Up = &P::onMoveUp, Down = &P::onMoveDown;
+    // The cycle and its selection, the map selected (0 "  ", 1 "crossfire", -1 none), the step, then the
+    // cycle, its selection and whether it is changed.
     const struct {
         const char* name;
         Lines cycle;
-        int selected;     // in lstCycle
-        int map;          // selected in lstMaps: 0 "  ", 1 "crossfire", -1 none
-        Step step;
+        int selected, map;
+        void (P::*step)();
         Lines after;
         int selectedAfter;
         bool flag;
@@ -293,19 +291,12 @@ TEST_F(GameFileEditorsTest, AddDeleteAndMoveFollowTheirSelectionAndFlagRules) {
     cv.lstMaps.add("  ");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        cv.lstCycle.clear();
-        for (const auto& entry : c.cycle)
-            cv.lstCycle.add(entry);
+        cv.lstCycle.fill(c.cycle);
         cv.lstCycle.index = c.selected;
         cv.lstMaps.index = c.map;
         cycle->onSave();
         ASSERT_FALSE(cv.saveEnabled);
-        switch (c.step) {
-        case Add: cycle->onAdd(); break;
-        case Del: cycle->onDelete(); break;
-        case Up: cycle->onMoveUp(); break;
-        case Down: cycle->onMoveDown(); break;
-        }
+        ((*cycle).*c.step)();
         EXPECT_EQ(std::tuple(cv.lstCycle.texts(), cv.lstCycle.index, cv.saveEnabled, cycle->changed()),
                   std::tuple(c.after, c.selectedAfter, c.flag, c.flag));
     }
