@@ -298,13 +298,10 @@ TEST_F(ServersTest, TheListMenuComesBeforeTheDetailsOfTheEntryItPicked) {
     // On an empty list every command does nothing.
     main.onListMouseUp(mouse::Right);
     EXPECT_TRUE(view.menus.empty()) << "no menu on an empty list";
-    list.onListKeyUp();
-    list.toggleCurrent();
+    for (auto command : {&ServerList::onListKeyUp, &ServerList::toggleCurrent, &ServerList::hideAll,
+                         &ServerList::unhideAll, &ServerList::rename, &ServerList::chkAlive})
+        (list.*command)();
     list.toggleEntry(0);
-    list.hideAll();
-    list.unhideAll();
-    list.rename();
-    list.chkAlive();
     EXPECT_TRUE(list.contextMenuHideCaption().empty() && !view.buttonsEnabled && view.focused == 0);
 
     Console("HLDS - alpha", false);
