@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "Cases.h"
 #include "FakeCatalogue.h"
 #include "FakeListControl.h"
 #include "core/editors/CfgEditorPresenter.h"
@@ -75,20 +76,12 @@ protected:
 }  // namespace
 
 TEST_F(CfgEditorTest, FilesComeBackByteForByteWithOneFinalLineEnd) {
-    const struct { const char *bytes, *shown, *saved; } cases[] = {
-        {"a\r\nb\r\n", "a\r\nb", "a\r\nb\r\n"},
-        {"a", "a", "a\r\n"},
-        {"", "", "\r\n"},
-        {"a\nb\n", "a\nb\n", "a\nb\n\r\n"},  // a line feed alone ends no line
-        {"\xEF\xBB\xBF" "a\xC3\xA9\r\n", "a\xC3\xA9", "\xEF\xBB\xBF" "a\xC3\xA9\r\n"},  // UTF-8 stays UTF-8
-        {"x\ry\r\n\r\nz\t\xE9 ", "x\r\ny\r\n\r\nz\t\xC3\xA9 ", "x\r\ny\r\n\r\nz\t\xE9 \r\n"},
-    };
-    for (const auto& c : cases) {
-        fs.addFile("C:\\HL\\valve\\server.cfg", c.bytes);
+    for (const auto& c : cases::Read("cfg-files.txt")) {
+        fs.addFile("C:\\HL\\valve\\server.cfg", c[0]);
         Open(CfgEditorMode::Alone, "C:\\HL\\valve\\server.cfg");
-        EXPECT_EQ(Doc(), c.shown + std::string(" | CFG Editor - server.cfg | CFG Editor - C:\\HL\\valve\\server.cfg"));
+        EXPECT_EQ(Doc(), c[1] + " | CFG Editor - server.cfg | CFG Editor - C:\\HL\\valve\\server.cfg");
         ASSERT_TRUE(editor->Save());
-        EXPECT_EQ(fs.readFile("C:\\HL\\valve\\server.cfg"), c.saved);
+        EXPECT_EQ(fs.readFile("C:\\HL\\valve\\server.cfg"), c[2]);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "Cases.h"
 #include "FakeCatalogue.h"
 #include "FakeListControl.h"
 #include "core/options/OptionsPresenter.h"
@@ -85,10 +86,8 @@ protected:
 };
 
 TEST(CfgAssociationTest, ProgramPathAsRegistered) {
-    for (const auto& [module, registered] :
-         {std::pair{"C:\\Tools\\HLDS Vantry.exe", "C:\\Tools\\HLDS Vantry.EXE"}, {"C:\\HLDS Vantry.exe", "C:\\HLDS Vantry.EXE"},
-          {"D:\\a.b\\vantry.v3.exe", "D:\\a.b\\vantry.v3.EXE"}, {"D:\\a.b\\vantry", "D:\\a.b\\vantry.EXE"}, {"x.exe", "x.EXE"}})
-        EXPECT_EQ(RegisteredProgramPath(module), registered);
+    for (const auto& c : cases::Read("program-path.txt"))
+        EXPECT_EQ(RegisteredProgramPath(c[0]), c[1]);
 }
 
 TEST_F(OptionsTest, RegisteringWritesTheEightEntriesInOrderThenRegOnStart) {
