@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
+#include "Cases.h"
 #include "FakeCatalogue.h"
 #include "FakeListControl.h"
 #include "core/editors/MapCycleEditorPresenter.h"
 #include "core/editors/MotdEditorPresenter.h"
+#include "core/text/Text.h"
 
 using namespace vantry;
 using Log = std::vector<std::string>;
@@ -262,42 +266,21 @@ TEST_F(GameFileEditorsTest, MapCycleReadsEveryLineInFileOrderAndWritesItBack) {
 
 TEST_F(GameFileEditorsTest, AddDeleteAndMoveFollowTheirSelectionAndFlagRules) {
     using P = MapCycleEditorPresenter;
-    const auto Add = &P::onAdd, Del = &P::onDelete, Up = &P::onMoveUp, Down = &P::onMoveDown;
-    // The cycle and its selection, the map selected (0 "  ", 1 "crossfire", -1 none), the step, then the
-    // cycle, its selection and whether it is changed.
-    const struct {
-        const char* name;
-        Lines cycle;
-        int selected, map;
-        void (P::*step)();
-        Lines after;
-        int selectedAfter;
-        bool flag;
-    } cases[] = {
-        {"add with no map", {"a"}, 0, -1, Add, {"a"}, 0, false},
-        {"add a blank map", {"a"}, 0, 0, Add, {"a"}, 0, false},
-        {"add appends and selects", {"crossfire"}, 0, 1, Add, {"crossfire", "crossfire"}, 1, true},
-        {"delete with none selected", {"a"}, -1, -1, Del, {"a"}, -1, false},
-        {"delete the first", {"a", "b"}, 0, -1, Del, {"b"}, -1, true},
-        {"delete selects the one before", {"a", "b", "c"}, 2, -1, Del, {"a", "b"}, 1, true},
-        {"up on the first", {"a", "b"}, 0, -1, Up, {"a", "b"}, 0, false},
-        {"up with none", {"a", "b"}, -1, -1, Up, {"a", "b"}, -1, false},
-        {"up", {"a", "b", "c"}, 2, -1, Up, {"a", "c", "b"}, 1, true},
-        {"down on the last", {"a", "b"}, 1, -1, Down, {"a", "b"}, 1, false},
-        {"down", {"a", "b", "c"}, 0, -1, Down, {"b", "a", "c"}, 1, true},
-    };
+    const std::map<std::string, void (P::*)()> steps{
+        {"add", &P::onAdd}, {"delete", &P::onDelete}, {"up", &P::onMoveUp}, {"down", &P::onMoveDown}};
+    const auto entries = [](const std::string& text) { return text.empty() ? Lines{} : SplitAt(text, '|'); };
     Cycle();
     cv.lstMaps.add("crossfire");
     cv.lstMaps.add("  ");
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        cv.lstCycle.fill(c.cycle);
-        cv.lstCycle.index = c.selected;
-        cv.lstMaps.index = c.map;
+    for (const auto& c : cases::Read("map-cycle-steps.txt")) {
+        SCOPED_TRACE(c[0] + " " + c[3]);
+        cv.lstCycle.fill(entries(c[0]));
+        cv.lstCycle.index = std::stoi(c[1]);
+        cv.lstMaps.index = std::stoi(c[2]);
         cycle->onSave();
         ASSERT_FALSE(cv.saveEnabled);
-        ((*cycle).*c.step)();
+        ((*cycle).*steps.at(c[3]))();
         EXPECT_EQ(std::tuple(cv.lstCycle.texts(), cv.lstCycle.index, cv.saveEnabled, cycle->changed()),
-                  std::tuple(c.after, c.selectedAfter, c.flag, c.flag));
+                  std::tuple(entries(c[4]), std::stoi(c[5]), c[6] == "true", c[6] == "true"));
     }
 }
