@@ -94,16 +94,9 @@ TEST_F(OptionsTest, RegisteringWritesTheEightEntriesInOrderThenRegOnStart) {
     AssociationServices s = Association();
     settings.SetRegOnStart(0);
     RegisterCfgAssociation(s);
-    const Lines expected{
-        "0:.CFG|=sz:cfgfile",
-        "0:.CFG|CONTENT TYPE=sz:text/plain",
-        "0:CFGFILE|=sz:CFG File",
-        "0:CFGFILE|EDITFLAGS=dword:0",
-        "0:CFGFILE\\DEFAULTICON|=sz:C:\\Tools\\HLDS Vantry.EXE,2",
-        "0:CFGFILE\\SHELL|=sz:",
-        "0:CFGFILE\\SHELL\\OPEN|=sz:",
-        "0:CFGFILE\\SHELL\\OPEN\\COMMAND|=sz:\"C:\\Tools\\HLDS Vantry.EXE\" %1",
-    };
+    Lines expected;
+    for (const auto& c : cases::Read("association-writes.txt"))
+        expected.push_back(c[0]);
     EXPECT_EQ(registry.writes, expected);
     EXPECT_EQ(settings.RegOnStart(), 1);
     EXPECT_EQ(shell.associationNotices, 1);
