@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "Cases.h"
 #include "FakeCatalogue.h"
 #include "FakeListControl.h"
 #include "core/editors/CfgEditorPresenter.h"
@@ -14,15 +15,13 @@ using Log = std::vector<std::string>;
 namespace {
 
 // frmCFG in memory: the text box's text and selection, and a record of the rest.
-struct FakeCfgView : CfgEditorView {
+struct FakeCfgView : CfgEditorView, fakes::Recorder {
     std::string text() override { return body; }
     void setText(const std::string& t) override { body = t, start = length = 0; }
     std::size_t selectionStart() override { return start; }
     std::size_t selectionLength() override { return length; }
     void replace(std::size_t at, std::size_t count, const std::string& t) override {
-        body.replace(at, count, t);
-        start = at + t.size();
-        length = 0;
+        body.replace(at, count, t), start = at + t.size(), length = 0;
     }
     void select(std::size_t at, std::size_t count) override { start = at, length = count; }
     void focusText() override { ++focused; }
@@ -30,16 +29,10 @@ struct FakeCfgView : CfgEditorView {
     bool trayIconShown() override { return !tray.empty(); }
     void showTrayIcon(const std::string& tip) override { tray = tip; }
     ListControl& gameSelector() override { return games; }
-    int popupMenu(const Menu& menu, MenuButton) override {
-        menus.push_back(menu);
-        return chosen;
-    }
+    int popupMenu(const Menu& menu, MenuButton) override { return menus.push_back(menu), chosen; }
     void resetMenuButtons() override { ++resets; }
     bool windowVisible() override { return visible; }
-    void showWindow() override {
-        visible = true;
-        log.push_back("show");
-    }
+    void showWindow() override { visible = true, log.push_back("show"); }
     Rect placeTwips() override { return where; }
     void place(const Rect& twips) override { placeArg = where = twips; }
     int screenWidthTwips() override { return 15360; }
@@ -47,13 +40,8 @@ struct FakeCfgView : CfgEditorView {
     WindowHandle windowHandle() override { return nullptr; }
     void endProgram() override { log.push_back("end program"); }
     void closeToMain() override { log.push_back("back to main"); }
-    void unsavedWorkChanged() override {
-        if (work)
-            heard.push_back(work());
-    }
+    void unsavedWorkChanged() override { hear(); }
 
-    std::function<std::string()> work;  // the presenter's, as the window reads it when told
-    Log heard;
     std::string body, title, tray;
     std::size_t start = 0, length = 0;
     fakes::FakeListControl games;
@@ -61,40 +49,26 @@ struct FakeCfgView : CfgEditorView {
     int chosen = 0, focused = 0, resets = 0;
     bool visible = false;
     Rect where, placeArg;
-    Log log;
 };
 
 class CfgEditorTest : public ::testing::Test, protected fakes::FakeCatalogue {
 protected:
-    void SetUp() override {
-        fs.addDir("C:\\HL\\valve\\maps");
-    }
-    CfgEditorPresenter& Open(CfgEditorMode mode = CfgEditorMode::FromMain, const std::string& path = {}) {
-        editor = std::make_unique<CfgEditorPresenter>(
-            view, CfgEditorServices{catalogue, lists, clipboard, mode, path});
+    void SetUp() override { fs.addDir("C:\\HL\\valve\\maps"); }
+    void Open(CfgEditorMode mode = CfgEditorMode::FromMain, const std::string& path = {}) {
+        editor = std::make_unique<CfgEditorPresenter>(view, CfgEditorServices{catalogue, lists, clipboard, mode, path});
         EXPECT_EQ(editor->onLoad(), LocateResult::Known);
-        return *editor;
     }
     // A command picked from the menu of its button.
     void Choose(int command) {
         view.chosen = command;
-        if (command <= cfgeditor::ExitCommand)
-            editor->onFileButton();
-        else
-            editor->onEditButton();
+        command <= cfgeditor::ExitCommand ? editor->onFileButton() : editor->onEditButton();
         view.chosen = 0;
     }
     // The document as shown: text | title | tray tip, and "*" when changed.
-    std::string Doc() {
-        return view.body + " | " + view.title + " | " + view.tray + (editor->changed() ? " *" : "");
-    }
+    std::string Doc() { return view.body + " | " + view.title + " | " + view.tray + (editor->changed() ? " *" : ""); }
     // What the user typed: the text box raises its change.
-    void Type(const std::string& text) {
-        view.replace(view.start, view.length, text);
-        editor->onTextChanged();
-    }
+    void Type(const std::string& text) { view.replace(view.start, view.length, text), editor->onTextChanged(); }
 
-    fakes::FakeClipboard clipboard;
     FakeCfgView view;
     std::unique_ptr<CfgEditorPresenter> editor;
 };
@@ -102,22 +76,12 @@ protected:
 }  // namespace
 
 TEST_F(CfgEditorTest, FilesComeBackByteForByteWithOneFinalLineEnd) {
-    const struct {
-        const char *bytes, *shown, *saved;
-    } cases[] = {
-        {"a\r\nb\r\n", "a\r\nb", "a\r\nb\r\n"},
-        {"a", "a", "a\r\n"},
-        {"", "", "\r\n"},
-        {"a\nb\n", "a\nb\n", "a\nb\n\r\n"},  // a line feed alone ends no line
-        {"\xEF\xBB\xBF" "a\xC3\xA9\r\n", "a\xC3\xA9", "\xEF\xBB\xBF" "a\xC3\xA9\r\n"},  // UTF-8 stays UTF-8
-        {"x\ry\r\n\r\nz\t\xE9 ", "x\r\ny\r\n\r\nz\t\xC3\xA9 ", "x\r\ny\r\n\r\nz\t\xE9 \r\n"},
-    };
-    for (const auto& c : cases) {
-        fs.addFile("C:\\HL\\valve\\server.cfg", c.bytes);
+    for (const auto& c : cases::Read("cfg-files.txt")) {
+        fs.addFile("C:\\HL\\valve\\server.cfg", c[0]);
         Open(CfgEditorMode::Alone, "C:\\HL\\valve\\server.cfg");
-        EXPECT_EQ(Doc(), c.shown + std::string(" | CFG Editor - server.cfg | CFG Editor - C:\\HL\\valve\\server.cfg"));
+        EXPECT_EQ(Doc(), c[1] + " | CFG Editor - server.cfg | CFG Editor - C:\\HL\\valve\\server.cfg");
         ASSERT_TRUE(editor->Save());
-        EXPECT_EQ(fs.readFile("C:\\HL\\valve\\server.cfg"), c.saved);
+        EXPECT_EQ(fs.readFile("C:\\HL\\valve\\server.cfg"), c[2]);
     }
 }
 
@@ -166,7 +130,6 @@ TEST_F(CfgEditorTest, OpenAndSaveAsNameTheDocumentInTheTitleAndTrayAndClearItsCh
         Choose(cfgeditor::SaveAsCommand);
         EXPECT_EQ(fs.readFile("C:\\HL\\valve\\copy.cfg"), "ba\r\n");
         EXPECT_EQ(Doc(), std::string("ba | CFG Editor - copy.cfg | ") + (alone ? "CFG Editor - C:\\HL\\valve\\copy.cfg" : ""));
-        EXPECT_EQ(editor->path(), "C:\\HL\\valve\\copy.cfg");
         Type("c");
         Choose(cfgeditor::SaveCommand);
         EXPECT_EQ(fs.readFile("C:\\HL\\valve\\copy.cfg"), "bca\r\n");

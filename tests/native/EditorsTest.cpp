@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "Cases.h"
 #include "core/editors/VariableCatalogue.h"
 
 using namespace vantry;
@@ -13,26 +14,10 @@ TEST(VariableCatalogue, SeventyFourRowsWithUniqueCaptionsAndTheTrickyTextsExact)
     EXPECT_EQ(captions.size(), 74u);
     EXPECT_THROW(VariableAt(VariableCount), std::out_of_range);
 
-    struct Row {
-        int number;  // 1-based, in menu order
-        VariableMenu menu;
-        std::string_view caption, valueLine, commentLine;
-    };
-    const Row rows[] = {
-        {1, VariableMenu::Common, "cl_timeout", "cl_timeout 300", "// Set time of inactivity before client timeout"},
-        {5, VariableMenu::Common, "hostname", "hostname \"\"", "// set the name of the server"},
-        {12, VariableMenu::Common, "setmaster", "setmaster half-life.east.won.net 27010",
-         "// sets the master for server listings"},
-        {22, VariableMenu::CommonMp, "mp_weaponstay", "mp_weaponstay",
-         "// toggles whether weapons stay after a player picks it up"},
-        {39, VariableMenu::CommonSv, "sv_maxspectators", "sv_maxspectators 8", "// sets the maximum number of spectators"},
-        {73, VariableMenu::Tfc, "tfc_spam_penalty1", "tfc_spam_penalty1 8", "// sets spam penalty level 1"},
-        {74, VariableMenu::Tfc, "tfc_spam_penalty2", "tfc_spam_penalty2 2", "// sets spam penalty level2"},
-    };
-    for (const Row& row : rows) {
-        const ServerVariable& got = VariableAt(row.number - 1);
-        EXPECT_EQ(std::tuple(got.menu, got.caption, got.valueLine, got.commentLine),
-                  std::tuple(row.menu, row.caption, row.valueLine, row.commentLine)) << row.number;
+    for (const auto& row : cases::Read("variables.txt")) {
+        const ServerVariable& got = VariableAt(std::stoi(row[0]) - 1);
+        EXPECT_EQ(std::tuple(int(got.menu), got.caption, got.valueLine, got.commentLine),
+                  std::tuple(std::stoi(row[1]), row[2], row[3], row[4])) << row[0];
     }
 }
 
@@ -55,26 +40,8 @@ TEST(VariableCatalogue, MenusNestMpSvAndTeamUnderCommonAfterItsOwnEntries) {
 }
 
 TEST(VariableCatalogue, PlacementBelowTheCaretLineAtTheCaretOnTheLastOrOverTheSelection) {
-    struct Case {
-        const char* name;
-        std::string_view text;
-        std::size_t selStart, selLength, start, replaced;
-    };
-    const Case cases[] = {
-        {"empty document", "", 0, 0, 0, 0},
-        {"caret inside the first of two lines", "a\r\nb", 1, 0, 3, 0},
-        {"caret inside the last line", "a\r\nbc", 4, 0, 4, 0},
-        {"caret right after a line end is on the next line", "a\r\nb\r\nc", 3, 0, 6, 0},
-        {"caret at the end after a final line end", "a\r\n", 3, 0, 3, 0},
-        {"caret between CR and LF is on the line before", "a\r\nb\r\nc", 2, 0, 3, 0},
-        {"an LF alone ends no line", "a\nb", 1, 0, 1, 0},
-        {"selection over several lines is replaced", "ab\r\ncd\r\nef", 1, 6, 1, 6},
-        {"caret past the end is at the end", "a\r\nb", 9, 0, 4, 0},
-        {"selection past the end stops there", "a\r\nbc", 3, 9, 3, 2},
-    };
-    for (const Case& c : cases) {
-        const Placement got = PlaceInsertedBlock(c.text, c.selStart, c.selLength);
-        EXPECT_EQ(got.start, c.start) << c.name;
-        EXPECT_EQ(got.replaced, c.replaced) << c.name;
+    for (const auto& c : cases::Read("block-placement.txt")) {
+        const Placement got = PlaceInsertedBlock(c[0], std::stoul(c[1]), std::stoul(c[2]));
+        EXPECT_EQ(std::pair(got.start, got.replaced), std::pair(std::stoul(c[3]), std::stoul(c[4]))) << c[0];
     }
 }

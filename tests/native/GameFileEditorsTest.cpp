@@ -1,40 +1,36 @@
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <map>
 
+#include "Cases.h"
 #include "FakeCatalogue.h"
 #include "FakeListControl.h"
 #include "core/editors/MapCycleEditorPresenter.h"
 #include "core/editors/MotdEditorPresenter.h"
+#include "core/text/Text.h"
 
 using namespace vantry;
 using Log = std::vector<std::string>;
-using Lines = std::vector<std::string>;
+using Lines = Log;
 
 namespace {
 
 // The parts both editors share, in memory.
 template <typename View>
-struct FakeGameFileView : View {
+struct FakeGameFileView : View, fakes::Recorder {
     ListControl& gameSelector() override { return games; }
     void setSaveEnabled(bool enabled) override { saveEnabled = enabled; }
     void setDocumentEnabled(bool enabled) override { documentEnabled = enabled; }
     void showTrayIcon(const std::string& tip) override { tray = tip; }
     WindowHandle windowHandle() override { return nullptr; }
-    void endProgram() override { log.push_back("end program"); }
-    void closeToMain() override { log.push_back("back to main"); }
-    void unsavedWorkChanged() override {
-        if (work)
-            heard.push_back(work());
-    }
+    void endProgram() override { this->log.push_back("end program"); }
+    void closeToMain() override { this->log.push_back("back to main"); }
+    void unsavedWorkChanged() override { this->hear(); }
 
-    std::function<std::string()> work;  // the presenter's, as the window reads it when told
-    Log heard;
     fakes::FakeListControl games;
     bool saveEnabled = true;  // so that the load must clear it
     bool documentEnabled = false;
     std::string tray;
-    Log log;
 };
 
 struct FakeMotdView : FakeGameFileView<MotdEditorView> {
@@ -67,22 +63,11 @@ protected:
         EXPECT_FALSE(view.saveEnabled);
         return p;
     }
-    MotdEditorPresenter& Motd(bool standalone = false) {
-        motd = Load<MotdEditorPresenter>(mv, standalone);
-        return *motd;
-    }
-    MapCycleEditorPresenter& Cycle() {
-        cycle = Load<MapCycleEditorPresenter>(cv);
-        return *cycle;
-    }
+    void Motd(bool standalone = false) { motd = Load<MotdEditorPresenter>(mv, standalone); }
+    void Cycle() { cycle = Load<MapCycleEditorPresenter>(cv); }
     // A change of game as the wheel makes it: a Click, no DropDown before it.
     template <typename View>
-    void Pick(View& view, GameFileEditor& editor, const std::string& game) {
-        for (int row = 0; row < view.games.count(); ++row)
-            if (view.games.text(row) == game)
-                view.games.index = row;
-        editor.onGameChange();
-    }
+    void Pick(View& view, GameFileEditor& editor, const std::string& game) { view.games.pick(game), editor.onGameChange(); }
     void Type(const std::string& text) {
         mv.body += text;
         motd->onTextChanged();
@@ -138,8 +123,6 @@ TEST_F(GameFileEditorsTest, AChangeOfGameAsksAboutAndWritesToTheGameThatWasShown
     fs.addFile("C:\\HL\\valve\\motd.txt", "v\r\n");
     fs.addFile("C:\\HL\\cstrike\\motd.txt", "c\r\n");
     Motd();
-    ASSERT_EQ(mv.games.texts(), (Lines{"cstrike", "valve"}));
-    EXPECT_EQ(mv.body, "v");
     Type("!");
     // The wheel: neither DropDown nor KeyDown came first.
     boxes.answers = {mb::Yes};
@@ -248,11 +231,7 @@ TEST_F(GameFileEditorsTest, TextTheFilesEncodingCannotStoreStopsTheCloseUnlessSa
 TEST_F(GameFileEditorsTest, MapCycleReadsEveryLineInFileOrderAndWritesItBack) {
     fs.addFile("C:\\HL\\valve\\maps\\Stalkyard.bsp");
     fs.addFile("C:\\HL\\valve\\maps\\crossfire.bsp");
-    const struct {
-        const char* bytes;
-        Lines entries;
-        const char* saved;
-    } cases[] = {
+    const struct { const char* bytes; Lines entries; const char* saved; } cases[] = {
         {"a\r\n\r\nb\r\n", {"a", "", "b"}, "a\r\n\r\nb\r\n"},
         {"b\r\na", {"b", "a"}, "b\r\na\r\n"},
         {"", {}, "\r\n"},
@@ -286,48 +265,22 @@ TEST_F(GameFileEditorsTest, MapCycleReadsEveryLineInFileOrderAndWritesItBack) {
 }
 
 TEST_F(GameFileEditorsTest, AddDeleteAndMoveFollowTheirSelectionAndFlagRules) {
-    enum Step { Add, Del, Up, Down };
-    const struct {
-        const char* name;
-        Lines cycle;
-        int selected;     // in lstCycle
-        int map;          // selected in lstMaps: 0 "  ", 1 "crossfire", -1 none
-        Step step;
-        Lines after;
-        int selectedAfter;
-        bool flag;
-    } cases[] = {
-        {"add with no map", {"a"}, 0, -1, Add, {"a"}, 0, false},
-        {"add a blank map", {"a"}, 0, 0, Add, {"a"}, 0, false},
-        {"add appends and selects", {"crossfire"}, 0, 1, Add, {"crossfire", "crossfire"}, 1, true},
-        {"delete with none selected", {"a"}, -1, -1, Del, {"a"}, -1, false},
-        {"delete the first", {"a", "b"}, 0, -1, Del, {"b"}, -1, true},
-        {"delete selects the one before", {"a", "b", "c"}, 2, -1, Del, {"a", "b"}, 1, true},
-        {"up on the first", {"a", "b"}, 0, -1, Up, {"a", "b"}, 0, false},
-        {"up with none", {"a", "b"}, -1, -1, Up, {"a", "b"}, -1, false},
-        {"up", {"a", "b", "c"}, 2, -1, Up, {"a", "c", "b"}, 1, true},
-        {"down on the last", {"a", "b"}, 1, -1, Down, {"a", "b"}, 1, false},
-        {"down", {"a", "b", "c"}, 0, -1, Down, {"b", "a", "c"}, 1, true},
-    };
+    using P = MapCycleEditorPresenter;
+    const std::map<std::string, void (P::*)()> steps{
+        {"add", &P::onAdd}, {"delete", &P::onDelete}, {"up", &P::onMoveUp}, {"down", &P::onMoveDown}};
+    const auto entries = [](const std::string& text) { return text.empty() ? Lines{} : SplitAt(text, '|'); };
     Cycle();
     cv.lstMaps.add("crossfire");
     cv.lstMaps.add("  ");
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        cv.lstCycle.clear();
-        for (const auto& entry : c.cycle)
-            cv.lstCycle.add(entry);
-        cv.lstCycle.index = c.selected;
-        cv.lstMaps.index = c.map;
+    for (const auto& c : cases::Read("map-cycle-steps.txt")) {
+        SCOPED_TRACE(c[0] + " " + c[3]);
+        cv.lstCycle.fill(entries(c[0]));
+        cv.lstCycle.index = std::stoi(c[1]);
+        cv.lstMaps.index = std::stoi(c[2]);
         cycle->onSave();
         ASSERT_FALSE(cv.saveEnabled);
-        switch (c.step) {
-        case Add: cycle->onAdd(); break;
-        case Del: cycle->onDelete(); break;
-        case Up: cycle->onMoveUp(); break;
-        case Down: cycle->onMoveDown(); break;
-        }
+        ((*cycle).*steps.at(c[3]))();
         EXPECT_EQ(std::tuple(cv.lstCycle.texts(), cv.lstCycle.index, cv.saveEnabled, cycle->changed()),
-                  std::tuple(c.after, c.selectedAfter, c.flag, c.flag));
+                  std::tuple(entries(c[4]), std::stoi(c[5]), c[6] == "true", c[6] == "true"));
     }
 }

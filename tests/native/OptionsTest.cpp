@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "Cases.h"
 #include "FakeCatalogue.h"
 #include "FakeListControl.h"
 #include "core/options/OptionsPresenter.h"
@@ -15,7 +16,7 @@ constexpr char Program[] = "C:\\Tools\\HLDS Vantry.EXE";
 constexpr RegRoot HKCR = RegRoot::ClassesRoot;
 constexpr RegRoot HKCU = RegRoot::CurrentUser;
 
-struct FakeOptionsView : OptionsView {
+struct FakeOptionsView : OptionsView, fakes::Recorder {
     ListControl& gameSelector() override { return cmbGame; }
     ListControl& maps() override { return lstMaps; }
     void removeMap(int row) override { lstMaps.rows.erase(lstMaps.rows.begin() + row); }
@@ -43,10 +44,7 @@ struct FakeOptionsView : OptionsView {
     void showMainWindowAgain() override { log.push_back("main window again"); }
     ShownSelectors shownSelectors() override { return {.frmOptions = {nullptr, &cmbGame}}; }
     void endProgramNow() override { log.push_back("end now"); }
-    void unsavedWorkChanged() override {
-        if (work)
-            heard.push_back(work());
-    }
+    void unsavedWorkChanged() override { hear(); }
 
     // The choices shown, in the window's order; "<" and ">" for the enabled icon
     // buttons, "reg" for an enabled register box and "*" when it is ticked.
@@ -56,16 +54,12 @@ struct FakeOptionsView : OptionsView {
                (nextEnabled ? " >" : "") + (applyEnabled ? " apply" : "") + " default " + lblDefault;
     }
 
-    std::function<std::string()> work;  // the presenter's, as the window reads it when told
-    Lines heard;
-
     fakes::FakeListControl cmbGame, lstMaps{true}, lstGames;
     std::string serverPath, programPath, txtNewMap, lblDefault;
     int chkVis = -1, icon = 0;
     bool chkAssoc = false, chkReg = false, regEnabled = false, nextEnabled = false, previousEnabled = false;
     bool applyEnabled = true;  // so that the load must clear it
     bool mapsEnabled = false, gamesEnabled = false;
-    Lines log;
 };
 
 class OptionsTest : public ::testing::Test, protected fakes::FakeCatalogue {
@@ -83,41 +77,26 @@ protected:
         EXPECT_FALSE(view.applyEnabled);
         return *presenter;
     }
-    void Pick(const std::string& game) {
-        for (int row = 0; row < view.cmbGame.count(); ++row)
-            if (view.cmbGame.text(row) == game)
-                view.cmbGame.index = row;
-        presenter->onGameChange();
-    }
+    void Pick(const std::string& game) { view.cmbGame.pick(game), presenter->onGameChange(); }
     std::string File(const std::string& path) { return fs.readFile(path).value_or("<none>"); }
     AssociationServices Association() { return {settings, registry, shell, Program}; }
 
-    fakes::FakeShell shell;
     FakeOptionsView view;
     std::unique_ptr<OptionsPresenter> presenter;
 };
 
 TEST(CfgAssociationTest, ProgramPathAsRegistered) {
-    for (const auto& [module, registered] :
-         {std::pair{"C:\\Tools\\HLDS Vantry.exe", "C:\\Tools\\HLDS Vantry.EXE"}, {"C:\\HLDS Vantry.exe", "C:\\HLDS Vantry.EXE"},
-          {"D:\\a.b\\vantry.v3.exe", "D:\\a.b\\vantry.v3.EXE"}, {"D:\\a.b\\vantry", "D:\\a.b\\vantry.EXE"}, {"x.exe", "x.EXE"}})
-        EXPECT_EQ(RegisteredProgramPath(module), registered);
+    for (const auto& c : cases::Read("program-path.txt"))
+        EXPECT_EQ(RegisteredProgramPath(c[0]), c[1]);
 }
 
 TEST_F(OptionsTest, RegisteringWritesTheEightEntriesInOrderThenRegOnStart) {
     AssociationServices s = Association();
     settings.setRegOnStart(0);
     RegisterCfgAssociation(s);
-    const Lines expected{
-        "0:.CFG|=sz:cfgfile",
-        "0:.CFG|CONTENT TYPE=sz:text/plain",
-        "0:CFGFILE|=sz:CFG File",
-        "0:CFGFILE|EDITFLAGS=dword:0",
-        "0:CFGFILE\\DEFAULTICON|=sz:C:\\Tools\\HLDS Vantry.EXE,2",
-        "0:CFGFILE\\SHELL|=sz:",
-        "0:CFGFILE\\SHELL\\OPEN|=sz:",
-        "0:CFGFILE\\SHELL\\OPEN\\COMMAND|=sz:\"C:\\Tools\\HLDS Vantry.EXE\" %1",
-    };
+    Lines expected;
+    for (const auto& c : cases::Read("association-writes.txt"))
+        expected.push_back(c[0]);
     EXPECT_EQ(registry.writes, expected);
     EXPECT_EQ(settings.RegOnStart(), 1);
     EXPECT_EQ(shell.associationNotices, 1);

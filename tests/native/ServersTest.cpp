@@ -4,9 +4,8 @@
 #include <map>
 #include <tuple>
 
+#include "FakeCatalogue.h"
 #include "FakeDesktop.h"
-#include "FakeFileSystem.h"
-#include "FakePlatform.h"
 #include "core/servers/MainPresenter.h"
 #include "core/ui/Mouse.h"
 
@@ -15,7 +14,7 @@ using Texts = std::vector<std::string>;
 
 namespace {
 
-class ServersTest : public ::testing::Test {
+class ServersTest : public ::testing::Test, protected fakes::FakeCatalogue {
 protected:
     // Consoles listed as a poll finds them.
     DesktopWindow Console(const std::string& title, bool visible = true) {
@@ -40,24 +39,15 @@ protected:
         return out;
     }
 
+    std::string Log() { return fs.readFile("C:\\Vantry\\HLDS Vantry.log").value_or(""); }
+
     fakes::FakeDesktopWindows desktop;
-    fakes::FakeSettingsStore store;
-    Settings settings{store};
-    fakes::FakeMessageBoxes boxes;
-    fakes::FakeShell shell;
     fakes::FakeMainView view;
-    int lastPort = 27100;
-    fakes::FakeFileSystem fs;
-    fakes::FakeProcesses processes;
-    fakes::FakeClock clock;
     MainPresenter main{view, MainServices{settings, desktop, boxes, shell, lastPort, fs, processes, clock}};
     ServerList& list = main.servers();
 };
 
-using ServerListTest = ServersTest;
-using MainPresenterTest = ServersTest;
-
-TEST_F(ServerListTest, FindsConsolesOfAnyClassInWindowOrderButNeverAWindowOfTheProgram) {
+TEST_F(ServersTest, FindsConsolesOfAnyClassInWindowOrderButNeverAWindowOfTheProgram) {
     // A real console above the first "tty" stand-in is found too.
     const auto top = desktop.add("WineConsoleClass", "HLDS - gamma");
     const auto a = desktop.add("tty", "HLDS - alpha");
@@ -76,7 +66,7 @@ TEST_F(ServerListTest, FindsConsolesOfAnyClassInWindowOrderButNeverAWindowOfTheP
     EXPECT_FALSE(desktop.find(hidden)->visible) << "a console hidden when found stays hidden";
 }
 
-TEST_F(ServerListTest, ChkAliveDropsEveryClosedConsoleInOneTickAndTheNamesOnlyWithTheirOwn) {
+TEST_F(ServersTest, ChkAliveDropsEveryClosedConsoleInOneTickAndTheNamesOnlyWithTheirOwn) {
     // The user picks b and types a new name for it; then consoles close.
     for (const auto& [closing, left, names] :
          {std::tuple<std::string, Texts, std::string>{"acd", {"HLDS - b [x]"}, "HLDS|new name"},
@@ -105,7 +95,7 @@ TEST_F(ServerListTest, ChkAliveDropsEveryClosedConsoleInOneTickAndTheNamesOnlyWi
     }
 }
 
-TEST_F(ServerListTest, DetailsSplitTheTitleAtTheFirstTwoSeparatorsAndRenameKeepsThePrefix) {
+TEST_F(ServersTest, DetailsSplitTheTitleAtTheFirstTwoSeparatorsAndRenameKeepsThePrefix) {
     for (const auto& [title, names] : {std::pair{"HLDS - a - b", "HLDS|a"}, {"HLDS-x", "HLDS-x|"},
                                        {"HLDS -    - x", "HLDS|"}, {"HLDS -  my server ", "HLDS| my server "}}) {
         view.entries = {{title, false}};
@@ -132,7 +122,7 @@ TEST_F(ServerListTest, DetailsSplitTheTitleAtTheFirstTwoSeparatorsAndRenameKeeps
     EXPECT_EQ(desktop.find(h)->title + " / " + view.entries[0].text, "HLDS / HLDS");
 }
 
-TEST_F(ServerListTest, TogglesAndClicksOnTheMarkShowOrHideAndRefreshTheText) {
+TEST_F(ServersTest, TogglesAndClicksOnTheMarkShowOrHideAndRefreshTheText) {
     const auto a = Console("HLDS - a");
     const auto b = Console("HLDS - b", false);
     view.current = 0;
@@ -167,27 +157,21 @@ TEST_F(ServerListTest, TogglesAndClicksOnTheMarkShowOrHideAndRefreshTheText) {
     EXPECT_EQ(view.entries[0].text, "HLDS - a again");
 }
 
-TEST_F(ServerListTest, AMarkIsWhatTheConsoleDidAndThePollPutsItRightWhenItChanges) {
+TEST_F(ServersTest, AMarkIsWhatTheConsoleDidAndThePollPutsItRightWhenItChanges) {
     const auto a = Console("HLDS - a");
     const auto b = Console("HLDS - b", false);
     // Neither answers: each stays as it is, whatever it is asked.
     desktop.find(a)->hung = desktop.find(b)->hung = true;
     view.current = 1;
-    const struct {
-        const char* command;
-        std::function<void()> run;
-        const char* hideCaption;
-    } commands[] = {
-        {"Unhide", [&] { list.toggleCurrent(); }, "Un&hide"},
-        {"the tray's entry", [&] { list.toggleEntry(0); }, "&Hide"},
-        {"a tick", [&] { view.entries[1].ticked = true; list.onListClick(); }, "Un&hide"},
-        {"Hide All", [&] { list.hideAll(); }, "Un&hide"},
-        {"Unhide All", [&] { list.unhideAll(); }, "Un&hide"},
+    const std::pair<const char*, std::function<void()>> commands[] = {
+        {"Un&hide", [&] { list.toggleCurrent(); }}, {"&Hide", [&] { list.toggleEntry(0); }},
+        {"Un&hide", [&] { view.entries[1].ticked = true; list.onListClick(); }},
+        {"Un&hide", [&] { list.hideAll(); }}, {"Un&hide", [&] { list.unhideAll(); }},
     };
-    for (const auto& c : commands) {
-        c.run();
-        EXPECT_EQ(Entries(), (Texts{"HLDS - a [x]", "HLDS - b [ ]"})) << c.command;
-        EXPECT_EQ(view.hideCaption, c.hideCaption) << c.command;
+    for (const auto& [hideCaption, run] : commands) {
+        run();
+        EXPECT_EQ(Entries(), (Texts{"HLDS - a [x]", "HLDS - b [ ]"})) << hideCaption;
+        EXPECT_EQ(view.hideCaption, hideCaption);
     }
     boxes.answers = {mb::No};
     main.exit();
@@ -201,7 +185,7 @@ TEST_F(ServerListTest, AMarkIsWhatTheConsoleDidAndThePollPutsItRightWhenItChange
     EXPECT_EQ(view.hideCaption, "&Hide") << "the current entry's";
 }
 
-TEST_F(MainPresenterTest, TheTrayMenuOffersTheServersOnlyWhenThereAreAny) {
+TEST_F(ServersTest, TheTrayMenuOffersTheServersOnlyWhenThereAreAny) {
     const auto tail = [](const char* min) {
         return "Hide All | Unhide All | - | Start Server | CFG Editor | Map Cycle | MOTD | "
                "Options | - | Report Bug | About | - | " + std::string(min) + " | Exit";
@@ -233,7 +217,7 @@ TEST_F(MainPresenterTest, TheTrayMenuOffersTheServersOnlyWhenThereAreAny) {
     EXPECT_EQ(view.log.back(), "activate modal");
 }
 
-TEST_F(MainPresenterTest, AServersChoiceTogglesTheConsoleItNamedEvenWhenAPollDroppedAnotherMeanwhile) {
+TEST_F(ServersTest, AServersChoiceTogglesTheConsoleItNamedEvenWhenAPollDroppedAnotherMeanwhile) {
     const DesktopWindow a = Console("HLDS - a");
     const DesktopWindow b = Console("HLDS - b");
     view.onMenu = [&] {
@@ -251,7 +235,7 @@ TEST_F(MainPresenterTest, AServersChoiceTogglesTheConsoleItNamedEvenWhenAPollDro
     EXPECT_TRUE(desktop.find(b)->visible);
 }
 
-TEST_F(MainPresenterTest, MinimizeAndRestoreGoByTheShowInMode) {
+TEST_F(ServersTest, MinimizeAndRestoreGoByTheShowInMode) {
     for (const auto& [mode, log] : {std::pair<int, Texts>{0, {"tray icon", "hide", "show", "hide", "show"}},
                                     {1, {"minimize title", "restore title", "minimize title", "restore title"}},
                                     {2, {"tray icon", "minimize title", "restore title", "minimize title",
@@ -276,57 +260,48 @@ TEST_F(MainPresenterTest, MinimizeAndRestoreGoByTheShowInMode) {
     EXPECT_EQ(view.log.back(), "hide");
 }
 
-TEST_F(MainPresenterTest, ExitClosesTheToolWindowsFirstThenAsksOnlyWhenAConsoleIsHidden) {
+TEST_F(ServersTest, ExitClosesTheToolWindowsFirstThenAsksOnlyWhenAConsoleIsHidden) {
     Console("HLDS - a");
     main.exit();
-    EXPECT_TRUE(boxes.calls.empty());
-    EXPECT_EQ(view.log, (Texts{"close tool windows", "end"}));
-
     // A tool window that stays open (Cancel to its question, a failed save)
     // keeps the program, and nothing more is asked.
     Console("HLDS - b", false);
     view.toolWindowsClose = false;
     main.exit();
     EXPECT_TRUE(boxes.calls.empty());
-    EXPECT_EQ(std::count(view.log.begin(), view.log.end(), "end"), 1);
-
+    // No keeps the program; Yes, from the tray menu too, ends it.
     view.toolWindowsClose = true;
     boxes.answers = {mb::No, mb::Yes};
     main.exit();
-    EXPECT_EQ(std::count(view.log.begin(), view.log.end(), "end"), 1) << "No keeps the program";
     view.chosen = {mainwin::ExitCommand};
     main.onTrayMenuRequest();
     ASSERT_EQ(boxes.calls.size(), 2u);
-    const fakes::BoxCall& box = boxes.calls[0];
-    EXPECT_EQ(box.text + " / " + box.title + " / " + std::to_string(box.style),
-              "Exit although you currently have hidden servers? / Exit / 36");
-    EXPECT_EQ(std::count(view.log.begin(), view.log.end(), "end"), 2);
+    EXPECT_EQ(fakes::Describe(boxes.calls[0]), "Exit / Exit although you currently have hidden servers? / 36");
+    EXPECT_EQ(view.log, (Texts{"close tool windows", "end", "close tool windows", "close tool windows", "menu at cursor",
+                               "close tool windows", "end"}));
 }
 
-TEST_F(MainPresenterTest, ClosingStoresThePositionOnlyWhileVisible) {
+TEST_F(ServersTest, ClosingStoresThePositionOnlyWhileVisible) {
     view.place = {1440, 720, 4500, 5000};
     view.visible = false;
     main.onUnload();
-    EXPECT_TRUE(store.values.empty());
+    EXPECT_FALSE(store.get(SettingsApp, "Main", "X"));
     view.visible = true;
     main.onUnload();
     // Next time it comes back there; with nothing stored, 35 twips from the top, centred.
     EXPECT_EQ(MainWindowPlace(settings, 15360, {0, 0, 4500, 5000}), (Rect{1440, 720, 4500, 5000}));
-    store.values.clear();
+    store.values.erase({SettingsApp, "Main", "X"}), store.values.erase({SettingsApp, "Main", "Y"});
     EXPECT_EQ(MainWindowPlace(settings, 15360, {0, 0, 4500, 5000}), (Rect{5430, 35, 4500, 5000}));
 }
 
-TEST_F(MainPresenterTest, TheListMenuComesBeforeTheDetailsOfTheEntryItPicked) {
+TEST_F(ServersTest, TheListMenuComesBeforeTheDetailsOfTheEntryItPicked) {
     // On an empty list every command does nothing.
     main.onListMouseUp(mouse::Right);
     EXPECT_TRUE(view.menus.empty()) << "no menu on an empty list";
-    list.onListKeyUp();
-    list.toggleCurrent();
+    for (auto command : {&ServerList::onListKeyUp, &ServerList::toggleCurrent, &ServerList::hideAll,
+                         &ServerList::unhideAll, &ServerList::rename, &ServerList::chkAlive})
+        (list.*command)();
     list.toggleEntry(0);
-    list.hideAll();
-    list.unhideAll();
-    list.rename();
-    list.chkAlive();
     EXPECT_TRUE(list.contextMenuHideCaption().empty() && !view.buttonsEnabled && view.focused == 0);
 
     Console("HLDS - alpha", false);
@@ -341,7 +316,7 @@ TEST_F(MainPresenterTest, TheListMenuComesBeforeTheDetailsOfTheEntryItPicked) {
     EXPECT_EQ(view.menus.size(), 1u);
 }
 
-TEST_F(MainPresenterTest, AboutDisablesTheWindowUntilItClosesAndReportBugOpensThePage) {
+TEST_F(ServersTest, AboutDisablesTheWindowUntilItClosesAndReportBugOpensThePage) {
     view.chosen = {mainwin::AboutCommand};
     main.onTrayMenuRequest();
     main.onAboutClosed();
@@ -354,14 +329,10 @@ TEST_F(MainPresenterTest, AboutDisablesTheWindowUntilItClosesAndReportBugOpensTh
     main.onIconClick();
     ASSERT_EQ(shell.executed.size(), 1u);
     const fakes::ShellCall& run = shell.executed[0];
-    EXPECT_EQ(run.verb + " " + run.file + " " + std::to_string(run.showCommand),
-              "Open https://vantry.example.org/report 1");
+    EXPECT_EQ(run.verb + " " + run.file + " " + std::to_string(run.showCommand), "Open https://vantry.example.org/report 1");
 }
 
-TEST_F(MainPresenterTest, RecordsOfServersGoneAtStartGoWithAnEndLineAndTheLogKeepsItsNewerHalf) {
-    settings.setHLDSdir("C:\\Vantry\\");
-    fs.addDir("C:\\Vantry");
-    const auto log = [&] { return fs.readFile("C:\\Vantry\\HLDS Vantry.log").value_or(""); };
+TEST_F(ServersTest, RecordsOfServersGoneAtStartGoWithAnEndLineAndTheLogKeepsItsNewerHalf) {
     WatchdogServices s{settings, fs, processes, clock, desktop};
     const std::uint32_t running = processes.start("x", "C:\\HL\\")->pid;
     settings.setServer(std::to_string(running), "1000\t1\t27015\tC:\\HL\\\tx");
@@ -372,13 +343,13 @@ TEST_F(MainPresenterTest, RecordsOfServersGoneAtStartGoWithAnEndLineAndTheLogKee
         PruneServerRecords(s);
         EXPECT_EQ(settings.serverKeys(), (Texts{std::to_string(running)})) << key << " " << text;
     }
-    EXPECT_EQ(log(), "");
+    EXPECT_EQ(Log(), "");
     // The command line is last and whole: it may hold a tab of its own.
     settings.setServer("999", "1\t1\t27016\tC:\\HL\\\t\"hlds.exe\" +x\t\"a b\"");
     clock.local = {2027, 1, 2, 23, 5, 9, -570};
     PruneServerRecords(s);
     const std::string end = "2027-01-02T23:05:09-09:30\tend\t-\t27016\t\"hlds.exe\" +x\t\"a b\"\r\n";
-    EXPECT_EQ(log(), end);
+    EXPECT_EQ(Log(), end);
 
     // Past a megabyte the log keeps what follows the first line end at or
     // after its middle.
@@ -389,16 +360,13 @@ TEST_F(MainPresenterTest, RecordsOfServersGoneAtStartGoWithAnEndLineAndTheLogKee
         fs.writeFile("C:\\Vantry\\HLDS Vantry.log", std::string(half - 2, 'a') + "\r\n" + newer);
         settings.setServer("999", "1\t1\t27016\tC:\\HL\\\t\"hlds.exe\" +x\t\"a b\"");
         PruneServerRecords(s);
-        EXPECT_EQ(log().size(), kept ? half : 2 * half);
-        EXPECT_EQ(log().substr(log().size() - utc.size() - newer.size()), newer + utc);
+        EXPECT_EQ(Log().size(), kept ? half : 2 * half);
+        EXPECT_EQ(Log().substr(Log().size() - utc.size() - newer.size()), newer + utc);
     }
 }
 
-TEST_F(MainPresenterTest, AWatchedServerThatCrashesIsRestartedWithItsNameUntilItCrashesTooOften) {
+TEST_F(ServersTest, AWatchedServerThatCrashesIsRestartedWithItsNameUntilItCrashesTooOften) {
     using namespace watchdog;
-    settings.setHLDSdir("C:\\Vantry\\");
-    fs.addDir("C:\\Vantry");
-    const auto log = [&] { return fs.readFile("C:\\Vantry\\HLDS Vantry.log").value_or(""); };
     // As the launcher records a start; then the console comes.
     const std::string line = "\"C:\\HL\\hlds.exe\"  -game cstrike +port 27016";
     const auto started = processes.start(line, "C:\\HL\\");
@@ -444,7 +412,7 @@ TEST_F(MainPresenterTest, AWatchedServerThatCrashesIsRestartedWithItsNameUntilIt
     EXPECT_EQ(view.log.back(), "error HLDS Vantry: HLDS - de_dust crashed 5 times in 10 minutes and was not restarted.");
     EXPECT_TRUE(settings.serverKeys().empty());
     EXPECT_EQ(desktop.title(other) + (desktop.isVisible(other) ? " shown" : ""), "HLDS shown");
-    const std::string written = log();
+    const std::string written = Log();
     EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 10) << written;
     EXPECT_NE(written.find("\tstart\t-\t27016\t" + line + "\r\n"), std::string::npos) << written;
     EXPECT_NE(written.find("\tcrash\t0xC0000005\t27016\t"), std::string::npos);
@@ -452,7 +420,7 @@ TEST_F(MainPresenterTest, AWatchedServerThatCrashesIsRestartedWithItsNameUntilIt
     EXPECT_NE(written.find("\tgive-up\t0xC0000005\t27016\t" + line + "\r\n"), std::string::npos);
 }
 
-TEST_F(MainPresenterTest, EveryOtherEndIsFinalAndTenMinutesOfRunningPutTheWaitBack) {
+TEST_F(ServersTest, EveryOtherEndIsFinalAndTenMinutesOfRunningPutTheWaitBack) {
     settings.setShowIn(1);  // no tray icon: the taskbar button flashes
     const auto startWatched = [&](bool watched = true) {
         const auto id = processes.start("\"hlds.exe\"", "C:\\HL\\");

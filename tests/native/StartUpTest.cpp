@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
+#include "Cases.h"
 #include "FakeFileSystem.h"
 #include "FakePlatform.h"
 #include "core/settings/Settings.h"
@@ -8,11 +11,8 @@
 using namespace vantry;
 
 TEST(CommandLine, TheTextFollowsTheExecutableAndItsSwitchIsTwoCharactersLowerCased) {
-    for (const auto& [line, text] :
-         {std::pair{"\"C:\\Tools\\HLDS Vantry.exe\"    C:\\a b\\x.cfg  ", "C:\\a b\\x.cfg  "},
-          {"vantry.exe /o", "/o"}, {"\"C:\\Tools\\HLDS Vantry.exe\"", ""},
-          {"\"C:\\x.exe\" \"C:\\q.cfg\"", "\"C:\\q.cfg\""}, {"", ""}})
-        EXPECT_EQ(CommandLineText(line), text) << line;
+    for (const auto& c : cases::Read("command-line.txt"))
+        EXPECT_EQ(CommandLineText(c[0]), c[1]) << c[0];
 }
 
 namespace {
@@ -86,22 +86,13 @@ protected:
 
 TEST_F(StartTest, SwitchesOpenTheirWindowAndAnExistingFileOpensInTheEditor) {
     fs.addFile("C:\\HLServer\\valve\\server.cfg", "hostname x\r\n");
-    using W = StartWindow;
-    for (const auto& [text, window] :
-         {std::pair{"", W::Main}, {"/server", W::ServerRun}, {"/c C:\\x.cfg", W::Cfg}, {"/M", W::MapCycle},
-          {"/o", W::Motd}, {"/Ox", W::Motd}, {"/", W::Main}, {"\"C:\\HLServer\\valve\\server.cfg\"", W::CfgOpenFile},
-          {"C:\\HLServer\\valve\\missing.cfg", W::Main}, {"-s", W::Main}, {"   ", W::Main}})
-        EXPECT_EQ(PlanStart(text, settings, fs).window, window) << text;
-    const auto plan = PlanStart("  C:\\HLServer\\valve\\server.cfg ", settings, fs);
-    EXPECT_EQ(std::pair(plan.window, plan.filePath),
-              std::pair(StartWindow::CfgOpenFile, std::string("C:\\HLServer\\valve\\server.cfg")));
-    // As the shell passes a file dropped on the program: the quotes are no part of the path.
-    EXPECT_EQ(PlanStart("\"C:\\HLServer\\valve\\server.cfg\"", settings, fs).filePath,
-              "C:\\HLServer\\valve\\server.cfg");
-    // "/c" takes what follows its first three characters as the file to open.
-    for (const auto& [text, path] : {std::pair{"/C C:\\x.cfg", "C:\\x.cfg"}, {"/c", ""},
-                                     {"/c \"C:\\a b.cfg\" ", "C:\\a b.cfg"}})
-        EXPECT_EQ(PlanStart(text, settings, fs).filePath, path) << text;
+    using enum StartWindow;
+    const std::map<std::string, StartWindow> windows{{"Main", Main}, {"ServerRun", ServerRun}, {"Cfg", Cfg},
+                                                     {"CfgOpenFile", CfgOpenFile}, {"MapCycle", MapCycle}, {"Motd", Motd}};
+    for (const auto& c : cases::Read("start-windows.txt")) {
+        const StartPlan plan = PlanStart(c[0], settings, fs);
+        EXPECT_EQ(std::pair(plan.window, plan.filePath), std::pair(windows.at(c[1]), c[2])) << c[0];
+    }
 }
 
 TEST_F(StartTest, TheAssociationIsRegisteredOnlyWhenRegOnStartIsOneAndAnUnknownShowInCountsAsTrayOnly) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
+#include "Cases.h"
 #include "FakeFileSystem.h"
 #include "core/text/Paths.h"
 #include "core/text/Text.h"
@@ -17,37 +20,18 @@ TEST(TextFile, LinesEndAtACrWithAnOptionalLfAndALoneLfIsText) {
 }
 
 TEST(TextFile, EveryReadableFileComesBackInTheEncodingItWasReadIn) {
-    fakes::FakeFileSystem fs;  // its code page: U+0000 to U+00FF, without U+0081
+    fakes::FakeFileSystem fs;
     using enum FileEncoding;
-    const struct {
-        std::string bytes;
-        std::optional<FileEncoding> read;  // nothing: unreadable
-        std::string text;
-    } cases[] = {
-        {"sv_gravity 800\r\n", Ansi, "sv_gravity 800\r\n"},
-        {"caf\xE9\r", Ansi, "caf\xC3\xA9\r"},  // a lone CR is text here; the editors end lines there
-        {"// \xE9\xBB\x98\xE8\xAE\xA4=30", Utf8, "// \xE9\xBB\x98\xE8\xAE\xA4=30"},
-        {"\xEF\xBB\xBFhostname", Utf8WithMark, "hostname"},
-        {"\xEF\xBB\xBF\xC5\x81\xC3\xB3" "d\xC5\xBA", Utf8WithMark, "\xC5\x81\xC3\xB3" "d\xC5\xBA"},
-        {"\xC3(", Ansi, "\xC3\x83("},                   // cut short
-        {"\xC0\xAF", Ansi, "\xC3\x80\xC2\xAF"},          // overlong
-        {"\xED\xA0\x80", Ansi, "\xC3\xAD\xC2\xA0\xC2\x80"},  // a surrogate
-        {"\xF5\x80\x80\x80", Ansi, "\xC3\xB5\xC2\x80\xC2\x80\xC2\x80"},  // past U+10FFFF
-        {"\xEF\xBB\xBF\xFF", Ansi, "\xC3\xAF\xC2\xBB\xC2\xBF\xC3\xBF"},
-        {std::string("a\0b", 3), std::nullopt, ""},
-        {"\xFF\xFEH\0i\0", std::nullopt, ""},            // UTF-16 as Notepad's "Unicode" writes it
-        {"\xFE\xFF\0H", std::nullopt, ""},
-        {"\x81x", std::nullopt, ""},                       // would not come back the same
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.bytes);
-        const auto file = DecodeFileText(fs, c.bytes);
-        ASSERT_EQ(file.has_value(), c.read.has_value());
+    const std::map<std::string, FileEncoding> encodings{{"Ansi", Ansi}, {"Utf8", Utf8}, {"Utf8WithMark", Utf8WithMark}};
+    for (const auto& c : cases::Read("file-encodings.txt")) {
+        SCOPED_TRACE(c[0]);
+        const auto file = DecodeFileText(fs, c[0]);
+        ASSERT_EQ(file.has_value(), c[1] != "unreadable");
         if (!file)
             continue;
-        EXPECT_EQ(file->encoding, *c.read);
-        EXPECT_EQ(file->text, c.text);
-        EXPECT_EQ(EncodeFileText(fs, file->text, file->encoding), c.bytes);
+        EXPECT_EQ(file->encoding, encodings.at(c[1]));
+        EXPECT_EQ(file->text, c[2]);
+        EXPECT_EQ(EncodeFileText(fs, file->text, file->encoding), c[0]);
     }
     EXPECT_EQ(EncodeFileText(fs, "\xE6\x9D\xB1", Ansi), std::nullopt) << "no place in the code page";
 
@@ -101,14 +85,8 @@ TEST(FileDialogText, FilterBarsBecomeNulsAndResultsStopAtTheTerminator) {
 TEST(Paths, FileNameIsWhatFollowsTheLastBackslashAndSplitStopsAtTheFirstBlankPiece) {
     EXPECT_EQ((Lines{FileNameOf("C:\\a\\b\\c.txt"), FileNameOf("C:\\a\\"), FileNameOf("C:/a/b.txt")}),
               (Lines{"c.txt", "", "C:/a/b.txt"}));
-    for (const auto& [path, split] : {
-             std::pair{"C:\\Program Files\\ HL \\hlds.exe", "C:\\Program Files\\ HL \\|hlds.exe|"},
-             {"hlds.exe", "hlds.exe\\|hlds.exe|"},  // a bare name is both the directory and the file
-             {"\\\\srv\\share\\HL\\hlds.exe", "\\\\srv\\share\\HL\\|hlds.exe|"},
-             {"C:\\a\\\\b.exe", "C:\\|a|"}, {"C:\\a\\ \\b.exe", "C:\\|a|"}, {"C:\\HL\\", "C:\\|HL|"},
-             // Without any usable piece there is no choice.
-             {"", ""}, {"   ", ""}, {"\\HL\\hlds.exe", ""}, {"\\\\", ""}})
-        EXPECT_EQ(SplitPath(path), split) << path;
+    for (const auto& c : cases::Read("split-path.txt"))
+        EXPECT_EQ(SplitPath(c[0]), c[1]) << c[0];
 }
 
 // Hidden, system and directory entries are left out by the listing itself.
@@ -129,11 +107,6 @@ TEST(Paths, ListingsSortByUpperCaseBytesAndWildcardsMatchLongNamesWithoutRegardT
     // "_" sorts after the letters once they are upper case, "~" after "_".
     EXPECT_EQ(names, (Lines{"ab", "AB2", "a_b", "Cstrike", "dmc", "valve", "_x", "~1"}));
 
-    for (const auto& [pattern, name, matches] :
-         {std::tuple{"*.bsp", "de_dust.BSP", true}, {"*.bsp", ".bsp", true}, {"*.bsp", "de_dust.bsp2", false},
-          {"*.bsp", "de_dust.bsp.bak", false}, {"c?_*", "cs_office", true}, {"c?_*", "c_office", false},
-          {"*.*", "nodot", true}, {"hlds.exe", "hlds.exe ", false}, {"a**b", "ab", true},
-          {"?.bsp", "\xE6\x9D\xB1.bsp", true}, {"??.bsp", "\xE6\x9D\xB1.bsp", false}, {"a?*", "a", false},
-          {"?", "\xC3\xA9", true}})
-        EXPECT_EQ(WildcardMatch(pattern, name), matches) << pattern << " " << name;
+    for (const auto& c : cases::Read("wildcards.txt"))
+        EXPECT_EQ(WildcardMatch(c[0], c[1]), c[2] == "true") << c[0] << " " << c[1];
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "FakeFileSystem.h"
 #include "FakePlatform.h"
@@ -8,16 +10,23 @@
 
 namespace vantry::fakes {
 
-// Everything a window's catalogue rebuild reaches, in memory, with hlds.exe
-// and the program installed where the settings say.
+// What a fake window was told, in order, and the unsaved work it read each
+// time it was told that the work changed.
+struct Recorder {
+    void hear() {
+        if (work)
+            heard.push_back(work());
+    }
+    std::vector<std::string> log, heard;
+    std::function<std::string()> work;  // the presenter's, as the window reads it when told
+};
+
+// Everything a window's catalogue rebuild reaches, and the rest a tool window
+// uses, in memory, with hlds.exe and the program installed where the settings say.
 struct FakeCatalogue {
     FakeCatalogue() { Install(fs, settings); }
 
-    // A message box as one line: title / text / style.
-    std::string Box(std::size_t i) const {
-        const auto& c = boxes.calls.at(i);
-        return c.title + " / " + c.text + " / " + std::to_string(c.style);
-    }
+    std::string Box(std::size_t i) const { return Describe(boxes.calls.at(i)); }
 
     FakeFileSystem fs;
     FakeSettingsStore store;
@@ -27,6 +36,12 @@ struct FakeCatalogue {
     FakeMessageBoxes boxes;
     CatalogueServices catalogue{settings, fs, registry, dialogs, boxes, "C:\\Vantry\\"};
     GameLists lists;
+    FakeShell shell;
+    FakeClipboard clipboard;
+    FakeProcesses processes;
+    FakeNetwork network;
+    FakeClock clock;
+    int lastPort = 27014;
 };
 
 }  // namespace vantry::fakes

@@ -61,6 +61,11 @@ public:
             rows[static_cast<std::size_t>(row)].ticked = ticked;
     }
 
+    // Selects the row with this text, as a click does, but raises nothing.
+    void pick(const std::string& t) {
+        const auto all = texts();
+        index = static_cast<int>(std::find(all.begin(), all.end(), t) - all.begin());
+    }
     std::vector<std::string> texts() const {
         std::vector<std::string> out;
         for (const auto& r : rows)

@@ -144,6 +144,9 @@ struct BoxCall {
     unsigned style;
 };
 
+// A box as one line: title / text / style.
+inline std::string Describe(const BoxCall& c) { return c.title + " / " + c.text + " / " + std::to_string(c.style); }
+
 // Answers boxes from a script, in order; an empty script answers with OK.
 class FakeMessageBoxes : public MessageBoxes {
 public:
