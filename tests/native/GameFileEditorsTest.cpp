@@ -42,10 +42,6 @@ struct FakeMotdView : FakeGameFileView<MotdEditorView> {
 struct FakeMapCycleView : FakeGameFileView<MapCycleEditorView> {
     MapList& maps() override { return mapList; }
     ListControl& cycle() override { return lstCycle; }
-    void insertCycleEntry(int row, const std::string& entry) override {
-        lstCycle.rows.insert(lstCycle.rows.begin() + row, {entry, false});
-    }
-    void removeCycleEntry(int row) override { lstCycle.rows.erase(lstCycle.rows.begin() + row); }
     fakes::FakeListControl lstMaps{true}, lstCycle;
     MapList mapList{lstMaps};
 };
@@ -167,7 +163,7 @@ TEST_F(GameFileEditorsTest, AChangeOfGameAsksAboutAndWritesToTheGameThatWasShown
 
     // The map cycle asks in its own words.
     Cycle();
-    cv.insertCycleEntry(0, "x");
+    cv.lstCycle.insert(0, "x");
     cv.lstCycle.index = 0;
     cycle->onDelete();
     boxes.answers = {mb::Yes};

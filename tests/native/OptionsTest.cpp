@@ -19,7 +19,6 @@ constexpr RegRoot HKCU = RegRoot::CurrentUser;
 struct FakeOptionsView : OptionsView, fakes::Recorder {
     ListControl& gameSelector() override { return cmbGame; }
     ListControl& maps() override { return lstMaps; }
-    void removeMap(int row) override { lstMaps.rows.erase(lstMaps.rows.begin() + row); }
     CheckListControl& games() override { return lstGames; }
     void setMapListEnabled(bool e) override { mapsEnabled = e; }
     void setGameListEnabled(bool e) override { gamesEnabled = e; }

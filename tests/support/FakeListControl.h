@@ -35,6 +35,9 @@ public:
         for (const auto& text : texts)
             add(text);
     }
+    void insert(int row, const std::string& text) override {
+        rows.insert(rows.begin() + std::clamp(row, 0, count()), Row{text, false});
+    }
     // As a list box does: the selection stays with its row, and goes with it.
     void remove(int row) override {
         if (!valid(row))

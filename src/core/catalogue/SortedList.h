@@ -25,6 +25,9 @@ public:
         rows_ = texts;
         std::stable_sort(rows_.begin(), rows_.end(), before);
     }
+    void insert(int row, const std::string& text) override {
+        rows_.insert(rows_.begin() + std::clamp(row, 0, count()), text);
+    }
     void remove(int row) override {
         if (valid(row))
             rows_.erase(rows_.begin() + row);

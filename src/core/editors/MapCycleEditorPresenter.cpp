@@ -33,7 +33,7 @@ void MapCycleEditorPresenter::onAdd() {
         return;
     ListControl& cycle = view_.cycle();
     const int row = cycle.count();
-    view_.insertCycleEntry(row, map);
+    cycle.insert(row, map);
     cycle.setCurrent(row);
     setChanged(true);
 }
@@ -43,7 +43,7 @@ void MapCycleEditorPresenter::onDelete() {
     const int row = cycle.current();
     if (row < 0)
         return;
-    view_.removeCycleEntry(row);
+    cycle.remove(row);
     cycle.setCurrent(row - 1);
     setChanged(true);
 }
@@ -55,8 +55,8 @@ void MapCycleEditorPresenter::move(int by) {
     if (row < 0 || to < 0 || to >= cycle.count())
         return;
     const std::string entry = cycle.text(row);
-    view_.removeCycleEntry(row);
-    view_.insertCycleEntry(to, entry);
+    cycle.remove(row);
+    cycle.insert(to, entry);
     cycle.setCurrent(to);
     setChanged(true);
 }

@@ -22,8 +22,6 @@ class MapCycleEditorView : public GameFileView {
 public:
     virtual MapList& maps() = 0;        // lstMaps
     virtual ListControl& cycle() = 0;   // lstCycle; setCurrent selects
-    virtual void insertCycleEntry(int row, const std::string& entry) = 0;
-    virtual void removeCycleEntry(int row) = 0;
 };
 
 // frmMapCycle: each game's mapcycle.txt as a list built from its maps.

@@ -169,7 +169,7 @@ void OptionsPresenter::onDeleteMap() {
     const int row = view_.maps().current();
     if (row < 0 || !ask(options::DeleteMap, options::DeleteMapTitle))
         return;
-    view_.removeMap(row);
+    view_.maps().remove(row);
     mapsChanged_ = true;
     enableApply();
 }

@@ -36,7 +36,6 @@ public:
     virtual ~OptionsView() = default;
     virtual ListControl& gameSelector() = 0;  // cmbGame
     virtual ListControl& maps() = 0;          // lstMaps, sorted
-    virtual void removeMap(int row) = 0;
     virtual CheckListControl& games() = 0;    // lstGames
     // What edits a file that could not be read: lstMaps with its new-map field
     // and buttons, and lstGames. Disabled until the file can be read.

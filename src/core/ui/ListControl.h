@@ -21,6 +21,8 @@ public:
     // sorts places each row it is given in turn, which costs more the longer
     // the list grows.
     virtual void fill(const std::vector<std::string>& texts) = 0;
+    // At this row, whether the control sorts or not.
+    virtual void insert(int row, const std::string& text) = 0;
     virtual void remove(int row) = 0;
     virtual std::string text(int row) const = 0;
     virtual int count() const = 0;

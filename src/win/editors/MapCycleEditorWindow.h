@@ -21,8 +21,6 @@ private:
     void createDocumentControls() override;
     MapList& maps() override { return mapList_; }
     ListControl& cycle() override { return lstCycle_; }
-    void insertCycleEntry(int row, const std::string& entry) override { lstCycle_.insert(row, entry); }
-    void removeCycleEntry(int row) override { lstCycle_.remove(row); }
     void setDocumentEnabled(bool enabled) override;
 
     MapCycleEditorPresenter presenter_;

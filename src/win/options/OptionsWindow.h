@@ -40,7 +40,6 @@ private:
     // OptionsView
     ListControl& gameSelector() override { return cmbGame_; }
     ListControl& maps() override { return lstMaps_; }
-    void removeMap(int row) override { lstMaps_.remove(row); }
     CheckListControl& games() override { return lstGames_; }
     void setMapListEnabled(bool enabled) override;
     void setGameListEnabled(bool enabled) override;

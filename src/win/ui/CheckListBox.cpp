@@ -89,6 +89,10 @@ void CheckListBox::fill(const std::vector<std::string>& texts) { FillList(hwnd_,
 
 void CheckListBox::clear() { SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0); }
 
+void CheckListBox::insert(int row, const std::string& text) {
+    SendMessageW(hwnd_, LB_INSERTSTRING, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(Widen(text).c_str()));
+}
+
 void CheckListBox::remove(int index) { SendMessageW(hwnd_, LB_DELETESTRING, index, 0); }
 
 void CheckListBox::setText(int index, const std::string& text) {

@@ -22,6 +22,7 @@ public:
     int add(const std::string& text) override;
     using CheckListControl::add;
     void fill(const std::vector<std::string>& texts) override;
+    void insert(int row, const std::string& text) override;
     void remove(int row) override;
     void setText(int row, const std::string& text) override;
     std::string text(int row) const override;

@@ -23,7 +23,7 @@ public:
     std::string text() const { return text(current()); }
     // Never sorted: a new entry is the last.
     int add(const std::string& text) override;
-    void insert(int row, const std::string& text);
+    void insert(int row, const std::string& text) override;
     void fill(const std::vector<std::string>& texts) override;
     void clear() override;
     void remove(int row) override;

@@ -40,7 +40,7 @@ public:
     int count() const override { return static_cast<int>(SendMessageW(hwnd_, LB_GETCOUNT, 0, 0)); }
     int current() const override { return static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0)); }
     void setCurrent(int row) override { SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(row), 0); }
-    void insert(int row, const std::string& text);
+    void insert(int row, const std::string& text) override;
 
 private:
     bool sorted() const { return GetWindowLongPtrW(hwnd_, GWL_STYLE) & LBS_SORT; }
