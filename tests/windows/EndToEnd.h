@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
+#include <cstdio>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -61,8 +63,18 @@ inline std::string Setting(const char* section, const char* key) {
 inline void SetOption(const char* key, const std::string& value) { SetSetting("Options", key, value); }
 inline std::string Option(const char* key) { return Setting("Options", key); }
 
-// Every file under a folder with its bytes: what a user could lose.
+// Every file under a folder, with its size and a digest of its bytes: what a
+// user could lose.
 using Files = std::map<std::string, std::string>;
+
+inline std::string Fingerprint(const std::string& bytes) {
+    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
+    for (const unsigned char c : bytes)
+        hash = (hash ^ c) * 1099511628211ull;
+    char text[64];
+    snprintf(text, sizeof text, "%zu bytes, %016llx", bytes.size(), static_cast<unsigned long long>(hash));
+    return text;
+}
 
 // Hidden and system files too, as a file manager set to show everything lists
 // them; added to the given ones, each name after the prefix.
@@ -75,7 +87,7 @@ inline Files FilesIn(const std::string& dir, Files files = {}, const std::string
             if (name != "." && name != "..")
                 files = FilesIn(dir + "\\" + name, std::move(files), prefix + name + "\\");
         } else
-            files[prefix + name] = ReadBytes(dir + "\\" + name);
+            files[prefix + name] = Fingerprint(ReadBytes(dir + "\\" + name));
     }
     FindClose(find);
     return files;
