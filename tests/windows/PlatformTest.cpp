@@ -288,7 +288,7 @@ TEST_F(RegistryTest, DeletingAKeyTakesItsSubkeysAndLeavesSiblingsButNeverTheRoot
     EXPECT_EQ(reg.GetRegString(RegRoot::LocalMachine32, key, "InstallPath"), "");
 }
 
-TEST_F(RegistryTest, SettingsAreStringsUnderTheApplicationsSectionsAndKeysInAnyScript) {
+TEST_F(RegistryTest, SettingsAreStringsUnderTheApplicationsSectionsKeysInAnyScriptAndCoordinatesUseAPoint) {
     EXPECT_EQ(store.get(app, "Options", "HLdir"), std::nullopt);
     store.save(app, "Options", "HLdir", "C:\\HL\\");
     store.save(app, "Options", "Params", "  -dev  ");
@@ -314,9 +314,7 @@ TEST_F(RegistryTest, SettingsAreStringsUnderTheApplicationsSectionsAndKeysInAnyS
     EXPECT_EQ(store.keys(app, "Options").size(), 3u);
     EXPECT_EQ(Raw("\\Options", nullptr), "1:d");
     EXPECT_TRUE(store.keys(app, "Missing").empty());
-}
 
-TEST_F(RegistryTest, CoordinatesUseAPointWhateverTheLocale) {
     // Make sure the locale really writes decimals with a comma before trusting the test.
     ASSERT_TRUE(std::setlocale(LC_ALL, "German_Germany.1252") || std::setlocale(LC_ALL, "de-DE"));
     char probe[16];
@@ -331,6 +329,7 @@ TEST_F(RegistryTest, CoordinatesUseAPointWhateverTheLocale) {
     // A value with a comma (from another program, or by hand) is no number here.
     EXPECT_EQ(ParseNumber<float>("5175,5"), std::nullopt);
 }
+
 
 using Names = std::vector<std::string>;
 

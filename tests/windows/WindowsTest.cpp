@@ -150,7 +150,7 @@ protected:
 
 }  // namespace
 
-TEST(Frame, OnlyTheLeftButtonDragsAndTheWindowTextIsTheTitle) {
+TEST(Frame, OnlyTheLeftButtonDragsTheWindowTextIsTheTitleAndTheLookFollowsTheActiveWindow) {
     WindowSet set;
     ProbeFrame frame(set);
     ASSERT_TRUE(frame.load("HLDS Vantry v3.3.1"));
@@ -167,10 +167,8 @@ TEST(Frame, OnlyTheLeftButtonDragsAndTheWindowTextIsTheTitle) {
     SendMessageA(frame.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 150));
     ASSERT_EQ(frame.moves.size(), 2u);
     EXPECT_EQ(frame.moves[0], static_cast<WPARAM>(0xF012));
-}
 
-TEST(Frame, TheActivityLookFollowsTheActiveWindow) {
-    WindowSet set;
+    // The activity look follows the active window.
     ProbeFrame a(set), b(set);
     ASSERT_TRUE(a.load("A"));
     ASSERT_TRUE(b.load("B"));
@@ -183,6 +181,7 @@ TEST(Frame, TheActivityLookFollowsTheActiveWindow) {
     EXPECT_EQ(b.titleLabel().colour(), 0x0067F0u);
     EXPECT_EQ(b.picEx().picture(), "EX1");
 }
+
 
 TEST(TitleWindow, LiesOffScreenWithoutAMoveEntryAndHandsTheFocusOn) {
     WindowSet set;
@@ -264,7 +263,7 @@ TEST(AboutWindow, TheSplashTimerShowsTheInformationAndClosingEnablesTheOpener) {
     EXPECT_TRUE(IsWindowEnabled(opener.hwnd()));
 }
 
-TEST_F(MainWindowTest, TrayOnlyHidesToItsIconAndComesBackFromIt) {
+TEST_F(MainWindowTest, TrayOnlyHidesToItsIconComesBackFromItAndItsMenuActivatesAModalWindow) {
     ASSERT_NE(window.trayIcon(), nullptr);
     EXPECT_TRUE(window.trayIcon()->shown());
     EXPECT_EQ(window.trayIcon()->tooltip(), "HLDS Vantry v3.3.1");
@@ -272,9 +271,8 @@ TEST_F(MainWindowTest, TrayOnlyHidesToItsIconAndComesBackFromIt) {
     EXPECT_FALSE(IsWindowVisible(window.hwnd()));
     window.trayIcon()->onActivate();
     EXPECT_TRUE(IsWindowVisible(window.hwnd()));
-}
 
-TEST_F(MainWindowTest, TheTrayMenuWhileAModalWindowIsOpenActivatesThatWindow) {
+    // The tray menu while a modal window is open activates that window.
     // What the About box or a tool window does: owned, active, the main window disabled.
     HWND modal = CreateWindowExA(0, "STATIC", "Modal", WS_POPUP | WS_VISIBLE, 50, 50, 100, 50, window.hwnd(),
                                  nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -288,6 +286,7 @@ TEST_F(MainWindowTest, TheTrayMenuWhileAModalWindowIsOpenActivatesThatWindow) {
     EnableWindow(window.hwnd(), TRUE);
     DestroyWindow(modal);
 }
+
 
 TEST_F(MainWindowTest, MovedToA144DpiMonitorItIsLaidOutAsIfCreatedThere) {
     const MainServices services{settings, desktop, boxes, shell, lastPort, fs, processes, clock};
