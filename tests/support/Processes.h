@@ -17,6 +17,28 @@ inline std::string ClassOf(HWND hwnd) {
     return name;
 }
 
+// The top-level windows of a process with the class (and title), in z-order.
+// Taken from one snapshot of the desktop's windows: a walk down the z-order
+// skips a window that moves while it walks, as a box does when it is
+// activated, and as every window of the tests beside this one does.
+inline std::vector<HWND> WindowsOf(DWORD pid, const std::string& className, const char* title = nullptr) {
+    struct Search {
+        DWORD pid;
+        const std::string& className;
+        const char* title;
+        std::vector<HWND> found;
+    } search{pid, className, title, {}};
+    EnumWindows([](HWND w, LPARAM param) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(param);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        if (pid == s.pid && ClassOf(w) == s.className && (!s.title || s.title == WindowText(w)))
+            s.found.push_back(w);
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 // A program started for real: the program under test, the stand-in server, a
 // console. Whatever is still running when the test ends is ended with it.
 class ChildProcess {
@@ -59,26 +81,9 @@ public:
         waitExit(INFINITE);
     }
 
-    // The top-level windows of this process with the class (and title), in
-    // z-order. Taken from one snapshot of the desktop's windows: a walk down
-    // the z-order skips a window that moves while it walks, as a box does when
-    // it is activated, and as every window of the tests beside this one does.
+    // The top-level windows of this process with the class (and title).
     std::vector<HWND> windows(const std::string& className, const char* title = nullptr) const {
-        struct Search {
-            DWORD pid;
-            const std::string& className;
-            const char* title;
-            std::vector<HWND> found;
-        } search{pid_, className, title, {}};
-        EnumWindows([](HWND w, LPARAM param) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(param);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(w, &pid);
-            if (pid == s.pid && ClassOf(w) == s.className && (!s.title || s.title == WindowText(w)))
-                s.found.push_back(w);
-            return TRUE;
-        }, reinterpret_cast<LPARAM>(&search));
-        return search.found;
+        return WindowsOf(pid_, className, title);
     }
     HWND window(const std::string& className, const char* title = nullptr) const {
         const auto found = windows(className, title);

@@ -43,18 +43,6 @@ public:
     LONG role(LONG child = CHILDID_SELF) const { return number(&IAccessible::get_accRole, child); }
     LONG state(LONG child = CHILDID_SELF) const { return number(&IAccessible::get_accState, child); }
     bool has(LONG stateBits, LONG child = CHILDID_SELF) const { return (state(child) & stateBits) == stateBits; }
-    LONG childCount() const {
-        LONG count = -1;
-        if (object_)
-            object_->get_accChildCount(&count);
-        return count;
-    }
-    HWND window() const {
-        HWND hwnd = nullptr;
-        if (object_)
-            WindowFromAccessibleObject(object_.Get(), &hwnd);
-        return hwnd;
-    }
 
 private:
     // A screen reader's thread is in a COM apartment: an object from another

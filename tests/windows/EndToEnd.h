@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -75,27 +76,20 @@ inline std::string Fingerprint(const std::string& bytes) {
     return text;
 }
 
-// Hidden and system files too, as a file manager set to show everything lists them.
-inline void AddFiles(const std::string& dir, const std::string& prefix, Files& files) {
+// Hidden and system files too, as a file manager set to show everything lists
+// them; added to the given ones, each name after the prefix.
+inline Files FilesIn(const std::string& dir, Files files = {}, const std::string& prefix = {}) {
     WIN32_FIND_DATAW data;
     HANDLE find = FindFirstFileW(win::SystemPath(dir + "\\*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return;
-    do {
+    for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &data)) {
         const std::string name = Narrow(data.cFileName);
-        if (name == "." || name == "..")
-            continue;
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            AddFiles(dir + "\\" + name, prefix + name + "\\", files);
-        else
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            if (name != "." && name != "..")
+                files = FilesIn(dir + "\\" + name, std::move(files), prefix + name + "\\");
+        } else
             files[prefix + name] = Fingerprint(ReadBytes(dir + "\\" + name));
-    } while (FindNextFileW(find, &data));
+    }
     FindClose(find);
-}
-
-inline Files FilesIn(const std::string& dir) {
-    Files files;
-    AddFiles(dir, "", files);
     return files;
 }
 
@@ -119,8 +113,7 @@ inline HWND BoxOf(const ChildProcess& program) { return program.window("#32770")
 // message box (which the window then waits for). Nothing within the deadline
 // leaves both empty.
 struct Shown {
-    HWND window = nullptr;
-    HWND box = nullptr;
+    HWND window = nullptr, box = nullptr;
 };
 
 inline Shown WaitForWindowOrBox(const ChildProcess& program, const char* className,
@@ -146,6 +139,15 @@ inline bool Answer(HWND box, int button) {
 
 // A click on one of a window's buttons, posted as a mouse click leaves it.
 inline void Click(HWND window, int id) { PostMessageA(GetDlgItem(window, id), BM_CLICK, 0, 0); }
+
+// A click into a text field, a text typed there, and Enter.
+inline void TypeThenEnter(HWND field, const char* text) {
+    SendMessageA(field, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageA(field, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    PostMessageA(field, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    PostMessageA(field, WM_KEYUP, VK_RETURN, 0xC01C0001);
+}
 
 // The inner edit or combo box of one of the program's own controls.
 inline HWND Inner(HWND window, int id, const char* className) {
@@ -173,10 +175,8 @@ inline std::vector<Entry> Entries(HWND list) {
 
 inline int IndexOf(HWND list, const std::string& text) {
     const auto entries = Entries(list);
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        if (entries[i].text == text)
-            return static_cast<int>(i);
-    return -1;
+    const auto at = std::find_if(entries.begin(), entries.end(), [&](const Entry& e) { return e.text == text; });
+    return at == entries.end() ? -1 : static_cast<int>(at - entries.begin());
 }
 
 // A click at a point of an entry shown in the list: on its tick box (x
@@ -265,12 +265,7 @@ public:
     }
 
     // Both folders, the program's under "program\".
-    Files files() const {
-        Files all = FilesIn(hl.path());
-        for (const auto& [name, bytes] : FilesIn(program.path()))
-            all["program\\" + name] = bytes;
-        return all;
-    }
+    Files files() const { return FilesIn(program.path(), FilesIn(hl.path()), "program\\"); }
 
     TempDir hl, program;
 };
@@ -312,10 +307,10 @@ struct StandinsClosed {
     }
 };
 
-// An installation on a profile of a first start, that has no settings until
-// the test installs them, so that nothing asks where hlds.exe or the program
-// is. The program's folder is then the build's own, whose catalogue and log
-// every test shares: each starts without them.
+// An installation on a profile that has nothing else of the program, with
+// settings that point at it, so that nothing asks where hlds.exe or the
+// program is. The program's folder is the build's own, whose catalogue and
+// log every test shares: each starts without them.
 class EndToEnd : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -323,12 +318,9 @@ protected:
         for (const auto& [name, bytes] : FilesIn(BinDir() + "\\games"))
             DeleteFileW(win::SystemPath(BinDir() + "\\games\\" + name).c_str());
         DeleteFileW(win::SystemPath(ServerLog()).c_str());
-    }
-    void Install() {
         installation.writeSettings();
         SetOption("HLDSdir", BinDir() + "\\");
     }
-    static std::string Program(const std::string& arguments = {}) { return ProgramLine(arguments); }
     std::string server(const std::string& arguments) const { return '"' + (hl / "hlds.exe") + "\" " + arguments; }
     static std::string ServerLog() { return BinDir() + "\\HLDS Vantry.log"; }
 

@@ -1,5 +1,5 @@
 // One road through each window by keys alone, typed into HLDS Vantry.exe from
-// another process as a keyboard types them.
+// another process as a keyboard types them, and the taskbar button's Close.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -48,10 +48,6 @@ HWND FocusOf(HWND window) {
 
 class Keyboard : public EndToEnd {
 protected:
-    void SetUp() override {
-        EndToEnd::SetUp();
-        Install();
-    }
     // The window once it has the keyboard, so that the keys go to it.
     HWND Ready(const ChildProcess& program, const char* className) {
         HWND window = program.waitForShownWindow(className);
@@ -62,8 +58,8 @@ protected:
 
 }  // namespace
 
-TEST_F(Keyboard, MainWindowLauncherAndServerList) {
-    ChildProcess program(Program());
+TEST_F(Keyboard, MainWindowOptionsLauncherServerListAndTheTaskbarButtonsClose) {
+    ChildProcess program(ProgramLine(""));
     HWND main = Ready(program, "HLDSVantryMain");
     ASSERT_NE(main, nullptr);
 
@@ -108,38 +104,64 @@ TEST_F(Keyboard, MainWindowLauncherAndServerList) {
     Press({VK_ESCAPE});
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(about); }));
 
-    // Alt+F4 asks about the hidden console; Y ends the program.
+    // The options window's games list has the keyboard: Space unticks valve,
+    // Alt+A applies; Space again, and Esc cancels the tick unsaved.
     ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == main; }));
-    Press({VK_F4}, VK_MENU);
-    HWND question = program.waitForWindow("#32770", "Exit");
-    ASSERT_NE(question, nullptr);
-    Press({'Y'});
-    EXPECT_TRUE(program.waitExit(10000));
-}
-
-TEST_F(Keyboard, OptionsWindow) {
-    ChildProcess program(Program());
-    HWND main = Ready(program, "HLDSVantryMain");
     Press({'O'}, VK_MENU);
     HWND options = Ready(program, "HLDSVantryOptions");
     ASSERT_NE(options, nullptr);
-    // The games list has the keyboard: Space unticks valve, Alt+A applies.
     Press({VK_HOME, VK_SPACE});
     Press({'A'}, VK_MENU);
-    EXPECT_TRUE(WaitFor([&] { return ReadBytes(BinDir() + "\\games\\games.cfg").find("valve;0") != std::string::npos; }));
+    const std::string games = BinDir() + "\\games\\games.cfg";
+    EXPECT_TRUE(WaitFor([&] { return ReadBytes(games).find("valve;0") != std::string::npos; }));
     Press({VK_SPACE});
-    Press({VK_ESCAPE});  // Cancel: the tick goes back unsaved
+    Press({VK_ESCAPE});
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(options); }));
-    EXPECT_NE(ReadBytes(BinDir() + "\\games\\games.cfg").find("valve;0"), std::string::npos);
-    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main) != FALSE; }));
-    PostMessageA(GetDlgItem(main, IdExit), BM_CLICK, 0, 0);
+    EXPECT_NE(ReadBytes(games).find("valve;0"), std::string::npos);
+
+    // The taskbar button's Close (SC_CLOSE to the title window, as Alt+F4
+    // there gives too) is the main window's exit: the open editor's own
+    // question first, where Cancel keeps everything and asks nothing more,
+    // then the one about hidden servers.
+    HWND title = GetWindow(main, GW_OWNER);
+    ASSERT_EQ(ClassOf(title), "HLDSVantryTitle");
+    Click(main, Main::IdCfgEditor);
+    HWND editor = program.waitForShownWindow("HLDSVantryCfgEditor");
+    ASSERT_NE(editor, nullptr);
+    SendMessageW(GetDlgItem(editor, CfgEditor::IdText), WM_CHAR, L'x', 1);
+    for (const int answer : {IDCANCEL, IDNO}) {
+        PostMessageA(title, WM_SYSCOMMAND, SC_CLOSE, 0);
+        HWND question = program.waitForWindow("#32770", "Save Changes?");
+        ASSERT_NE(question, nullptr);
+        EXPECT_EQ(BoxText(question), "Save changes before exiting?");
+        ASSERT_TRUE(Answer(question, answer));
+        EXPECT_FALSE(program.waitExit(300));
+        EXPECT_EQ(IsWindow(editor) != FALSE, answer == IDCANCEL);
+        if (answer == IDCANCEL) {
+            EXPECT_EQ(program.window("#32770"), nullptr) << "asked more";
+        }
+    }
+    HWND question = program.waitForWindow("#32770", "Exit");
+    ASSERT_NE(question, nullptr);
+    EXPECT_NE(BoxText(question).find("hidden servers"), std::string::npos);
+    ASSERT_TRUE(Answer(question, IDNO));
+    EXPECT_FALSE(program.waitExit(300));
+
+    // Alt+F4 asks about the hidden console again; Y ends the program, and
+    // the console stays as it is.
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == main; }));
+    Press({VK_F4}, VK_MENU);
+    question = program.waitForWindow("#32770", "Exit");
+    ASSERT_NE(question, nullptr);
+    Press({'Y'});
     EXPECT_TRUE(program.waitExit(10000));
+    EXPECT_TRUE(IsWindow(console) && !IsWindowVisible(console));
 }
 
 TEST_F(Keyboard, EditorsAlone) {
     // MOTD: Tab from the game to the text, type, Alt+S saves, Alt+C closes.
     {
-        ChildProcess program(Program("/o"));
+        ChildProcess program(ProgramLine("/o"));
         ASSERT_NE(Ready(program, "HLDSVantryMotdEditor"), nullptr);
         Press({VK_TAB});
         Type("hello");
@@ -151,7 +173,7 @@ TEST_F(Keyboard, EditorsAlone) {
     }
     // Map cycle: Tab to the maps, pick one, Tab to Add, Space, Alt+S.
     {
-        ChildProcess program(Program("/m"));
+        ChildProcess program(ProgramLine("/m"));
         ASSERT_NE(Ready(program, "HLDSVantryMapCycleEditor"), nullptr);
         Press({VK_TAB, VK_HOME, VK_TAB, VK_SPACE});
         Press({'S'}, VK_MENU);
@@ -162,7 +184,7 @@ TEST_F(Keyboard, EditorsAlone) {
     }
     // Configuration editor: the Insert menu by keys puts a map name in the text.
     {
-        ChildProcess program(Program("/c"));
+        ChildProcess program(ProgramLine("/c"));
         HWND editor = Ready(program, "HLDSVantryCfgEditor");
         ASSERT_NE(editor, nullptr);
         Press({'I'}, VK_MENU);

@@ -1,0 +1,558 @@
+// The window kit's controls on a test host, as the program's windows hold
+// them: what each control itself decides beyond the system's own.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+#include <oleacc.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "ScreenReader.h"
+#include "TestHost.h"
+#include "UiDriver.h"
+#include "core/ui/ControlLayout.h"
+#include "core/ui/Sizes.h"
+#include "win/platform/Handles.h"
+#include "win/ui/CheckListBox.h"
+#include "win/ui/Dpi.h"
+#include "win/ui/FlatButton.h"
+#include "win/ui/GameCombo.h"
+#include "win/ui/Label.h"
+#include "win/ui/MessageLoop.h"
+#include "win/ui/SystemControl.h"
+#include "win/ui/TextField.h"
+#include "win/ui/TrayIcon.h"
+
+using namespace vantry;
+using namespace vantry::testutil;
+using win::FlatButton;
+using win::FlatButtonArgs;
+using win::TrayIcon;
+
+using Events = std::vector<std::string>;
+
+namespace {
+
+// A text field and a game selector on a test host, and what the controls on
+// it raise, in order.
+class ControlsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(field.create(host.hwnd(), 101, 10, 240, 200));
+        ASSERT_TRUE(games.create(host.hwnd(), 201, 220, 240));
+        for (const char* game : {"valve", "cstrike", "dmc"})
+            games.add(game);
+        games.onDropDown = [this] { events.push_back("DropDown"); };
+        games.onClick = [this] { events.push_back("Click " + games.text()); };
+    }
+    void type(const std::string& text) {
+        for (char c : text)
+            SendMessageA(field.field(), WM_CHAR, static_cast<unsigned char>(c), 1);
+    }
+    // A caption button (a picture one without a caption) on the host; its
+    // events are recorded in order, named by the caption's mnemonic.
+    void make(FlatButton& button, int id, const std::string& caption, bool enabled = true) {
+        FlatButtonArgs args{.id = id, .caption = caption, .rect = {10, 40 * id, 113, 25}, .enabled = enabled};
+        if (caption.empty())
+            args = {.id = id, .rect = {200, 10, 40, 30}, .picture = "EX1", .pictureOver = "EX2"};
+        ASSERT_TRUE(button.create(host.hwnd(), args));
+        const std::string name = caption.empty() ? "x" : caption.substr(1, 1);
+        button.onPress = [this, name] { events.push_back(name + " press"); };
+        button.onClick = [this, name] { events.push_back(name + " click"); };
+    }
+    void postKey(HWND to, UINT msg, WPARAM key, LPARAM flags) {
+        PostMessageA(to, msg, key, 1 | flags);
+        PumpMessages();
+    }
+    void mouse(const FlatButton& button, UINT msg) { SendMessageA(button.hwnd(), msg, 0, MAKELPARAM(5, 5)); }
+
+    TestHost host;
+    win::TextField field;
+    win::GameCombo games;
+    Events events;
+};
+
+constexpr COLORREF Black = RGB(0, 0, 0), Orange = RGB(240, 103, 0), DimOrange = RGB(170, 75, 0);
+
+// A button drawn through its own paint path (WM_DRAWITEM to the host and back)
+// into a 32-bit DIB, magenta until drawn on.
+class Canvas {
+public:
+    Canvas(const FlatButton& button, int width, int height) {
+        BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+        void* bits = nullptr;
+        bitmap_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        SelectObject(dc_, bitmap_.get());
+        const RECT all{0, 0, width, height};
+        FillRect(dc_, &all, win::SolidBrush(RGB(255, 0, 255)));
+        SendMessageA(button.hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_), PRF_CLIENT);
+    }
+    ~Canvas() { DeleteDC(dc_); }  // before the bitmap goes, so that it is free to go
+    COLORREF at(int x, int y) const { return GetPixel(dc_, x, y); }
+
+private:
+    HDC dc_ = CreateCompatibleDC(nullptr);
+    win::UniqueGdiObject bitmap_;
+};
+
+// The state changes a screen reader hears of this thread's windows, while it
+// lives: each as the window and the child whose state changed.
+class StateChanges {
+public:
+    StateChanges()
+        : hook_(SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_STATECHANGE, nullptr, Heard,
+                                GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT)) {
+        heard_.clear();
+    }
+    ~StateChanges() { UnhookWinEvent(hook_); }
+    StateChanges(const StateChanges&) = delete;
+    StateChanges& operator=(const StateChanges&) = delete;
+
+    // The children of the window's client area whose state changed, in order.
+    std::vector<LONG> of(HWND hwnd) const {
+        PumpMessages();  // out of context: delivered through this thread's queue
+        std::vector<LONG> children;
+        for (const auto& [window, object, child] : heard_)
+            if (window == hwnd && object == OBJID_CLIENT)
+                children.push_back(child);
+        return children;
+    }
+
+private:
+    static void CALLBACK Heard(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+        heard_.emplace_back(hwnd, object, child);
+    }
+
+    static inline std::vector<std::tuple<HWND, LONG, LONG>> heard_;
+    HWINEVENTHOOK hook_;
+};
+
+struct HookTraits {
+    using Handle = HHOOK;
+    static Handle empty() { return nullptr; }
+    static bool valid(Handle h) { return h != nullptr; }
+    static void close(Handle h) { UnhookWindowsHookEx(h); }
+};
+
+// The windows still bound to an object after their very last message.
+std::vector<HWND> leftBound;
+
+LRESULT CALLBACK AfterEachMessage(int code, WPARAM wp, LPARAM lp) {
+    const auto* sent = reinterpret_cast<const CWPRETSTRUCT*>(lp);
+    if (code == HC_ACTION && sent->message == WM_NCDESTROY && GetPropA(sent->hwnd, "HLDSVantry.Control"))
+        leftBound.push_back(sent->hwnd);
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+// A control of every kind, and the windows each one holds.
+struct Controls {
+    explicit Controls(HWND host) {
+        label.create(host, {.id = 1, .text = "Port", .rect = {0, 0, 50, 20}});
+        button.create(host, {.id = 2, .caption = "OK", .rect = {0, 30, 50, 20}});
+        list.create(host, 3, 0, 60, 100, 60);
+        field.create(host, 4, 0, 130, 100);
+        SendMessageW(field.field(), WM_MOUSEMOVE, 0, 0);  // the tooltip comes with the first move
+        combo.create(host, 5, 0, 160);
+    }
+    std::vector<HWND> windows() const {
+        return {label.hwnd(), button.hwnd(), list.hwnd(), field.hwnd(), field.field(), field.toolTip(),
+                combo.hwnd(), combo.combo()};
+    }
+    win::Label label;
+    win::FlatButton button;
+    win::CheckListBox list;
+    win::TextField field;
+    win::GameCombo combo;
+};
+
+bool AskShell(DWORD action, HWND owner) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = sizeof data;
+    data.hWnd = owner;
+    data.uID = TrayIcon::IconId;
+    data.uFlags = NIF_TIP;
+    lstrcpyA(data.szTip, "probe");
+    return Shell_NotifyIconA(action, &data) != FALSE;
+}
+
+// Asks the shell itself whether it holds the icon: only a present icon can be
+// modified.
+bool InNotificationArea(HWND owner) { return AskShell(NIM_MODIFY, owner); }
+
+// Records, in the last moment the icon's window exists, whether the shell
+// still holds the icon: once the window is gone, a leftover icon can no longer
+// be asked about, yet on Windows it stays until the pointer passes over it.
+LRESULT CALLBACK CheckAtDestroy(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR leftOver) {
+    if (msg == WM_DESTROY)
+        *reinterpret_cast<int*>(leftOver) = InNotificationArea(hwnd) ? 1 : 0;
+    if (msg == WM_NCDESTROY)
+        RemoveWindowSubclass(hwnd, CheckAtDestroy, 0);
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+}  // namespace
+
+TEST_F(ControlsTest, ATextFieldFiltersKeysTipsItsTextAndSelectsItAllOnFocus) {
+    int changes = 0;
+    field.onChange = [&] { ++changes; };
+    field.onKeyPress = [](int& ch) { ch = ch == 'x' ? 0 : ch == 'a' ? 'b' : ch; };
+    type("xaxy");
+    EXPECT_EQ(field.text(), "by");
+    EXPECT_EQ(changes, 2) << "a swallowed character changes nothing";
+
+    field.setEnabled(false);
+    field.onKeyPress = [&](int&) { ++changes; };
+    type("9");
+    EXPECT_EQ(field.text(), "by");
+    EXPECT_EQ(changes, 2) << "a disabled field raises no key events";
+
+    // Its tooltip shows the current text on every mouse move.
+    field.setText("My server");
+    SendMessageA(field.field(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    char text[256] = "(untouched)";
+    TTTOOLINFOA tool{sizeof tool, 0, field.hwnd(), reinterpret_cast<UINT_PTR>(field.field()), {}, nullptr, text};
+    SendMessageA(field.toolTip(), TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_STREQ(text, "My server");
+
+    // The focus, by Tab or given, goes on to the field and selects the whole text.
+    field.setEnabled(true);
+    win::TextField sibling;
+    ASSERT_TRUE(sibling.create(host.hwnd(), 102, 10, 60, 200));
+    field.setText("valve");
+    for (const bool byTab : {false, true}) {
+        SetFocus(sibling.field());
+        SendMessageA(field.field(), EM_SETSEL, 3, 3);
+        MSG tab{sibling.field(), WM_KEYDOWN, VK_TAB, 1, 0, {}};
+        if (byTab)
+            win::PreTranslate(tab);  // as the message loop handles the key
+        else
+            SetFocus(field.hwnd());
+        PumpMessages();
+        EXPECT_EQ(GetFocus(), field.field());
+        EXPECT_EQ(SendMessageA(field.field(), EM_GETSEL, 0, 0), MAKELRESULT(0, 5));
+    }
+}
+
+
+
+TEST_F(ControlsTest, EveryGameComboListIndexWriteAndEveryPickClicksAndTheTextFollows) {
+    games.setCurrent(2);
+    games.setCurrent(2);
+    games.setCurrent(-1);
+    EXPECT_EQ(events, (Events{"Click dmc", "Click dmc", "Click "}));
+
+    // By the mouse: the list drops down first.
+    events.clear();
+    SendMessageA(games.combo(), CB_SHOWDROPDOWN, TRUE, 0);
+    COMBOBOXINFO info{sizeof info};
+    ASSERT_TRUE(GetComboBoxInfo(games.combo(), &info));
+    RECT item{};
+    SendMessageA(info.hwndList, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+    const LPARAM centre = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    SendMessageA(info.hwndList, WM_MOUSEMOVE, 0, centre);
+    SendMessageA(info.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, centre);
+    SendMessageA(info.hwndList, WM_LBUTTONUP, 0, centre);
+    EXPECT_TRUE(WaitFor([&] {
+        PumpMessages();
+        return !SendMessageA(games.combo(), CB_GETDROPPEDSTATE, 0, 0);
+    }));
+    EXPECT_EQ(events, (Events{"DropDown", "Click cstrike"}));
+}
+
+// A text field keeps its height and frames its field, a game selector keeps
+// its whole size, whatever the host asks.
+TEST_F(ControlsTest, TheFieldAndTheSelectorKeepTheirSizesWhateverTheHostAsks) {
+    const auto size = [](HWND hwnd) {
+        RECT r{};
+        GetWindowRect(hwnd, &r);
+        return std::pair<int, int>(r.right - r.left, r.bottom - r.top);
+    };
+    const int height = win::Px(field.hwnd(), layout::TextFieldHeight);
+    const int shrink = win::Px(field.hwnd(), layout::TextFieldWidthShrink);
+    field.move(5, 7, 300, 100);
+    EXPECT_EQ(size(field.hwnd()), std::pair(300, height));
+    EXPECT_EQ(size(field.field()).first, 300 - shrink);
+    MoveWindow(field.hwnd(), 0, 0, 150, 3, TRUE);
+    EXPECT_EQ(size(field.hwnd()), std::pair(150, height));
+    EXPECT_EQ(size(field.field()).first, 150 - shrink);
+
+    MoveWindow(games.hwnd(), 20, 30, 500, 100, TRUE);
+    const GameComboLayout expected = GameComboPixels(win::WindowDpi(games.hwnd()));
+    EXPECT_EQ(size(games.hwnd()), std::pair(expected.width, expected.height));
+    EXPECT_EQ(size(games.combo()), std::pair(expected.list.width, expected.list.height));
+}
+
+TEST_F(ControlsTest, HoveringAFlatButtonShowsTheHoverPictureUntilThePointerLeaves) {
+    // Wine tracks a leave only while the real pointer is over the window, so
+    // this test moves the pointer; topmost, so no other window comes between.
+    SetWindowPos(host.hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    FlatButton button;
+    make(button, 9, "");
+    RECT r;
+    GetWindowRect(button.hwnd(), &r);
+    SetCursorPos(r.left + 5, r.top + 5);
+    mouse(button, WM_MOUSEMOVE);
+    EXPECT_EQ(button.shownPicture(), "EX2");
+    // Away in one jump: the leave is noticed without a move over the button in between.
+    SetCursorPos(r.left + 5, r.bottom + 30);
+    EXPECT_TRUE(WaitFor([&] {
+        PumpMessages();
+        return button.shownPicture() == "EX1";
+    }));
+}
+
+TEST_F(ControlsTest, MouseSpaceAndMnemonicEachPressAFlatButtonPressThenClickOnceAndNeverWhileDisabled) {
+    FlatButton start, other, disabled, picture;
+    make(start, 1, "&Start Server");
+    make(other, 2, "&Other");
+    make(disabled, 3, "&Disabled", false);
+    make(picture, 9, "");
+    const Events once{"S press", "S click"};
+
+    // Two quick clicks are two clicks, not one click and a double click.
+    for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+        mouse(start, msg);
+    EXPECT_EQ(events, (Events{"S press", "S click", "S press", "S click"}));
+
+    // Space held down presses once, however long it auto-repeats.
+    events.clear();
+    SetFocus(start.hwnd());
+    for (LPARAM repeat : {0, 1 << 30, 1 << 30})
+        postKey(start.hwnd(), WM_KEYDOWN, VK_SPACE, repeat);
+    EXPECT_EQ(events, Events{"S press"});
+    postKey(start.hwnd(), WM_KEYUP, VK_SPACE, (1 << 30) | (1u << 31));
+    EXPECT_EQ(events, once);
+
+    events.clear();
+    SetFocus(other.hwnd());
+    postKey(other.hwnd(), WM_SYSCHAR, 's', 1 << 29);  // Alt+S
+    EXPECT_EQ(events, once);
+
+    // Disabled: neither the mouse nor the mnemonic; nor a click still queued
+    // when the button was disabled under the pointer, which shows its resting
+    // picture at once.
+    events.clear();
+    mouse(disabled, WM_LBUTTONDOWN);
+    mouse(disabled, WM_LBUTTONUP);
+    postKey(other.hwnd(), WM_SYSCHAR, 'd', 1 << 29);
+    mouse(picture, WM_MOUSEMOVE);
+    PostMessageA(host.hwnd(), WM_COMMAND, MAKEWPARAM(9, BN_CLICKED), reinterpret_cast<LPARAM>(picture.hwnd()));
+    picture.setEnabled(false);
+    PumpMessages();
+    EXPECT_TRUE(events.empty());
+    EXPECT_EQ(picture.shownPicture(), "EX1");
+}
+
+TEST_F(ControlsTest, AFlatButtonDrawsItsCaptionInItsOwnColoursAndEachPicturePixelAsASharpSquare) {
+    // Disabled, the caption keeps its colour: the windows pick a disabled
+    // caption colour themselves. A dim edge marks the button.
+    FlatButton text, picture;
+    make(text, 1, "&Start Server", false);
+    text.setTextColor(Orange);
+    const Canvas caption(text, 113, 25);
+    EXPECT_EQ((std::vector{caption.at(0, 0), caption.at(112, 24), caption.at(2, 2), caption.at(110, 22)}),
+              (std::vector{DimOrange, DimOrange, Black, Black}));
+    int orange = 0;
+    for (int i = 0; i < 113 * 25; ++i)
+        orange += caption.at(i % 113, i / 113) == Orange;
+    EXPECT_GT(orange, 10);
+
+    // At twice the DPI the 10 x 10 picture is 20 x 20, centred in 40 x 30.
+    make(picture, 9, "");
+    picture.overrideDpi(96);
+    const Canvas once(picture, 40, 30);
+    picture.overrideDpi(192);
+    const Canvas twice(picture, 40, 30);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) {
+            const bool inside = x >= 10 && x < 30 && y >= 5 && y < 25;
+            ASSERT_EQ(twice.at(x, y), inside ? once.at(15 + (x - 10) / 2, 10 + (y - 5) / 2) : Black) << x << "," << y;
+        }
+}
+
+// Each kind of the program's own controls through oleacc, as a screen reader
+// reads it: the standard object's answers, with the control's own over them.
+// What each window's controls are named, their roles and ticks, a screen
+// reader in another process hears end to end (EndToEnd.AScreenReader...);
+// here, what changes: the same object is read again after each change, as a
+// screen reader that keeps it would.
+TEST_F(ControlsTest, EachKindOfControlTellsAScreenReaderItsNameRoleAndState) {
+    const bool wine = UnderWine();
+
+    // A button: named by its caption without the mnemonic marker, read anew
+    // after each change; unavailable while disabled.
+    win::FlatButton start;
+    ASSERT_TRUE(start.create(host.hwnd(), {.id = 1, .caption = "&Start Server", .rect = {10, 10, 100, 25}}));
+    const ScreenReader button(start.hwnd());
+    ASSERT_TRUE(button);
+    EXPECT_FALSE(button.has(STATE_SYSTEM_UNAVAILABLE));
+    start.setEnabled(false);
+    start.setCaption("S&how");
+    EXPECT_TRUE(button.has(STATE_SYSTEM_UNAVAILABLE));
+    EXPECT_EQ(button.name(), "Show");
+
+    // The tick list: Wine's standard object has no list items, so the
+    // control's own answers are all there is of them there.
+    win::CheckListBox list;
+    ASSERT_TRUE(list.create(host.hwnd(), 3, 10, 40, 200, 80));
+    list.setLabel("Servers:");
+    list.add("HLDS - one", true);
+    list.add("HLDS - two", false);
+    list.setCurrent(0);
+    const ScreenReader servers(list.hwnd());
+    EXPECT_EQ(servers.nameResult(3), E_INVALIDARG);
+    if (!wine) {
+        EXPECT_TRUE(servers.has(STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_SELECTED, 1));
+    }
+    {
+        // Told, so that a screen reader says the new state of the entry at hand.
+        const StateChanges changes;
+        list.setTicked(0, false);
+        list.setTicked(1, true);
+        EXPECT_EQ(changes.of(list.hwnd()), (std::vector<LONG>{1, 2}));
+    }
+    EXPECT_FALSE(servers.has(STATE_SYSTEM_CHECKED, 1));
+    EXPECT_TRUE(servers.has(STATE_SYSTEM_CHECKED, 2));
+    list.setText(1, "HLDS - renamed");
+    EXPECT_EQ(servers.name(2), "HLDS - renamed");
+
+    // A field and a selector: the inner control keeps its standard role and
+    // value (Wine's standard combo box object is a plain client area with no
+    // value). Unlabelled, a field says what the standard object says: no name.
+    const ScreenReader port(field.field());
+    EXPECT_EQ(port.name(), "");
+    field.setLabel("Port:");
+    field.setText("27015");
+    games.setCurrent(1);
+    EXPECT_EQ(port.role(), ROLE_SYSTEM_TEXT);
+    EXPECT_EQ(port.value(), "27015");
+    if (!wine) {
+        EXPECT_EQ(ScreenReader(games.combo()).value(), "cstrike");
+    }
+    field.setEnabled(false);
+    EXPECT_TRUE(port.has(STATE_SYSTEM_UNAVAILABLE));
+}
+
+TEST(ControlLifetime, EveryControlForgetsAndUnbindsItsWindowsHoweverTheyGo) {
+    const win::UniqueHandle<HookTraits> hook(
+        SetWindowsHookExA(WH_CALLWNDPROCRET, AfterEachMessage, nullptr, GetCurrentThreadId()));
+    for (const std::string way : {"with their parent", "each on its own", "with their objects"}) {
+        SCOPED_TRACE(way);
+        leftBound.clear();
+        TestHost host;
+        auto c = std::make_unique<Controls>(host.hwnd());
+        const std::vector<HWND> windows = c->windows();
+        ASSERT_EQ(std::count(windows.begin(), windows.end(), nullptr), 0);
+        if (way == "with their parent")
+            DestroyWindow(host.hwnd());
+        else if (way == "each on its own")
+            for (HWND w : {c->label.hwnd(), c->button.hwnd(), c->list.hwnd(), c->field.hwnd(), c->combo.hwnd()})
+                DestroyWindow(w);
+        else
+            c.reset();
+        EXPECT_EQ(std::count_if(windows.begin(), windows.end(), IsWindow), 0);
+        EXPECT_EQ(leftBound, std::vector<HWND>{});
+        if (c) {
+            EXPECT_EQ(c->windows(), std::vector<HWND>(windows.size(), nullptr));
+        }
+    }
+}
+
+using Texts = std::vector<std::string>;
+
+// A sorted list box filled at once shows its rows in the order it gives them
+// added one by one, which is its locale's collation and not byte order; rows
+// that compare equal keep the order its own search gives them.
+TEST_F(ControlsTest, ASortedListBoxFilledAtOnceShowsTheOrderOfRowsAddedOneByOne) {
+    const std::vector<Texts> cases = {
+        {"de_dust2", "de-dust", "dedust", "de_dust", "De_Aztec", "_test", "-test", "test", "zz"},
+        {"cs_office", "CS_Italy", "cs_assault", "2fort", "10x10", "1on1", "9", "a1", "a10", "a2", "A01"},
+        {"\xC3\xA9t\xC3\xA9", "ete", "\xC3\x89TE", "zebra", "\xC3\x84rger", "arger", "stra\xC3\x9F" "e",
+         "strasse", "\xD0\xBC\xD0\xB8\xD1\x80", "\xE5\x9C\xB0\xE5\x9B\xBE", "Mir"},
+        {"de_dust", "DE_DUST", "De_Dust", "crossfire", "de_dust", "", " ", "", "CROSSFIRE", "de_Dust"},
+    };
+    for (const Texts& texts : cases) {
+        win::ListBox oneByOne, atOnce;
+        ASSERT_TRUE(oneByOne.create(host.hwnd(), 401, {0, 0, 100, 100}, true));
+        ASSERT_TRUE(atOnce.create(host.hwnd(), 402, {0, 0, 100, 100}, true));
+        for (const auto& text : texts)
+            oneByOne.add(text);
+        atOnce.add("stale");
+        atOnce.fill(texts);
+        Texts shown, expected;
+        for (int row = 0; row < atOnce.count(); ++row)
+            shown.push_back(atOnce.text(row));
+        for (int row = 0; row < oneByOne.count(); ++row)
+            expected.push_back(oneByOne.text(row));
+        EXPECT_EQ(shown, expected) << texts.front();
+    }
+}
+
+TEST(TrayIcon, OneUserActionRaisesOneEventAndABalloonComesFromTheShownIconOnly) {
+    TrayIcon tray;
+    int activated = 0, menus = 0;
+    HWND foregroundAtMenu = nullptr;
+    tray.onActivate = [&] { ++activated; };
+    tray.onMenuRequest = [&] {
+        ++menus;
+        foregroundAtMenu = GetForegroundWindow();
+    };
+    // The events each action raises, reported as the shell reports it.
+    const auto raised = [&](std::initializer_list<UINT> reports) {
+        activated = menus = 0;
+        for (UINT report : reports)
+            SendMessageA(tray.messageWindow(), TrayIcon::CallbackMessage, TrayIcon::IconId, report);
+        return std::pair{activated, menus};
+    };
+    // A click: the button messages, then the summary.
+    EXPECT_EQ(raised({WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, NIN_SELECT}), std::pair(1, 0));
+    EXPECT_EQ(raised({WM_RBUTTONDOWN, WM_RBUTTONUP, WM_CONTEXTMENU}), std::pair(0, 1));
+    // Enter or Space on the icon.
+    EXPECT_EQ(raised({NIN_KEYSELECT}), std::pair(1, 0));
+    // So that the host's popup menu closes when the user clicks elsewhere.
+    EXPECT_EQ(foregroundAtMenu, tray.messageWindow());
+
+    // A balloon comes from the shown icon only.
+    EXPECT_FALSE(tray.showBalloon("Server", "It ended.", TrayIcon::BalloonIcon::Warning));
+    tray.setShown(true);
+    // Each text one unit too long, its last character outside the basic plane.
+    const std::string smile = "\xF0\x9F\x98\x80";
+    EXPECT_TRUE(tray.showBalloon(std::string(62, 't') + smile, std::string(254, 'x') + smile,
+                                 TrayIcon::BalloonIcon::Error));
+}
+
+TEST(TrayIcon, ARestartedTaskbarGetsTheShownIconBackAndNoIconIsLeftBehind) {
+    const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    TrayIcon shown, hidden;
+    shown.setShown(true);
+    AskShell(NIM_DELETE, shown.messageWindow());  // what a restarted taskbar does: forgets it
+    ASSERT_FALSE(InNotificationArea(shown.messageWindow()));
+
+    SendMessageA(shown.messageWindow(), taskbarCreated, 0, 0);
+    SendMessageA(hidden.messageWindow(), taskbarCreated, 0, 0);
+    EXPECT_TRUE(InNotificationArea(shown.messageWindow()));
+    EXPECT_FALSE(InNotificationArea(hidden.messageWindow()));
+
+    // Neither the destructor nor RemoveAll leaves an icon behind.
+    auto first = std::make_unique<TrayIcon>();
+    TrayIcon second;
+    first->setShown(true);
+    second.setShown(true);
+    int leftOver = -1;
+    SetWindowSubclass(first->messageWindow(), CheckAtDestroy, 0, reinterpret_cast<DWORD_PTR>(&leftOver));
+
+    first.reset();
+    EXPECT_EQ(leftOver, 0);
+    EXPECT_TRUE(InNotificationArea(second.messageWindow()));
+
+    TrayIcon::removeAll();
+    EXPECT_FALSE(InNotificationArea(second.messageWindow()));
+    EXPECT_FALSE(InNotificationArea(shown.messageWindow()));
+}

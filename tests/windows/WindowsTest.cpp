@@ -1,0 +1,449 @@
+// The program's windows on their own, in this process, against the real
+// system and fakes of the rest: what each window itself decides.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "FakeDesktop.h"
+#include "FakeFileSystem.h"
+#include "FakePlatform.h"
+#include "Processes.h"
+#include "TempDir.h"
+#include "TestHost.h"
+#include "UiDriver.h"
+#include "core/catalogue/GameCatalogue.h"
+#include "win/editors/CfgEditorWindow.h"
+#include "win/editors/MapCycleEditorWindow.h"
+#include "win/editors/MotdEditorWindow.h"
+#include "win/platform/Win32FileSystem.h"
+#include "win/servers/MainWindow.h"
+#include "win/ui/AboutWindow.h"
+#include "win/ui/Frame.h"
+#include "win/ui/FrameIds.h"
+#include "win/ui/TitleWindow.h"
+
+using namespace vantry;
+using namespace vantry::testutil;
+using Ids = win::GameFileWindow<MotdEditorView>;
+
+namespace {
+
+// A frame that records the system move a drag asks for instead of entering
+// the modal move loop, and logs its unload.
+class ProbeFrame : public win::Frame {
+public:
+    explicit ProbeFrame(WindowSet& set) : Frame(set) {}
+    bool load(const std::string& title) {
+        win::FrameArgs a;
+        a.className = L"HLDSVantryProbeFrame";
+        a.title = title;
+        a.widthTwips = 4500;
+        a.heightTwips = 3000;
+        a.captionButtons = true;
+        if (!createFrame(a))
+            return false;
+        ShowWindow(hwnd_, SW_SHOW);
+        return true;
+    }
+    std::vector<WPARAM> moves;
+
+protected:
+    LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override {
+        if (msg == WM_SYSCOMMAND && (wp & 0xFFF0) == SC_MOVE) {
+            moves.push_back(wp);
+            return 0;
+        }
+        return Frame::handle(msg, wp, lp);
+    }
+};
+
+void Activate(HWND hwnd) {
+    SetForegroundWindow(hwnd);
+    SetActiveWindow(hwnd);
+    PumpMessages();
+}
+
+// The window with the tray only (ShowIn 0): no owner, its own tray icon.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        settings.setShowIn(0);
+        ASSERT_TRUE(window.load(nullptr));
+        window.onEndProgram = [this] { window.unload(); };
+        ShowWindow(window.hwnd(), SW_SHOW);
+        PumpMessages();  // the tray icon comes just after the load
+    }
+
+    fakes::FakeSettingsStore store;
+    Settings settings{store};
+    fakes::FakeDesktopWindows desktop;
+    fakes::FakeMessageBoxes boxes;
+    fakes::FakeShell shell;
+    int lastPort = 0;
+    fakes::FakeFileSystem fs;
+    fakes::FakeProcesses processes;
+    fakes::FakeClock clock;
+    WindowSet windows;
+    win::MainWindow window{windows, MainServices{settings, desktop, boxes, shell, lastPort, fs, processes, clock}};
+};
+
+// The editors over a real Half-Life folder with two games, the program's
+// folder apart, so that its games folder is no game.
+class EditorWindowsTest : public ::testing::Test {
+protected:
+    // hlds.exe and the program where the settings say, so that nothing asks
+    // where they are.
+    void SetUp() override {
+        MakeDirectory(dir / "valve");
+        MakeDirectory(dir / "cstrike");
+        WriteBytes(dir / "hlds.exe", "MZ");
+        WriteBytes(program / "HLDS Vantry.exe", "MZ");
+        settings.setHLdir(dir.path() + "\\");
+        settings.setHLexe("hlds.exe");
+        settings.setHLDSdir(program.path() + "\\");
+        settings.setHLDSexe("HLDS Vantry.exe");
+    }
+    // The configuration editor alone, with a file to open.
+    void OpenCfg(const std::string& path) {
+        editor = std::make_unique<win::CfgEditorWindow>(
+            windows, CfgEditorServices{catalogue, lists, clipboard, CfgEditorMode::Alone, path});
+        EXPECT_EQ(editor->load(nullptr), LocateResult::Known);
+    }
+    HWND Text() const { return GetDlgItem(editor->hwnd(), win::CfgEditorWindow::IdText); }
+    // The MOTD or map cycle editor, opened from the main window.
+    template <typename Window>
+    std::unique_ptr<Window> Open() {
+        auto window = std::make_unique<Window>(windows, GameFileServices{catalogue, lists, false});
+        window->onClosedToMain = [this] { log.push_back("back to main"); };
+        EXPECT_EQ(window->load(nullptr), LocateResult::Known);
+        EXPECT_TRUE(IsWindowVisible(window->hwnd()));
+        return window;
+    }
+    HWND Item(const win::Frame& window, int id) const { return GetDlgItem(window.hwnd(), id); }
+    // A key on the game selector, down and up, as the keyboard sends it.
+    void Key(const win::Frame& window, int key) {
+        HWND combo = FindWindowExA(Item(window, Ids::IdGame), nullptr, "ComboBox", nullptr);
+        SendMessageA(combo, WM_KEYDOWN, key, 1);
+        SendMessageA(combo, WM_KEYUP, key, 0xC0000001);
+    }
+
+    TempDir dir, program;
+    // What a window's catalogue rebuild reaches, on the real disk; the
+    // settings, registry, dialogs and boxes in memory.
+    win::Win32FileSystem fs;
+    fakes::FakeSettingsStore store;
+    Settings settings{store};
+    fakes::FakeRegistry registry;
+    fakes::FakeFileDialogs dialogs;
+    fakes::FakeMessageBoxes boxes;
+    CatalogueServices catalogue{settings, fs, registry, dialogs, boxes, ""};
+    GameLists lists;
+    fakes::FakeClipboard clipboard;
+    WindowSet windows;
+    std::unique_ptr<win::CfgEditorWindow> editor;
+    std::vector<std::string> log;
+};
+
+}  // namespace
+
+TEST(Frame, OnlyTheLeftButtonDragsTheWindowTextIsTheTitleAndTheLookFollowsTheActiveWindow) {
+    WindowSet set;
+    ProbeFrame frame(set);
+    ASSERT_TRUE(frame.load("HLDS Vantry v3.3.1"));
+    EXPECT_EQ(WindowText(frame.hwnd()), "HLDS Vantry v3.3.1");
+    frame.setTitle("Launch Half-Life Dedicated Server ");
+    EXPECT_EQ(WindowText(frame.hwnd()), "Launch Half-Life Dedicated Server ");
+    HWND label = frame.titleLabel().hwnd();
+
+    SendMessageA(label, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
+    SendMessageA(label, WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(2, 2));
+    EXPECT_TRUE(frame.moves.empty());
+
+    SendMessageA(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageA(frame.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 150));
+    ASSERT_EQ(frame.moves.size(), 2u);
+    EXPECT_EQ(frame.moves[0], static_cast<WPARAM>(0xF012));
+
+    // The activity look follows the active window.
+    ProbeFrame a(set), b(set);
+    ASSERT_TRUE(a.load("A"));
+    ASSERT_TRUE(b.load("B"));
+    Activate(a.hwnd());
+    Activate(b.hwnd());
+    ASSERT_EQ(GetActiveWindow(), b.hwnd());
+    EXPECT_EQ((std::vector<std::string>{a.picEx().picture(), a.picMin().picture(), a.picHelp().picture()}),
+              (std::vector<std::string>{"EXD", "MIND", "HELPD"}));
+    EXPECT_EQ(a.titleLabel().colour(), 0x004BAAu);
+    EXPECT_EQ(b.titleLabel().colour(), 0x0067F0u);
+    EXPECT_EQ(b.picEx().picture(), "EX1");
+}
+
+
+TEST(TitleWindow, LiesOffScreenWithoutAMoveEntryAndHandsTheFocusOn) {
+    WindowSet set;
+    win::TitleWindow title(set);
+    ASSERT_TRUE(title.load("HLDS Vantry v3.3.1"));
+    EXPECT_EQ(WindowText(title.hwnd()), "HLDS Vantry v3.3.1");
+    RECT rc;
+    GetWindowRect(title.hwnd(), &rc);
+    EXPECT_LT(rc.right, 0);
+    EXPECT_LT(rc.bottom, 0);
+    HMENU menu = GetSystemMenu(title.hwnd(), FALSE);
+    EXPECT_EQ(GetMenuState(menu, SC_MOVE, MF_BYCOMMAND), static_cast<UINT>(-1));
+    EXPECT_NE(GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND), static_cast<UINT>(-1));
+
+    int handed = 0;
+    title.onHandFocus = [&] { ++handed; };
+    ShowWindow(title.hwnd(), SW_SHOW);
+    Activate(title.hwnd());
+    EXPECT_TRUE(WaitFor([&] {
+        PumpMessages();
+        return handed > 0;
+    }));
+
+    // Closed by the user it ends the program; unloaded by the program it does not ask.
+    int userCloses = 0;
+    title.onUserClose = [&] { ++userCloses; };
+    SendMessageA(title.hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(userCloses, 1);
+    title.unload();
+    EXPECT_EQ(userCloses, 1);
+    EXPECT_FALSE(IsWindow(title.hwnd()));
+}
+
+TEST(AboutWindow, TheSplashTimerShowsTheInformationAndClosingEnablesTheOpener) {
+    TestHost opener("Opener");
+    WindowSet set;
+    fakes::FakeShell shell;
+    win::AboutWindow about(set, shell);
+    EnableWindow(opener.hwnd(), FALSE);
+    about.onClosed = [&] { EnableWindow(opener.hwnd(), TRUE); };
+    ASSERT_TRUE(about.load(opener.hwnd()));
+    EXPECT_TRUE(about.splashShown());
+    EXPECT_FALSE(IsWindowVisible(about.label(3).hwnd()));
+    EXPECT_FALSE(IsWindowEnabled(about.splashPanel())) << "the splash may not be dismissed yet";
+    EXPECT_TRUE(GetWindowLongA(about.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+    SendMessageA(about.hwnd(), WM_TIMER, 1, 0);  // the splash timer
+    EXPECT_FALSE(about.splashShown());
+    EXPECT_TRUE(IsWindowVisible(about.label(3).hwnd()));
+    EXPECT_TRUE(IsWindowEnabled(about.splashPanel()));
+    EXPECT_EQ(WindowText(about.hwnd()), "About HLDS Vantry v3.3.1");
+
+    // A click on the icon brings the splash back: the press lands on the icon,
+    // the release on the splash that now covers the same point, and it stays
+    // until a click of its own.
+    RECT icon;
+    GetWindowRect(about.image(), &icon);
+    POINT at{icon.left + 3, icon.top + 3};
+    ScreenToClient(about.hwnd(), &at);
+    SendMessageA(about.image(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    ASSERT_TRUE(about.splashShown());
+    HWND under = ChildWindowFromPointEx(about.hwnd(), at, CWP_SKIPINVISIBLE);
+    ASSERT_EQ(under, about.splashPanel());
+    SendMessageA(under, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    EXPECT_TRUE(about.splashShown());
+    SendMessageA(under, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    SendMessageA(under, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    EXPECT_FALSE(about.splashShown());
+
+    // A link opens its address and does not drag.
+    SendMessageA(about.hwnd(), WM_COMMAND, MAKEWPARAM(2108, STN_CLICKED),
+                 reinterpret_cast<LPARAM>(about.label(8).hwnd()));
+    ASSERT_EQ(shell.executed.size(), 1u);
+    EXPECT_EQ(shell.executed[0].file, about::CommandsAddress);
+
+    SendMessageA(about.okButton().hwnd(), BM_CLICK, 0, 0);
+    PumpMessages();
+    EXPECT_FALSE(IsWindow(about.hwnd()));
+    EXPECT_TRUE(IsWindowEnabled(opener.hwnd()));
+}
+
+TEST_F(MainWindowTest, TrayOnlyHidesToItsIconComesBackFromItAndItsMenuActivatesAModalWindow) {
+    ASSERT_NE(window.trayIcon(), nullptr);
+    EXPECT_TRUE(window.trayIcon()->shown());
+    EXPECT_EQ(window.trayIcon()->tooltip(), "HLDS Vantry v3.3.1");
+    SendMessageA(window.picMin().hwnd(), BM_CLICK, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(window.hwnd()));
+    window.trayIcon()->onActivate();
+    EXPECT_TRUE(IsWindowVisible(window.hwnd()));
+
+    // The tray menu while a modal window is open activates that window.
+    // What the About box or a tool window does: owned, active, the main window disabled.
+    HWND modal = CreateWindowExA(0, "STATIC", "Modal", WS_POPUP | WS_VISIBLE, 50, 50, 100, 50, window.hwnd(),
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+    EnableWindow(window.hwnd(), FALSE);
+    SetForegroundWindow(modal);
+    PumpMessages();
+    SendMessageA(window.trayIcon()->messageWindow(), win::TrayIcon::CallbackMessage, win::TrayIcon::IconId,
+                 WM_CONTEXTMENU);
+    PumpMessages();
+    EXPECT_EQ(GetActiveWindow(), modal);
+    EnableWindow(window.hwnd(), TRUE);
+    DestroyWindow(modal);
+}
+
+
+TEST_F(MainWindowTest, MovedToA144DpiMonitorItIsLaidOutAsIfCreatedThere) {
+    const MainServices services{settings, desktop, boxes, shell, lastPort, fs, processes, clock};
+    win::MainWindow moved{windows, services}, born{windows, services};
+    ASSERT_TRUE(moved.load(nullptr, 96));
+    ASSERT_TRUE(born.load(nullptr, 144));
+    RECT was;
+    GetWindowRect(moved.hwnd(), &was);
+    // What Windows sends: the new DPI and the old rectangle scaled to it.
+    RECT suggested{was.left, was.top, was.left + (was.right - was.left) * 3 / 2, was.top + (was.bottom - was.top) * 3 / 2};
+    SendMessageA(moved.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+
+    // Every window's size, place in its parent and font height, in z-order.
+    const auto describe = [](HWND top) {
+        std::vector<std::string> seen;
+        const auto add = [&seen](HWND hwnd) {
+            RECT rc;
+            GetWindowRect(hwnd, &rc);
+            MapWindowPoints(nullptr, GetParent(hwnd) ? GetParent(hwnd) : hwnd, reinterpret_cast<POINT*>(&rc), 2);
+            LOGFONTA font{};
+            if (HGDIOBJ f = reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd, WM_GETFONT, 0, 0)))
+                GetObjectA(f, sizeof font, &font);
+            seen.push_back(ClassOf(hwnd) + " " + std::to_string(rc.left) + "," + std::to_string(rc.top) + " " +
+                           std::to_string(rc.right - rc.left) + "x" + std::to_string(rc.bottom - rc.top) +
+                           " font " + std::to_string(font.lfHeight));
+        };
+        RECT rc;
+        GetWindowRect(top, &rc);
+        seen.push_back(std::to_string(rc.right - rc.left) + "x" + std::to_string(rc.bottom - rc.top));
+        for (HWND child = GetWindow(top, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            add(child);
+            for (HWND inner = GetWindow(child, GW_CHILD); inner; inner = GetWindow(inner, GW_HWNDNEXT))
+                add(inner);
+        }
+        return seen;
+    };
+    EXPECT_EQ(describe(moved.hwnd()), describe(born.hwnd()));
+}
+
+// What bytes come back from a save is told end to end, through every editor
+// (BadInput): here, the title and its tooltip.
+TEST_F(EditorWindowsTest, TheCfgEditorsTitleNamesTheFileAndItsTooltipIsTheWholeTitle) {
+    WriteBytes(dir / "valve\\server.cfg", "hostname x\r\n");
+    OpenCfg(dir / "valve\\server.cfg");
+    EXPECT_EQ(WindowText(editor->hwnd()), "CFG Editor - server.cfg");
+
+    // The title may be cut off: its tooltip is the whole of it.
+    HWND title = GetDlgItem(editor->hwnd(), win::frame::IdTitle);
+    SendMessageW(title, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+    HWND tip = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM found) {
+        wchar_t name[64] = {};
+        GetClassNameW(w, name, 64);
+        if (std::wstring(name) == L"tooltips_class32")
+            *reinterpret_cast<HWND*>(found) = w;
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&tip));
+    ASSERT_NE(tip, nullptr);
+    wchar_t text[128] = {};
+    TTTOOLINFOW tool{sizeof tool};
+    tool.hwnd = editor->hwnd();
+    tool.uId = reinterpret_cast<UINT_PTR>(title);
+    tool.lpszText = text;
+    SendMessageW(tip, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_STREQ(text, L"CFG Editor - server.cfg");
+}
+
+TEST_F(EditorWindowsTest, TypingMarksTheCfgEditorsDocumentAndAFailedSaveKeepsWhatWasTyped) {
+    WriteBytes(dir / "valve\\server.cfg", "old\r\n");
+    SetFileAttributesA((dir / "valve\\server.cfg").c_str(), FILE_ATTRIBUTE_READONLY);
+    OpenCfg(dir / "valve\\server.cfg");
+    SendMessageA(Text(), EM_SETSEL, 0, 0);
+    for (char c : std::string("new "))
+        SendMessageA(Text(), WM_CHAR, static_cast<unsigned char>(c), 1);
+    EXPECT_TRUE(editor->presenter().changed());
+    // Esc, through the loop's dialog keys, closes nothing: in the text box,
+    // nor on a button, where a closed menu leaves the focus.
+    for (HWND focus : {Text(), GetDlgItem(editor->hwnd(), win::CfgEditorWindow::IdFile)}) {
+        SetFocus(focus);
+        PostMessageA(focus, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+        PumpMessages();
+    }
+    EXPECT_TRUE(boxes.calls.empty()) << "no question to close";
+    EXPECT_TRUE(IsWindow(editor->hwnd()));
+    EXPECT_FALSE(editor->presenter().Save());
+    ASSERT_EQ(boxes.calls.size(), 1u);
+    EXPECT_EQ(boxes.calls[0].title, "Error Saving File");
+    EXPECT_EQ(WindowText(Text()), "new old");
+    EXPECT_EQ(ReadBytes(dir / "valve\\server.cfg"), "old\r\n");
+
+    // The keys and the text box's own menu cut, copy and paste through the program.
+    SendMessageA(Text(), EM_SETSEL, 0, 3);
+    SendMessageA(Text(), WM_COPY, 0, 0);
+    EXPECT_EQ(clipboard.held, "new");
+    clipboard.held = "kept";
+    SendMessageA(Text(), WM_PASTE, 0, 0);
+    EXPECT_EQ(WindowText(Text()), "kept old");
+
+    // The text box counts UTF-16 units, the program bytes of UTF-8: a
+    // selection after characters of two, three and four bytes is the same text.
+    SendMessageW(Text(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"a\u00E9\u20AC\U0001F600b"));
+    SendMessageW(Text(), EM_SETSEL, 1, 5);
+    SendMessageW(Text(), WM_COPY, 0, 0);
+    EXPECT_EQ(clipboard.held, "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80");
+    SendMessageW(Text(), EM_SETSEL, 5, 5);
+    clipboard.held = "\xD0\xB6";
+    SendMessageW(Text(), WM_PASTE, 0, 0);
+    EXPECT_EQ(WindowText(Text()), "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\xD0\xB6" "b");
+}
+
+TEST_F(EditorWindowsTest, MotdTypedSavedAndAKeyChangeOfGameAsksOnceAboutTheGameLeft) {
+    WriteBytes(dir / "valve\\motd.txt", "v\r\n");
+    auto motd = Open<win::MotdEditorWindow>();
+    HWND text = Item(*motd, Ids::IdDocument), save = Item(*motd, Ids::IdSave);
+    EXPECT_EQ(WindowText(text), "v");
+    EXPECT_FALSE(IsWindowEnabled(save));
+
+    SendMessageA(text, WM_CHAR, '!', 1);
+    EXPECT_TRUE(IsWindowEnabled(save));
+    SendMessageA(save, BM_CLICK, 0, 0);
+    EXPECT_EQ(ReadBytes(dir / "valve\\motd.txt"), "!v\r\n");
+    EXPECT_FALSE(IsWindowEnabled(save));
+
+    // Up from valve to cstrike: KeyDown, Click, KeyUp, and one question.
+    SendMessageA(text, WM_CHAR, '?', 1);
+    boxes.answers = {mb::Yes};
+    Key(*motd, VK_UP);
+    ASSERT_EQ(boxes.calls.size(), 1u);
+    EXPECT_EQ(boxes.calls[0].text, "Save changes to MOTD.txt for 'valve' before changing to 'cstrike'?");
+    EXPECT_EQ(ReadBytes(dir / "valve\\motd.txt"), "!?v\r\n");
+    EXPECT_EQ(ReadBytes(dir / "cstrike\\motd.txt"), "\r\n") << "created when first shown";
+    EXPECT_EQ(WindowText(text), "");
+
+    SendMessageA(Item(*motd, Ids::IdClose), BM_CLICK, 0, 0);
+    EXPECT_EQ(log, std::vector<std::string>{"back to main"});
+}
+
+TEST_F(EditorWindowsTest, MapCycleBuiltWithTheArrowsAndSavedToTheGameItCameFrom) {
+    MakeDirectory(dir / "valve\\maps");
+    WriteBytes(dir / "valve\\maps\\stalkyard.bsp", "");
+    WriteBytes(dir / "valve\\maps\\Crossfire.bsp", "");
+    WriteBytes(dir / "valve\\mapcycle.txt", "a\r\n\r\nb\r\n");
+    using W = win::MapCycleEditorWindow;
+    auto editor = Open<W>();
+    EXPECT_EQ(ControlText(Item(*editor, W::IdCycleFrame)), "Map Cycle");
+
+    // crossfire to the end, then up one: a, "", crossfire, b.
+    SendMessageA(Item(*editor, W::IdDocument), LB_SETCURSEL, 0, 0);
+    for (const int button : std::initializer_list<int>{W::IdAdd, W::IdMoveUp, W::IdSave})
+        SendMessageA(Item(*editor, button), BM_CLICK, 0, 0);
+    EXPECT_EQ(ReadBytes(dir / "valve\\mapcycle.txt"), "a\r\n\r\ncrossfire\r\nb\r\n");
+
+    // Deleted, then left for cstrike with Yes: the edits go to valve's file.
+    SendMessageA(Item(*editor, W::IdDel), BM_CLICK, 0, 0);
+    boxes.answers = {mb::Yes};
+    Key(*editor, VK_UP);
+    ASSERT_EQ(boxes.calls.size(), 1u);
+    EXPECT_EQ(ReadBytes(dir / "valve\\mapcycle.txt"), "a\r\n\r\nb\r\n");
+    EXPECT_EQ(SendMessageA(Item(*editor, W::IdCycle), LB_GETCOUNT, 0, 0), 0);
+}
