@@ -283,7 +283,7 @@ TEST(HungConsole, RenamingHidingAndShowingItNeverFreezesTheProgram) {
 namespace {
 
 // Takes all the room there is on a volume but the given bytes.
-void fill(const std::string& path, LONGLONG leave) {
+void Fill(const std::string& path, LONGLONG leave) {
     vantry::win::UniqueKernelHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     const std::string chunk(4096, 'f');
     DWORD written = 0;
