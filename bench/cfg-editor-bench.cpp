@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <cstdio>
 #include <string>
@@ -14,17 +13,12 @@
 #include "core/text/TextFile.h"
 #include "win/editors/CfgEditorWindow.h"
 #include "win/platform/Win32Clipboard.h"
+#include "Milliseconds.h"
 #include "win/platform/Win32FileSystem.h"
 
 using namespace vantry;
 
 namespace {
-
-double Milliseconds(const std::function<void()>& step) {
-    const auto start = std::chrono::steady_clock::now();
-    step();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
 
 }  // namespace
 

@@ -4,25 +4,19 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "Milliseconds.h"
 #include "win/platform/Win32FileSystem.h"
 #include "win/ui/ListFill.h"
 
 using namespace vantry;
 
 namespace {
-
-double Milliseconds(const std::function<void()>& step) {
-    const auto start = std::chrono::steady_clock::now();
-    step();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
 
 double Median(std::vector<double> figures) {
     std::sort(figures.begin(), figures.end());
