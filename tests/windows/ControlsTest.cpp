@@ -98,37 +98,14 @@ private:
     win::UniqueGdiObject bitmap_;
 };
 
-// The state changes a screen reader hears of this thread's windows, while it
-// lives: each as the window and the child whose state changed.
-class StateChanges {
-public:
-    StateChanges()
-        : hook_(SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_STATECHANGE, nullptr, Heard,
-                                GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT)) {
-        heard_.clear();
-    }
-    ~StateChanges() { UnhookWinEvent(hook_); }
-    StateChanges(const StateChanges&) = delete;
-    StateChanges& operator=(const StateChanges&) = delete;
+// The state changes a screen reader hears, each as the window and the child
+// of its client area whose state changed.
+std::vector<std::pair<HWND, LONG>> stateChanges;
 
-    // The children of the window's client area whose state changed, in order.
-    std::vector<LONG> of(HWND hwnd) const {
-        PumpMessages();  // out of context: delivered through this thread's queue
-        std::vector<LONG> children;
-        for (const auto& [window, object, child] : heard_)
-            if (window == hwnd && object == OBJID_CLIENT)
-                children.push_back(child);
-        return children;
-    }
-
-private:
-    static void CALLBACK Heard(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
-        heard_.emplace_back(hwnd, object, child);
-    }
-
-    static inline std::vector<std::tuple<HWND, LONG, LONG>> heard_;
-    HWINEVENTHOOK hook_;
-};
+void CALLBACK StateChanged(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+    if (object == OBJID_CLIENT)
+        stateChanges.emplace_back(hwnd, child);
+}
 
 // The windows still bound to an object after their very last message.
 std::vector<HWND> leftBound;
@@ -384,10 +361,15 @@ TEST_F(ControlsTest, EachKindOfControlTellsAScreenReaderItsNameRoleAndState) {
     }
     {
         // Told, so that a screen reader says the new state of the entry at hand.
-        const StateChanges changes;
+        const std::unique_ptr<std::remove_pointer_t<HWINEVENTHOOK>, decltype(&UnhookWinEvent)> hook(
+            SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_STATECHANGE, nullptr, StateChanged,
+                            GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT),
+            UnhookWinEvent);
         list.setTicked(0, false);
         list.setTicked(1, true);
-        EXPECT_EQ(changes.of(list.hwnd()), (std::vector<LONG>{1, 2}));
+        PumpMessages();  // out of context: delivered through this thread's queue
+        std::erase_if(stateChanges, [&](const auto& change) { return change.first != list.hwnd(); });
+        EXPECT_EQ(stateChanges, (std::vector<std::pair<HWND, LONG>>{{list.hwnd(), 1}, {list.hwnd(), 2}}));
     }
     EXPECT_FALSE(servers.has(STATE_SYSTEM_CHECKED, 1));
     EXPECT_TRUE(servers.has(STATE_SYSTEM_CHECKED, 2));

@@ -38,13 +38,8 @@ class ProbeFrame : public win::Frame {
 public:
     explicit ProbeFrame(WindowSet& set) : Frame(set) {}
     bool load(const std::string& title) {
-        win::FrameArgs a;
-        a.className = L"HLDSVantryProbeFrame";
-        a.title = title;
-        a.widthTwips = 4500;
-        a.heightTwips = 3000;
-        a.captionButtons = true;
-        if (!createFrame(a))
+        if (!createFrame({.className = L"HLDSVantryProbeFrame", .title = title, .widthTwips = 4500,
+                          .captionButtons = true}))
             return false;
         ShowWindow(hwnd_, SW_SHOW);
         return true;
