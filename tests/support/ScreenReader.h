@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "win/platform/WideText.h"
+
 namespace vantry::testutil {
 
 // Whether the tests run under Wine, whose oleacc knows less than Windows'
@@ -31,18 +33,11 @@ public:
     // "" when it has none.
     std::string name(LONG child = CHILDID_SELF) const { return text(&IAccessible::get_accName, child); }
     std::string value(LONG child = CHILDID_SELF) const { return text(&IAccessible::get_accValue, child); }
-    HRESULT nameResult(LONG child) const {
-        if (!object_)
-            return result_;
-        BSTR name = nullptr;
-        const HRESULT result = object_->get_accName(Child(child), &name);
-        SysFreeString(name);
-        return result;
-    }
     // -1 when it has none.
     LONG role(LONG child = CHILDID_SELF) const { return number(&IAccessible::get_accRole, child); }
-    LONG state(LONG child = CHILDID_SELF) const { return number(&IAccessible::get_accState, child); }
-    bool has(LONG stateBits, LONG child = CHILDID_SELF) const { return (state(child) & stateBits) == stateBits; }
+    bool has(LONG stateBits, LONG child = CHILDID_SELF) const {
+        return (number(&IAccessible::get_accState, child) & stateBits) == stateBits;
+    }
 
 private:
     // A screen reader's thread is in a COM apartment: an object from another
@@ -60,12 +55,8 @@ private:
     std::string text(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*), LONG child) const {
         BSTR wide = nullptr;
         std::string text;
-        if (object_ && SUCCEEDED((object_.Get()->*get)(Child(child), &wide)) && wide) {
-            const int length = WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-            text.resize(static_cast<std::size_t>(length > 0 ? length : 1));
-            WideCharToMultiByte(CP_ACP, 0, wide, -1, text.data(), length, nullptr, nullptr);
-            text.pop_back();  // the terminating NUL
-        }
+        if (object_ && SUCCEEDED((object_.Get()->*get)(Child(child), &wide)) && wide)
+            text = win::Narrow(std::wstring_view(wide, SysStringLen(wide)));
         SysFreeString(wide);
         return text;
     }

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <chrono>
 #include <functional>
 #include <string>
 #include <thread>
+
+#include "win/platform/WideText.h"
 
 namespace vantry::testutil {
 
@@ -23,11 +26,7 @@ inline bool WaitFor(const std::function<bool()>& condition,
 }
 
 // Texts as the program holds them: UTF-8.
-inline std::string Narrow(const wchar_t* wide) {
-    char text[4096] = {};
-    WideCharToMultiByte(CP_UTF8, 0, wide, -1, text, sizeof text, nullptr, nullptr);
-    return text;
-}
+using win::Narrow;
 
 inline std::string WindowText(HWND hwnd) {
     wchar_t text[1024] = {};
@@ -39,6 +38,14 @@ inline std::string ControlText(HWND hwnd) {
     wchar_t wide[1024] = {};
     SendMessageW(hwnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(wide));
     return Narrow(wide);
+}
+
+// The text a tooltip shows over a control of the owner window.
+inline std::string TipText(HWND tip, HWND owner, HWND control) {
+    wchar_t text[256] = {};
+    TTTOOLINFOW tool{sizeof tool, 0, owner, reinterpret_cast<UINT_PTR>(control), {}, nullptr, text};
+    SendMessageW(tip, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+    return Narrow(text);
 }
 
 // Presses a dialog's button the way a click does.

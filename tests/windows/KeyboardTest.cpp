@@ -189,8 +189,8 @@ TEST_F(Keyboard, EditorsAlone) {
         ASSERT_NE(editor, nullptr);
         Press({'I'}, VK_MENU);
         Press({VK_DOWN, VK_RIGHT, VK_RETURN});
-        EXPECT_TRUE(WaitFor([&] { return ControlText(GetDlgItem(editor, 404)).find("crossfire") != std::string::npos; }))
-            << ControlText(GetDlgItem(editor, 404));
+        EXPECT_TRUE(WaitFor([&] { return ControlText(GetDlgItem(editor, CfgEditor::IdText)).find("crossfire") != std::string::npos; }))
+            << ControlText(GetDlgItem(editor, CfgEditor::IdText));
         Press({VK_F4}, VK_MENU);
         HWND question = program.waitForWindow("#32770");
         ASSERT_NE(question, nullptr);
