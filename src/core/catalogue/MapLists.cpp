@@ -14,6 +14,11 @@ std::string MapListFile(const Settings& settings, const std::string& game) {
     return settings.HLDSdir() + "games\\" + game + ".mps";
 }
 
+std::string MapFilesPattern(const Settings& settings, const std::string& game) {
+    const std::string folder = TrimSpaces(game).empty() ? std::string() : game + "\\";
+    return settings.HLdir() + folder + "maps\\*.bsp";
+}
+
 namespace {
 
 // Nothing when the file is missing or cannot be read.
@@ -53,9 +58,7 @@ void MapList::fill(const std::vector<std::string>& names) {
 void FillMapList(MapList& lstMaps, const std::string& game, const Settings& settings, FileSystem& fs,
                  NameFilter accepts) {
     std::vector<std::string> names = MapListLines(settings, game, fs);
-    const std::string maps =
-        TrimSpaces(game).empty() ? settings.HLdir() + "maps\\" : settings.HLdir() + game + "\\maps\\";
-    for (const auto& file : fs.list(maps + "*.bsp", ListFilter::NormalFiles)) {
+    for (const auto& file : fs.list(MapFilesPattern(settings, game), ListFilter::NormalFiles)) {
         // A stray file named just ".bsp" names no map; the files after it still do.
         if (file.size() > 4)
             names.push_back(file.substr(0, file.size() - 4));
