@@ -9,6 +9,7 @@
 
 using namespace vantry;
 using Texts = std::vector<std::string>;
+using namespace std::string_literals;
 
 namespace {
 
@@ -19,17 +20,15 @@ TEST(PipeList, ItemsAreOneBasedAsGivenCountStopsAtTheFirstBlankOneAndRemoveRebui
     PipeList list;
     for (const char* item : {"a", " c ", "a"})
         list.Add(item);
-    EXPECT_EQ(list.text(), "a| c |a|");
-    EXPECT_EQ(list.Count(), 3);
-    EXPECT_EQ(list.Item(2), " c ");
+    EXPECT_EQ(std::tuple(list.text(), list.Count(), list.Item(2)), std::tuple("a| c |a|", 3, " c "));
     for (int outside : {-1, 0, 5})
         EXPECT_EQ(list.Item(outside), "") << outside;
     list.Remove(2);
     EXPECT_EQ(list.text(), "a|a|");
 
-    EXPECT_EQ(PipeList("a|  |b|").Count(), 1);
-    EXPECT_EQ(PipeList("|a|").Count(), 0);
-    EXPECT_EQ(PipeList("a|b").Count(), 2);  // a missing final bar still counts the last item
+    // A missing final bar still counts the last item.
+    EXPECT_EQ((std::vector{PipeList("a|  |b|").Count(), PipeList("|a|").Count(), PipeList("a|b").Count()}),
+              (std::vector{1, 0, 2}));
     EXPECT_EQ(PipeList("a||b|").Item(3), "b") << "Item reaches past a blank";
     // Out of range removes nothing, but the rebuild still drops what follows a blank.
     PipeList tail("a|b||c|");
@@ -80,8 +79,7 @@ TEST_F(GameCatalogueTest, AHiddenCatalogueIsTheUsersFileTooAndIsKept) {
     fs.addFile(CfgPath, "valve;1\r\ntfc;0\r\ncstrike;0\r\n", attr::Hidden);
     fakes::FakeListControl combo;
     ASSERT_EQ(Fill(combo), LocateResult::Known);
-    EXPECT_EQ(Cfg(), "valve;1\r\ntfc;0\r\ncstrike;0\r\n");
-    EXPECT_EQ(combo.texts(), Texts{"valve"});
+    EXPECT_EQ(std::pair(Cfg(), combo.texts()), std::pair("valve;1\r\ntfc;0\r\ncstrike;0\r\n"s, Texts{"valve"}));
 }
 
 TEST_F(GameCatalogueTest, SelectorOffersCheckedGamesAndSelectsTheDefault) {
@@ -90,8 +88,7 @@ TEST_F(GameCatalogueTest, SelectorOffersCheckedGamesAndSelectsTheDefault) {
     fakes::FakeListControl empty;
     empty.add("stale");
     ASSERT_EQ(Fill(empty), LocateResult::Known);
-    EXPECT_EQ(Cfg(), "\r\n");
-    EXPECT_EQ(empty.count() + empty.clicks.size(), 0u);
+    EXPECT_EQ(Cfg() + std::to_string(empty.count() + empty.clicks.size()), "\r\n0");
 
     Games({"cstrike", "tfc", "valve", "dod"});
     fs.addFile(CfgPath, "dod;1\r\ncstrike;1\r\ntfc;0\r\nvalve;1\r\n");
@@ -105,8 +102,7 @@ TEST_F(GameCatalogueTest, SelectorOffersCheckedGamesAndSelectsTheDefault) {
             store.values.erase({SettingsApp, "Options", "Default"});
         fakes::FakeListControl combo;
         ASSERT_EQ(Fill(combo), LocateResult::Known);
-        EXPECT_EQ(combo.texts(), (Texts{"dod", "cstrike", "valve"}));
-        EXPECT_EQ(combo.clicks, Texts{selected});
+        EXPECT_EQ(std::pair(combo.texts(), combo.clicks), std::pair(Texts{"dod", "cstrike", "valve"}, Texts{selected}));
     }
 }
 
@@ -225,21 +221,26 @@ protected:
         fs.addFile("C:\\HL\\valve\\maps\\Boot_Camp.BSP");
         Games({"cstrike"});
     }
-    LauncherOutcome Open(FakeLauncherView& view, bool standalone = false) {
+    // A new window; one whose selector raises its Click, as the real one does, when `clicks`.
+    LauncherOutcome Open(bool standalone = false, bool clicks = false) {
+        presenter.reset();
+        view.emplace();
+        if (clicks)
+            view->games.onClick = [&] { presenter->onGameClick(); };
         presenter = std::make_unique<LauncherPresenter>(
-            view, LauncherServices{catalogue, lists, processes, network, clock, boxes, lastPort, standalone});
+            *view, LauncherServices{catalogue, lists, processes, network, clock, boxes, lastPort, standalone});
         return presenter->onLoad();
     }
 
+    std::optional<FakeLauncherView> view;
     std::unique_ptr<LauncherPresenter> presenter;
 };
 
 TEST_F(LauncherTest, PortsCountUpFromStartsAndCancelGivesTheNumberBack) {
     Texts proposed;
     for (bool start : {false, true, false, false}) {
-        FakeLauncherView view;
-        Open(view);
-        proposed.push_back(view.port);
+        Open();
+        proposed.push_back(view->port);
         if (start)
             presenter->onStart();
         EXPECT_EQ(start ? presenter->onPauseElapsed() : presenter->onCancel(), LauncherOutcome::Close);
@@ -249,13 +250,11 @@ TEST_F(LauncherTest, PortsCountUpFromStartsAndCancelGivesTheNumberBack) {
 
 TEST_F(LauncherTest, StartRunsTheServerWithTheBuiltCommandLine) {
     settings.setParams("  +maxplayers 8 ");
-    FakeLauncherView view;
-    view.games.onClick = [&] { presenter->onGameClick(); };
-    ASSERT_EQ(Open(view), LauncherOutcome::StayOpen);
-    EXPECT_EQ(view.params, "  +maxplayers 8 ");
-    EXPECT_EQ(view.mapRows.fills, 1) << "the game's Click fills the maps once";
-    view.mapRows.index = 2;  // below the empty entry, "boot_camp" and "crossfire"
-    view.params = " +maxplayers 16  ";
+    ASSERT_EQ(Open(false, true), LauncherOutcome::StayOpen);
+    EXPECT_EQ(view->params, "  +maxplayers 8 ");
+    EXPECT_EQ(view->mapRows.fills, 1) << "the game's Click fills the maps once";
+    view->mapRows.index = 2;  // below the empty entry, "boot_camp" and "crossfire"
+    view->params = " +maxplayers 16  ";
     presenter->onStart();
     EXPECT_EQ(processes.starts,
               Texts{"\"C:\\HL\\hlds.exe\" +maxplayers 16  -game valve +map crossfire +port 27015 @ C:\\HL\\"});
@@ -264,41 +263,39 @@ TEST_F(LauncherTest, StartRunsTheServerWithTheBuiltCommandLine) {
     EXPECT_EQ(settings.server("100")->substr(0, 12), "1010\t0\t27015");
     // Half a second for the console to come up, with Start and the window
     // disabled; then the launcher goes, and the game lists with it.
-    EXPECT_EQ(view.log, (Texts{"disable start", "disable window", "pause 500"}));
+    EXPECT_EQ(view->log, (Texts{"disable start", "disable window", "pause 500"}));
     EXPECT_FALSE(lists.GameEntries.text().empty());
     EXPECT_EQ(presenter->onPauseElapsed(), LauncherOutcome::Close);
     EXPECT_TRUE(lists.GameEntries.text().empty());
 }
 
 TEST_F(LauncherTest, ARefusedLaunchSaysSoAndStaysOpen) {
-    FakeLauncherView view;
-    Open(view);
+    Open();
     // Changing to cstrike, which has no maps, leaves only the empty first entry.
     fs.addFile("C:\\HL\\maps\\stray.bsp");  // no game's
-    view.games.index = 0;
+    view->games.index = 0;
     presenter->onGameClick();
-    EXPECT_EQ(view.mapRows.texts(), Texts{""});
+    EXPECT_EQ(view->mapRows.texts(), Texts{""});
 
     processes.refuse = true;
     presenter->onStart();
     ASSERT_EQ(boxes.calls.size(), 1u);
     EXPECT_EQ(Box(0), "Start Server / Could not start 'C:\\HL\\hlds.exe'. / 64");
     EXPECT_EQ(processes.starts.back(), "\"C:\\HL\\hlds.exe\"  -game cstrike +port 27015 @ C:\\HL\\");
-    EXPECT_EQ(view.log, (Texts{"disable start", "disable window", "enable window", "enable start"}));
+    EXPECT_EQ(view->log, (Texts{"disable start", "disable window", "enable window", "enable start"}));
     EXPECT_EQ(lastPort, 27015) << "a refused launch uses no port";
 }
 
 TEST_F(LauncherTest, APortAnotherProgramHoldsAsksBeforeTheServerStarts) {
     network.taken = {27015};
-    FakeLauncherView view;
-    Open(view);
-    view.params = "+maxplayers 8 +IP  10.0.0.5 ";
+    Open();
+    view->params = "+maxplayers 8 +IP  10.0.0.5 ";
     boxes.answers = {mb::No};
     presenter->onStart();
     ASSERT_EQ(boxes.calls.size(), 1u);
     EXPECT_EQ(Box(0), "Start Server / Port 27015 is already in use by another program. Start the server anyway? / 52");
     EXPECT_EQ(network.probes, Texts{"10.0.0.5:27015"});
-    EXPECT_EQ(view.log, (Texts{"disable start", "disable window", "enable window", "enable start"}));
+    EXPECT_EQ(view->log, (Texts{"disable start", "disable window", "enable window", "enable start"}));
     EXPECT_TRUE(processes.starts.empty());
     EXPECT_EQ(settings.Params(), "") << "not stored";
     EXPECT_EQ(lastPort, 27015);
@@ -307,27 +304,24 @@ TEST_F(LauncherTest, APortAnotherProgramHoldsAsksBeforeTheServerStarts) {
     presenter->onStart();
     EXPECT_EQ(processes.starts.size(), 1u);
     // No number in the field: nothing to probe.
-    view.port = "27o15";
+    view->port = "27o15";
     presenter->onStart();
     EXPECT_EQ(network.probes.size(), 2u);
 }
 
 TEST_F(LauncherTest, AloneItProposes27015ShowsItsTrayIconAndEndsTheProgramAsDoesGivingUpTheSearch) {
     lastPort = 0;
-    FakeLauncherView view;
-    Open(view, true);
-    EXPECT_EQ(view.port, "27015");
-    EXPECT_EQ(view.log, Texts{"tray icon Launch Server"});
+    Open(true);
+    EXPECT_EQ(view->port, "27015");
+    EXPECT_EQ(view->log, Texts{"tray icon Launch Server"});
     presenter->onStart();
     EXPECT_EQ(presenter->onPauseElapsed(), LauncherOutcome::EndProgramNow);
-    FakeLauncherView again;
-    Open(again, true);
+    Open(true);
     EXPECT_EQ(presenter->onCancel(), LauncherOutcome::EndProgram);
 
     settings.setHLexe("gone.exe");
     boxes.answers = {mb::Ok, mb::Cancel};
-    FakeLauncherView third;
-    EXPECT_EQ(Open(third), LauncherOutcome::EndProgramNow);
+    EXPECT_EQ(Open(), LauncherOutcome::EndProgramNow);
 }
 
 TEST_F(LauncherTest, NamesTheServersCommandsCannotLoadAreNotOffered) {
@@ -336,13 +330,12 @@ TEST_F(LauncherTest, NamesTheServersCommandsCannotLoadAreNotOffered) {
         fs.addFile(std::string("C:\\HL\\valve\\maps\\") + map + ".bsp");
     Games({"cstrike", "my mod"});
     settings.setDefaultGame("my mod");
-    FakeLauncherView view;
-    Open(view);
-    EXPECT_EQ(view.games.texts(), (Texts{"cstrike", "valve"}));
-    EXPECT_EQ(view.games.index, 0) << "the first game offered";
-    view.games.index = 1;
+    Open();
+    EXPECT_EQ(view->games.texts(), (Texts{"cstrike", "valve"}));
+    EXPECT_EQ(view->games.index, 0) << "the first game offered";
+    view->games.index = 1;
     presenter->onGameClick();
-    EXPECT_EQ(view.mapRows.texts(),
+    EXPECT_EQ(view->mapRows.texts(),
               (Texts{"", "a+b", "boot_camp", "crossfire", "cs_1.6", "de_dust2", "x-", "\xD0\xB4\xD0\xBE\xD0\xBC"}));
 }
 
@@ -353,12 +346,11 @@ TEST_F(LauncherTest, TheCommandLineHasTheParametersFirstThenGameMapAndPortAllTri
         {"", "", "27o15", "\"C:\\HL\\hlds.exe\"  -game valve +port 27o15"},  // a pasted port is passed as it is
     };
     for (const auto& c : cases) {
-        FakeLauncherView view;
-        Open(view);
-        view.params = c.params;
-        view.port = c.port;
-        view.mapRows.rows.at(1).text = c.map;
-        view.mapRows.index = 1;
+        Open();
+        view->params = c.params;
+        view->port = c.port;
+        view->mapRows.rows.at(1).text = c.map;
+        view->mapRows.index = 1;
         presenter->onStart();
         EXPECT_EQ(processes.starts.back(), c.line + std::string(" @ C:\\HL\\"));
     }

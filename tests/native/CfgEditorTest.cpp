@@ -106,8 +106,7 @@ TEST_F(CfgEditorTest, QuestionsComeWithTheirTextsAndCancelStopsEveryCommand) {
     EXPECT_EQ(Box(2), "Save Changes? / Save changes before exiting? / 35");
     EXPECT_EQ(dialogs.calls.at(0).title + " " + dialogs.calls.at(0).filter,
               "Open File CFG Files (*.cfg)|*.cfg|All Files (*.*)|*.*") << "the dialog comes before the question";
-    EXPECT_EQ(view.body, "hostname x");
-    EXPECT_TRUE(view.log.empty());
+    EXPECT_TRUE(view.body == "hostname x" && view.log.empty());
 
     // No: New empties the document; Exit goes back to the main window.
     boxes.answers = {mb::No};
@@ -132,8 +131,7 @@ TEST_F(CfgEditorTest, OpenAndSaveAsNameTheDocumentInTheTitleAndTrayAndClearItsCh
         EXPECT_EQ(Doc(), std::string("ba | CFG Editor - copy.cfg | ") + (alone ? "CFG Editor - C:\\HL\\valve\\copy.cfg" : ""));
         Type("c");
         Choose(cfgeditor::SaveCommand);
-        EXPECT_EQ(fs.readFile("C:\\HL\\valve\\copy.cfg"), "bca\r\n");
-        EXPECT_FALSE(editor->changed());
+        EXPECT_EQ(std::tuple(fs.readFile("C:\\HL\\valve\\copy.cfg"), editor->changed()), std::tuple("bca\r\n", false));
     }
     // Hidden until its file is read: then shown, named and unchanged; unreadable,
     // it stays hidden with its tray icon.
@@ -143,10 +141,9 @@ TEST_F(CfgEditorTest, OpenAndSaveAsNameTheDocumentInTheTitleAndTrayAndClearItsCh
                                                            std::string("C:\\HL\\valve\\") + file});
         ASSERT_EQ(alone.onLoad(), LocateResult::Known);
         alone.onOpenTimer();
-        EXPECT_EQ(hidden.visible, read);
-        EXPECT_EQ(hidden.title + " / " + hidden.tray,
-                  read ? "CFG Editor - listen.cfg / CFG Editor - C:\\HL\\valve\\listen.cfg" : " / CFG Editor");
-        EXPECT_FALSE(alone.changed());
+        EXPECT_EQ(std::tuple(hidden.visible, alone.changed(), hidden.title + " / " + hidden.tray),
+                  std::tuple(read, false, read ? "CFG Editor - listen.cfg / CFG Editor - C:\\HL\\valve\\listen.cfg"
+                                               : " / CFG Editor"));
     }
 }
 
@@ -158,8 +155,7 @@ TEST_F(CfgEditorTest, AFailedOrCancelledSaveKeepsTheTextAndStopsTheCommandThatAs
     Type("new ");
     EXPECT_FALSE(editor->Save());
     EXPECT_EQ(Doc(), "new old | CFG Editor - server.cfg | CFG Editor - C:\\HL\\valve\\server.cfg *");
-    EXPECT_EQ(editor->path(), "C:\\HL\\valve\\server.cfg");
-    EXPECT_EQ(fs.readFile("C:\\HL\\valve\\server.cfg"), "old\r\n");
+    EXPECT_EQ(editor->path() + " " + *fs.readFile("C:\\HL\\valve\\server.cfg"), "C:\\HL\\valve\\server.cfg old\r\n");
 
     // Yes to the question, then a save that fails: the window stays, the text too.
     boxes.answers = {mb::Yes};
@@ -171,8 +167,7 @@ TEST_F(CfgEditorTest, AFailedOrCancelledSaveKeepsTheTextAndStopsTheCommandThatAs
     editor->New();
     Type("fresh");
     editor->New();
-    EXPECT_EQ(view.body, "fresh");
-    EXPECT_EQ(dialogs.calls.back().title, "Save File");
+    EXPECT_EQ(view.body + " " + dialogs.calls.back().title, "fresh Save File");
     // A log-off names the changes after the title; the window hears when they come and go.
     EXPECT_EQ(view.heard, (Log{"Unsaved changes in server.cfg", "", "Unsaved changes in CFG Editor"}));
 }
@@ -193,8 +188,7 @@ TEST_F(CfgEditorTest, ADocumentKeepsItsEncodingAndOnlyItsOwnFileIsCheckedForAnot
     fs.addFile("C:\\HL\\valve\\server.cfg", "theirs\r\n");
     boxes.answers = {mb::No};
     EXPECT_FALSE(editor->Save());
-    EXPECT_EQ(boxes.calls.size(), 2u);
-    EXPECT_EQ(fs.readFile("C:\\HL\\valve\\server.cfg"), "theirs\r\n");
+    EXPECT_EQ(std::tuple(boxes.calls.size(), fs.readFile("C:\\HL\\valve\\server.cfg")), std::tuple(2u, "theirs\r\n"));
     dialogs.answers = {"C:\\HL\\valve\\copy.cfg"};
     fs.addFile("C:\\HL\\valve\\copy.cfg", "old copy\r\n");
     ASSERT_TRUE(editor->SaveAs());
@@ -206,8 +200,7 @@ TEST_F(CfgEditorTest, ADocumentKeepsItsEncodingAndOnlyItsOwnFileIsCheckedForAnot
     dialogs.answers = {"C:\\HL\\valve\\new.cfg"};
     boxes.answers = {mb::No};
     EXPECT_FALSE(editor->SaveAs());
-    EXPECT_EQ(boxes.calls.size(), 3u);
-    EXPECT_FALSE(fs.readFile("C:\\HL\\valve\\new.cfg"));
+    EXPECT_TRUE(boxes.calls.size() == 3 && !fs.readFile("C:\\HL\\valve\\new.cfg"));
 }
 
 TEST_F(CfgEditorTest, AFileThatCannotBeReadLeavesTheDocumentAsItWas) {

@@ -29,10 +29,9 @@ TEST(VariableCatalogue, MenusNestMpSvAndTeamUnderCommonAfterItsOwnEntries) {
     ASSERT_EQ(common.size(), 15u);
     EXPECT_EQ(std::pair(common[0].command, common[11].caption), std::pair(100, std::string("setmaster")));
     const std::pair<const char*, std::size_t> subs[] = {{"mp_", 10}, {"sv_", 29}, {"team", 9}};
-    for (std::size_t i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < 3; ++i)
         EXPECT_EQ(std::pair(common[12 + i].caption, common[12 + i].submenu.size()),
                   std::pair(std::string(subs[i].first), subs[i].second));
-    }
     const MenuItem &sv = common[13].submenu.front(), &tfc = menus[1].submenu.back();
     EXPECT_EQ(std::tuple(sv.caption, sv.command, menus[1].submenu.size(), tfc.caption, tfc.command),
               std::tuple(std::string("sv_accelerate"), 100 + 22, std::size_t{14}, std::string("tfc_spam_penalty2"),

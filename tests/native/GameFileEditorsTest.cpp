@@ -10,8 +10,7 @@
 #include "core/text/Text.h"
 
 using namespace vantry;
-using Log = std::vector<std::string>;
-using Lines = Log;
+using Lines = std::vector<std::string>;
 
 namespace {
 
@@ -48,10 +47,7 @@ struct FakeMapCycleView : FakeGameFileView<MapCycleEditorView> {
 
 class GameFileEditorsTest : public ::testing::Test, protected fakes::FakeCatalogue {
 protected:
-    void SetUp() override {
-        fs.addDir("C:\\HL\\cstrike");
-        fs.addDir("C:\\HL\\valve\\maps");
-    }
+    void SetUp() override { fs.addDir("C:\\HL\\cstrike"), fs.addDir("C:\\HL\\valve\\maps"); }
     template <typename Presenter, typename View>
     std::unique_ptr<Presenter> Load(View& view, bool standalone = false) {
         auto p = std::make_unique<Presenter>(view, GameFileServices{catalogue, lists, standalone});
@@ -64,10 +60,8 @@ protected:
     // A change of game as the wheel makes it: a Click, no DropDown before it.
     template <typename View>
     void Pick(View& view, GameFileEditor& editor, const std::string& game) { view.games.pick(game), editor.onGameChange(); }
-    void Type(const std::string& text) {
-        mv.body += text;
-        motd->onTextChanged();
-    }
+    void Type(const std::string& text) { mv.body += text, motd->onTextChanged(); }
+    std::string File(const std::string& path) { return fs.readFile("C:\\HL\\" + path).value_or("<none>"); }
 
     FakeMotdView mv;
     FakeMapCycleView cv;
@@ -81,14 +75,13 @@ TEST_F(GameFileEditorsTest, MotdFilesComeBackByteForByteAndAMissingOneIsCreatedA
     // The line convention is the text file's, checked byte for byte in the
     // configuration editor; here, that the editor keeps to it.
     Motd();  // none: created before the user does anything
-    EXPECT_EQ(fs.readFile("C:\\HL\\valve\\motd.txt"), "\r\n");
+    EXPECT_EQ(File("valve\\motd.txt"), "\r\n");
     fs.addFile("C:\\HL\\valve\\motd.txt", "a\r\nb\n");
     Motd();
     EXPECT_EQ(mv.body, "a\r\nb\n");
     Type("");
     motd->onSave();
-    EXPECT_FALSE(mv.saveEnabled);
-    EXPECT_EQ(fs.readFile("C:\\HL\\valve\\motd.txt"), "a\r\nb\n\r\n");
+    EXPECT_EQ(std::tuple(mv.saveEnabled, File("valve\\motd.txt")), std::tuple(false, "a\r\nb\n\r\n"));
     // A NUL byte, or UTF-16: told of, shown as nothing rather than cut short,
     // and never written over, whatever the user does.
     for (const std::string& bytes : {std::string("ab\0cd", 5), std::string("\xFF\xFEH\0i\0", 6)}) {
@@ -101,18 +94,16 @@ TEST_F(GameFileEditorsTest, MotdFilesComeBackByteForByteAndAMissingOneIsCreatedA
         motd->onTextChanged();
         motd->onSave();
         motd->onClose();
-        EXPECT_EQ(boxes.calls.size(), 1u);
-        EXPECT_EQ(mv.log, Log{"end program"});
+        EXPECT_EQ(std::tuple(boxes.calls.size(), mv.log, File("valve\\motd.txt")),
+                  std::tuple(1u, Lines{"end program"}, bytes));
         mv.log.clear();
-        EXPECT_EQ(fs.readFile("C:\\HL\\valve\\motd.txt"), bytes);
     }
     Pick(mv, *motd, "cstrike");
     EXPECT_TRUE(mv.documentEnabled) << "another game's file can be edited again";
     // A hidden motd.txt is the user's file too: read, never replaced by an empty one.
     fs.addFile("C:\\HL\\valve\\motd.txt", "hidden\r\n", attr::Hidden);
     Motd();
-    EXPECT_EQ(mv.body, "hidden");
-    EXPECT_EQ(fs.readFile("C:\\HL\\valve\\motd.txt"), "hidden\r\n");
+    EXPECT_EQ(mv.body + "|" + File("valve\\motd.txt"), "hidden|hidden\r\n");
 }
 
 TEST_F(GameFileEditorsTest, AChangeOfGameAsksAboutAndWritesToTheGameThatWasShown) {
@@ -124,9 +115,8 @@ TEST_F(GameFileEditorsTest, AChangeOfGameAsksAboutAndWritesToTheGameThatWasShown
     boxes.answers = {mb::Yes};
     Pick(mv, *motd, "cstrike");
     EXPECT_EQ(Box(0), "Exit / Save changes to MOTD.txt for 'valve' before changing to 'cstrike'? / 36");
-    EXPECT_EQ(fs.readFile("C:\\HL\\valve\\motd.txt"), "v!\r\n");
-    EXPECT_EQ(fs.readFile("C:\\HL\\cstrike\\motd.txt"), "c\r\n");
-    EXPECT_TRUE(mv.body == "c" && !mv.saveEnabled);
+    EXPECT_EQ(std::tuple(File("valve\\motd.txt"), File("cstrike\\motd.txt"), mv.body, mv.saveEnabled),
+              std::tuple("v!\r\n", "c\r\n", "c", false));
 
     // Written meanwhile by another program: replaced only if the user says so.
     Type("#");
@@ -135,11 +125,10 @@ TEST_F(GameFileEditorsTest, AChangeOfGameAsksAboutAndWritesToTheGameThatWasShown
     motd->onSave();
     EXPECT_EQ(Box(1), "Save File / 'motd.txt' has been changed by another program since it was opened. "
                       "Replace it with this text? / 52");
-    EXPECT_EQ(fs.readFile("C:\\HL\\cstrike\\motd.txt"), "theirs\r\n");
-    EXPECT_TRUE(mv.saveEnabled);
+    EXPECT_EQ(std::tuple(File("cstrike\\motd.txt"), mv.saveEnabled), std::tuple("theirs\r\n", true));
     boxes.answers = {mb::Yes};
     motd->onSave();
-    EXPECT_EQ(fs.readFile("C:\\HL\\cstrike\\motd.txt"), "c#\r\n");
+    EXPECT_EQ(File("cstrike\\motd.txt"), "c#\r\n");
     mv.body = "c";
     fs.addFile("C:\\HL\\cstrike\\motd.txt", "c\r\n");
     boxes.calls.resize(1);
@@ -148,8 +137,7 @@ TEST_F(GameFileEditorsTest, AChangeOfGameAsksAboutAndWritesToTheGameThatWasShown
     Type("?");
     motd->onGameDropDown();
     Pick(mv, *motd, "cstrike");
-    EXPECT_EQ(boxes.calls.size(), 1u);
-    EXPECT_EQ(mv.body, "c?");
+    EXPECT_EQ(std::tuple(boxes.calls.size(), mv.body), std::tuple(1u, "c?"));
 
     // A key: KeyDown, Click, KeyUp asks once; No throws the edits away.
     boxes.answers = {mb::No};
@@ -158,8 +146,7 @@ TEST_F(GameFileEditorsTest, AChangeOfGameAsksAboutAndWritesToTheGameThatWasShown
     motd->onGameChange();
     ASSERT_EQ(boxes.calls.size(), 2u);
     EXPECT_EQ(boxes.calls[1].text, "Save changes to MOTD.txt for 'cstrike' before changing to 'valve'?");
-    EXPECT_EQ(fs.readFile("C:\\HL\\cstrike\\motd.txt"), "c\r\n");
-    EXPECT_EQ(mv.body, "v!");
+    EXPECT_EQ(std::tuple(File("cstrike\\motd.txt"), mv.body), std::tuple("c\r\n", "v!"));
 
     // The map cycle asks in its own words.
     Cycle();
@@ -169,8 +156,7 @@ TEST_F(GameFileEditorsTest, AChangeOfGameAsksAboutAndWritesToTheGameThatWasShown
     boxes.answers = {mb::Yes};
     Pick(cv, *cycle, "cstrike");
     EXPECT_EQ(boxes.calls.back().text, "Save changes to mapcycle.txt for 'valve' before changing to 'cstrike'?");
-    EXPECT_EQ(fs.readFile("C:\\HL\\valve\\mapcycle.txt"), "\r\n");
-    EXPECT_FALSE(fs.readFile("C:\\HL\\cstrike\\mapcycle.txt"));
+    EXPECT_EQ(File("valve\\mapcycle.txt") + File("cstrike\\mapcycle.txt"), "\r\n<none>");
 }
 
 TEST_F(GameFileEditorsTest, AFailedWriteIsToldAtASaveAndKeepsTheEditsTheFlagAndTheGame) {
@@ -179,8 +165,7 @@ TEST_F(GameFileEditorsTest, AFailedWriteIsToldAtASaveAndKeepsTheEditsTheFlagAndT
     motd = std::make_unique<MotdEditorPresenter>(mv, GameFileServices{catalogue, lists, true});
     mv.games.onClick = [&] { motd->onGameChange(); };
     ASSERT_EQ(motd->onLoad(), LocateResult::Known);
-    EXPECT_TRUE(boxes.calls.empty());
-    EXPECT_FALSE(mv.saveEnabled);
+    EXPECT_TRUE(boxes.calls.empty() && !mv.saveEnabled);
     mv.games.onClick = nullptr;
     Type("new");
     motd->onSave();
@@ -190,9 +175,8 @@ TEST_F(GameFileEditorsTest, AFailedWriteIsToldAtASaveAndKeepsTheEditsTheFlagAndT
     boxes.answers = {mb::Yes};
     mv.games.clicks.clear();
     Pick(mv, *motd, "cstrike");
-    EXPECT_EQ(boxes.calls.back().title, "Error Saving File");
-    EXPECT_EQ(mv.games.clicks, Lines{"valve"}) << "the selector is put back";
-    EXPECT_TRUE(mv.body == "new" && mv.saveEnabled);
+    EXPECT_EQ(std::tuple(boxes.calls.back().title, mv.games.clicks, mv.body, mv.saveEnabled),
+              std::tuple("Error Saving File", Lines{"valve"}, "new", true)) << "the selector is put back";
 
     // Closing: Yes and a failed save stay open; No leaves the file and ends the program.
     boxes.answers = {mb::Yes, mb::No};
@@ -200,9 +184,8 @@ TEST_F(GameFileEditorsTest, AFailedWriteIsToldAtASaveAndKeepsTheEditsTheFlagAndT
     EXPECT_TRUE(mv.log.empty());
     motd->onClose();
     EXPECT_EQ(boxes.calls.back().text, "Save changes to current MOTD.txt?");
-    EXPECT_EQ(mv.log, Log{"end program"});
-    EXPECT_EQ(mv.tray, "MOTD Editor");
-    EXPECT_FALSE(fs.readFile("C:\\HL\\valve\\motd.txt"));
+    EXPECT_EQ(std::tuple(mv.log, mv.tray, File("valve\\motd.txt")),
+              std::tuple(Lines{"end program"}, "MOTD Editor", "<none>"));
 }
 
 TEST_F(GameFileEditorsTest, TextTheFilesEncodingCannotStoreStopsTheCloseUnlessSavedAsUtf8) {
@@ -215,13 +198,11 @@ TEST_F(GameFileEditorsTest, TextTheFilesEncodingCannotStoreStopsTheCloseUnlessSa
     motd->onClose();
     EXPECT_EQ(boxes.calls.back().text,
               "This text holds characters that the file's encoding cannot store. Save it as UTF-8?");
-    EXPECT_TRUE(mv.log.empty());
-    EXPECT_TRUE(mv.saveEnabled);
+    EXPECT_TRUE(mv.log.empty() && mv.saveEnabled);
     boxes.answers = {mb::Yes};
     motd->onSave();
-    EXPECT_FALSE(mv.saveEnabled);
-    EXPECT_EQ(fs.readFile("C:\\HL\\valve\\motd.txt"), "caf\xC3\xA9\xE6\x9D\xB1\r\n");
-    EXPECT_EQ(mv.heard, (Log{"Unsaved changes in motd.txt", ""}));
+    EXPECT_EQ(std::tuple(mv.saveEnabled, File("valve\\motd.txt")), std::tuple(false, "caf\xC3\xA9\xE6\x9D\xB1\r\n"));
+    EXPECT_EQ(mv.heard, (Lines{"Unsaved changes in motd.txt", ""}));
 }
 
 TEST_F(GameFileEditorsTest, MapCycleReadsEveryLineInFileOrderAndWritesItBack) {
@@ -237,7 +218,7 @@ TEST_F(GameFileEditorsTest, MapCycleReadsEveryLineInFileOrderAndWritesItBack) {
         Cycle();
         EXPECT_EQ(cv.lstCycle.texts(), c.entries);
         cycle->onSave();
-        EXPECT_EQ(fs.readFile("C:\\HL\\valve\\mapcycle.txt"), c.saved);
+        EXPECT_EQ(File("valve\\mapcycle.txt"), c.saved);
     }
     EXPECT_EQ(cv.lstMaps.texts(), (Lines{"crossfire", "stalkyard"}));
 
@@ -246,18 +227,16 @@ TEST_F(GameFileEditorsTest, MapCycleReadsEveryLineInFileOrderAndWritesItBack) {
     const std::string nul("de_dust\r\nde_\0nuke\r\n", 18);
     fs.addFile("C:\\HL\\valve\\mapcycle.txt", nul);
     Cycle();
-    EXPECT_EQ(boxes.calls.back().title, "Error Loading File");
     EXPECT_TRUE(cv.lstCycle.rows.empty() && cv.lstMaps.rows.empty() && !cv.documentEnabled);
     cycle->onClose();
-    EXPECT_EQ(fs.readFile("C:\\HL\\valve\\mapcycle.txt"), nul);
+    EXPECT_EQ(std::tuple(boxes.calls.back().title, File("valve\\mapcycle.txt")), std::tuple("Error Loading File", nul));
     cv.log.clear();
 
     // None: an empty cycle, and nothing is created until a save.
     Pick(cv, *cycle, "cstrike");
-    EXPECT_TRUE(cv.lstCycle.rows.empty() && cv.lstMaps.rows.empty() && !fs.readFile("C:\\HL\\cstrike\\mapcycle.txt"));
+    EXPECT_TRUE(cv.lstCycle.rows.empty() && cv.lstMaps.rows.empty() && File("cstrike\\mapcycle.txt") == "<none>");
     cycle->onClose();
-    EXPECT_EQ(cv.log, Log{"back to main"});
-    EXPECT_EQ(cv.tray, "");
+    EXPECT_EQ(std::tuple(cv.log, cv.tray), std::tuple(Lines{"back to main"}, ""));
 }
 
 TEST_F(GameFileEditorsTest, AddDeleteAndMoveFollowTheirSelectionAndFlagRules) {

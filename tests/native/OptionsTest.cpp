@@ -64,9 +64,8 @@ struct FakeOptionsView : OptionsView, fakes::Recorder {
 class OptionsTest : public ::testing::Test, protected fakes::FakeCatalogue {
 protected:
     void SetUp() override {
-        fs.addDir("C:\\HL\\cstrike");
-        fs.addDir("C:\\HL\\tfc");
-        fs.addDir("C:\\HL\\valve");
+        for (const char* game : {"cstrike", "tfc", "valve"})
+            fs.addDir(std::string("C:\\HL\\") + game);
         fs.addFile("C:\\Vantry\\games\\valve.mps", "crossfire\r\nDE_DUST\r\n");
         fs.addFile("C:\\Vantry\\games\\cstrike.mps", "de_aztec\r\n");
     }
@@ -78,7 +77,7 @@ protected:
     }
     void Pick(const std::string& game) { view.cmbGame.pick(game), presenter->onGameChange(); }
     std::string File(const std::string& path) { return fs.readFile(path).value_or("<none>"); }
-    AssociationServices Association() { return {settings, registry, shell, Program}; }
+    AssociationServices assoc{settings, registry, shell, Program};
 
     FakeOptionsView view;
     std::unique_ptr<OptionsPresenter> presenter;
@@ -90,19 +89,17 @@ TEST(CfgAssociationTest, ProgramPathAsRegistered) {
 }
 
 TEST_F(OptionsTest, RegisteringWritesTheEightEntriesInOrderThenRegOnStart) {
-    AssociationServices s = Association();
     settings.setRegOnStart(0);
-    RegisterCfgAssociation(s);
+    RegisterCfgAssociation(assoc);
     Lines expected;
     for (const auto& c : cases::Read("association-writes.txt"))
         expected.push_back(c[0]);
     EXPECT_EQ(registry.writes, expected);
-    EXPECT_EQ(settings.RegOnStart(), 1);
-    EXPECT_EQ(shell.associationNotices, 1);
-    EXPECT_TRUE(CfgAssociated(s));
+    EXPECT_EQ(std::tuple(settings.RegOnStart(), shell.associationNotices, CfgAssociated(assoc)),
+              std::tuple(1L, 1, true));
 
     // The same entries again change nothing the shell shows: no notice.
-    RegisterCfgAssociation(s);
+    RegisterCfgAssociation(assoc);
     EXPECT_EQ(shell.associationNotices, 1);
 
     // Another directory is another program; case alone is not.
@@ -114,34 +111,30 @@ TEST_F(OptionsTest, RegisteringWritesTheEightEntriesInOrderThenRegOnStart) {
 
 // One refused entry is as good as all: the eight go to the user's classes.
 TEST_F(OptionsTest, RefusedMachineClassesFallBackToTheUsersAndRemovalTakesBackOnlyItsOwn) {
-    AssociationServices s = Association();
     registry.refusedValue = "0:.CFG|";
     settings.setIconIndex(9);  // kept to the last of the four icons
-    RegisterCfgAssociation(s);
+    RegisterCfgAssociation(assoc);
     const auto user = registry.under(HKCU, "Software\\Classes");
-    EXPECT_EQ(user.size(), 8u);
-    EXPECT_EQ(user.at("\\CFGFILE\\DEFAULTICON|"), "sz:C:\\Tools\\HLDS Vantry.EXE,3");
-    EXPECT_TRUE(CfgAssociated(s));
+    EXPECT_EQ(std::tuple(user.size(), user.at("\\CFGFILE\\DEFAULTICON|"), CfgAssociated(assoc)),
+              std::tuple(8u, "sz:C:\\Tools\\HLDS Vantry.EXE,3", true));
 
     // Another program's entries under ".cfg" survive registering and removal.
     registry.refusedValue.clear();
     registry.SetRegString(HKCR, ".cfg\\OpenWithProgids", "Editor.cfg", "");
-    RegisterCfgAssociation(s);
+    RegisterCfgAssociation(assoc);
     EXPECT_EQ(registry.GetRegString(HKCR, ".cfg\\OpenWithProgids", "Editor.cfg"), "");
-    RemoveCfgAssociation(s);
+    RemoveCfgAssociation(assoc);
     EXPECT_TRUE(registry.under(HKCU, "Software\\Classes\\cfgfile").empty());
     EXPECT_EQ(registry.under(HKCR, ".cfg"),
               (std::map<std::string, std::string>{{"\\OPENWITHPROGIDS|EDITOR.CFG", "sz:"}, {"|CONTENT TYPE", "sz:text/plain"}}));
-    EXPECT_TRUE(registry.under(HKCR, "cfgfile").empty());
-    EXPECT_EQ(settings.RegOnStart(), 0);
-    EXPECT_EQ(shell.associationNotices, 2);
+    EXPECT_EQ(std::tuple(registry.under(HKCR, "cfgfile").empty(), settings.RegOnStart(), shell.associationNotices),
+              std::tuple(true, 0L, 2));
 
     // What names another program is not this one's to remove.
     registry.SetRegString(HKCR, ".cfg", "", "Editor.cfg");
     registry.SetRegString(HKCR, "cfgfile\\Shell\\Open\\command", "", "\"C:\\Other\\editor.exe\" %1");
-    RemoveCfgAssociation(s);
-    EXPECT_EQ(registry.GetRegString(HKCR, ".cfg", ""), "Editor.cfg");
-    EXPECT_FALSE(registry.under(HKCR, "cfgfile").empty());
+    RemoveCfgAssociation(assoc);
+    EXPECT_TRUE(registry.GetRegString(HKCR, ".cfg", "") == "Editor.cfg" && !registry.under(HKCR, "cfgfile").empty());
 }
 
 TEST_F(OptionsTest, LoadShowsTheStoredChoices) {
@@ -149,19 +142,18 @@ TEST_F(OptionsTest, LoadShowsTheStoredChoices) {
     settings.setDefaultGame("  cstrike ");
     settings.setIconIndex(7);
     fs.addFile("C:\\Vantry\\games\\games.cfg", "cstrike;1\r\n tfc ;0\r\nvalve;1\r\n");
-    AssociationServices s = Association();
-    RegisterCfgAssociation(s);
+    RegisterCfgAssociation(assoc);
     settings.setRegOnStart(0);
     Load();
     EXPECT_EQ(view.State(), "show 1 assoc reg icon 4 < default cstrike");
     EXPECT_EQ(view.serverPath + " " + view.programPath, "C:\\HL\\hlds.exe C:\\Vantry\\HLDS Vantry.exe");
-    EXPECT_EQ(view.lstGames.marked(), (Lines{"cstrike [x]", " tfc  [ ]", "valve [x]"}));
+    EXPECT_EQ(view.lstGames.texts(true), (Lines{"cstrike [x]", " tfc  [ ]", "valve [x]"}));
     EXPECT_EQ(view.lstMaps.texts(), Lines{"de_aztec"});
 
     // A negative index shows the first icon; without the association the
     // buttons and the box are off.
     settings.setIconIndex(-3);
-    RemoveCfgAssociation(s);
+    RemoveCfgAssociation(assoc);
     settings.setShowIn(5);
     Load();
     EXPECT_EQ(view.State(), "show 0 icon 1 default cstrike");
@@ -183,17 +175,14 @@ TEST_F(OptionsTest, ApplyWritesEverythingInItsOrderAndSkipsWhatDidNotChange) {
     presenter->onMakeDefault();
     dialogs.answers = {"D:\\Half-Life\\HLDS2.exe"};
     presenter->onBrowseServer();
-    EXPECT_EQ(view.serverPath, "D:\\Half-Life\\HLDS2.exe");
-    EXPECT_EQ(settings.HLdir(), "C:\\HL\\");  // not before Apply
+    EXPECT_EQ(view.serverPath + " " + settings.HLdir(), "D:\\Half-Life\\HLDS2.exe C:\\HL\\");  // stored at Apply
     view.lstGames.setTicked(1, false);  // the browse read games.cfg again
     presenter->onGameChecked();
     presenter->onPreviousIcon();  // from the third icon, the stored index 2
     presenter->onApply();
-    EXPECT_FALSE(view.applyEnabled);
-    AssociationServices s = Association();
-    EXPECT_TRUE(CfgAssociated(s));
-    EXPECT_EQ(std::tuple(settings.RegOnStart(), settings.defaultGameForOptions(), settings.ShowIn()),
-              std::tuple(0L, std::string("cstrike"), 0L));
+    EXPECT_EQ(std::tuple(view.applyEnabled, CfgAssociated(assoc), settings.RegOnStart(),
+                         settings.defaultGameForOptions(), settings.ShowIn()),
+              std::tuple(false, true, 0L, std::string("cstrike"), 0L));
     EXPECT_EQ(File("C:\\Vantry\\games\\games.cfg"), "cstrike;1\r\ntfc;0\r\nvalve;1\r\n");
     EXPECT_EQ(File("C:\\Vantry\\games\\cstrike.mps"), "de_aztec\r\n");
     EXPECT_EQ(view.cmbGame.texts(), (Lines{"cstrike", "valve"}));  // refreshed
@@ -213,8 +202,7 @@ TEST_F(OptionsTest, ApplyWritesEverythingInItsOrderAndSkipsWhatDidNotChange) {
     presenter->onAssociationClick();
     EXPECT_FALSE(view.regEnabled || view.nextEnabled || view.previousEnabled);
     presenter->onApply();
-    EXPECT_TRUE(registry.under(HKCR, "cfgfile").empty());
-    EXPECT_EQ(settings.RegOnStart(), 0);
+    EXPECT_EQ(std::pair(registry.under(HKCR, "cfgfile").empty(), settings.RegOnStart()), std::pair(true, 0L));
     settings.setRegOnStart(1);
     registry.SetRegString(HKCR, "cfgfile\\Shell\\Open\\command", "", "\"C:\\Tools\\HLDS Vantry.EXE\" %1");
     presenter->onOk();
@@ -233,14 +221,12 @@ TEST_F(OptionsTest, MapListEditsAskWhereTheyWouldBeLost) {
     boxes.answers = {mb::Yes, mb::No};
     view.txtNewMap = " De_Dust ";
     presenter->onAddMap();
-    EXPECT_EQ(view.lstMaps.count(), 3);
-    EXPECT_EQ(view.txtNewMap, " De_Dust ");
+    EXPECT_EQ(std::tuple(view.lstMaps.count(), view.txtNewMap), std::tuple(3, " De_Dust "));
     boxes.answers = {mb::Yes, mb::Yes};
     presenter->onAddMap();
     EXPECT_EQ(view.lstMaps.texts(), (Lines{"crossfire", "DE_DUST", "de_dust", "De_Dust"}));
-    EXPECT_EQ(view.txtNewMap, "");
+    EXPECT_EQ(std::tuple(view.txtNewMap, boxes.calls.size()), std::tuple("", 4u));
     EXPECT_EQ(Box(0), "Map Exists / Map already exists, do you wish to add anyway? / 36");
-    EXPECT_EQ(boxes.calls.size(), 4u);
 
     view.txtNewMap = "   ";
     presenter->onAddMap();
@@ -266,8 +252,8 @@ TEST_F(OptionsTest, MapListEditsAskWhereTheyWouldBeLost) {
     boxes.answers = {mb::Yes};
     Pick("valve");
     EXPECT_EQ(Box(8), "Error Saving File / Error saving file 'C:\\Vantry\\games\\cstrike.mps' / 64");
-    EXPECT_EQ(view.cmbGame.text(view.cmbGame.index), "cstrike");
-    EXPECT_EQ(view.lstMaps.texts(), (Lines{"de_aztec", "de_nuke"}));
+    EXPECT_EQ(std::tuple(view.cmbGame.text(view.cmbGame.index), view.lstMaps.texts()),
+              std::tuple("cstrike", Lines{"de_aztec", "de_nuke"}));
 }
 
 TEST_F(OptionsTest, CloseButtonSavesLessAndOnlyWhenAsked) {
@@ -276,8 +262,7 @@ TEST_F(OptionsTest, CloseButtonSavesLessAndOnlyWhenAsked) {
     Load();
     view.work = [&] { return presenter->unsavedWork(); };
     presenter->onExitButton();  // nothing to apply: no question
-    EXPECT_TRUE(boxes.calls.empty());
-    EXPECT_EQ(view.log, Lines{"close"});
+    EXPECT_EQ(std::tuple(boxes.calls.size(), view.log), std::tuple(0u, Lines{"close"}));
 
     view.chkVis = 0;
     presenter->onShowInClick();
@@ -291,9 +276,8 @@ TEST_F(OptionsTest, CloseButtonSavesLessAndOnlyWhenAsked) {
     EXPECT_EQ(File("C:\\Vantry\\games\\valve.mps"), "crossfire\r\nDE_DUST\r\nde_nuke\r\n");
     EXPECT_EQ(File("C:\\Vantry\\games\\games.cfg"), "cstrike;1\r\ntfc;1\r\nvalve;1\r\n");
     // The association is not touched.
-    EXPECT_EQ(std::tuple(settings.RegOnStart(), settings.defaultGameForOptions(), settings.ShowIn()),
-              std::tuple(1L, std::string("valve"), 2L));
-    EXPECT_TRUE(registry.writes.empty());
+    EXPECT_EQ(std::tuple(settings.RegOnStart(), settings.defaultGameForOptions(), settings.ShowIn(), registry.writes),
+              std::tuple(1L, "valve", 2L, Lines{}));
 
     // A write that fails keeps the window open; Cancel never asks.
     view.log.clear();
@@ -302,13 +286,11 @@ TEST_F(OptionsTest, CloseButtonSavesLessAndOnlyWhenAsked) {
     presenter->onExitButton();
     EXPECT_TRUE(view.log.empty());
     presenter->onOk();  // the rest of Apply takes place
-    EXPECT_TRUE(view.applyEnabled);
-    EXPECT_EQ(view.log, Lines{"main window again"});
+    EXPECT_EQ(std::tuple(view.applyEnabled, view.log), std::tuple(true, Lines{"main window again"}));
     view.log.clear();
     const std::size_t asked = boxes.calls.size();
     presenter->onCancel();
-    EXPECT_EQ(boxes.calls.size(), asked);
-    EXPECT_EQ(view.log, Lines{"close"});
+    EXPECT_EQ(std::tuple(boxes.calls.size(), view.log), std::tuple(asked, Lines{"close"}));
     // A log-off names the unapplied changes; the window hears when they come and go.
     fs.failWrites = false;
     presenter->onApply();
@@ -323,9 +305,7 @@ TEST_F(OptionsTest, AListThatCouldNotBeReadIsToldOfOnceAndNeverWritten) {
     fs.addFile("C:\\Vantry\\games\\valve.mps", mps);
     fs.addFile("C:\\Vantry\\games\\games.cfg", cfg);
     Load();
-    EXPECT_FALSE(view.mapsEnabled);
-    EXPECT_FALSE(view.gamesEnabled);
-    EXPECT_TRUE(view.lstMaps.texts().empty());
+    EXPECT_TRUE(!view.mapsEnabled && !view.gamesEnabled && view.lstMaps.rows.empty());
     view.chkVis = 0;
     presenter->onShowInClick();
     dialogs.answers = {"\\", "C:\\Vantry\\HLDS Vantry.exe"};
@@ -338,8 +318,7 @@ TEST_F(OptionsTest, AListThatCouldNotBeReadIsToldOfOnceAndNeverWritten) {
     ASSERT_EQ(boxes.calls.size(), 2u);
     EXPECT_EQ(Box(0), "Error Loading File / Error loading file 'C:\\Vantry\\games\\valve.mps' / 64");
     EXPECT_EQ(Box(1), "Error Loading File / Error loading file 'C:\\Vantry\\games\\games.cfg' / 64");
-    EXPECT_EQ(fs.readFile("C:\\Vantry\\games\\valve.mps"), mps);
-    EXPECT_EQ(fs.readFile("C:\\Vantry\\games\\games.cfg"), cfg);
+    EXPECT_EQ(File("C:\\Vantry\\games\\valve.mps") + File("C:\\Vantry\\games\\games.cfg"), mps + cfg);
     EXPECT_EQ(view.log, (Lines{"main window again", "close"}));
     Pick("tfc");  // without a map list: an empty one to fill
     EXPECT_TRUE(view.mapsEnabled);

@@ -15,24 +15,18 @@ TEST(CommandLine, TheTextFollowsTheExecutableAndItsSwitchIsTwoCharactersLowerCas
         EXPECT_EQ(CommandLineText(c[0]), c[1]) << c[0];
 }
 
-namespace {
-
-using Read = std::pair<std::vector<std::string>, std::vector<double>>;
-
-// Every reader, the texts and then the numbers; a centred default is given as 7.
-Read ReadAll(const Settings& s) {
-    return {{s.HLdir(), s.HLexe(), s.HLDSdir(), s.HLDSexe(), s.Params(), s.defaultGameForOptions(),
-             s.defaultGameForSelectors()},
-            {double(s.ShowIn()), double(s.IconIndex()), double(s.RegOnStart()), s.mainX(7), s.mainY(), s.cfgX(7),
-             s.cfgY(7), s.cfgX2(), s.cfgY2()}};
-}
-
-}  // namespace
-
 TEST(Settings, EachValueIsStoredAtItsAddressAsPlainTextAndReadFromThereUnlessItIsNoNumber) {
     fakes::FakeSettingsStore store;
     Settings s(store);
-    EXPECT_EQ(ReadAll(s), (Read{{"", "", "", "", "", "", "valve"}, {2, 2, 1, 7, 35, 7, 7, 5175, 4125}}));
+    using Read = std::pair<std::vector<std::string>, std::vector<double>>;
+    // Every reader, the texts and then the numbers; a centred default is given as 7.
+    const auto ReadAll = [&] {
+        return Read{{s.HLdir(), s.HLexe(), s.HLDSdir(), s.HLDSexe(), s.Params(), s.defaultGameForOptions(),
+                     s.defaultGameForSelectors()},
+                    {double(s.ShowIn()), double(s.IconIndex()), double(s.RegOnStart()), s.mainX(7), s.mainY(),
+                     s.cfgX(7), s.cfgY(7), s.cfgX2(), s.cfgY2()}};
+    };
+    EXPECT_EQ(ReadAll(), (Read{{"", "", "", "", "", "", "valve"}, {2, 2, 1, 7, 35, 7, 7, 5175, 4125}}));
     EXPECT_TRUE(store.values.empty()) << "reading never writes";
 
     s.setHLdir("C:\\HL\\");
@@ -60,7 +54,7 @@ TEST(Settings, EachValueIsStoredAtItsAddressAsPlainTextAndReadFromThereUnlessItI
                                 {{"HLDSVantry", "Main", "X"}, "3540"}, {{"HLDSVantry", "Main", "Y"}, "-120.5"},
                                 {{"HLDSVantry", "CFG", "X"}, "150"}, {{"HLDSVantry", "CFG", "Y"}, "250"},
                                 {{"HLDSVantry", "CFG", "X2"}, "6000"}, {{"HLDSVantry", "CFG", "Y2"}, "4125.25"}}));
-    EXPECT_EQ(ReadAll(s), (Read{{"C:\\HL\\", "hlds.exe", "C:\\T\\", "HLDS Vantry.exe", "  -dev +maxplayers 8 ",
+    EXPECT_EQ(ReadAll(), (Read{{"C:\\HL\\", "hlds.exe", "C:\\T\\", "HLDS Vantry.exe", "  -dev +maxplayers 8 ",
                                  "cstrike", "cstrike"},
                                 {1, 5, 0, 3540, -120.5, 150, 250, 6000, 4125.25}}));
 

@@ -273,22 +273,18 @@ TEST(ToolTrayMenu, WaitsForAHeldWindowElseMinimizesOrRestoresOrExits) {
     }
 }
 
-namespace {
-// The About window in memory: what it was told, in order.
-struct FakeAboutView : AboutView {
-    void setLabelText(int label, const std::string& text) override { labels[label] = text; }
-    void showSplashView(bool splash) override { log.push_back(splash ? "splash" : "info"); }
-    void setSplashClickable(bool c) override { log.push_back(c ? "clickable" : "not clickable"); }
-    void showCentredOnTop() override { log.push_back("shown"); }
-    void startSplashTimer(int milliseconds) override { log.push_back("timer " + std::to_string(milliseconds)); }
-    WindowHandle windowHandle() override { return nullptr; }
-    std::map<int, std::string> labels;
-    Texts log;
-};
-}  // namespace
-
 TEST(AboutBox, SplashForTwoSecondsWithClicksIgnoredThenTheInformationAndItsLinks) {
-    FakeAboutView view;
+    // The About window in memory: what it was told, in order.
+    struct : AboutView {
+        void setLabelText(int label, const std::string& text) override { labels[label] = text; }
+        void showSplashView(bool splash) override { log.push_back(splash ? "splash" : "info"); }
+        void setSplashClickable(bool c) override { log.push_back(c ? "clickable" : "not clickable"); }
+        void showCentredOnTop() override { log.push_back("shown"); }
+        void startSplashTimer(int milliseconds) override { log.push_back("timer " + std::to_string(milliseconds)); }
+        WindowHandle windowHandle() override { return nullptr; }
+        std::map<int, std::string> labels;
+        Texts log;
+    } view;
     fakes::FakeShell shell;
     AboutPresenter about{view, shell};
     about.onLoad();

@@ -49,10 +49,7 @@ public:
     }
     bool setTitle(DesktopWindow h, const std::string& title) override {
         Window* w = find(h);
-        if (!w || w->hung)
-            return false;
-        w->title = title;
-        return true;
+        return w && !w->hung && (w->title = title, true);
     }
 
 private:
@@ -75,14 +72,8 @@ public:
     void focusWindow() override { ++focused; }
 
     bool windowEnabled() override { return enabled; }
-    void setWindowEnabled(bool e) override {
-        enabled = e;
-        log.push_back(e ? "enable" : "disable");
-    }
-    void showWindow(bool shown) override {
-        visible = shown;
-        log.push_back(shown ? "show" : "hide");
-    }
+    void setWindowEnabled(bool e) override { enabled = e, log.push_back(e ? "enable" : "disable"); }
+    void showWindow(bool shown) override { visible = shown, log.push_back(shown ? "show" : "hide"); }
     void activateModalWindow() override { log.push_back("activate modal"); }
     void setTitleWindowMinimized(bool min) override { log.push_back(min ? "minimize title" : "restore title"); }
     Rect windowTwips() override { return place; }
@@ -99,19 +90,13 @@ public:
         return chosen.empty() ? 0 : std::exchange(chosen, {}).front();
     }
     WindowHandle windowHandle() override { return nullptr; }
-    bool openAbout() override {
-        log.push_back("about");
-        return aboutOpens;
-    }
+    bool openAbout() override { return log.push_back("about"), aboutOpens; }
     void openLauncher() override { log.push_back("launcher"); }
     void openCfgEditor() override { log.push_back("cfg editor"); }
     void openMapCycleEditor() override { log.push_back("map cycle editor"); }
     void openMotdEditor() override { log.push_back("motd editor"); }
     void openOptions() override { log.push_back("options"); }
-    bool closeToolWindows() override {
-        log.push_back("close tool windows");
-        return toolWindowsClose;
-    }
+    bool closeToolWindows() override { return log.push_back("close tool windows"), toolWindowsClose; }
     void endProgram() override { log.push_back("end"); }
 
     FakeListControl lstServers_;

@@ -69,17 +69,11 @@ public:
         const auto all = texts();
         index = static_cast<int>(std::find(all.begin(), all.end(), t) - all.begin());
     }
-    std::vector<std::string> texts() const {
+    // The rows' texts, with their marks as "text [x]" or "text [ ]" when asked.
+    std::vector<std::string> texts(bool marks = false) const {
         std::vector<std::string> out;
         for (const auto& r : rows)
-            out.push_back(r.text);
-        return out;
-    }
-    // The rows with their marks, as "text [x]" or "text [ ]".
-    std::vector<std::string> marked() const {
-        std::vector<std::string> out;
-        for (const auto& r : rows)
-            out.push_back(r.text + (r.ticked ? " [x]" : " [ ]"));
+            out.push_back(r.text + (!marks ? "" : r.ticked ? " [x]" : " [ ]"));
         return out;
     }
 

@@ -178,12 +178,7 @@ public:
 // A clipboard in memory; not free, it refuses text as one held by another program does.
 struct FakeClipboard : Clipboard {
     std::optional<std::string> text() override { return free ? std::optional(held) : std::nullopt; }
-    bool setText(const std::string& t) override {
-        if (!free)
-            return false;
-        held = t;
-        return true;
-    }
+    bool setText(const std::string& t) override { return free && (held = t, true); }
     std::string held;
     bool free = true;
 };
