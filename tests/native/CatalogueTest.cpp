@@ -148,9 +148,8 @@ TEST_F(LocateTest, CancelOnTheRetryEndsWithNothingWritten) {
     ASSERT_EQ(boxes.calls.size(), 2u);
     EXPECT_EQ(Box(1), "HLDS Vantry.exe / Cannot continue without location of HLDS Vantry (HLDS Vantry.exe).\r\n"
                       "Please press OK to locate, or Cancel to exit HLDS Vantry. / 49");
-    EXPECT_EQ(dialogs.calls.size(), 1u);
-    EXPECT_EQ(settings.HLDSdir(), " C:\\Vantry\\");
-    EXPECT_FALSE(fs.attributes("C:\\Vantry\\games").has_value());
+    EXPECT_EQ(std::tuple(dialogs.calls.size(), settings.HLDSdir(), fs.attributes("C:\\Vantry\\games").has_value()),
+              std::tuple(1u, " C:\\Vantry\\", false));
 }
 
 TEST_F(MapListsTest, EachFillMergesBothSourcesAfreshOnceEachLowerCased) {
@@ -251,16 +250,14 @@ TEST_F(LauncherTest, PortsCountUpFromStartsAndCancelGivesTheNumberBack) {
 TEST_F(LauncherTest, StartRunsTheServerWithTheBuiltCommandLine) {
     settings.setParams("  +maxplayers 8 ");
     ASSERT_EQ(Open(false, true), LauncherOutcome::StayOpen);
-    EXPECT_EQ(view->params, "  +maxplayers 8 ");
-    EXPECT_EQ(view->mapRows.fills, 1) << "the game's Click fills the maps once";
+    EXPECT_EQ(std::tuple(view->params, view->mapRows.fills), std::tuple("  +maxplayers 8 ", 1)) << "maps filled once";
     view->mapRows.index = 2;  // below the empty entry, "boot_camp" and "crossfire"
     view->params = " +maxplayers 16  ";
     presenter->onStart();
     EXPECT_EQ(processes.starts,
               Texts{"\"C:\\HL\\hlds.exe\" +maxplayers 16  -game valve +map crossfire +port 27015 @ C:\\HL\\"});
-    EXPECT_EQ(settings.Params(), " +maxplayers 16  ");
-    EXPECT_EQ(settings.serverKeys(), Texts{"100"}) << "recorded, unwatched";
-    EXPECT_EQ(settings.server("100")->substr(0, 12), "1010\t0\t27015");
+    EXPECT_EQ(std::tuple(settings.Params(), settings.serverKeys(), settings.server("100")->substr(0, 12)),
+              std::tuple(" +maxplayers 16  ", Texts{"100"}, "1010\t0\t27015")) << "recorded, unwatched";
     // Half a second for the console to come up, with Start and the window
     // disabled; then the launcher goes, and the game lists with it.
     EXPECT_EQ(view->log, (Texts{"disable start", "disable window", "pause 500"}));
@@ -282,8 +279,8 @@ TEST_F(LauncherTest, ARefusedLaunchSaysSoAndStaysOpen) {
     ASSERT_EQ(boxes.calls.size(), 1u);
     EXPECT_EQ(Box(0), "Start Server / Could not start 'C:\\HL\\hlds.exe'. / 64");
     EXPECT_EQ(processes.starts.back(), "\"C:\\HL\\hlds.exe\"  -game cstrike +port 27015 @ C:\\HL\\");
-    EXPECT_EQ(view->log, (Texts{"disable start", "disable window", "enable window", "enable start"}));
-    EXPECT_EQ(lastPort, 27015) << "a refused launch uses no port";
+    EXPECT_EQ(std::tuple(view->log, lastPort),
+              std::tuple(Texts{"disable start", "disable window", "enable window", "enable start"}, 27015));
 }
 
 TEST_F(LauncherTest, APortAnotherProgramHoldsAsksBeforeTheServerStarts) {
@@ -294,11 +291,9 @@ TEST_F(LauncherTest, APortAnotherProgramHoldsAsksBeforeTheServerStarts) {
     presenter->onStart();
     ASSERT_EQ(boxes.calls.size(), 1u);
     EXPECT_EQ(Box(0), "Start Server / Port 27015 is already in use by another program. Start the server anyway? / 52");
-    EXPECT_EQ(network.probes, Texts{"10.0.0.5:27015"});
+    EXPECT_EQ(std::tuple(network.probes, processes.starts, settings.Params(), lastPort),
+              std::tuple(Texts{"10.0.0.5:27015"}, Texts{}, "", 27015)) << "parameters not stored";
     EXPECT_EQ(view->log, (Texts{"disable start", "disable window", "enable window", "enable start"}));
-    EXPECT_TRUE(processes.starts.empty());
-    EXPECT_EQ(settings.Params(), "") << "not stored";
-    EXPECT_EQ(lastPort, 27015);
 
     boxes.answers = {mb::Yes};
     presenter->onStart();
@@ -312,8 +307,7 @@ TEST_F(LauncherTest, APortAnotherProgramHoldsAsksBeforeTheServerStarts) {
 TEST_F(LauncherTest, AloneItProposes27015ShowsItsTrayIconAndEndsTheProgramAsDoesGivingUpTheSearch) {
     lastPort = 0;
     Open(true);
-    EXPECT_EQ(view->port, "27015");
-    EXPECT_EQ(view->log, Texts{"tray icon Launch Server"});
+    EXPECT_EQ(std::tuple(view->port, view->log), std::tuple("27015", Texts{"tray icon Launch Server"}));
     presenter->onStart();
     EXPECT_EQ(presenter->onPauseElapsed(), LauncherOutcome::EndProgramNow);
     Open(true);
@@ -331,8 +325,7 @@ TEST_F(LauncherTest, NamesTheServersCommandsCannotLoadAreNotOffered) {
     Games({"cstrike", "my mod"});
     settings.setDefaultGame("my mod");
     Open();
-    EXPECT_EQ(view->games.texts(), (Texts{"cstrike", "valve"}));
-    EXPECT_EQ(view->games.index, 0) << "the first game offered";
+    EXPECT_EQ(std::tuple(view->games.texts(), view->games.index), std::tuple(Texts{"cstrike", "valve"}, 0)) << "first";
     view->games.index = 1;
     presenter->onGameClick();
     EXPECT_EQ(view->mapRows.texts(),

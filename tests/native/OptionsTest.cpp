@@ -206,9 +206,8 @@ TEST_F(OptionsTest, ApplyWritesEverythingInItsOrderAndSkipsWhatDidNotChange) {
     settings.setRegOnStart(1);
     registry.SetRegString(HKCR, "cfgfile\\Shell\\Open\\command", "", "\"C:\\Tools\\HLDS Vantry.EXE\" %1");
     presenter->onOk();
-    EXPECT_FALSE(registry.under(HKCR, "cfgfile").empty());
-    EXPECT_EQ(settings.RegOnStart(), 1);
-    EXPECT_EQ(view.log.back(), "close");
+    EXPECT_EQ(std::tuple(registry.under(HKCR, "cfgfile").empty(), settings.RegOnStart(), view.log.back()),
+              std::tuple(false, 1L, "close"));
 }
 
 TEST_F(OptionsTest, MapListEditsAskWhereTheyWouldBeLost) {
@@ -230,8 +229,7 @@ TEST_F(OptionsTest, MapListEditsAskWhereTheyWouldBeLost) {
 
     view.txtNewMap = "   ";
     presenter->onAddMap();
-    EXPECT_EQ(Box(4), "Mapname / Please enter a mapname / 0");
-    EXPECT_EQ(view.log, Lines{"focus new map"});
+    EXPECT_EQ(std::tuple(Box(4), view.log), std::tuple("Mapname / Please enter a mapname / 0", Lines{"focus new map"}));
 
     view.lstMaps.index = 0;
     boxes.answers = {mb::Yes};
@@ -242,8 +240,8 @@ TEST_F(OptionsTest, MapListEditsAskWhereTheyWouldBeLost) {
     boxes.answers = {mb::Yes};
     Pick("cstrike");
     EXPECT_EQ(Box(6), "Exit / Save changes to Map List for 'valve' before changing to 'cstrike'? / 36");
-    EXPECT_EQ(File("C:\\Vantry\\games\\valve.mps"), "DE_DUST\r\nde_dust\r\nDe_Dust\r\n");
-    EXPECT_EQ(view.lstMaps.texts(), Lines{"de_aztec"});
+    EXPECT_EQ(std::tuple(File("C:\\Vantry\\games\\valve.mps"), view.lstMaps.texts()),
+              std::tuple("DE_DUST\r\nde_dust\r\nDe_Dust\r\n", Lines{"de_aztec"}));
 
     // A save that fails says so and keeps the edits with their game.
     view.txtNewMap = "de_nuke";
@@ -362,8 +360,7 @@ TEST_F(OptionsTest, MakeDefaultNeedsAGame) {
     EXPECT_EQ(Box(0),
               "HLDS Vantry / Selection must first be marked as a game before it can be made the default "
               "selection. / 64");
-    EXPECT_EQ(view.lblDefault, "");
-    EXPECT_FALSE(view.applyEnabled);
+    EXPECT_TRUE(view.lblDefault.empty() && !view.applyEnabled);
 }
 
 }  // namespace

@@ -83,9 +83,8 @@ TEST(WindowSet, EndProgramHidesTheTitleThenUnloadsNewestFirstEvenWhenAWindowForg
         w.set.loaded(window);
     w.set.unloaded(&w.other);
     w.set.EndProgram([&] { w.log.push_back("hide title"); });
-    EXPECT_EQ(w.log, (Texts{"hide title", "tool", "title", "main"}));
-    EXPECT_EQ(w.set.count(), 0u);
-    EXPECT_EQ(emptied, 1);
+    EXPECT_EQ(std::tuple(w.log, w.set.count(), emptied),
+              std::tuple(Texts{"hide title", "tool", "title", "main"}, 0u, 1));
 }
 
 TEST(WindowSet, AToolWindowHoldsItsOwnerDisabledGivesItBackAndIsTheOnlyOne) {
@@ -100,8 +99,7 @@ TEST(WindowSet, AToolWindowHoldsItsOwnerDisabledGivesItBackAndIsTheOnlyOne) {
         w.shown = c.ownerShown;
         EXPECT_EQ(w.open(w.tool, c.overOwner, c.loads), c.loads);
         w.set.closeTool();
-        EXPECT_EQ(w.log, c.log);
-        EXPECT_FALSE(w.set.toolOpen());
+        EXPECT_EQ(std::tuple(w.log, w.set.toolOpen()), std::tuple(c.log, false));
     }
     // One at a time; one that keeps its question up keeps the owner's exit
     // waiting; an owner made anew meanwhile is disabled as well.
@@ -113,8 +111,7 @@ TEST(WindowSet, AToolWindowHoldsItsOwnerDisabledGivesItBackAndIsTheOnlyOne) {
     EXPECT_FALSE(w.set.closeToolAsExitButton());
     EXPECT_EQ(w.log, (Texts{"disable", "disable"}));
     w.set.unloaded(&w.tool);  // gone another way, as End program unloads it
-    EXPECT_TRUE(w.set.closeToolAsExitButton());
-    EXPECT_TRUE(w.open(w.other, false));
+    EXPECT_TRUE(w.set.closeToolAsExitButton() && w.open(w.other, false));
 }
 
 TEST(SessionEndGuard, UnsavedWorkRefusesTheEndNamesItselfAndAsksOnceWhenTheWindowIsFree) {
@@ -132,14 +129,12 @@ TEST(SessionEndGuard, UnsavedWorkRefusesTheEndNamesItselfAndAsksOnceWhenTheWindo
     guard.onWindowFree();
     // However often the system asks, one reason and one turn; a window busy
     // with a question of its own is asked once it is free.
-    EXPECT_FALSE(guard.onQueryEndSession(cfg));
-    EXPECT_FALSE(guard.onQueryEndSession(cfg));
-    EXPECT_FALSE(guard.onAskTurn(false, cfg));
+    EXPECT_EQ((std::vector{guard.onQueryEndSession(cfg), guard.onQueryEndSession(cfg), guard.onAskTurn(false, cfg)}),
+              (std::vector{false, false, false}));
     guard.onWindowFree();
     EXPECT_EQ(view.log, (Texts{cfg, "turn", "turn"}));
-    EXPECT_TRUE(guard.onAskTurn(true, cfg));
-    EXPECT_FALSE(guard.onAskTurn(true, cfg));
-    EXPECT_FALSE(guard.onQueryEndSession(cfg)) << "asked while the question is up";
+    EXPECT_EQ((std::vector{guard.onAskTurn(true, cfg), guard.onAskTurn(true, cfg), guard.onQueryEndSession(cfg)}),
+              (std::vector{true, false, false})) << "asked while the question is up";
     guard.onWindowFree();
     // Cancel keeps the work, and its name, until it is saved under another.
     guard.onAsked();
@@ -150,9 +145,8 @@ TEST(SessionEndGuard, UnsavedWorkRefusesTheEndNamesItselfAndAsksOnceWhenTheWindo
     // Saved before the turn came: the window is not closed under the user;
     // and the system's question finds the work as it is now.
     view.log.clear();
-    EXPECT_FALSE(guard.onQueryEndSession(cfg));
-    EXPECT_FALSE(guard.onAskTurn(true, ""));
-    EXPECT_TRUE(guard.onQueryEndSession(""));
+    EXPECT_EQ((std::vector{guard.onQueryEndSession(cfg), guard.onAskTurn(true, ""), guard.onQueryEndSession("")}),
+              (std::vector{false, false, true}));
     EXPECT_EQ(view.log, (Texts{cfg, "turn", "drop"}));
 
     // A session end that another program refused changes nothing; one that
@@ -189,13 +183,10 @@ TEST(ControlLayout, TheGameListsFrameIsClosedAndHidesTheListEdgesAtEveryDpi) {
         SCOPED_TRACE(dpi);
         const GameComboLayout l = GameComboPixels(dpi);
         const Rect &left = l.strips[0], &top = l.strips[1], &bottom = l.strips[2], &right = l.strips[3];
-        for (const Rect* strip : {&top, &bottom}) {
-            EXPECT_LE(strip->left, left.right());
-            EXPECT_GE(strip->right(), right.left);
-        }
+        for (const Rect* strip : {&top, &bottom})
+            EXPECT_TRUE(strip->left <= left.right() && strip->right() >= right.left);
         EXPECT_GE(std::min(left.width, top.height), 1);
-        EXPECT_LT(bottom.top, l.height) << "the bottom strip shows inside the control";
-        EXPECT_LT(right.left, l.width) << "the right strip shows inside the control";
+        EXPECT_TRUE(bottom.top < l.height && right.left < l.width) << "the bottom and right strips show inside";
         EXPECT_GE(std::min(left.height, right.height), l.height);
         // The list's own right and lower edges lie under a strip or outside the control.
         EXPECT_GE(std::min(l.list.width - l.width, l.list.height - l.height), 0);
