@@ -147,8 +147,8 @@ TEST_F(OptionsTest, LoadShowsTheStoredChoices) {
     Load();
     EXPECT_EQ(view.State(), "show 1 assoc reg icon 4 < default cstrike");
     EXPECT_EQ(view.serverPath + " " + view.programPath, "C:\\HL\\hlds.exe C:\\Vantry\\HLDS Vantry.exe");
-    EXPECT_EQ(view.lstGames.texts(true), (Lines{"cstrike [x]", " tfc  [ ]", "valve [x]"}));
-    EXPECT_EQ(view.lstMaps.texts(), Lines{"de_aztec"});
+    EXPECT_EQ(std::tuple(view.lstGames.texts(true), view.lstMaps.texts()),
+              std::tuple(Lines{"cstrike [x]", " tfc  [ ]", "valve [x]"}, Lines{"de_aztec"}));
 
     // A negative index shows the first icon; without the association the
     // buttons and the box are off.
@@ -183,9 +183,9 @@ TEST_F(OptionsTest, ApplyWritesEverythingInItsOrderAndSkipsWhatDidNotChange) {
     EXPECT_EQ(std::tuple(view.applyEnabled, CfgAssociated(assoc), settings.RegOnStart(),
                          settings.defaultGameForOptions(), settings.ShowIn()),
               std::tuple(false, true, 0L, std::string("cstrike"), 0L));
-    EXPECT_EQ(File("C:\\Vantry\\games\\games.cfg"), "cstrike;1\r\ntfc;0\r\nvalve;1\r\n");
-    EXPECT_EQ(File("C:\\Vantry\\games\\cstrike.mps"), "de_aztec\r\n");
-    EXPECT_EQ(view.cmbGame.texts(), (Lines{"cstrike", "valve"}));  // refreshed
+    EXPECT_EQ(std::tuple(File("C:\\Vantry\\games\\games.cfg"), File("C:\\Vantry\\games\\cstrike.mps"),
+                         view.cmbGame.texts()),  // refreshed
+              std::tuple("cstrike;1\r\ntfc;0\r\nvalve;1\r\n", "de_aztec\r\n", Lines{"cstrike", "valve"}));
     EXPECT_EQ(std::tuple(settings.HLdir(), settings.HLexe(), settings.IconIndex()),
               std::tuple(std::string("D:\\Half-Life\\"), std::string("HLDS2.exe"), 1L));
     EXPECT_EQ(view.log, Lines{"main window again"});
@@ -271,8 +271,8 @@ TEST_F(OptionsTest, CloseButtonSavesLessAndOnlyWhenAsked) {
     boxes.answers = {mb::Yes};
     presenter->onExitButton();
     EXPECT_EQ(Box(0), "Exit / Save changes to settings? / 36");
-    EXPECT_EQ(File("C:\\Vantry\\games\\valve.mps"), "crossfire\r\nDE_DUST\r\nde_nuke\r\n");
-    EXPECT_EQ(File("C:\\Vantry\\games\\games.cfg"), "cstrike;1\r\ntfc;1\r\nvalve;1\r\n");
+    EXPECT_EQ(std::tuple(File("C:\\Vantry\\games\\valve.mps"), File("C:\\Vantry\\games\\games.cfg")),
+              std::tuple("crossfire\r\nDE_DUST\r\nde_nuke\r\n", "cstrike;1\r\ntfc;1\r\nvalve;1\r\n"));
     // The association is not touched.
     EXPECT_EQ(std::tuple(settings.RegOnStart(), settings.defaultGameForOptions(), settings.ShowIn(), registry.writes),
               std::tuple(1L, "valve", 2L, Lines{}));
@@ -316,7 +316,8 @@ TEST_F(OptionsTest, AListThatCouldNotBeReadIsToldOfOnceAndNeverWritten) {
     ASSERT_EQ(boxes.calls.size(), 2u);
     EXPECT_EQ(Box(0), "Error Loading File / Error loading file 'C:\\Vantry\\games\\valve.mps' / 64");
     EXPECT_EQ(Box(1), "Error Loading File / Error loading file 'C:\\Vantry\\games\\games.cfg' / 64");
-    EXPECT_EQ(File("C:\\Vantry\\games\\valve.mps") + File("C:\\Vantry\\games\\games.cfg"), mps + cfg);
+    EXPECT_EQ(std::tuple(File("C:\\Vantry\\games\\valve.mps"), File("C:\\Vantry\\games\\games.cfg")),
+              std::tuple(mps, cfg));
     EXPECT_EQ(view.log, (Lines{"main window again", "close"}));
     Pick("tfc");  // without a map list: an empty one to fill
     EXPECT_TRUE(view.mapsEnabled);
