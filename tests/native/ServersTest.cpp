@@ -84,8 +84,8 @@ TEST_F(ServersTest, ChkAliveDropsEveryClosedConsoleInOneTickAndTheNamesOnlyWithT
         std::string handles;
         for (const auto& [c, h] : consoles)
             handles += closing.find(c) == std::string::npos ? std::to_string(h) + "|" : "";
-        EXPECT_EQ(list.handlesText(), handles) << closing;
-        EXPECT_EQ(view.name1Text + "|" + view.name2Text, names) << closing;
+        EXPECT_EQ(std::tuple(list.handlesText(), view.name1Text + "|" + view.name2Text), std::tuple(handles, names))
+            << closing;
         list.chkAlive();
         EXPECT_EQ(Entries(), left) << closing;
 
@@ -355,8 +355,7 @@ TEST_F(ServersTest, RecordsOfServersGoneAtStartGoWithAnEndLineAndTheLogKeepsItsN
         fs.writeFile("C:\\Vantry\\HLDS Vantry.log", std::string(half - 2, 'a') + "\r\n" + newer);
         settings.setServer("999", "1\t1\t27016\tC:\\HL\\\t\"hlds.exe\" +x\t\"a b\"");
         PruneServerRecords(s);
-        EXPECT_EQ(Log().size(), kept ? half : 2 * half);
-        EXPECT_EQ(Log().substr(Log().size() - utc.size() - newer.size()), newer + utc);
+        EXPECT_EQ(Log(), (kept ? "" : std::string(half - 2, 'a') + "\r\n") + newer + utc);
     }
 }
 
