@@ -276,6 +276,17 @@ TEST_F(CfgEditorTest, CutCopyAndPasteGoThroughTheClipboard) {
     Choose(cfgeditor::CutCommand);
     Choose(cfgeditor::PasteCommand);
     EXPECT_EQ(std::tuple(view.body, view.focused), std::tuple(" twoone", 6));
+
+    clipboard.free = true;
+    // Each change marks a document just read as changed; a copy does not.
+    const std::string file = "C:\\HL\\valve\\x.cfg";
+    fs.writeFile(file, "one two");
+    for (const int command : {cfgeditor::CopyCommand, cfgeditor::CutCommand, cfgeditor::PasteCommand}) {
+        Open(CfgEditorMode::Alone, file);
+        view.select(0, 3);
+        Choose(command);
+        EXPECT_EQ(editor->changed(), command != cfgeditor::CopyCommand) << command;
+    }
 }
 
 TEST_F(CfgEditorTest, ClosingStoresTheGeometryOnlyWhileVisibleAndASizeTooSmallIsNotTaken) {
