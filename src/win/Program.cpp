@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/catalogue/MapLists.h"
 #include "core/startup/StartUp.h"
 #include "win/platform/WideText.h"
 #include "win/ui/Dpi.h"
@@ -54,10 +53,6 @@ Program::~Program() {
 
 int Program::run(const std::string& fullCommandLine) {
     const StartPlan plan = PlanStart(CommandLineText(fullCommandLine), settings, fileSystem);
-    // Alone, the launcher and the map cycle editor open on the default game's
-    // maps: a folder of thousands is read while their window is being built.
-    if (plan.window == StartWindow::ServerRun || plan.window == StartWindow::MapCycle)
-        fileSystem.listAhead(MapFilesPattern(settings, settings.defaultGameForSelectors()), ListFilter::NormalFiles);
     // Records of servers that ended while the program was closed go: how
     // they ended is not known, so none is started again.
     WatchdogServices watch{settings, fileSystem, processes, clock, desktop};

@@ -14,12 +14,14 @@ std::string MapListFile(const Settings& settings, const std::string& game) {
     return settings.HLDSdir() + "games\\" + game + ".mps";
 }
 
+namespace {
+
+// Where a game's map files are listed from: its maps folder, or with no game
+// the Half-Life directory's own.
 std::string MapFilesPattern(const Settings& settings, const std::string& game) {
     const std::string folder = TrimSpaces(game).empty() ? std::string() : game + "\\";
     return settings.HLdir() + folder + "maps\\*.bsp";
 }
-
-namespace {
 
 // Nothing when the file is missing or cannot be read.
 std::vector<std::string> MapListLines(const Settings& settings, const std::string& game, FileSystem& fs) {

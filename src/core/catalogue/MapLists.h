@@ -33,10 +33,6 @@ private:
 void FillMapList(MapList& lstMaps, const std::string& game, const Settings& settings, FileSystem& fs,
                  NameFilter accepts = nullptr);
 
-// Where a game's map files are listed from: its maps folder, or with no game
-// the Half-Life directory's own.
-std::string MapFilesPattern(const Settings& settings, const std::string& game);
-
 // The game's .mps list: HLDSdir, "games\", the game and ".mps".
 std::string MapListFile(const Settings& settings, const std::string& game);
 

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <atomic>
 #include <limits>
-#include <utility>
 #include <vector>
 
 #include "core/text/Paths.h"
@@ -14,9 +13,7 @@
 
 namespace vantry::win {
 
-namespace {
-
-std::vector<std::string> Listing(const std::string& pattern, ListFilter filter) {
+std::vector<std::string> Win32FileSystem::list(const std::string& pattern, ListFilter filter) {
     std::vector<std::string> names;
     WIN32_FIND_DATAW data;
     UniqueFindHandle find(FindFirstFileExW(SystemPath(pattern).c_str(), FindExInfoBasic, &data,
@@ -40,18 +37,6 @@ std::vector<std::string> Listing(const std::string& pattern, ListFilter filter) 
     // NTFS lists in this order already; Wine on other file systems does not.
     SortListing(names);
     return names;
-}
-
-}  // namespace
-
-void Win32FileSystem::listAhead(const std::string& pattern, ListFilter filter) {
-    ahead_ = Ahead{pattern, filter, std::async(std::launch::async, Listing, pattern, filter)};
-}
-
-std::vector<std::string> Win32FileSystem::list(const std::string& pattern, ListFilter filter) {
-    if (ahead_ && ahead_->pattern == pattern && ahead_->filter == filter)
-        return std::exchange(ahead_, std::nullopt)->names.get();
-    return Listing(pattern, filter);
 }
 
 std::optional<std::uint32_t> Win32FileSystem::attributes(const std::string& path) {
