@@ -294,9 +294,7 @@ TEST_F(ServersTest, TheListMenuComesBeforeTheDetailsOfTheEntryItPicked) {
     // On an empty list every command does nothing.
     main.onListMouseUp(mouse::Right);
     EXPECT_TRUE(view.menus.empty()) << "no menu on an empty list";
-    for (auto command : {&ServerList::onListKeyUp, &ServerList::toggleCurrent, &ServerList::hideAll,
-                         &ServerList::unhideAll, &ServerList::rename, &ServerList::chkAlive})
-        (list.*command)();
+    list.onListKeyUp(), list.toggleCurrent(), list.hideAll(), list.unhideAll(), list.rename(), list.chkAlive();
     list.toggleEntry(0);
     EXPECT_TRUE(list.contextMenuHideCaption().empty() && !view.buttonsEnabled && view.focused == 0);
 
