@@ -33,8 +33,6 @@ public:
 
     // Bitmap resource names ("EX1"...); each is loaded once and kept.
     void setPicture(const std::string& name);
-    const std::string& picture() const { return picture_; }
-    const std::string& pictureOver() const { return pictureOver_; }
     const std::string& shownPicture() const;
 
     void setTextColor(COLORREF colour);
