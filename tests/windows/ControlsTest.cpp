@@ -6,25 +6,18 @@
 #include <oleacc.h>
 #include <shellapi.h>
 
-#include <algorithm>
 #include <initializer_list>
 #include <memory>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "ScreenReader.h"
 #include "TestHost.h"
 #include "UiDriver.h"
-#include "core/ui/ControlLayout.h"
-#include "core/ui/Sizes.h"
-#include "win/platform/Handles.h"
 #include "win/ui/CheckListBox.h"
-#include "win/ui/Dpi.h"
 #include "win/ui/FlatButton.h"
 #include "win/ui/GameCombo.h"
-#include "win/ui/Label.h"
 #include "win/ui/MessageLoop.h"
 #include "win/ui/SystemControl.h"
 #include "win/ui/TextField.h"
@@ -75,29 +68,6 @@ protected:
     Events events;
 };
 
-constexpr COLORREF Black = RGB(0, 0, 0), Orange = RGB(240, 103, 0), DimOrange = RGB(170, 75, 0);
-
-// A button drawn through its own paint path (WM_DRAWITEM to the host and back)
-// into a 32-bit DIB, magenta until drawn on.
-class Canvas {
-public:
-    Canvas(const FlatButton& button, int width, int height) {
-        BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-        void* bits = nullptr;
-        bitmap_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        SelectObject(dc_, bitmap_.get());
-        const RECT all{0, 0, width, height};
-        FillRect(dc_, &all, win::SolidBrush(RGB(255, 0, 255)));
-        SendMessageA(button.hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_), PRF_CLIENT);
-    }
-    ~Canvas() { DeleteDC(dc_); }  // before the bitmap goes, so that it is free to go
-    COLORREF at(int x, int y) const { return GetPixel(dc_, x, y); }
-
-private:
-    HDC dc_ = CreateCompatibleDC(nullptr);
-    win::UniqueGdiObject bitmap_;
-};
-
 // The state changes a screen reader hears, each as the window and the child
 // of its client area whose state changed.
 std::vector<std::pair<HWND, LONG>> stateChanges;
@@ -106,37 +76,6 @@ void CALLBACK StateChanged(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG ch
     if (object == OBJID_CLIENT)
         stateChanges.emplace_back(hwnd, child);
 }
-
-// The windows still bound to an object after their very last message.
-std::vector<HWND> leftBound;
-
-LRESULT CALLBACK AfterEachMessage(int code, WPARAM wp, LPARAM lp) {
-    const auto* sent = reinterpret_cast<const CWPRETSTRUCT*>(lp);
-    if (code == HC_ACTION && sent->message == WM_NCDESTROY && GetPropA(sent->hwnd, "HLDSVantry.Control"))
-        leftBound.push_back(sent->hwnd);
-    return CallNextHookEx(nullptr, code, wp, lp);
-}
-
-// A control of every kind, and the windows each one holds.
-struct Controls {
-    explicit Controls(HWND host) {
-        label.create(host, {.id = 1, .text = "Port", .rect = {0, 0, 50, 20}});
-        button.create(host, {.id = 2, .caption = "OK", .rect = {0, 30, 50, 20}});
-        list.create(host, 3, 0, 60, 100, 60);
-        field.create(host, 4, 0, 130, 100);
-        SendMessageW(field.field(), WM_MOUSEMOVE, 0, 0);  // the tooltip comes with the first move
-        combo.create(host, 5, 0, 160);
-    }
-    std::vector<HWND> windows() const {
-        return {label.hwnd(), button.hwnd(), list.hwnd(), field.hwnd(), field.field(), field.toolTip(),
-                combo.hwnd(), combo.combo()};
-    }
-    win::Label label;
-    win::FlatButton button;
-    win::CheckListBox list;
-    win::TextField field;
-    win::GameCombo combo;
-};
 
 bool AskShell(DWORD action, HWND owner) {
     NOTIFYICONDATAA data{};
@@ -217,48 +156,6 @@ TEST_F(ControlsTest, EveryGameComboListIndexWriteAndEveryPickClicksAndTheTextFol
     EXPECT_EQ(events, (Events{"DropDown", "Click cstrike"}));
 }
 
-// A text field keeps its height and frames its field, a game selector keeps
-// its whole size, whatever the host asks.
-TEST_F(ControlsTest, TheFieldAndTheSelectorKeepTheirSizesWhateverTheHostAsks) {
-    const auto size = [](HWND hwnd) {
-        RECT r{};
-        GetWindowRect(hwnd, &r);
-        return std::pair<int, int>(r.right - r.left, r.bottom - r.top);
-    };
-    const int height = win::Px(field.hwnd(), layout::TextFieldHeight);
-    const int shrink = win::Px(field.hwnd(), layout::TextFieldWidthShrink);
-    field.move(5, 7, 300, 100);
-    EXPECT_EQ(size(field.hwnd()), std::pair(300, height));
-    EXPECT_EQ(size(field.field()).first, 300 - shrink);
-    MoveWindow(field.hwnd(), 0, 0, 150, 3, TRUE);
-    EXPECT_EQ(size(field.hwnd()), std::pair(150, height));
-    EXPECT_EQ(size(field.field()).first, 150 - shrink);
-
-    MoveWindow(games.hwnd(), 20, 30, 500, 100, TRUE);
-    const GameComboLayout expected = GameComboPixels(win::WindowDpi(games.hwnd()));
-    EXPECT_EQ(size(games.hwnd()), std::pair(expected.width, expected.height));
-    EXPECT_EQ(size(games.combo()), std::pair(expected.list.width, expected.list.height));
-}
-
-TEST_F(ControlsTest, HoveringAFlatButtonShowsTheHoverPictureUntilThePointerLeaves) {
-    // Wine tracks a leave only while the real pointer is over the window, so
-    // this test moves the pointer; topmost, so no other window comes between.
-    SetWindowPos(host.hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    FlatButton button;
-    make(button, 9, "");
-    RECT r;
-    GetWindowRect(button.hwnd(), &r);
-    SetCursorPos(r.left + 5, r.top + 5);
-    mouse(button, WM_MOUSEMOVE);
-    EXPECT_EQ(button.shownPicture(), "EX2");
-    // Away in one jump: the leave is noticed without a move over the button in between.
-    SetCursorPos(r.left + 5, r.bottom + 30);
-    EXPECT_TRUE(WaitFor([&] {
-        PumpMessages();
-        return button.shownPicture() == "EX1";
-    }));
-}
-
 TEST_F(ControlsTest, MouseSpaceAndMnemonicEachPressAFlatButtonPressThenClickOnceAndNeverWhileDisabled) {
     FlatButton start, other, disabled, picture;
     make(start, 1, "&Start Server");
@@ -296,33 +193,6 @@ TEST_F(ControlsTest, MouseSpaceAndMnemonicEachPressAFlatButtonPressThenClickOnce
     PumpMessages();
     EXPECT_TRUE(events.empty());
     EXPECT_EQ(picture.shownPicture(), "EX1");
-}
-
-TEST_F(ControlsTest, AFlatButtonDrawsItsCaptionInItsOwnColoursAndEachPicturePixelAsASharpSquare) {
-    // Disabled, the caption keeps its colour: the windows pick a disabled
-    // caption colour themselves. A dim edge marks the button.
-    FlatButton text, picture;
-    make(text, 1, "&Start Server", false);
-    text.setTextColor(Orange);
-    const Canvas caption(text, 113, 25);
-    EXPECT_EQ((std::vector{caption.at(0, 0), caption.at(112, 24), caption.at(2, 2), caption.at(110, 22)}),
-              (std::vector{DimOrange, DimOrange, Black, Black}));
-    int orange = 0;
-    for (int i = 0; i < 113 * 25; ++i)
-        orange += caption.at(i % 113, i / 113) == Orange;
-    EXPECT_GT(orange, 10);
-
-    // At twice the DPI the 10 x 10 picture is 20 x 20, centred in 40 x 30.
-    make(picture, 9, "");
-    picture.overrideDpi(96);
-    const Canvas once(picture, 40, 30);
-    picture.overrideDpi(192);
-    const Canvas twice(picture, 40, 30);
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 40; ++x) {
-            const bool inside = x >= 10 && x < 30 && y >= 5 && y < 25;
-            ASSERT_EQ(twice.at(x, y), inside ? once.at(15 + (x - 10) / 2, 10 + (y - 5) / 2) : Black) << x << "," << y;
-        }
 }
 
 // Each kind of the program's own controls through oleacc, as a screen reader
@@ -391,31 +261,6 @@ TEST_F(ControlsTest, EachKindOfControlTellsAScreenReaderItsNameRoleAndState) {
     }
     field.setEnabled(false);
     EXPECT_TRUE(port.has(STATE_SYSTEM_UNAVAILABLE));
-}
-
-TEST(ControlLifetime, EveryControlForgetsAndUnbindsItsWindowsHoweverTheyGo) {
-    const std::unique_ptr<std::remove_pointer_t<HHOOK>, decltype(&UnhookWindowsHookEx)> hook(
-        SetWindowsHookExA(WH_CALLWNDPROCRET, AfterEachMessage, nullptr, GetCurrentThreadId()), UnhookWindowsHookEx);
-    for (const std::string way : {"with their parent", "each on its own", "with their objects"}) {
-        SCOPED_TRACE(way);
-        leftBound.clear();
-        TestHost host;
-        auto c = std::make_unique<Controls>(host.hwnd());
-        const std::vector<HWND> windows = c->windows();
-        ASSERT_EQ(std::count(windows.begin(), windows.end(), nullptr), 0);
-        if (way == "with their parent")
-            DestroyWindow(host.hwnd());
-        else if (way == "each on its own")
-            for (HWND w : {c->label.hwnd(), c->button.hwnd(), c->list.hwnd(), c->field.hwnd(), c->combo.hwnd()})
-                DestroyWindow(w);
-        else
-            c.reset();
-        EXPECT_EQ(std::count_if(windows.begin(), windows.end(), IsWindow), 0);
-        EXPECT_EQ(leftBound, std::vector<HWND>{});
-        if (c) {
-            EXPECT_EQ(c->windows(), std::vector<HWND>(windows.size(), nullptr));
-        }
-    }
 }
 
 using Texts = std::vector<std::string>;

@@ -1,15 +1,12 @@
 // The Win32 implementations of the platform interfaces, against the real
 // system: what each decides beyond the system's own calls.
 #include <gtest/gtest.h>
-#include <winsock2.h>
-#include <ws2tcpip.h>
 #include <windows.h>
 #include <objbase.h>
 
 #include <algorithm>
 #include <clocale>
 #include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <string>
 #include <thread>
@@ -24,10 +21,8 @@
 #include "win/platform/Handles.h"
 #include "win/platform/WideText.h"
 #include "win/platform/Win32Clipboard.h"
-#include "win/platform/Win32Clock.h"
 #include "win/platform/Win32FileDialogs.h"
 #include "win/platform/Win32FileSystem.h"
-#include "win/platform/Win32Network.h"
 #include "win/platform/Win32Processes.h"
 #include "win/platform/Win32Registry.h"
 #include "win/platform/Win32SettingsStore.h"
@@ -535,59 +530,4 @@ TEST_F(Win32ProcessesTest, AServerThatCrashesDoesNotWaitOnTheCrashDialog) {
     ASSERT_TRUE(query && process);
     ASSERT_EQ(query(process.get(), ProcessDefaultHardErrorMode, &mode, sizeof mode, nullptr), 0);
     EXPECT_TRUE(mode & SEM_NOGPFAULTERRORBOX) << mode;
-}
-
-TEST(Win32Network, APortAnotherSocketHoldsIsNotFree) {
-    WSADATA data;
-    ASSERT_EQ(WSAStartup(MAKEWORD(2, 2), &data), 0);
-    win::Win32Network network;
-    // Held alone or shared with reuse, the port is taken; an address that is
-    // none of this machine's form is probed as any.
-    const struct {
-        const char *held, *probed;
-        BOOL reuse;
-    } cases[] = {{"0.0.0.0", "", FALSE}, {"127.0.0.1", "127.0.0.1", FALSE}, {"0.0.0.0", "", TRUE},
-                 {"0.0.0.0", "my.server", FALSE}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.probed) + (c.reuse ? " reuse" : ""));
-        const SOCKET held = socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
-        setsockopt(held, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&c.reuse), sizeof c.reuse);
-        sockaddr_in at{};
-        at.sin_family = AF_INET;
-        inet_pton(AF_INET, c.held, &at.sin_addr);
-        int size = sizeof at;
-        ASSERT_EQ(bind(held, reinterpret_cast<sockaddr*>(&at), sizeof at), 0);
-        ASSERT_EQ(getsockname(held, reinterpret_cast<sockaddr*>(&at), &size), 0);
-        const int port = ntohs(at.sin_port);
-        EXPECT_FALSE(network.udpPortFree(c.probed, port));
-        closesocket(held);
-        EXPECT_TRUE(network.udpPortFree(c.probed, port));
-    }
-    WSACleanup();
-}
-
-// Also run in a zone east of UTC with daylight saving time (see CMakeLists.txt),
-// where a wrong sign or a missed daylight bias shows.
-TEST(Win32Clock, LocalTimeLessItsOffsetIsUtc) {
-    const auto minutes = [](const SYSTEMTIME& time) {
-        FILETIME file{};
-        SystemTimeToFileTime(&time, &file);
-        return static_cast<long long>((static_cast<unsigned long long>(file.dwHighDateTime) << 32 |
-                                       file.dwLowDateTime) / 600000000ull);
-    };
-    SYSTEMTIME before{}, after{};
-    GetSystemTime(&before);
-    const LocalTime local = win::Win32Clock().localNow();
-    GetSystemTime(&after);
-    const SYSTEMTIME fields{static_cast<WORD>(local.year),  static_cast<WORD>(local.month),
-                            0,
-                            static_cast<WORD>(local.day),   static_cast<WORD>(local.hour),
-                            static_cast<WORD>(local.minute), static_cast<WORD>(local.second),
-                            0};
-    const long long utc = minutes(fields) - local.offsetMinutes;
-    EXPECT_GE(utc, minutes(before));
-    EXPECT_LE(utc, minutes(after));
-    if (const char* zone = std::getenv("TZ"); zone && std::string(zone) == "Australia/Sydney") {
-        EXPECT_TRUE(local.offsetMinutes == 600 || local.offsetMinutes == 660) << local.offsetMinutes;
-    }
 }

@@ -37,7 +37,7 @@ MainWindow::MainWindow(WindowSet& windows, const MainServices& services)
 
 MainWindow::~MainWindow() { destroy(); }
 
-bool MainWindow::load(HWND owner, int dpi) {
+bool MainWindow::load(HWND owner) {
     FrameArgs args;
     args.className = L"HLDSVantryMain";
     args.title = ProgramTitle;
@@ -47,7 +47,6 @@ bool MainWindow::load(HWND owner, int dpi) {
     args.titleIndentTwips = IconPlace.width + 30;
     args.owner = owner;
     args.exStyle = owner ? 0 : WS_EX_TOOLWINDOW;
-    args.dpi = dpi;
     // Enter renames while the new name is being typed.
     args.enter = {{{IdName2, IdRename}}};
     if (!createFrame(args))

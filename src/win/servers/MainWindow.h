@@ -27,8 +27,7 @@ public:
 
     // The load step. The owner is the title window when the program has a
     // taskbar button; without one, the window is a tool window, which gets none.
-    // A DPI other than 0 lays the window out at that DPI wherever it appears.
-    bool load(HWND owner, int dpi = 0);
+    bool load(HWND owner);
     void startPolling();
 
     MainPresenter& presenter() { return presenter_; }

@@ -21,12 +21,6 @@ public:
     // Creates and shows the box with its splash; the information follows on a timer.
     bool load(HWND owner);
 
-    bool splashShown() const { return presenter_.splashShown(); }
-    HWND splashPanel() const { return pic1_.hwnd(); }
-    Label& label(int index) { return index == 0 ? titleLabel() : labels_[index]; }
-    HWND image() const { return image_.hwnd(); }
-    FlatButton& okButton() { return cmdOk_; }
-
     // Called whenever the box goes, however it goes, and when it can before it
     // is destroyed, so the opener is enabled again before Windows picks the
     // next active window. It may come twice.

@@ -142,7 +142,7 @@ void FlatButton::paint(HDC dc, const RECT& rc, bool pressed, bool focusCue,
     // dimmed picture or its caption colour themselves.
     const int saved = SaveDC(dc);
     FillRect(dc, &rc, SolidBrush(backColor_));
-    const int dpi = dpiOverride_ ? dpiOverride_ : hwnd_ ? WindowDpi(hwnd_) : 96;
+    const int dpi = hwnd_ ? WindowDpi(hwnd_) : 96;
 
     if (HBITMAP picture = bitmap(shownPicture())) {
         BITMAP info{};

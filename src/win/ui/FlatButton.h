@@ -33,8 +33,6 @@ public:
 
     // Bitmap resource names ("EX1"...); each is loaded once and kept.
     void setPicture(const std::string& name);
-    const std::string& picture() const { return picture_; }
-    const std::string& pictureOver() const { return pictureOver_; }
     const std::string& shownPicture() const;
 
     void setTextColor(COLORREF colour);
@@ -54,10 +52,6 @@ public:
     std::function<void()> onClick;  // mouse, Space, or the mnemonic through IsDialogMessage
     std::function<void()> onPress;  // pressed down (left button or Space); always before the click
 
-    // Draws as if shown at this DPI (0: the window's own), so that tests can
-    // check the scaled look on any display.
-    void overrideDpi(int dpi) { dpiOverride_ = dpi; }
-
     bool onReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
 private:
@@ -73,7 +67,6 @@ private:
     COLORREF textColor_ = RGB(255, 255, 255);
     COLORREF backColor_ = RGB(0, 0, 0);
     bool hovering_ = false;
-    int dpiOverride_ = 0;
     std::map<std::string, UniqueGdiObject> bitmaps_;
 };
 

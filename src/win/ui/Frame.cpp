@@ -33,8 +33,6 @@ bool Frame::createFrame(const FrameArgs& args) {
                 0, 0, args.owner, nullptr, LoadIconW(Instance(), MAKEINTRESOURCEW(101))))
         return false;
     windows_.loaded(this);
-    if (args.dpi)
-        SetWindowDpi(hwnd_, args.dpi);
     place_.sizeTwips(args.widthTwips, args.heightTwips);
     chrome_.create(hwnd_, place_, {args.title, args.widthTwips, args.titleIndentTwips, args.captionButtons});
     picEx().onClick = [this] { onExit(); };

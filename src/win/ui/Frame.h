@@ -24,7 +24,6 @@ struct FrameArgs {
     EnterKey enter;               // the buttons Enter presses
     HWND owner = nullptr;
     DWORD exStyle = 0;
-    int dpi = 0;  // 0: the DPI of the monitor it appears on
 };
 
 // The frame every window of the program shares instead of a system title bar:
