@@ -53,7 +53,7 @@ public:
         if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, flags, nullptr,
                             dir.empty() ? nullptr : dir.c_str(), &startup, &info))
             return;
-        CloseHandle(info.hThread);
+        thread_.reset(info.hThread);
         process_.reset(info.hProcess);
         pid_ = info.dwProcessId;
     }
@@ -66,6 +66,7 @@ public:
 
     bool started() const { return static_cast<bool>(process_); }
     DWORD pid() const { return pid_; }
+    HANDLE mainThread() const { return thread_.get(); }
     bool waitExit(DWORD milliseconds) const {
         return WaitForSingleObject(process_.get(), milliseconds) == WAIT_OBJECT_0;
     }
@@ -106,6 +107,7 @@ public:
 
 private:
     win::UniqueKernelHandle process_;
+    win::UniqueKernelHandle thread_;
     DWORD pid_ = 0;
 };
 

@@ -3,7 +3,6 @@
 // cut short by a full disk.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <tlhelp32.h>
 
 #include <algorithm>
 #include <atomic>
@@ -44,33 +43,23 @@ std::vector<std::string> EverythingIn(const std::string& dir) {
 
 bool IsSafetyCopy(const std::string& name) { return name.rfind("~vantry-", 0) == 0; }
 
-// Stops every thread of the process once `seen` holds, and leaves it stopped
-// if `seen` still holds then; false if that never comes about. A state that
+// Stops the program (one thread) once `seen` holds, and leaves it stopped if
+// `seen` still holds then; false if that never comes about. A state that
 // lasts only milliseconds is met this way every time, where a kill on sight
 // could land after it.
-bool StopWhile(DWORD pid, const std::function<bool()>& seen) {
-    std::vector<vantry::win::UniqueKernelHandle> threads;
-    vantry::win::UniqueKernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
-    THREADENTRY32 entry{sizeof entry};
-    for (BOOL more = Thread32First(snapshot.get(), &entry); more; more = Thread32Next(snapshot.get(), &entry))
-        if (entry.th32OwnerProcessID == pid)
-            threads.emplace_back(OpenThread(THREAD_SUSPEND_RESUME | THREAD_GET_CONTEXT, FALSE, entry.th32ThreadID));
+bool StopWhile(const ChildProcess& program, const std::function<bool()>& seen) {
     const auto end = std::chrono::steady_clock::now() + 20s;
     while (std::chrono::steady_clock::now() < end) {
         if (!seen())
             continue;
-        for (const auto& thread : threads)
-            SuspendThread(thread.get());
-        // A thread's context is only there once it has really stopped.
-        for (const auto& thread : threads) {
-            CONTEXT context{};
-            context.ContextFlags = CONTEXT_CONTROL;
-            GetThreadContext(thread.get(), &context);
-        }
+        SuspendThread(program.mainThread());
+        // Its context is only there once the thread has really stopped.
+        CONTEXT context{};
+        context.ContextFlags = CONTEXT_CONTROL;
+        GetThreadContext(program.mainThread(), &context);
         if (seen())
             return true;
-        for (const auto& thread : threads)
-            ResumeThread(thread.get());
+        ResumeThread(program.mainThread());
     }
     return false;
 }
@@ -128,7 +117,7 @@ TEST(KilledSave, LeavesTheOldOrTheNewFileWholeOrTheOldOneInItsSafetyCopy) {
                        data.nFileSizeHigh == 0 && data.nFileSizeLow < size;
             };
             if (round % 2) {
-                ASSERT_TRUE(StopWhile(saver.pid(), partWritten));
+                ASSERT_TRUE(StopWhile(saver, partWritten));
             } else {
                 ASSERT_TRUE(WaitFor([&] {
                     const auto beside = others();
