@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "Cases.h"
 #include "FakeCatalogue.h"
 #include "FakeListControl.h"
 #include "core/catalogue/GameCatalogue.h"
@@ -333,19 +334,14 @@ TEST_F(LauncherTest, NamesTheServersCommandsCannotLoadAreNotOffered) {
 }
 
 TEST_F(LauncherTest, TheCommandLineHasTheParametersFirstThenGameMapAndPortAllTrimmed) {
-    const struct { const char *params, *map, *port, *line; } cases[] = {
-        {"   ", "  ", "  ", "\"C:\\HL\\hlds.exe\"  -game valve"},
-        {"  +maxplayers 8 ", " de_dust ", " 27016 ", "\"C:\\HL\\hlds.exe\" +maxplayers 8  -game valve +map de_dust +port 27016"},
-        {"", "", "27o15", "\"C:\\HL\\hlds.exe\"  -game valve +port 27o15"},  // a pasted port is passed as it is
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : cases::Read("launcher-lines.txt")) {
         Open();
-        view->params = c.params;
-        view->port = c.port;
-        view->mapRows.rows.at(1).text = c.map;
+        view->params = c[0];
+        view->mapRows.rows.at(1).text = c[1];
         view->mapRows.index = 1;
+        view->port = c[2];
         presenter->onStart();
-        EXPECT_EQ(processes.starts.back(), c.line + std::string(" @ C:\\HL\\"));
+        EXPECT_EQ(processes.starts.back(), c[3] + " @ C:\\HL\\");
     }
 }
 

@@ -208,17 +208,12 @@ TEST_F(GameFileEditorsTest, TextTheFilesEncodingCannotStoreStopsTheCloseUnlessSa
 TEST_F(GameFileEditorsTest, MapCycleReadsEveryLineInFileOrderAndWritesItBack) {
     fs.addFile("C:\\HL\\valve\\maps\\Stalkyard.bsp");
     fs.addFile("C:\\HL\\valve\\maps\\crossfire.bsp");
-    const struct { const char* bytes; Lines entries; const char* saved; } cases[] = {
-        {"a\r\n\r\nb\r\n", {"a", "", "b"}, "a\r\n\r\nb\r\n"},
-        {"b\r\na", {"b", "a"}, "b\r\na\r\n"},
-        {"", {}, "\r\n"},
-    };
-    for (const auto& c : cases) {
-        fs.addFile("C:\\HL\\valve\\mapcycle.txt", c.bytes);
+    for (const auto& c : cases::Read("map-cycle-files.txt")) {
+        fs.addFile("C:\\HL\\valve\\mapcycle.txt", c[0]);
         Cycle();
-        EXPECT_EQ(cv.lstCycle.texts(), c.entries);
+        EXPECT_EQ(cv.lstCycle.texts(), SplitAt(c[1], '|'));
         cycle->onSave();
-        EXPECT_EQ(File("valve\\mapcycle.txt"), c.saved);
+        EXPECT_EQ(File("valve\\mapcycle.txt"), c[2]);
     }
     EXPECT_EQ(cv.lstMaps.texts(), (Lines{"crossfire", "stalkyard"}));
 
@@ -243,19 +238,18 @@ TEST_F(GameFileEditorsTest, AddDeleteAndMoveFollowTheirSelectionAndFlagRules) {
     using P = MapCycleEditorPresenter;
     const std::map<std::string, void (P::*)()> steps{
         {"add", &P::onAdd}, {"delete", &P::onDelete}, {"up", &P::onMoveUp}, {"down", &P::onMoveDown}};
-    const auto entries = [](const std::string& text) { return text.empty() ? Lines{} : SplitAt(text, '|'); };
     Cycle();
     cv.lstMaps.add("crossfire");
     cv.lstMaps.add("  ");
     for (const auto& c : cases::Read("map-cycle-steps.txt")) {
         SCOPED_TRACE(c[0] + " " + c[3]);
-        cv.lstCycle.fill(entries(c[0]));
+        cv.lstCycle.fill(SplitAt(c[0], '|'));
         cv.lstCycle.index = std::stoi(c[1]);
         cv.lstMaps.index = std::stoi(c[2]);
         cycle->onSave();
         ASSERT_FALSE(cv.saveEnabled);
         ((*cycle).*steps.at(c[3]))();
         EXPECT_EQ(std::tuple(cv.lstCycle.texts(), cv.lstCycle.index, cv.saveEnabled, cycle->changed()),
-                  std::tuple(entries(c[4]), std::stoi(c[5]), c[6] == "true", c[6] == "true"));
+                  std::tuple(SplitAt(c[4], '|'), std::stoi(c[5]), c[6] == "true", c[6] == "true"));
     }
 }
