@@ -93,17 +93,14 @@ TEST_F(GameCatalogueTest, SelectorOffersCheckedGamesAndSelectsTheDefault) {
 
     Games({"cstrike", "tfc", "valve", "dod"});
     fs.addFile(CfgPath, "dod;1\r\ncstrike;1\r\ntfc;0\r\nvalve;1\r\n");
-    using Case = std::pair<std::optional<std::string>, std::string>;  // stored default, selected
-    for (const auto& [stored, selected] : {Case{"CStrike", "cstrike"}, Case{std::nullopt, "valve"},
-                                           Case{"   ", "valve"}, Case{"tfc", "dod"}, Case{" valve", "dod"}}) {
-        SCOPED_TRACE(stored.value_or("<absent>"));
-        if (stored)
-            settings.setDefaultGame(*stored);
-        else
-            store.values.erase({SettingsApp, "Options", "Default"});
+    // The stored default and the game selected: a blank one is valve's, an unchecked one the first's.
+    for (const auto& [stored, selected] : {std::pair{"CStrike", "cstrike"}, {"   ", "valve"}, {"tfc", "dod"},
+                                           {" valve", "dod"}}) {
+        settings.setDefaultGame(stored);
         fakes::FakeListControl combo;
         ASSERT_EQ(Fill(combo), LocateResult::Known);
-        EXPECT_EQ(std::pair(combo.texts(), combo.clicks), std::pair(Texts{"dod", "cstrike", "valve"}, Texts{selected}));
+        EXPECT_EQ(std::pair(combo.texts(), combo.clicks), std::pair(Texts{"dod", "cstrike", "valve"}, Texts{selected}))
+            << stored;
     }
 }
 
