@@ -64,23 +64,16 @@ TEST_F(GameCatalogueTest, FirstRunCreatesTheGamesDirectoryAndListsEveryGameCheck
     EXPECT_TRUE(boxes.calls.empty() && dialogs.calls.empty()) << "both programs were where the settings said";
 }
 
+// A hidden catalogue is the user's file too: read and kept, as one that cannot
+// be read is, which the options window shows.
 TEST_F(GameCatalogueTest, HandEditsAreNormalisedKeepingOrderSpacesAndFlagsReadAsNumbers) {
     Games({"valve", "cstrike", "dod", "a", "b", "c", "d", "e", "f", "g"});
     fs.addFile(CfgPath, "gone;1\r\nvalve;1\r\n\r\n   \r\n CStrike ;1\r\nvalve|x;1\r\n"
-                        "a;2\r\nb;01\r\nc; 1 \r\nd;0\r\ne\r\nf;x\r\ng;\r\n");
+                        "a;2\r\nb;01\r\nc; 1 \r\nd;0\r\ne\r\nf;x\r\ng;\r\n", attr::Hidden);
     ASSERT_EQ(Load(), LocateResult::Known);
     // A flag other than 0 and 1 drops the game; a missing or unreadable one
     // keeps it once, not offered.
     EXPECT_EQ(Cfg(), "valve;1\r\n CStrike ;1\r\nb;1\r\nc;1\r\nd;0\r\ne;0\r\nf;0\r\ng;0\r\ndod;1\r\n");
-}
-
-// One that cannot be read is kept too: the options window shows that.
-TEST_F(GameCatalogueTest, AHiddenCatalogueIsTheUsersFileTooAndIsKept) {
-    Games({"valve", "tfc", "cstrike"});
-    fs.addFile(CfgPath, "valve;1\r\ntfc;0\r\ncstrike;0\r\n", attr::Hidden);
-    fakes::FakeListControl combo;
-    ASSERT_EQ(Fill(combo), LocateResult::Known);
-    EXPECT_EQ(std::pair(Cfg(), combo.texts()), std::pair("valve;1\r\ntfc;0\r\ncstrike;0\r\n"s, Texts{"valve"}));
 }
 
 TEST_F(GameCatalogueTest, SelectorOffersCheckedGamesAndSelectsTheDefault) {
@@ -170,20 +163,6 @@ TEST_F(MapListsTest, EachFillMergesBothSourcesAfreshOnceEachLowerCased) {
     EXPECT_EQ(control.texts(), Texts{"boot_camp"});
     FillMapList(maps, "", settings, fs);
     EXPECT_EQ(control.texts(), (Texts{"extra", "boot_camp"}));
-}
-
-TEST_F(MapListsTest, DirMapsShowsTheFileAsItStandsAndSaveMapListWritesTheListsOrder) {
-    fs.addFile("C:\\Vantry\\games\\valve.mps", "zz\r\n\r\nAA\r\naa\r\n");
-    fakes::FakeListControl sorted(true);
-    DirMaps(sorted, "valve", settings, fs);
-    EXPECT_EQ(sorted.texts(), (Texts{"", "AA", "aa", "zz"}));
-    SaveMapList(sorted, "valve", settings, fs);
-    EXPECT_EQ(fs.readFile("C:\\Vantry\\games\\valve.mps"), "\r\nAA\r\naa\r\nzz\r\n");
-
-    SaveMapList(fakes::FakeListControl(), "valve", settings, fs);
-    EXPECT_EQ(fs.readFile("C:\\Vantry\\games\\valve.mps"), "\r\n");
-    DirMaps(sorted, "tfc", settings, fs);
-    EXPECT_EQ(sorted.count(), 0);
 }
 
 // The launcher window in memory: its fields and lists, and a record of
