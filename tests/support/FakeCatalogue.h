@@ -22,9 +22,17 @@ struct Recorder {
 };
 
 // Everything a window's catalogue rebuild reaches, and the rest a tool window
-// uses, in memory, with hlds.exe and the program installed where the settings say.
+// uses, in memory: hlds.exe in C:\HL\ and the program in C:\Vantry\, both where
+// the settings say, so that nothing asks where they are.
 struct FakeCatalogue {
-    FakeCatalogue() { Install(fs, settings); }
+    FakeCatalogue() {
+        fs.addFile("C:\\HL\\hlds.exe");
+        fs.addFile("C:\\Vantry\\HLDS Vantry.exe");
+        settings.setHLdir("C:\\HL\\");
+        settings.setHLexe("hlds.exe");
+        settings.setHLDSdir("C:\\Vantry\\");
+        settings.setHLDSexe("HLDS Vantry.exe");
+    }
 
     std::string Box(std::size_t i) const { return Describe(boxes.calls.at(i)); }
 

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "core/platform/FileSystem.h"
-#include "core/settings/Settings.h"
 #include "core/text/Paths.h"
 #include "core/text/Text.h"
 
@@ -129,16 +128,5 @@ private:
 
     std::map<std::string, Entry> entries_;  // keyed by the upper-case path
 };
-
-// hlds.exe in C:\HL\ and the program in C:\Vantry\, both where the settings
-// say, so that nothing asks where they are.
-inline void Install(FakeFileSystem& fs, Settings& settings) {
-    fs.addFile("C:\\HL\\hlds.exe");
-    fs.addFile("C:\\Vantry\\HLDS Vantry.exe");
-    settings.setHLdir("C:\\HL\\");
-    settings.setHLexe("hlds.exe");
-    settings.setHLDSdir("C:\\Vantry\\");
-    settings.setHLDSexe("HLDS Vantry.exe");
-}
 
 }  // namespace vantry::fakes
