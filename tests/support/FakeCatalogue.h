@@ -7,8 +7,25 @@
 #include "FakeFileSystem.h"
 #include "FakePlatform.h"
 #include "core/catalogue/GameCatalogue.h"
+#include "core/ui/MenuModel.h"
 
 namespace vantry::fakes {
+
+// Each menu entry as caption, with "*" when ticked and "(off)" when greyed; a
+// submenu in brackets, a separator as "-".
+inline std::string Describe(const Menu& menu) {
+    std::string out;
+    for (const MenuItem& item : menu) {
+        out += out.empty() ? "" : " | ";
+        if (!item.submenu.empty())
+            out += item.caption + " [" + Describe(item.submenu) + "]";
+        else if (item.isSeparator())
+            out += "-";
+        else
+            out += item.caption + (item.checked ? "*" : "") + (item.enabled ? "" : "(off)");
+    }
+    return out;
+}
 
 // What a fake window was told, in order, and the unsaved work it read each
 // time it was told that the work changed.
