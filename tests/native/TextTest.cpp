@@ -65,15 +65,8 @@ TEST(Text, NumbersParseStrictlyAndSinglesAreWrittenShortestWithAPoint) {
 }
 
 TEST(FileDialogText, FilterBarsBecomeNulsAndResultsStopAtTheTerminator) {
-    using namespace std::string_literals;
-    const auto expected = "CFG Files (*.cfg)\0*.cfg\0All Files (*.*)\0*.*\0"s;
-    EXPECT_EQ(ToDialogFilter("CFG Files (*.cfg)|*.cfg|All Files (*.*)|*.*"), expected);
-    EXPECT_EQ(ToDialogFilter("CFG Files (*.cfg)|*.cfg|All Files (*.*)|*.*|"), expected);
-
-    const char buffer[] = "  C:\\a\\server.cfg  \0garbage";
-    EXPECT_EQ(DialogResultText(buffer, sizeof buffer), "C:\\a\\server.cfg");
-    const char full[4] = {'a', 'b', ' ', ' '};  // no terminator at all
-    EXPECT_EQ(DialogResultText(full, sizeof full), "ab");
+    for (const auto& c : cases::Read("dialog-texts.txt"))
+        EXPECT_EQ(c[0] == "filter" ? ToDialogFilter(c[1]) : DialogResultText(c[1].data(), c[1].size()), c[2]) << c[1];
 }
 
 TEST(Paths, FileNameIsWhatFollowsTheLastBackslashAndSplitStopsAtTheFirstBlankPiece) {
