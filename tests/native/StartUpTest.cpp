@@ -48,14 +48,11 @@ TEST(Settings, EachValueIsReadFromItsAddressUnlessItIsNoNumber) {
     EXPECT_EQ(std::tuple(s.mainX(7), s.mainY(), s.cfgX2(), s.cfgY2()), std::tuple(7.0f, 35.0f, 5175.0f, -16777216.0f));
 }
 
-class StartTest : public ::testing::Test {
-protected:
+// The start plan: the window the switches open, and what the settings add to it.
+TEST(StartTest, SwitchesOpenTheirWindowTheAssociationNeedsRegOnStartOneAndAnUnknownShowInIsTrayOnly) {
     fakes::FakeSettingsStore store;
     Settings settings{store};
     fakes::FakeFileSystem fs;
-};
-
-TEST_F(StartTest, SwitchesOpenTheirWindowAndAnExistingFileOpensInTheEditor) {
     fs.addFile("C:\\HLServer\\valve\\server.cfg", "hostname x\r\n");
     using enum StartWindow;
     const std::map<std::string, StartWindow> windows{{"Main", Main}, {"ServerRun", ServerRun}, {"Cfg", Cfg},
@@ -64,9 +61,7 @@ TEST_F(StartTest, SwitchesOpenTheirWindowAndAnExistingFileOpensInTheEditor) {
         const StartPlan plan = PlanStart(c[0], settings, fs);
         EXPECT_EQ(std::pair(plan.window, plan.filePath), std::pair(windows.at(c[1]), c[2])) << c[0];
     }
-}
 
-TEST_F(StartTest, TheAssociationIsRegisteredOnlyWhenRegOnStartIsOneAndAnUnknownShowInCountsAsTrayOnly) {
     EXPECT_TRUE(PlanStart("", settings, fs).registerCfgAssociation) << "absent counts as 1";
     for (long stored : {0L, 2L}) {
         settings.setRegOnStart(stored);
