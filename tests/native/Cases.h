@@ -18,23 +18,19 @@ inline std::vector<Case> Read(const std::string& name) {
     std::vector<Case> cases;
     for (std::string line; std::getline(in, line);) {
         Case fields;
-        for (auto i = line.find_first_not_of(' '); i < line.size() && line[i] != '#'; i = line.find_first_not_of(' ', i)) {
-            if (line[i] != '"') {
-                const auto end = line.find(' ', i);
-                fields.push_back(line.substr(i, end - i));
-                i = end;
-                continue;
-            }
+        std::size_t i = line.find_first_not_of(' ');
+        while (i < line.size() && line[i] != '#') {
             std::string field;
-            for (++i; i < line.size() && line[i] != '"'; ++i) {
-                const char c = line[i] == '\\' ? line[++i] : 0;
+            const bool quoted = line[i] == '"';
+            for (i += quoted; i < line.size() && line[i] != (quoted ? '"' : ' '); ++i) {
+                const char c = quoted && line[i] == '\\' ? line[++i] : 0;
                 if (c == 'x')
                     field += static_cast<char>(std::stoi(line.substr(i + 1, 2), nullptr, 16)), i += 2;
                 else
                     field += !c ? line[i] : c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c == '0' ? '\0' : c;
             }
             fields.push_back(field);
-            ++i;
+            i = line.find_first_not_of(' ', i + quoted);
         }
         if (!fields.empty())
             cases.push_back(fields);

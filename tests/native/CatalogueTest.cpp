@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "Cases.h"
 #include "FakeCatalogue.h"
 #include "FakeListControl.h"
 #include "core/catalogue/GameCatalogue.h"
@@ -63,23 +64,16 @@ TEST_F(GameCatalogueTest, FirstRunCreatesTheGamesDirectoryAndListsEveryGameCheck
     EXPECT_TRUE(boxes.calls.empty() && dialogs.calls.empty()) << "both programs were where the settings said";
 }
 
+// A hidden catalogue is the user's file too: read and kept, as one that cannot
+// be read is, which the options window shows.
 TEST_F(GameCatalogueTest, HandEditsAreNormalisedKeepingOrderSpacesAndFlagsReadAsNumbers) {
     Games({"valve", "cstrike", "dod", "a", "b", "c", "d", "e", "f", "g"});
     fs.addFile(CfgPath, "gone;1\r\nvalve;1\r\n\r\n   \r\n CStrike ;1\r\nvalve|x;1\r\n"
-                        "a;2\r\nb;01\r\nc; 1 \r\nd;0\r\ne\r\nf;x\r\ng;\r\n");
+                        "a;2\r\nb;01\r\nc; 1 \r\nd;0\r\ne\r\nf;x\r\ng;\r\n", attr::Hidden);
     ASSERT_EQ(Load(), LocateResult::Known);
     // A flag other than 0 and 1 drops the game; a missing or unreadable one
     // keeps it once, not offered.
     EXPECT_EQ(Cfg(), "valve;1\r\n CStrike ;1\r\nb;1\r\nc;1\r\nd;0\r\ne;0\r\nf;0\r\ng;0\r\ndod;1\r\n");
-}
-
-// One that cannot be read is kept too: the options window shows that.
-TEST_F(GameCatalogueTest, AHiddenCatalogueIsTheUsersFileTooAndIsKept) {
-    Games({"valve", "tfc", "cstrike"});
-    fs.addFile(CfgPath, "valve;1\r\ntfc;0\r\ncstrike;0\r\n", attr::Hidden);
-    fakes::FakeListControl combo;
-    ASSERT_EQ(Fill(combo), LocateResult::Known);
-    EXPECT_EQ(std::pair(Cfg(), combo.texts()), std::pair("valve;1\r\ntfc;0\r\ncstrike;0\r\n"s, Texts{"valve"}));
 }
 
 TEST_F(GameCatalogueTest, SelectorOffersCheckedGamesAndSelectsTheDefault) {
@@ -92,17 +86,14 @@ TEST_F(GameCatalogueTest, SelectorOffersCheckedGamesAndSelectsTheDefault) {
 
     Games({"cstrike", "tfc", "valve", "dod"});
     fs.addFile(CfgPath, "dod;1\r\ncstrike;1\r\ntfc;0\r\nvalve;1\r\n");
-    using Case = std::pair<std::optional<std::string>, std::string>;  // stored default, selected
-    for (const auto& [stored, selected] : {Case{"CStrike", "cstrike"}, Case{std::nullopt, "valve"},
-                                           Case{"   ", "valve"}, Case{"tfc", "dod"}, Case{" valve", "dod"}}) {
-        SCOPED_TRACE(stored.value_or("<absent>"));
-        if (stored)
-            settings.setDefaultGame(*stored);
-        else
-            store.values.erase({SettingsApp, "Options", "Default"});
+    // The stored default and the game selected: a blank one is valve's, an unchecked one the first's.
+    for (const auto& [stored, selected] : {std::pair{"CStrike", "cstrike"}, {"   ", "valve"}, {"tfc", "dod"},
+                                           {" valve", "dod"}}) {
+        settings.setDefaultGame(stored);
         fakes::FakeListControl combo;
         ASSERT_EQ(Fill(combo), LocateResult::Known);
-        EXPECT_EQ(std::pair(combo.texts(), combo.clicks), std::pair(Texts{"dod", "cstrike", "valve"}, Texts{selected}));
+        EXPECT_EQ(std::pair(combo.texts(), combo.clicks), std::pair(Texts{"dod", "cstrike", "valve"}, Texts{selected}))
+            << stored;
     }
 }
 
@@ -174,20 +165,6 @@ TEST_F(MapListsTest, EachFillMergesBothSourcesAfreshOnceEachLowerCased) {
     EXPECT_EQ(control.texts(), (Texts{"extra", "boot_camp"}));
 }
 
-TEST_F(MapListsTest, DirMapsShowsTheFileAsItStandsAndSaveMapListWritesTheListsOrder) {
-    fs.addFile("C:\\Vantry\\games\\valve.mps", "zz\r\n\r\nAA\r\naa\r\n");
-    fakes::FakeListControl sorted(true);
-    DirMaps(sorted, "valve", settings, fs);
-    EXPECT_EQ(sorted.texts(), (Texts{"", "AA", "aa", "zz"}));
-    SaveMapList(sorted, "valve", settings, fs);
-    EXPECT_EQ(fs.readFile("C:\\Vantry\\games\\valve.mps"), "\r\nAA\r\naa\r\nzz\r\n");
-
-    SaveMapList(fakes::FakeListControl(), "valve", settings, fs);
-    EXPECT_EQ(fs.readFile("C:\\Vantry\\games\\valve.mps"), "\r\n");
-    DirMaps(sorted, "tfc", settings, fs);
-    EXPECT_EQ(sorted.count(), 0);
-}
-
 // The launcher window in memory: its fields and lists, and a record of
 // everything else it was told.
 struct FakeLauncherView : LauncherView {
@@ -235,19 +212,7 @@ protected:
     std::unique_ptr<LauncherPresenter> presenter;
 };
 
-TEST_F(LauncherTest, PortsCountUpFromStartsAndCancelGivesTheNumberBack) {
-    Texts proposed;
-    for (bool start : {false, true, false, false}) {
-        Open();
-        proposed.push_back(view->port);
-        if (start)
-            presenter->onStart();
-        EXPECT_EQ(start ? presenter->onPauseElapsed() : presenter->onCancel(), LauncherOutcome::Close);
-    }
-    EXPECT_EQ(proposed, (Texts{"27015", "27015", "27016", "27016"}));
-}
-
-TEST_F(LauncherTest, StartRunsTheServerWithTheBuiltCommandLine) {
+TEST_F(LauncherTest, StartRunsTheServerWithTheBuiltCommandLineAndKeepsItsPort) {
     settings.setParams("  +maxplayers 8 ");
     ASSERT_EQ(Open(false, true), LauncherOutcome::StayOpen);
     EXPECT_EQ(std::tuple(view->params, view->mapRows.fills), std::tuple("  +maxplayers 8 ", 1)) << "maps filled once";
@@ -264,6 +229,11 @@ TEST_F(LauncherTest, StartRunsTheServerWithTheBuiltCommandLine) {
     EXPECT_FALSE(lists.GameEntries.text().empty());
     EXPECT_EQ(presenter->onPauseElapsed(), LauncherOutcome::Close);
     EXPECT_TRUE(lists.GameEntries.text().empty());
+    // The next launcher proposes the next port; a cancelled one gives it back.
+    Open();
+    EXPECT_EQ(std::pair(view->port, presenter->onCancel()), std::pair("27016"s, LauncherOutcome::Close));
+    Open();
+    EXPECT_EQ(view->port, "27016");
 }
 
 TEST_F(LauncherTest, ARefusedLaunchSaysSoAndStaysOpen) {
@@ -333,19 +303,14 @@ TEST_F(LauncherTest, NamesTheServersCommandsCannotLoadAreNotOffered) {
 }
 
 TEST_F(LauncherTest, TheCommandLineHasTheParametersFirstThenGameMapAndPortAllTrimmed) {
-    const struct { const char *params, *map, *port, *line; } cases[] = {
-        {"   ", "  ", "  ", "\"C:\\HL\\hlds.exe\"  -game valve"},
-        {"  +maxplayers 8 ", " de_dust ", " 27016 ", "\"C:\\HL\\hlds.exe\" +maxplayers 8  -game valve +map de_dust +port 27016"},
-        {"", "", "27o15", "\"C:\\HL\\hlds.exe\"  -game valve +port 27o15"},  // a pasted port is passed as it is
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : cases::Read("launcher-lines.txt")) {
         Open();
-        view->params = c.params;
-        view->port = c.port;
-        view->mapRows.rows.at(1).text = c.map;
+        view->params = c[0];
+        view->mapRows.rows.at(1).text = c[1];
         view->mapRows.index = 1;
+        view->port = c[2];
         presenter->onStart();
-        EXPECT_EQ(processes.starts.back(), c.line + std::string(" @ C:\\HL\\"));
+        EXPECT_EQ(processes.starts.back(), c[3] + " @ C:\\HL\\");
     }
 }
 

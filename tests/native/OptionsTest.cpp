@@ -137,7 +137,7 @@ TEST_F(OptionsTest, RefusedMachineClassesFallBackToTheUsersAndRemovalTakesBackOn
     EXPECT_TRUE(registry.GetRegString(HKCR, ".cfg", "") == "Editor.cfg" && !registry.under(HKCR, "cfgfile").empty());
 }
 
-TEST_F(OptionsTest, LoadShowsTheStoredChoices) {
+TEST_F(OptionsTest, LoadShowsTheStoredChoicesAndOnlyATickedGameCanBeTheDefault) {
     settings.setShowIn(1);
     settings.setDefaultGame("  cstrike ");
     settings.setIconIndex(7);
@@ -149,6 +149,12 @@ TEST_F(OptionsTest, LoadShowsTheStoredChoices) {
     EXPECT_EQ(view.serverPath + " " + view.programPath, "C:\\HL\\hlds.exe C:\\Vantry\\HLDS Vantry.exe");
     EXPECT_EQ(std::tuple(view.lstGames.texts(true), view.lstMaps.texts()),
               std::tuple(Lines{"cstrike [x]", " tfc  [ ]", "valve [x]"}, Lines{"de_aztec"}));
+    // Only a ticked game can be made the default.
+    view.lstGames.index = 1;
+    presenter->onMakeDefault();
+    EXPECT_EQ(Box(0), "HLDS Vantry / Selection must first be marked as a game before it can be made the default "
+                      "selection. / 64");
+    EXPECT_EQ(view.State(), "show 1 assoc reg icon 4 < default cstrike") << "nothing to apply";
 
     // A negative index shows the first icon; without the association the
     // buttons and the box are off.
@@ -293,8 +299,8 @@ TEST_F(OptionsTest, CloseButtonSavesLessAndOnlyWhenAsked) {
     fs.failWrites = false;
     presenter->onApply();
     EXPECT_EQ(view.heard, (Lines{"Unapplied changes in Options", ""}));
-    Pick("cstrike");  // the map list was saved: nothing to ask
-    EXPECT_EQ(boxes.calls.size(), asked);
+    Pick("tfc");  // the map list was saved: nothing to ask; tfc has none to show
+    EXPECT_EQ(std::pair(boxes.calls.size(), view.lstMaps.count()), std::pair(asked, 0));
 }
 
 TEST_F(OptionsTest, AListThatCouldNotBeReadIsToldOfOnceAndNeverWritten) {
@@ -351,17 +357,6 @@ TEST_F(OptionsTest, EveryEditEnablesApply) {
         edit();
         EXPECT_TRUE(view.applyEnabled) << name;
     }
-}
-
-TEST_F(OptionsTest, MakeDefaultNeedsAGame) {
-    Load();
-    view.lstGames.index = 1;
-    view.lstGames.setTicked(1, false);
-    presenter->onMakeDefault();
-    EXPECT_EQ(Box(0),
-              "HLDS Vantry / Selection must first be marked as a game before it can be made the default "
-              "selection. / 64");
-    EXPECT_TRUE(view.lblDefault.empty() && !view.applyEnabled);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ TEST(CommandLine, TheTextFollowsTheExecutableAndItsSwitchIsTwoCharactersLowerCas
         EXPECT_EQ(CommandLineText(c[0]), c[1]) << c[0];
 }
 
-TEST(Settings, EachValueIsStoredAtItsAddressAsPlainTextAndReadFromThereUnlessItIsNoNumber) {
+TEST(Settings, EachValueIsReadFromItsAddressUnlessItIsNoNumber) {
     fakes::FakeSettingsStore store;
     Settings s(store);
     using Read = std::pair<std::vector<std::string>, std::vector<double>>;
@@ -29,31 +29,8 @@ TEST(Settings, EachValueIsStoredAtItsAddressAsPlainTextAndReadFromThereUnlessItI
     EXPECT_EQ(ReadAll(), (Read{{"", "", "", "", "", "", "valve"}, {2, 2, 1, 7, 35, 7, 7, 5175, 4125}}));
     EXPECT_TRUE(store.values.empty()) << "reading never writes";
 
-    s.setHLdir("C:\\HL\\");
-    s.setHLexe("hlds.exe");
-    s.setHLDSdir("C:\\T\\");
-    s.setHLDSexe("HLDS Vantry.exe");
-    s.setParams("  -dev +maxplayers 8 ");
-    s.setDefaultGame("cstrike");
-    s.setShowIn(1);
-    s.setIconIndex(5);
-    s.setRegOnStart(0);
-    s.setMainX(3540.0f);
-    s.setMainY(-120.5f);
-    s.setCfgX(150.0f);
-    s.setCfgY(250.0f);
-    s.setCfgX2(6000.0f);
-    s.setCfgY2(4125.25f);
-    using Key = std::tuple<std::string, std::string, std::string>;
-    const auto options = [](const char* key) { return Key{"HLDSVantry", "Options", key}; };
-    EXPECT_EQ(store.values, (std::map<Key, std::string>{
-                                {options("HLdir"), "C:\\HL\\"}, {options("HLexe"), "hlds.exe"},
-                                {options("HLDSdir"), "C:\\T\\"}, {options("HLDSexe"), "HLDS Vantry.exe"},
-                                {options("Params"), "  -dev +maxplayers 8 "}, {options("Default"), "cstrike"},
-                                {options("ShowIn"), "1"}, {options("IconIndex"), "5"}, {options("RegOnStart"), "0"},
-                                {{"HLDSVantry", "Main", "X"}, "3540"}, {{"HLDSVantry", "Main", "Y"}, "-120.5"},
-                                {{"HLDSVantry", "CFG", "X"}, "150"}, {{"HLDSVantry", "CFG", "Y"}, "250"},
-                                {{"HLDSVantry", "CFG", "X2"}, "6000"}, {{"HLDSVantry", "CFG", "Y2"}, "4125.25"}}));
+    for (const auto& c : cases::Read("settings.txt"))
+        store.save(SettingsApp, c[0], c[1], c[2]);
     EXPECT_EQ(ReadAll(), (Read{{"C:\\HL\\", "hlds.exe", "C:\\T\\", "HLDS Vantry.exe", "  -dev +maxplayers 8 ",
                                  "cstrike", "cstrike"},
                                 {1, 5, 0, 3540, -120.5, 150, 250, 6000, 4125.25}}));
@@ -71,14 +48,11 @@ TEST(Settings, EachValueIsStoredAtItsAddressAsPlainTextAndReadFromThereUnlessItI
     EXPECT_EQ(std::tuple(s.mainX(7), s.mainY(), s.cfgX2(), s.cfgY2()), std::tuple(7.0f, 35.0f, 5175.0f, -16777216.0f));
 }
 
-class StartTest : public ::testing::Test {
-protected:
+// The start plan: the window the switches open, and what the settings add to it.
+TEST(StartTest, SwitchesOpenTheirWindowTheAssociationNeedsRegOnStartOneAndAnUnknownShowInIsTrayOnly) {
     fakes::FakeSettingsStore store;
     Settings settings{store};
     fakes::FakeFileSystem fs;
-};
-
-TEST_F(StartTest, SwitchesOpenTheirWindowAndAnExistingFileOpensInTheEditor) {
     fs.addFile("C:\\HLServer\\valve\\server.cfg", "hostname x\r\n");
     using enum StartWindow;
     const std::map<std::string, StartWindow> windows{{"Main", Main}, {"ServerRun", ServerRun}, {"Cfg", Cfg},
@@ -87,9 +61,7 @@ TEST_F(StartTest, SwitchesOpenTheirWindowAndAnExistingFileOpensInTheEditor) {
         const StartPlan plan = PlanStart(c[0], settings, fs);
         EXPECT_EQ(std::pair(plan.window, plan.filePath), std::pair(windows.at(c[1]), c[2])) << c[0];
     }
-}
 
-TEST_F(StartTest, TheAssociationIsRegisteredOnlyWhenRegOnStartIsOneAndAnUnknownShowInCountsAsTrayOnly) {
     EXPECT_TRUE(PlanStart("", settings, fs).registerCfgAssociation) << "absent counts as 1";
     for (long stored : {0L, 2L}) {
         settings.setRegOnStart(stored);

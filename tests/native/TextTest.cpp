@@ -52,13 +52,10 @@ TEST(Text, TrimTakesSpacesOnlyAndSplitKeepsEmptyPieces) {
 }
 
 TEST(Text, NumbersParseStrictlyAndSinglesAreWrittenShortestWithAPoint) {
-    EXPECT_EQ(std::pair(ParseNumber<long>(" 2 "), ParseNumber<long>("+7")),
-              std::pair(std::optional(2L), std::optional(7L)));
-    for (const char* bad : {"", " ", "abc", "2x", "1.5", "0x10", "+", "--1", "99999999999999999999"})
-        EXPECT_FALSE(ParseNumber<long>(bad)) << bad;
-    EXPECT_EQ(ParseNumber<float>("1e3"), 1000.0f);
-    for (const char* bad : {"", "1,5", "1.5.2", "nan", "inf", "x", "1e99"})
-        EXPECT_FALSE(ParseNumber<float>(bad)) << bad;
+    for (const auto& c : cases::Read("numbers.txt")) {
+        EXPECT_EQ(ParseNumber<long>(c[0]), c[1] == "-" ? std::nullopt : std::optional(std::stol(c[1]))) << c[0];
+        EXPECT_EQ(ParseNumber<float>(c[0]), c[2] == "-" ? std::nullopt : std::optional(std::stof(c[2]))) << c[0];
+    }
 
     // Never with an exponent.
     EXPECT_EQ((Lines{FormatSingle(100000.0f), FormatSingle(0.00001f), FormatSingle(0.1f)}),
@@ -68,15 +65,8 @@ TEST(Text, NumbersParseStrictlyAndSinglesAreWrittenShortestWithAPoint) {
 }
 
 TEST(FileDialogText, FilterBarsBecomeNulsAndResultsStopAtTheTerminator) {
-    using namespace std::string_literals;
-    const auto expected = "CFG Files (*.cfg)\0*.cfg\0All Files (*.*)\0*.*\0"s;
-    EXPECT_EQ(ToDialogFilter("CFG Files (*.cfg)|*.cfg|All Files (*.*)|*.*"), expected);
-    EXPECT_EQ(ToDialogFilter("CFG Files (*.cfg)|*.cfg|All Files (*.*)|*.*|"), expected);
-
-    const char buffer[] = "  C:\\a\\server.cfg  \0garbage";
-    EXPECT_EQ(DialogResultText(buffer, sizeof buffer), "C:\\a\\server.cfg");
-    const char full[4] = {'a', 'b', ' ', ' '};  // no terminator at all
-    EXPECT_EQ(DialogResultText(full, sizeof full), "ab");
+    for (const auto& c : cases::Read("dialog-texts.txt"))
+        EXPECT_EQ(c[0] == "filter" ? ToDialogFilter(c[1]) : DialogResultText(c[1].data(), c[1].size()), c[2]) << c[1];
 }
 
 TEST(Paths, FileNameIsWhatFollowsTheLastBackslashAndSplitStopsAtTheFirstBlankPiece) {

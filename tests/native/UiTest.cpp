@@ -4,7 +4,9 @@
 #include <map>
 #include <utility>
 
+#include "Cases.h"
 #include "FakePlatform.h"
+#include "core/text/Text.h"
 #include "core/ui/AboutPresenter.h"
 #include "core/ui/ActivityLook.h"
 #include "core/ui/ControlLayout.h"
@@ -17,6 +19,11 @@
 
 using namespace vantry;
 using Texts = std::vector<std::string>;
+
+// Four fields of a case from the i-th on, as left, top, width and height.
+static Rect RectAt(const cases::Case& c, std::size_t i) {
+    return {std::stoi(c[i]), std::stoi(c[i + 1]), std::stoi(c[i + 2]), std::stoi(c[i + 3])};
+}
 
 TEST(ActivityLook, TitleColourFollowsEveryChangePicturesOnlyTransitions) {
     ActivityLook look;
@@ -33,13 +40,8 @@ TEST(ActivityLook, TitleColourFollowsEveryChangePicturesOnlyTransitions) {
 
 TEST(Chrome, CentringAndTwips) {
     EXPECT_EQ(Centred(15360, 11520, 4155, 4125), (Rect{5602, 3697, 4155, 4125}));
-    // Onto a screen that shows none of it: just far enough, or to its corner when too big.
-    const Rect screen{-1280, 0, 1280, 1000};
-    for (const auto& [window, moved] : {std::pair{Rect{5000000, -40, 300, 200}, Rect{-300, 0, 300, 200}},
-                                        {Rect{-9000, 2000, 300, 200}, Rect{-1280, 800, 300, 200}},
-                                        {Rect{-3000, 50, 2000, 1200}, Rect{-1280, 0, 2000, 1200}},
-                                        {Rect{-700, 10, 300, 200}, Rect{-700, 10, 300, 200}}})
-        EXPECT_EQ(MovedInto(window, screen), moved);
+    for (const auto& c : cases::Read("moved-into.txt"))
+        EXPECT_EQ(MovedInto(RectAt(c, 0), {-1280, 0, 1280, 1000}), RectAt(c, 4)) << c[0] << " " << c[1];
     EXPECT_EQ(TwipsToPixels(15, 96), 1);     // a frame strip never vanishes at 96 DPI
     EXPECT_EQ(TwipsToPixels(-100, 96), -7);  // off-screen positions round symmetrically
     EXPECT_DOUBLE_EQ(PixelsToTwips(96, 96), 1440.0);
@@ -88,18 +90,12 @@ TEST(WindowSet, EndProgramHidesTheTitleThenUnloadsNewestFirstEvenWhenAWindowForg
 }
 
 TEST(WindowSet, AToolWindowHoldsItsOwnerDisabledGivesItBackAndIsTheOnlyOne) {
-    const struct { bool overOwner, loads, ownerShown; Texts log; } cases[] = {
-        {true, true, true, {"disable", "enable", "tool", "activate"}},
-        {true, true, false, {"disable", "enable", "tool"}},  // the owner stays in the tray
-        {true, false, true, {"disable", "no load", "enable"}},
-        {false, true, true, {"tool"}},  // alone, it touches no owner
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : cases::Read("tool-windows.txt")) {
         Windows w;
-        w.shown = c.ownerShown;
-        EXPECT_EQ(w.open(w.tool, c.overOwner, c.loads), c.loads);
+        w.shown = c[2] == "true";
+        EXPECT_EQ(w.open(w.tool, c[0] == "true", c[1] == "true"), c[1] == "true");
         w.set.closeTool();
-        EXPECT_EQ(std::tuple(w.log, w.set.toolOpen()), std::tuple(c.log, false));
+        EXPECT_EQ(std::tuple(w.log, w.set.toolOpen()), std::tuple(SplitAt(c[3], '|'), false));
     }
     // One at a time; one that keeps its question up keeps the owner's exit
     // waiting; an owner made anew meanwhile is disabled as well.
@@ -162,17 +158,11 @@ TEST(SessionEndGuard, UnsavedWorkRefusesTheEndNamesItselfAndAsksOnceWhenTheWindo
 }
 
 TEST(ControlLayout, TheTextFieldKeepsItsHeightAndFramesTheField) {
-    const struct { int dpi, width, height; Rect field; } cases[] = {
-        {96, 133, 21, {1, 1, 131, 19}},   // 2000 twips
-        {120, 167, 26, {1, 1, 164, 24}},  // 30 twips = 2.5 px rounds up
-        {144, 200, 31, {1, 1, 197, 29}},  // 285 twips = 28.5 px rounds up
-    };
-    for (const auto& c : cases) {
-        const TextFieldLayout l = TextFieldPixels(c.width, c.dpi);
-        EXPECT_EQ((std::tuple{l.width, l.height, l.field}), (std::tuple{c.width, c.height, c.field})) << c.dpi;
+    for (const auto& c : cases::Read("text-field.txt")) {
+        const TextFieldLayout l = TextFieldPixels(std::stoi(c[1]), std::stoi(c[0]));
+        EXPECT_EQ(std::tuple(l.width, l.height, l.field), std::tuple(std::stoi(c[1]), std::stoi(c[2]), RectAt(c, 3)))
+            << c[0] << " " << c[1];
     }
-    // Narrower than its own frame: the field vanishes rather than turning inside out.
-    EXPECT_EQ(TextFieldPixels(1, 96).field.width, 0);
 }
 
 TEST(ControlLayout, TheGameListsFrameIsClosedAndHidesTheListEdgesAtEveryDpi) {
@@ -194,16 +184,11 @@ TEST(ControlLayout, TheGameListsFrameIsClosedAndHidesTheListEdgesAtEveryDpi) {
 }
 
 TEST(FlatButtonLook, PicturesAreCentredScaledByWholePixelsAndPressedOnePixelDownRight) {
-    EXPECT_EQ(PicturePlacement(26, 27, 6, 9, 3, false), (Rect{4, 0, 18, 27}));
-    // A scale below one (no DPI known) still draws the picture at its size.
-    EXPECT_EQ(PicturePlacement(20, 20, 10, 10, 0, false), (Rect{5, 5, 10, 10}));
-    // Larger than its button: an odd overhang is cut on the left and top,
-    // mirroring where the extra pixel of room goes.
-    EXPECT_EQ(PicturePlacement(7, 6, 10, 10, 1, false), (Rect{-2, -2, 10, 10}));
-    // An odd pixel of spare room goes to the right and below; the press moves
-    // the picture by one pixel whatever the scale.
-    EXPECT_EQ(PicturePlacement(17, 15, 10, 10, 1, true), (Rect{4, 3, 10, 10}));
-    EXPECT_EQ(PicturePlacement(34, 30, 10, 10, 2, true), (Rect{8, 6, 20, 20}));
+    for (const auto& c : cases::Read("picture-placement.txt")) {
+        const auto n = [&](std::size_t i) { return std::stoi(c[i]); };
+        EXPECT_EQ(PicturePlacement(n(0), n(1), n(2), n(3), n(4), c[5] == "true"), RectAt(c, 6))
+            << c[0] << " " << c[1];
+    }
 }
 
 TEST(FlatButtonLook, CaptionsLoseTheMnemonicMarkerAndNeitherPictureNorFocusCueVanishes) {
@@ -251,16 +236,11 @@ TEST(ToolTrayMenu, WaitsForAHeldWindowElseMinimizesOrRestoresOrExits) {
         int chosen;
         Texts log;
     };
-    const struct { bool enabled, visible; int chosen; Texts log; } cases[] = {
-        {false, true, 1, {"modal forward"}},         {true, true, 1, {"Minimize E&xit", "hide"}},
-        {true, false, 1, {"Restore E&xit", "show"}}, {true, false, 2, {"Restore E&xit", "exit"}},
-        {true, true, 0, {"Minimize E&xit"}},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : cases::Read("tool-tray-menu.txt")) {
         View view;
-        view.enabled = c.enabled, view.visible = c.visible, view.chosen = c.chosen;
+        view.enabled = c[0] == "true", view.visible = c[1] == "true", view.chosen = std::stoi(c[2]);
         ToolTrayMenu(view, "E&xit").onMenuRequest();
-        EXPECT_EQ(view.log, c.log);
+        EXPECT_EQ(view.log, SplitAt(c[3], '|'));
     }
 }
 

@@ -7,8 +7,25 @@
 #include "FakeFileSystem.h"
 #include "FakePlatform.h"
 #include "core/catalogue/GameCatalogue.h"
+#include "core/ui/MenuModel.h"
 
 namespace vantry::fakes {
+
+// Each menu entry as caption, with "*" when ticked and "(off)" when greyed; a
+// submenu in brackets, a separator as "-".
+inline std::string Describe(const Menu& menu) {
+    std::string out;
+    for (const MenuItem& item : menu) {
+        out += out.empty() ? "" : " | ";
+        if (!item.submenu.empty())
+            out += item.caption + " [" + Describe(item.submenu) + "]";
+        else if (item.isSeparator())
+            out += "-";
+        else
+            out += item.caption + (item.checked ? "*" : "") + (item.enabled ? "" : "(off)");
+    }
+    return out;
+}
 
 // What a fake window was told, in order, and the unsaved work it read each
 // time it was told that the work changed.
@@ -22,9 +39,17 @@ struct Recorder {
 };
 
 // Everything a window's catalogue rebuild reaches, and the rest a tool window
-// uses, in memory, with hlds.exe and the program installed where the settings say.
+// uses, in memory: hlds.exe in C:\HL\ and the program in C:\Vantry\, both where
+// the settings say, so that nothing asks where they are.
 struct FakeCatalogue {
-    FakeCatalogue() { Install(fs, settings); }
+    FakeCatalogue() {
+        fs.addFile("C:\\HL\\hlds.exe");
+        fs.addFile("C:\\Vantry\\HLDS Vantry.exe");
+        settings.setHLdir("C:\\HL\\");
+        settings.setHLexe("hlds.exe");
+        settings.setHLDSdir("C:\\Vantry\\");
+        settings.setHLDSexe("HLDS Vantry.exe");
+    }
 
     std::string Box(std::size_t i) const { return Describe(boxes.calls.at(i)); }
 

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "core/platform/FileSystem.h"
-#include "core/settings/Settings.h"
 #include "core/text/Paths.h"
 #include "core/text/Text.h"
 
@@ -96,13 +95,10 @@ public:
         std::string bytes;
         for (std::size_t i = 0; i < text.size(); ++i) {
             const auto b = static_cast<unsigned char>(text[i]);
-            const bool pair = (b == 0xC2 || b == 0xC3) && i + 1 < text.size();
-            const unsigned code = b < 0x80 ? b
-                                  : pair   ? ((b & 0x1Fu) << 6) | (static_cast<unsigned char>(text[++i]) & 0x3Fu)
-                                           : 0x81;
-            if (code == 0x81)
+            // Past ASCII, only U+0080 to U+00FF, two bytes from 0xC2 or 0xC3, have a place.
+            if (b >= 0x80 && (b < 0xC2 || b > 0xC3 || i + 1 == text.size() || (b == 0xC2 && text[i + 1] == '\x81')))
                 return std::nullopt;
-            bytes += static_cast<char>(code);
+            bytes += static_cast<char>(b < 0x80 ? b : (b & 0x1F) << 6 | (text[++i] & 0x3F));
         }
         return bytes;
     }
@@ -132,16 +128,5 @@ private:
 
     std::map<std::string, Entry> entries_;  // keyed by the upper-case path
 };
-
-// hlds.exe in C:\HL\ and the program in C:\Vantry\, both where the settings
-// say, so that nothing asks where they are.
-inline void Install(FakeFileSystem& fs, Settings& settings) {
-    fs.addFile("C:\\HL\\hlds.exe");
-    fs.addFile("C:\\Vantry\\HLDS Vantry.exe");
-    settings.setHLdir("C:\\HL\\");
-    settings.setHLexe("hlds.exe");
-    settings.setHLDSdir("C:\\Vantry\\");
-    settings.setHLDSexe("HLDS Vantry.exe");
-}
 
 }  // namespace vantry::fakes
