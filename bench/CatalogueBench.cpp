@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "FakeCatalogue.h"
 #include "FakeFileSystem.h"
 #include "FakeListControl.h"
 #include "FakePlatform.h"
@@ -43,22 +44,14 @@ BENCHMARK(BM_FillMapList10000Maps)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond
 // A window's load with 300 game directories and a games.cfg that already lists
 // them: the catalogue rebuilt, games.cfg rewritten, the selector filled.
 static void BM_CatalogueRebuild300Games(benchmark::State& state) {
-    fakes::FakeFileSystem fs;
-    fakes::FakeSettingsStore store;
-    Settings settings{store};
-    fakes::FakeRegistry registry;
-    fakes::FakeFileDialogs dialogs;
-    fakes::FakeMessageBoxes boxes;
-    fakes::Install(fs, settings);
+    fakes::FakeCatalogue c;
     for (int i = 0; i < 300; ++i)
-        fs.addDir("C:\\HL\\mod" + std::to_string(i));
-    CatalogueServices services{settings, fs, registry, dialogs, boxes, ""};
-    GameLists lists;
+        c.fs.addDir("C:\\HL\\mod" + std::to_string(i));
     fakes::FakeListControl combo;
     for (auto _ : state) {
-        if (FillGameSelector(services, lists, nullptr, combo) != LocateResult::Known)
+        if (FillGameSelector(c.catalogue, c.lists, nullptr, combo) != LocateResult::Known)
             state.SkipWithError("asked for a location");
-        ClearGameLists(lists);
+        ClearGameLists(c.lists);
     }
     state.counters["games"] = combo.count();
 }
