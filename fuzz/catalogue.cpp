@@ -3,6 +3,7 @@
 // no text file as it was; every map is listed once.
 #include <set>
 
+#include "FakeCatalogue.h"
 #include "FakeFileSystem.h"
 #include "FakeListControl.h"
 #include "FakePlatform.h"
@@ -17,10 +18,8 @@ using namespace vantry;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput input(data, size);
-    fakes::FakeFileSystem fs;
-    fakes::FakeSettingsStore store;
-    Settings settings{store};
-    fakes::Install(fs, settings);
+    fakes::FakeCatalogue c;
+    fakes::FakeFileSystem& fs = c.fs;
     for (const char* game : {"valve", "cstrike", "dod"})
         fs.addDir(std::string("C:\\HL\\") + game + "\\maps");
     fs.addFile("C:\\HL\\valve\\maps\\crossfire.bsp");
@@ -28,13 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string cfg = input.part();
     fs.addFile("C:\\Vantry\\games\\games.cfg", cfg);
     fs.addFile("C:\\Vantry\\games\\valve.mps", input.part());
-    fakes::FakeRegistry registry;
-    fakes::FakeFileDialogs dialogs;
-    fakes::FakeMessageBoxes boxes;
-    CatalogueServices catalogue{settings, fs, registry, dialogs, boxes, "C:\\Vantry\\"};
-    GameLists lists;
     fakes::FakeListControl games;
-    FUZZ_CHECK(FillGameSelector(catalogue, lists, nullptr, games) == LocateResult::Known);
+    FUZZ_CHECK(FillGameSelector(c.catalogue, c.lists, nullptr, games) == LocateResult::Known);
     const auto written = ReadTextLines(fs, "C:\\Vantry\\games\\games.cfg");
     if (!DecodeFileText(fs, cfg))
         FUZZ_CHECK(fs.readFile("C:\\Vantry\\games\\games.cfg") == cfg);
@@ -50,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     SortedList rows;
     MapList maps{rows};
-    FillMapList(maps, "valve", settings, fs);
+    FillMapList(maps, "valve", c.settings, fs);
     const std::set<std::string> distinct(rows.rows().begin(), rows.rows().end());
     FUZZ_CHECK(distinct.size() == rows.rows().size());
     for (const auto& map : rows.rows())
