@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -90,18 +91,18 @@ public:
         const auto found = windows(className, title);
         return found.empty() ? nullptr : found.front();
     }
+    // The window once it is there (and shown); a test waiting for one that
+    // never comes ends there, failed, as an ASSERT would end it.
     HWND waitForWindow(const std::string& className, const char* title = nullptr) const {
         HWND found = nullptr;
-        WaitFor([&] { return (found = window(className, title)) != nullptr; });
+        if (!WaitFor([&] { return (found = window(className, title)) != nullptr; }))
+            throw std::runtime_error("no window " + className + (title ? std::string(" \"") + title + "\"" : ""));
         return found;
     }
-
-    // A window once it is shown: the program's windows show themselves after
-    // their load step, when every control is there.
     HWND waitForShownWindow(const std::string& className) const {
         HWND found = waitForWindow(className);
-        if (!found || !WaitFor([&] { return IsWindowVisible(found) != FALSE; }))
-            return nullptr;
+        if (!WaitFor([&] { return IsWindowVisible(found) != FALSE; }))
+            throw std::runtime_error(className + " never shown");
         return found;
     }
 
