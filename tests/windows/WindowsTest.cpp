@@ -8,9 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "FakeCatalogue.h"
 #include "FakeDesktop.h"
-#include "FakeFileSystem.h"
-#include "FakePlatform.h"
 #include "Processes.h"
 #include "TempDir.h"
 #include "TestHost.h"
@@ -34,24 +33,18 @@ namespace {
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        settings.setShowIn(0);
+        c.settings.setShowIn(0);
         ASSERT_TRUE(window.load(nullptr));
         window.onEndProgram = [this] { window.unload(); };
         ShowWindow(window.hwnd(), SW_SHOW);
         PumpMessages();  // the tray icon comes just after the load
     }
 
-    fakes::FakeSettingsStore store;
-    Settings settings{store};
+    fakes::FakeCatalogue c;
     fakes::FakeDesktopWindows desktop;
-    fakes::FakeMessageBoxes boxes;
-    fakes::FakeShell shell;
-    int lastPort = 0;
-    fakes::FakeFileSystem fs;
-    fakes::FakeProcesses processes;
-    fakes::FakeClock clock;
     WindowSet windows;
-    win::MainWindow window{windows, MainServices{settings, desktop, boxes, shell, lastPort, fs, processes, clock}};
+    win::MainWindow window{windows,
+                           MainServices{c.settings, desktop, c.boxes, c.shell, c.lastPort, c.fs, c.processes, c.clock}};
 };
 
 // The editors over a real Half-Life folder with two games, the program's
@@ -65,22 +58,22 @@ protected:
         MakeDirectory(dir / "cstrike");
         WriteBytes(dir / "hlds.exe", "MZ");
         WriteBytes(program / "HLDS Vantry.exe", "MZ");
-        settings.setHLdir(dir.path() + "\\");
-        settings.setHLexe("hlds.exe");
-        settings.setHLDSdir(program.path() + "\\");
-        settings.setHLDSexe("HLDS Vantry.exe");
+        c.settings.setHLdir(dir.path() + "\\");
+        c.settings.setHLexe("hlds.exe");
+        c.settings.setHLDSdir(program.path() + "\\");
+        c.settings.setHLDSexe("HLDS Vantry.exe");
     }
     // The configuration editor alone, with a file to open.
     void OpenCfg(const std::string& path) {
         editor = std::make_unique<win::CfgEditorWindow>(
-            windows, CfgEditorServices{catalogue, lists, clipboard, CfgEditorMode::Alone, path});
+            windows, CfgEditorServices{catalogue, c.lists, c.clipboard, CfgEditorMode::Alone, path});
         EXPECT_EQ(editor->load(nullptr), LocateResult::Known);
     }
     HWND Text() const { return GetDlgItem(editor->hwnd(), win::CfgEditorWindow::IdText); }
     // The MOTD or map cycle editor, opened from the main window.
     template <typename Window>
     std::unique_ptr<Window> Open() {
-        auto window = std::make_unique<Window>(windows, GameFileServices{catalogue, lists, false});
+        auto window = std::make_unique<Window>(windows, GameFileServices{catalogue, c.lists, false});
         window->onClosedToMain = [this] { log.push_back("back to main"); };
         EXPECT_EQ(window->load(nullptr), LocateResult::Known);
         EXPECT_TRUE(IsWindowVisible(window->hwnd()));
@@ -98,14 +91,8 @@ protected:
     // What a window's catalogue rebuild reaches, on the real disk; the
     // settings, registry, dialogs and boxes in memory.
     win::Win32FileSystem fs;
-    fakes::FakeSettingsStore store;
-    Settings settings{store};
-    fakes::FakeRegistry registry;
-    fakes::FakeFileDialogs dialogs;
-    fakes::FakeMessageBoxes boxes;
-    CatalogueServices catalogue{settings, fs, registry, dialogs, boxes, ""};
-    GameLists lists;
-    fakes::FakeClipboard clipboard;
+    fakes::FakeCatalogue c;
+    CatalogueServices catalogue{c.settings, fs, c.registry, c.dialogs, c.boxes, ""};
     WindowSet windows;
     std::unique_ptr<win::CfgEditorWindow> editor;
     std::vector<std::string> log;
@@ -168,14 +155,14 @@ TEST_F(EditorWindowsTest, TypingMarksTheCfgEditorsDocumentEscClosesNothingAndThe
         PostMessageA(focus, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
         PumpMessages();
     }
-    EXPECT_TRUE(boxes.calls.empty()) << "no question to close";
+    EXPECT_TRUE(c.boxes.calls.empty()) << "no question to close";
     EXPECT_TRUE(IsWindow(editor->hwnd()));
 
     // The keys and the text box's own menu cut, copy and paste through the program.
     SendMessageA(Text(), EM_SETSEL, 0, 3);
     SendMessageA(Text(), WM_COPY, 0, 0);
-    EXPECT_EQ(clipboard.held, "new");
-    clipboard.held = "kept";
+    EXPECT_EQ(c.clipboard.held, "new");
+    c.clipboard.held = "kept";
     SendMessageA(Text(), WM_PASTE, 0, 0);
     EXPECT_EQ(WindowText(Text()), "kept old");
 
@@ -184,9 +171,9 @@ TEST_F(EditorWindowsTest, TypingMarksTheCfgEditorsDocumentEscClosesNothingAndThe
     SendMessageW(Text(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"a\u00E9\u20AC\U0001F600b"));
     SendMessageW(Text(), EM_SETSEL, 1, 5);
     SendMessageW(Text(), WM_COPY, 0, 0);
-    EXPECT_EQ(clipboard.held, "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80");
+    EXPECT_EQ(c.clipboard.held, "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80");
     SendMessageW(Text(), EM_SETSEL, 5, 5);
-    clipboard.held = "\xD0\xB6";
+    c.clipboard.held = "\xD0\xB6";
     SendMessageW(Text(), WM_PASTE, 0, 0);
     EXPECT_EQ(WindowText(Text()), "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\xD0\xB6" "b");
 }
@@ -205,10 +192,10 @@ TEST_F(EditorWindowsTest, MotdTypedSavedAndAKeyChangeOfGameAsksOnceAboutTheGameL
 
     // Up from valve to cstrike: KeyDown, Click, KeyUp, and one question.
     SendMessageA(text, WM_CHAR, '?', 1);
-    boxes.answers = {mb::Yes};
+    c.boxes.answers = {mb::Yes};
     Key(*motd, VK_UP);
     // The question and what is written where are the core's (GameFileEditorsTest).
-    EXPECT_EQ(boxes.calls.size(), 1u);
+    EXPECT_EQ(c.boxes.calls.size(), 1u);
     EXPECT_EQ(ReadBytes(dir / "valve\\motd.txt"), "!?v\r\n");
     EXPECT_EQ(WindowText(text), "");
 
