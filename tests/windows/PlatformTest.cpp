@@ -1,6 +1,8 @@
 // The Win32 implementations of the platform interfaces, against the real
 // system: what each decides beyond the system's own calls.
 #include <gtest/gtest.h>
+#include <winsock2.h>
+#include <ws2tcpip.h>
 #include <windows.h>
 #include <objbase.h>
 
@@ -9,6 +11,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <thread>
 
 #include "Processes.h"
@@ -23,6 +26,7 @@
 #include "win/platform/Win32Clipboard.h"
 #include "win/platform/Win32FileDialogs.h"
 #include "win/platform/Win32FileSystem.h"
+#include "win/platform/Win32Network.h"
 #include "win/platform/Win32Processes.h"
 #include "win/platform/Win32Registry.h"
 #include "win/platform/Win32SettingsStore.h"
@@ -160,16 +164,11 @@ TEST(Win32Clipboard, TextInAnyScriptAndTheEmptyTextGoRoundTripAndNoTextReadsAsEm
         EXPECT_EQ(win::Win32Clipboard().text(), text);
     }
     // A clipboard with no text on it reads as the empty text.
-    win::Win32Clipboard clipboard;
-    clipboard.setText("old");
-    const UINT otherFormat = RegisterClipboardFormatA("HLDSVantry.Tests.NotText");
+    win::Win32Clipboard().setText("old");
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
-    vantry::win::UniqueGlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 4));
-    if (SetClipboardData(otherFormat, memory.get()))
-        memory.release();
     CloseClipboard();
-    EXPECT_EQ(clipboard.text(), "");
+    EXPECT_EQ(win::Win32Clipboard().text(), "");
 }
 
 TEST(Win32Shell, StartsAProgramInTheGivenDirectoryAndRefusesAMissingOneOnAThreadThatIsAnApartmentByThen) {
@@ -515,19 +514,24 @@ TEST_F(Win32ProcessesTest, ARealConsoleIsTheProgramsInItAndIsLetGo) {
     EXPECT_EQ(GetStdHandle(STD_OUTPUT_HANDLE), output);
 }
 
-TEST_F(Win32ProcessesTest, AServerThatCrashesDoesNotWaitOnTheCrashDialog) {
-    if (UnderWine())
-        GTEST_SKIP() << "Wine does not hand a process's error mode to the processes it starts";
-    const auto server = start("-game valve");
-    ASSERT_TRUE(server);
-    // The process's own error mode, as the system holds it.
-    using QueryFunction = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
-    const auto query = reinterpret_cast<QueryFunction>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
-    win::UniqueKernelHandle process(OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, server->pid));
-    ULONG mode = 0;
-    constexpr int ProcessDefaultHardErrorMode = 12;
-    ASSERT_TRUE(query && process);
-    ASSERT_EQ(query(process.get(), ProcessDefaultHardErrorMode, &mode, sizeof mode, nullptr), 0);
-    EXPECT_TRUE(mode & SEM_NOGPFAULTERRORBOX) << mode;
+// Held alone or shared with reuse, the port is taken; an address that is none
+// of this machine's in dotted form is probed as any.
+TEST(Win32Network, APortAnotherSocketHoldsIsNotFree) {
+    WSADATA data;
+    ASSERT_EQ(WSAStartup(MAKEWORD(2, 2), &data), 0);
+    for (const auto& [held, probed, reuse] : {std::tuple{"0.0.0.0", "", FALSE}, {"127.0.0.1", "127.0.0.1", FALSE},
+                                              {"0.0.0.0", "", TRUE}, {"0.0.0.0", "my.server", FALSE}}) {
+        SCOPED_TRACE(std::string(probed) + (reuse ? " reuse" : ""));
+        const SOCKET socket = ::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+        setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&reuse), sizeof reuse);
+        sockaddr_in at{AF_INET};
+        inet_pton(AF_INET, held, &at.sin_addr);
+        int size = sizeof at;
+        ASSERT_EQ(bind(socket, reinterpret_cast<sockaddr*>(&at), sizeof at), 0);
+        ASSERT_EQ(getsockname(socket, reinterpret_cast<sockaddr*>(&at), &size), 0);
+        EXPECT_FALSE(win::Win32Network().udpPortFree(probed, ntohs(at.sin_port)));
+        closesocket(socket);
+        EXPECT_TRUE(win::Win32Network().udpPortFree(probed, ntohs(at.sin_port)));
+    }
+    WSACleanup();
 }
