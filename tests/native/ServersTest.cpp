@@ -20,7 +20,8 @@ protected:
     // Consoles listed as a poll finds them.
     DesktopWindow Console(const std::string& title, bool visible = true) {
         const DesktopWindow h = desktop.add("tty", title, visible);
-        return list.tChkNew(), h;
+        list.tChkNew();
+        return h;
     }
     Texts Entries() const { return view.lstServers_.texts(true); }
 

@@ -49,7 +49,10 @@ public:
     }
     bool setTitle(DesktopWindow h, const std::string& title) override {
         Window* w = find(h);
-        return w && !w->hung && (w->title = title, true);
+        if (!w || w->hung)
+            return false;
+        w->title = title;
+        return true;
     }
 
 private:
@@ -72,8 +75,8 @@ public:
     void focusWindow() override { ++focused; }
 
     bool windowEnabled() override { return enabled; }
-    void setWindowEnabled(bool e) override { enabled = e, log.push_back(e ? "enable" : "disable"); }
-    void showWindow(bool shown) override { visible = shown, log.push_back(shown ? "show" : "hide"); }
+    void setWindowEnabled(bool e) override { enabled = logged(e ? "enable" : "disable", e); }
+    void showWindow(bool shown) override { visible = logged(shown ? "show" : "hide", shown); }
     void activateModalWindow() override { log.push_back("activate modal"); }
     void setTitleWindowMinimized(bool min) override { log.push_back(min ? "minimize title" : "restore title"); }
     Rect windowTwips() override { return place; }
@@ -90,14 +93,19 @@ public:
         return chosen.empty() ? 0 : std::exchange(chosen, {}).front();
     }
     WindowHandle windowHandle() override { return nullptr; }
-    bool openAbout() override { return log.push_back("about"), aboutOpens; }
+    bool openAbout() override { return logged("about", aboutOpens); }
     void openLauncher() override { log.push_back("launcher"); }
     void openCfgEditor() override { log.push_back("cfg editor"); }
     void openMapCycleEditor() override { log.push_back("map cycle editor"); }
     void openMotdEditor() override { log.push_back("motd editor"); }
     void openOptions() override { log.push_back("options"); }
-    bool closeToolWindows() override { return log.push_back("close tool windows"), toolWindowsClose; }
+    bool closeToolWindows() override { return logged("close tool windows", toolWindowsClose); }
     void endProgram() override { log.push_back("end"); }
+    // What the window was told goes into the log; its answer is passed on.
+    bool logged(const char* told, bool answer) {
+        log.push_back(told);
+        return answer;
+    }
 
     FakeListControl lstServers_;
     // The list's rows and selection, by the names the server tests use.

@@ -95,7 +95,8 @@ public:
         std::string bytes;
         for (std::size_t i = 0; i < text.size(); ++i) {
             const auto b = static_cast<unsigned char>(text[i]);
-            // Past ASCII, only U+0080 to U+00FF, two bytes from 0xC2 or 0xC3, have a place.
+            // Past ASCII, only U+0080 to U+00FF (two bytes from 0xC2 or 0xC3) have
+            // a place, but for U+0081, which this code page leaves out.
             if (b >= 0x80 && (b < 0xC2 || b > 0xC3 || i + 1 == text.size() || (b == 0xC2 && text[i + 1] == '\x81')))
                 return std::nullopt;
             bytes += static_cast<char>(b < 0x80 ? b : (b & 0x1F) << 6 | (text[++i] & 0x3F));

@@ -178,7 +178,11 @@ public:
 // A clipboard in memory; not free, it refuses text as one held by another program does.
 struct FakeClipboard : Clipboard {
     std::optional<std::string> text() override { return free ? std::optional(held) : std::nullopt; }
-    bool setText(const std::string& t) override { return free && (held = t, true); }
+    bool setText(const std::string& t) override {
+        if (free)
+            held = t;
+        return free;
+    }
     std::string held;
     bool free = true;
 };

@@ -2,7 +2,6 @@
 // them: what each control itself decides beyond the system's own.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <commctrl.h>
 #include <oleacc.h>
 #include <shellapi.h>
 

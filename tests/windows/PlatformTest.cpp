@@ -19,7 +19,6 @@
 #include "TempDir.h"
 #include "UiDriver.h"
 #include "core/platform/Shell.h"
-#include "core/text/Paths.h"
 #include "core/text/Text.h"
 #include "win/platform/Handles.h"
 #include "win/platform/WideText.h"

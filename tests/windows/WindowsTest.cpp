@@ -2,7 +2,6 @@
 // system and fakes of the rest: what each window itself decides.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <commctrl.h>
 
 #include <memory>
 #include <string>
